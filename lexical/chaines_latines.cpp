@@ -1,0 +1,52 @@
+#include "chaines_latines.h"
+
+std::string Normalise(std::string_view forme) {
+  std::string resultat(forme);
+  for (char& c : resultat) {
+    if (c == 'v') c = 'u';
+    else if (c == 'j') c = 'i';
+  }
+  return resultat;
+}
+
+std::string LettresInitiales(std::string_view texte) {
+  std::size_t n = 0;
+  while (n < texte.size() &&
+         ((texte[n] >= 'A' && texte[n] <= 'Z') || (texte[n] >= 'a' && texte[n] <= 'z')))
+    ++n;
+  return std::string(texte.substr(0, n));
+}
+
+std::string SansSuffixe(std::string_view texte, std::string_view suffixe) {
+  if (suffixe.empty() || texte.size() < suffixe.size()) return {};
+  if (texte.substr(texte.size() - suffixe.size()) != suffixe) return {};
+  return std::string(texte.substr(0, texte.size() - suffixe.size()));
+}
+
+std::string SansEnclitique(std::string_view forme) {
+  for (std::string_view enclitique : {"que", "ue", "ve", "ne"}) {
+    std::string reste = SansSuffixe(forme, enclitique);
+    if (!reste.empty()) return reste;
+  }
+  return {};
+}
+
+std::string Champ(std::string_view texte, char separateur, int n) {
+  if (n < 1) return {};
+  std::size_t debut = 0;
+  for (int k = 1; k < n; ++k) {
+    const std::size_t p = texte.find(separateur, debut);
+    if (p == std::string_view::npos) return {};
+    debut = p + 1;
+  }
+  const std::size_t fin = texte.find(separateur, debut);
+  return std::string(texte.substr(debut, fin == std::string_view::npos ? fin : fin - debut));
+}
+
+int NbChamps(std::string_view texte, char separateur) {
+  if (texte.empty()) return 0;
+  int n = 1;
+  for (char c : texte)
+    if (c == separateur) ++n;
+  return n;
+}

@@ -1,0 +1,64 @@
+#include "definition.h"
+
+#include "flux.h"
+
+int TDef::Partie() const { return PartieDuModele(Modele); }
+int TDef::NumCas() const { return IndexCas(Morpho); }
+int TDef::NumGenre() const { return IndexCategorie(Morpho, MasquesGenre); }
+int TDef::NumNombre() const { return IndexCategorie(Morpho, MasquesNombre); }
+int TDef::NumPersonne() const { return IndexCategorie(Morpho, MasquesPersonne); }
+int TDef::NumTemps() const { return IndexCategorie(Morpho, MasquesTemps); }
+int TDef::NumMode() const { return IndexCategorie(Morpho, MasquesMode); }
+int TDef::NumVoix() const { return IndexCategorie(Morpho, MasquesVoix); }
+
+namespace {
+template <std::size_t N, std::size_t M>
+void AjouteTermes(std::string& texte, Morpho m, const std::array<Morpho, N>& masques,
+                  const std::array<std::string_view, M>& noms) {
+  static_assert(N == M);
+  for (std::size_t i = 0; i < N; ++i)
+    if (m & masques[i]) {
+      texte += ' ';
+      texte += noms[i];
+    }
+}
+}  // namespace
+
+std::string TDef::Libelle(bool avecModele) const {
+  std::string texte;
+  AjouteTermes(texte, Morpho, MasquesPersonne, NomsPersonnes);
+  // A case replaces what came before it, so a nominal reading starts with
+  // its case and no blank.
+  for (std::size_t i = 0; i < MasquesCas.size(); ++i)
+    if (Morpho & MasquesCas[i]) texte = NomsCas[i];
+  AjouteTermes(texte, Morpho, MasquesGenre, NomsGenres);
+  AjouteTermes(texte, Morpho, MasquesNombre, NomsNombres);
+  AjouteTermes(texte, Morpho, MasquesMode, NomsModes);
+  AjouteTermes(texte, Morpho, MasquesTemps, NomsTemps);
+  AjouteTermes(texte, Morpho, MasquesVoix, NomsVoix);
+  AjouteTermes(texte, Morpho, MasquesDegre, NomsDegres);
+  if (avecModele) {
+    texte += " mod\xE8le ";
+    if (Modele >= 0 && Modele < NombreModeles)
+      texte += NomsModeles[static_cast<std::size_t>(Modele)];
+    else
+      texte += std::to_string(Modele);
+    texte += " radical ";
+    texte += std::to_string(Radical);
+  }
+  return texte;
+}
+
+TDef TDef::Lis(TLecteur& lecteur) {
+  TDef d;
+  d.Modele = lecteur.LisEntier();
+  d.Radical = lecteur.LisEntier();
+  d.Morpho = static_cast<std::uint32_t>(lecteur.LisEntier());
+  return d;
+}
+
+void TDef::Ecris(TEcrivain& ecrivain) const {
+  ecrivain.EcrisEntier(Modele);
+  ecrivain.EcrisEntier(Radical);
+  ecrivain.EcrisEntier(static_cast<std::int32_t>(Morpho));
+}

@@ -1,0 +1,38 @@
+// TDef: one morphological reading (inflection model, stem number, morphology
+// word) with its category accessors and its French description. A plain
+// value; Radical is 1..3 for readings of the endings table, 0 elsewhere.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "vocabulaire.h"
+
+class TLecteur;
+class TEcrivain;
+
+struct TDef {
+  int Modele = 0;
+  int Radical = 0;
+  std::uint32_t Morpho = 0;
+
+  int Partie() const;       // part of speech of Modele, -1 outside 0..30
+  int NumCas() const;       // IndexCas rule
+  int NumGenre() const;     // the others: highest index set, -1 for none
+  int NumNombre() const;
+  int NumPersonne() const;
+  int NumTemps() const;
+  int NumMode() const;
+  int NumVoix() const;
+
+  // French description, e.g. "nominatif singulier" or " 1ère personne
+  // singulier indicatif présent actif"; with avecModele, followed by
+  // " modèle NAME radical N" (a model outside 0..30 shows its number).
+  std::string Libelle(bool avecModele) const;
+
+  // The three values Modele, Radical, Morpho in file order.
+  static TDef Lis(TLecteur& lecteur);
+  void Ecris(TEcrivain& ecrivain) const;
+
+  friend bool operator==(const TDef&, const TDef&) = default;
+};

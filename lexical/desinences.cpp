@@ -1,0 +1,46 @@
+#include "desinences.h"
+
+#include <string>
+#include <unordered_set>
+#include <utility>
+
+#include "flux.h"
+
+std::string CleDesinence(std::string_view terminaison) {
+  return std::string(terminaison.rbegin(), terminaison.rend());
+}
+
+const TDef& TListeDes::Definition(int i, int j) const {
+  const auto& liste = Definitions(i);
+  if (j < 0 || static_cast<std::size_t>(j) >= liste.size()) ErreurIndice(j);
+  return liste[static_cast<std::size_t>(j)];
+}
+
+std::unique_ptr<TListeDes> TListeDes::Lis(TLecteur& lecteur) {
+  auto liste = std::make_unique<TListeDes>();
+  std::vector<std::pair<std::string, std::unique_ptr<std::vector<TDef>>>> lues;
+  // Checked while reading, so that a repeated key is reported before any
+  // later fault of the file, as one insertion at a time would.
+  std::unordered_set<std::string> vues;
+  const std::int32_t n = lecteur.LisEntier();
+  for (std::int32_t i = 0; i < n; ++i) {
+    std::string cle = lecteur.LisChaine();
+    if (!vues.insert(ClePliee(cle)).second) throw Erreur(MessageDoublons);
+    auto definitions = std::make_unique<std::vector<TDef>>();
+    const std::int32_t m = lecteur.LisEntier();
+    for (std::int32_t j = 0; j < m; ++j) definitions->push_back(TDef::Lis(lecteur));
+    lues.emplace_back(std::move(cle), std::move(definitions));
+  }
+  liste->AjouteTous(std::move(lues));
+  return liste;
+}
+
+void TListeDes::Ecris(TEcrivain& ecrivain) const {
+  ecrivain.EcrisEntier(Count());
+  for (int i = 0; i < Count(); ++i) {
+    ecrivain.EcrisChaine(Cle(i));
+    const auto& definitions = Definitions(i);
+    ecrivain.EcrisEntier(static_cast<std::int32_t>(definitions.size()));
+    for (const TDef& d : definitions) d.Ecris(ecrivain);
+  }
+}

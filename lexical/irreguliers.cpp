@@ -1,0 +1,100 @@
+#include "irreguliers.h"
+
+#include <unordered_map>
+#include <utility>
+
+#include "flux.h"
+
+void TListeIrreg::Ajoute(const std::string& forme, const std::string& K, std::uint32_t morpho,
+                         int modele) {
+  int position = 0;
+  if (!Find(forme, position))
+    position = Ajoute(forme, std::make_unique<std::vector<TDonneesIrreg>>());
+  Objet(position).emplace_back(morpho, modele, K);
+}
+
+const TDonneesIrreg& TListeIrreg::Definition(int i, int j) const {
+  const auto& liste = Definitions(i);
+  if (j < 0 || static_cast<std::size_t>(j) >= liste.size()) ErreurIndice(j);
+  return liste[static_cast<std::size_t>(j)];
+}
+
+namespace {
+// Position of form and definition of the n-th definition of lemma K, or false.
+bool TrouveKNum(const TListeIrreg& liste, const std::string& K, int n, int& i, int& j) {
+  if (n < 0) return false;
+  for (i = 0; i < liste.Count(); ++i) {
+    const auto& definitions = liste.Definitions(i);
+    for (j = 0; j < static_cast<int>(definitions.size()); ++j)
+      if (definitions[static_cast<std::size_t>(j)].K == K && n-- == 0) return true;
+  }
+  return false;
+}
+}  // namespace
+
+void TListeIrreg::IrregsK(const std::string& K, std::vector<std::string>& lignes) const {
+  lignes.clear();
+  for (int i = 0; i < Count(); ++i)
+    for (const auto& d : Definitions(i))
+      if (d.K == K) lignes.push_back(Cle(i) + " : " + d.Libelle(false));
+}
+
+const TDonneesIrreg* TListeIrreg::DefKNum(const std::string& K, int n) const {
+  int i = 0, j = 0;
+  if (!TrouveKNum(*this, K, n, i, j)) return nullptr;
+  return &Definition(i, j);
+}
+
+std::string TListeIrreg::GraphieFNum(const std::string& K, int n) const {
+  int i = 0, j = 0;
+  if (!TrouveKNum(*this, K, n, i, j)) return {};
+  return Cle(i);
+}
+
+void TListeIrreg::DeleteKF(const std::string& K, int n) {
+  int i = 0, j = 0;
+  if (!TrouveKNum(*this, K, n, i, j)) return;
+  auto& definitions = Objet(i);
+  definitions.erase(definitions.begin() + j);
+  if (definitions.empty()) Delete(i);
+}
+
+std::unique_ptr<TListeIrreg> TListeIrreg::Lis(TLecteur& lecteur) {
+  auto liste = std::make_unique<TListeIrreg>();
+  // Forms are merged by their folded spelling while reading, then sorted
+  // once: the same store as one Ajoute per definition, without the cost of
+  // inserting into the middle of a long list each time.
+  std::vector<std::pair<std::string, std::unique_ptr<std::vector<TDonneesIrreg>>>> formes;
+  std::unordered_map<std::string, std::size_t> indices;
+  const std::int32_t n = lecteur.LisEntier();
+  for (std::int32_t i = 0; i < n; ++i) {
+    std::string forme = lecteur.LisChaine();
+    if (!forme.empty() && forme.back() >= '0' && forme.back() <= '9') forme.pop_back();
+    const std::int32_t m = lecteur.LisEntier();
+    for (std::int32_t j = 0; j < m; ++j) {
+      std::string K = lecteur.LisChaine();
+      const auto morpho = static_cast<std::uint32_t>(lecteur.LisEntier());
+      const std::int32_t modele = lecteur.LisEntier();
+      auto [it, nouvelle] = indices.try_emplace(ClePliee(forme), formes.size());
+      if (nouvelle)
+        formes.emplace_back(forme, std::make_unique<std::vector<TDonneesIrreg>>());
+      formes[it->second].second->emplace_back(morpho, modele, std::move(K));
+    }
+  }
+  liste->AjouteTous(std::move(formes));
+  return liste;
+}
+
+void TListeIrreg::Ecris(TEcrivain& ecrivain) const {
+  ecrivain.EcrisEntier(Count());
+  for (int i = 0; i < Count(); ++i) {
+    ecrivain.EcrisChaine(Cle(i));
+    const auto& definitions = Definitions(i);
+    ecrivain.EcrisEntier(static_cast<std::int32_t>(definitions.size()));
+    for (const auto& d : definitions) {
+      ecrivain.EcrisChaine(d.K);
+      ecrivain.EcrisEntier(static_cast<std::int32_t>(d.Morpho));
+      ecrivain.EcrisEntier(d.Modele);
+    }
+  }
+}

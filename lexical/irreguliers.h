@@ -1,0 +1,46 @@
+// TListeIrreg: the irregular forms. Key: a written form; object: its
+// definitions (lemma key K, Morpho, Modele; Radical always 0) in the order
+// added. Forms equal ignoring case are one item, keeping the spelling of
+// their first insertion. Read from and written to section 3 of quirandole.lex.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "definition.h"
+#include "liste_triee.h"
+
+struct TDonneesIrreg : TDef {
+  std::string K;
+
+  TDonneesIrreg() = default;
+  TDonneesIrreg(std::uint32_t morpho, int modele, std::string k)
+      : TDef{modele, 0, morpho}, K(std::move(k)) {}
+  friend bool operator==(const TDonneesIrreg&, const TDonneesIrreg&) = default;
+};
+
+class TListeIrreg : public TListeTriee<std::vector<TDonneesIrreg>> {
+ public:
+  TListeIrreg() : TListeTriee(Doublons::Ignores) {}
+
+  using TListeTriee::Ajoute;
+  // Appends one definition under the form (found ignoring case, created when absent).
+  void Ajoute(const std::string& forme, const std::string& K, std::uint32_t morpho, int modele);
+
+  const std::vector<TDonneesIrreg>& Definitions(int i) const { return Objet(i); }
+  const TDonneesIrreg& Definition(int i, int j) const;  // Erreur for j out of range
+
+  // Lemma-oriented views. Definitions of lemma K (compared exactly) are
+  // numbered from 0 across the store, in list order then definition order.
+  // IrregsK refills lignes with "forme : description" for each of them.
+  void IrregsK(const std::string& K, std::vector<std::string>& lignes) const;
+  const TDonneesIrreg* DefKNum(const std::string& K, int n) const;  // nullptr when none
+  std::string GraphieFNum(const std::string& K, int n) const;       // empty when none
+  void DeleteKF(const std::string& K, int n);  // drops the form when its list empties
+
+  // Builds the store from section 3, dropping one trailing digit of each
+  // form so that "fers1" and "fers2" merge into "fers" in file order.
+  static std::unique_ptr<TListeIrreg> Lis(TLecteur& lecteur);
+  void Ecris(TEcrivain& ecrivain) const;
+};

@@ -1,0 +1,160 @@
+#include "lexique.h"
+
+#include <utility>
+
+#include "flux.h"
+
+namespace {
+constexpr std::string_view MarqueRenvoi = "cf. ";
+
+// Citation ending that rebuilds the lemma from stem 1, or nullptr for the
+// models whose stem 1 is listed in the entries or that have no rule.
+const char* FinCitation(int modele) {
+  switch (modele) {
+    case 0: return "a";
+    case 1: case 9: case 11: return "us";
+    case 2: case 3: case 12: case 13: case 16: return "er";
+    case 4: return "um";
+    case 10: return "es";
+    case 17: case 19: return "o";
+    case 18: case 23: return "eo";
+    case 20: case 21: return "io";
+    case 22: return "sum";
+    case 24: case 26: return "or";
+    case 25: return "eor";
+    case 27: case 28: return "ior";
+    default: return nullptr;
+  }
+}
+
+bool RadicalListe(int modele) {
+  return (modele >= 5 && modele <= 8) || modele == 14 || modele == 15;
+}
+
+// The key a cross-reference names: the text from its sixth character on.
+std::string_view CibleRenvoi(std::string_view sens) {
+  return sens.size() > 5 ? sens.substr(5) : std::string_view{};
+}
+
+using Indexation = std::vector<std::pair<std::string, std::unique_ptr<TK>>>;
+
+// Queues each non-empty stem of a comma-separated list, in list order.
+void AjouteRadicaux(Indexation& a_indexer, std::string_view liste, const std::string& cle) {
+  std::size_t debut = 0;
+  while (debut <= liste.size()) {
+    std::size_t fin = liste.find(',', debut);
+    if (fin == std::string_view::npos) fin = liste.size();
+    if (fin > debut)
+      a_indexer.emplace_back(std::string(liste.substr(debut, fin - debut)),
+                             std::make_unique<TK>(TK{cle}));
+    debut = fin + 1;
+  }
+}
+}  // namespace
+
+TDonneesLexicales TDonneesLexicales::Lis(TLecteur& lecteur) {
+  TDonneesLexicales e;
+  e.Modele = lecteur.LisEntier();
+  e.Genre = lecteur.LisEntier();
+  e.RadicauxA = lecteur.LisChaine();
+  e.RadicauxB = lecteur.LisChaine();
+  e.Sens = lecteur.LisChaine();
+  return e;
+}
+
+void TDonneesLexicales::Ecris(TEcrivain& ecrivain) const {
+  ecrivain.EcrisEntier(Modele);
+  ecrivain.EcrisEntier(Genre);
+  ecrivain.EcrisChaine(RadicauxA);
+  ecrivain.EcrisChaine(RadicauxB);
+  ecrivain.EcrisChaine(Sens);
+}
+
+void TRadicaux::Ajoute(const std::string& radical, const std::string& cle) {
+  if (!radical.empty()) Ajoute(radical, std::make_unique<TK>(TK{cle}));
+}
+
+std::vector<std::string> TRadicaux::CanonDe(std::string_view radical) const {
+  std::vector<std::string> cles;
+  int i = 0;
+  if (!Find(radical, i)) return cles;
+  // The whole run of stems equal ignoring case is walked, so that a stem
+  // spelt exactly is found even behind a case variant of it.
+  for (; i < Count() && CompareCles(Cle(i), radical) == 0; ++i)
+    if (Cle(i) == radical) cles.push_back(Objet(i).K);
+  return cles;
+}
+
+void TLexique::IndexeRadicaux() {
+  Radicaux1.Vide();
+  Radicaux2.Vide();
+  Radicaux3.Vide();
+  Indexation r1, r2, r3;
+  for (int i = 0; i < Count(); ++i) {
+    const TDonneesLexicales& e = Donnees(i, true);
+    if (RadicalListe(e.Modele) || e.Modele == 9) {
+      AjouteRadicaux(r1, e.RadicauxA, Cle(i));
+    } else if (e.Modele >= 17 && e.Modele <= 28) {
+      AjouteRadicaux(r2, e.RadicauxA, Cle(i));
+      AjouteRadicaux(r3, e.RadicauxB, Cle(i));
+    }
+  }
+  Radicaux1.AjouteTous(std::move(r1));
+  Radicaux2.AjouteTous(std::move(r2));
+  Radicaux3.AjouteTous(std::move(r3));
+}
+
+std::vector<std::string> TLexique::Canons(std::string_view radical, int modele) const {
+  if (const char* fin = FinCitation(modele)) return {std::string(radical) + fin};
+  if (RadicalListe(modele)) return Radicaux1.CanonDe(radical);
+  return {};
+}
+
+const TDonneesLexicales& TLexique::Donnees(int i, bool direct) const {
+  const TDonneesLexicales& e = Objet(i);
+  if (direct || e.Sens.find(MarqueRenvoi) == std::string::npos) return e;
+  int cible = 0;
+  if (Find(CibleRenvoi(e.Sens), cible)) return Objet(cible);
+  return e;
+}
+
+std::string TLexique::Vedette(int i) const {
+  std::string vedette = Cle(i);
+  const std::string& sens = Objet(i).Sens;
+  const std::size_t p = sens.find(MarqueRenvoi);
+  int cible = 0;
+  if ((p == 0 || p == 1) && Find(CibleRenvoi(sens), cible)) vedette = Cle(cible);
+  return vedette;
+}
+
+bool TLexique::ChercheModele(std::string_view cle, int modele, int& position) const {
+  if (!Find(cle, position)) return false;
+  // Walks the whole run of keys equal ignoring case and considers the exact
+  // ones: a homograph spelt with another case must not hide this one.
+  for (; position < Count() && CompareCles(Cle(position), cle) == 0; ++position)
+    if (Cle(position) == cle && Donnees(position, false).Modele == modele) return true;
+  return false;
+}
+
+std::unique_ptr<TLexique> TLexique::Lis(TLecteur& lecteur) {
+  auto lexique = std::make_unique<TLexique>();
+  std::vector<std::pair<std::string, std::unique_ptr<TDonneesLexicales>>> entrees;
+  const std::int32_t n = lecteur.LisEntier();
+  for (std::int32_t i = 0; i < n; ++i) {
+    std::string cle = lecteur.LisChaine();
+    entrees.emplace_back(std::move(cle),
+                         std::make_unique<TDonneesLexicales>(TDonneesLexicales::Lis(lecteur)));
+  }
+  lexique->AjouteTous(std::move(entrees));
+  lexique->IndexeRadicaux();
+  lexique->Modifie = false;
+  return lexique;
+}
+
+void TLexique::Ecris(TEcrivain& ecrivain) const {
+  ecrivain.EcrisEntier(Count());
+  for (int i = 0; i < Count(); ++i) {
+    ecrivain.EcrisChaine(Cle(i));
+    Donnees(i, true).Ecris(ecrivain);
+  }
+}

@@ -1,0 +1,47 @@
+// The three global stores, the only global state of the program, and the
+// loading and saving of quirandole.lex (three sections one after the other:
+// lexicon, endings, irregular forms; no header). The stores are created by
+// ChargeLexique and only read afterwards. Loading stops at the first error:
+// the stores read before it stay assigned, the others stay absent.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "desinences.h"
+#include "irreguliers.h"
+#include "lexique.h"
+
+class TLecteur;
+class TEcrivain;
+
+extern std::unique_ptr<TLexique> Lexique;
+extern std::unique_ptr<TListeDes> Desinences;
+extern std::unique_ptr<TListeIrreg> Irreguliers;
+
+// Loads the file. Erreur "Impossible d'ouvrir le fichier %s", or the reading
+// errors of TLecteur, or the duplicate error of the endings table.
+void ChargeLexique(const std::string& chemin);
+// Same from a reader already open (tests, fuzzing).
+void ChargeLexique(TLecteur& lecteur);
+
+// Writes the stores to quirandole.lex in the executable's folder, which must
+// exist; the file is replaced whole, so a failed save leaves the old one.
+// Clears Lexique->Modifie.
+void SauveLexique();
+
+// Writes the three stores to a new file (created or truncated, replaced whole).
+void EcrisStores(const std::string& chemin);
+
+// Writes any three stores as the three sections.
+void EcrisSections(TEcrivain& ecrivain, const TLexique& lexique, const TListeDes& desinences,
+                   const TListeIrreg& irreguliers);
+// Writes any three stores to a new file, replaced whole.
+void EcrisFichierLexique(const std::string& chemin, const TLexique& lexique,
+                         const TListeDes& desinences, const TListeIrreg& irreguliers);
+
+// Full path of quirandole.lex in the folder of the running executable.
+std::string CheminLexiqueParDefaut();
+
+bool StoresPrets();
+void LiberLexique();

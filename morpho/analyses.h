@@ -1,0 +1,71 @@
+// The analyses of one written Latin form.
+//
+// A TAnalyse names one dictionary heading ("headword, meaning") and the
+// morphological readings of the form that lead to it.  A TListeAnalyses holds
+// every analysis of a form, ordered by heading (compared ignoring letter case;
+// a heading equal to one already present is merged, never duplicated).  The
+// list owns its analyses; the lines made by Lignes are independent copies.
+// Strings are Windows-1252.  Nothing here fails except Analyse() with a
+// position outside the list (Erreur from the sorted list).
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "lexical/definition.h"
+#include "lexical/lexique.h"
+#include "lexical/liste_triee.h"
+
+// The readings of one analysis, in the order they were found.  Readings made
+// by the analysis always carry stem number 0.
+using TListeNumeros = std::vector<TDef>;
+
+class TAnalyse {
+public:
+    TAnalyse() = default;
+    TAnalyse(std::string forme, std::string entree);
+
+    // The form whose search found this analysis (without the enclitic when one
+    // had to be removed).
+    std::string Forme;
+    // The heading: headword, ", ", the entry's meaning.
+    std::string Entree;
+    // Empty for an invariable word.
+    TListeNumeros Numeros;
+
+    // Reading i, or nullptr when i is past the end (or negative).
+    const TDef* Numero(int i) const;
+    // "  " + heading, then "    " + the short description of each reading.
+    std::vector<std::string> Lignes() const;
+};
+
+class TListeAnalyses : public TListeTriee<TAnalyse> {
+public:
+    explicit TListeAnalyses(std::string forme = {});
+
+    // True as soon as the list holds an analysis.
+    bool Trouve = false;
+    // The form the list was built for, exactly as searched.
+    std::string Forme;
+
+    // Files one reading under `entete`: adds the entry's gender bit, creates the
+    // analysis when the heading is new, replaces its heading text otherwise (it
+    // can differ in letter case only), appends the reading unless the model is
+    // invariable (30 or more), and sets Trouve.
+    void Ajoute(const std::string& entete, int modele, std::uint32_t morpho,
+                const TDonneesLexicales& e);
+    // Moves every analysis of `autre`, in its order and under its heading, into
+    // this list; an analysis whose heading is already present (ignoring case)
+    // is dropped whole.  Sets Trouve when something was moved in; empties
+    // `autre`.
+    void Fusionne(TListeAnalyses& autre);
+
+    TAnalyse& Analyse(int i);
+    const TAnalyse& Analyse(int i) const;
+
+    // Text layouts: 0 form line then " " + heading per analysis; 1 the heading
+    // lines only; 2 form line then each analysis with its readings (the hover
+    // text).  When nothing was found: (form line in 0 and 2) then form + " ?".
+    std::vector<std::string> Lignes(int mode) const;
+};

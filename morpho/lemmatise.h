@@ -1,0 +1,31 @@
+// From a written Latin word to the list of its analyses.
+//
+// The search is exhaustive and deterministic: the form as a headword, as an
+// irregular form, as every split into stem and ending, and only when nothing
+// is found, without its enclitic.  It reads the three global stores (Lexique,
+// Desinences, Irreguliers) and never changes them; when they are not loaded
+// every function here throws Erreur("Lexique non chargé") instead.  Results
+// are owned by the caller.  A form that cannot be analysed is no error: the
+// found flag is false.  Strings are Windows-1252.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "morpho/analyses.h"
+
+// The four-stage search on exactly the form given (no normalisation, no change
+// of case).  An empty form gives an empty list.
+std::unique_ptr<TListeAnalyses> AnalyseForme(std::string_view forme);
+
+// The analyses of a word as written in a text (any letter case, v/j spelling):
+// first the normalised form as written, then if needed the lower-cased one,
+// merged in when the first result looks like a proper name.  nullptr and
+// trouve == false for an empty form.
+std::unique_ptr<TListeAnalyses> Lemmatise(std::string_view forme, bool& trouve);
+
+// The hover text of a word: Lignes(mode) of its analyses, or the single line
+// `forme` + " : ?" when nothing was found (the word exactly as passed).
+std::vector<std::string> TexteAnalyses(std::string_view forme, int mode, bool& trouve);

@@ -1,0 +1,585 @@
+#!/usr/bin/env python3
+"""Builds data/irreguliers.txt: the Latin forms that no stem + ending of the
+endings table produces, each with its lemma, the lemma's model and its features.
+
+Regenerate the file (and check it against data/lexique-base.txt) with:
+
+    python3 outils/donnees/genere_irreguliers.py > data/irreguliers.txt
+
+Output lines: forme<TAB>lemme<TAB>modele<TAB>traits, traits being French terms
+of the grammatical vocabulary separated by blanks.  Spelling is u/i (no v, no j).
+
+Principles followed by the tables below:
+- Pronouns (model "pronoms") have no stem rule: every form is listed, one line
+  per form, case and number, the genders sharing the form on one line.
+- Other lemmas keep their ordinary model; only what that model cannot build
+  on the lemma's stems is listed (fero on model lego: ferebam, feram, ferens,
+  tuli, latum are regular on the stems fer/tul/lat; fers, fert, ferre are not).
+- A form equal to its lemma's key is found as a headword with default features
+  (nominatif singulier masculin féminin for a pronoun); it is listed here only
+  when its true features differ (hic: masculin only).
+- Every lemma used here must exist with the same key and model in the lexicon,
+  or its forms are silently ignored: the lemmas that are not in
+  data/lexique-base.txt are declared in LEMMES_REGULIERS and checked at the end
+  of the run against data/lexique*.txt when those files are present.
+"""
+import os
+import sys
+
+ICI = os.path.dirname(os.path.abspath(__file__))
+DATA = os.path.join(ICI, '..', '..', 'data')
+
+CAS = ['nominatif', 'vocatif', 'accusatif', 'génitif', 'datif', 'ablatif']
+GENRES = ['masculin', 'féminin', 'neutre']
+NOMBRES = ['singulier', 'pluriel']
+TERMES = set(CAS + GENRES + NOMBRES + [
+    '1ère personne', '2ème personne', '3ème personne',
+    'indicatif', 'subjonctif', 'impératif', 'infinitif', 'participe', 'gérondif', 'adjectif verbal',
+    'présent', 'futur', 'imparfait', 'parfait', 'futur antérieur', 'plus-que-parfait',
+    'actif', 'passif', 'positif', 'comparatif', 'superlatif'])
+MODELES = ['uita', 'amicus', 'puer', 'ager', 'templum', 'miles', 'ciuis', 'corpus', 'mare', 'manus',
+           'res', 'bonus', 'miser', 'pulcher', 'fortis', 'uetus', 'acer', 'amo', 'moneo', 'lego',
+           'capio', 'audio', 'sum', 'eo', 'imitor', 'uereor', 'sequor', 'patior', 'potior',
+           'pronoms', 'invaria']
+
+# Lemmas of the forms below that the main lexicon (data/lexique.txt) must hold
+# with this model: ordinary adjectives whose comparative or superlative, or one
+# form, is irregular.
+LEMMES_REGULIERS = {
+    'bonus': 'bonus', 'malus': 'bonus', 'magnus': 'bonus', 'paruus': 'bonus', 'multus': 'bonus',
+    'superus': 'bonus', 'inferus': 'bonus', 'exterus': 'bonus', 'posterus': 'bonus',
+    'magnificus': 'bonus', 'munificus': 'bonus', 'beneficus': 'bonus', 'maleficus': 'bonus',
+    'beneuolus': 'bonus', 'maleuolus': 'bonus', 'meus': 'bonus',
+    'facilis': 'fortis', 'difficilis': 'fortis', 'similis': 'fortis', 'dissimilis': 'fortis',
+    'gracilis': 'fortis', 'humilis': 'fortis',
+}
+
+# Default features of a pronoun found as a headword: such a line is redundant.
+DEFAUT_PRONOM = {'nominatif', 'masculin', 'féminin', 'singulier'}
+
+lignes = []
+
+
+def ajoute(forme, lemme, modele, *traits):
+    """One output line; traits are words or blank-separated groups of words."""
+    t = ' '.join(x for x in traits if x)
+    if modele == 'pronoms' and forme == lemme and set(t.split()) == DEFAUT_PRONOM:
+        return
+    lignes.append((forme, lemme, modele, t))
+
+
+# ---------------------------------------------------------------- declensions
+def tableau(lemme, modele, texte, suffixe_degre=''):
+    """Declines from a table: one row per 'cas nombre: m | f | n' (or a single
+    cell for all three genders); a cell may hold variants separated by '/'.
+    Rows may name several cases ('datif ablatif pluriel: his')."""
+    for rangee in texte.strip().splitlines():
+        rangee = rangee.strip()
+        if not rangee or rangee.startswith('#'):
+            continue
+        tete, corps = rangee.split(':')
+        mots = tete.split()
+        nombre = mots[-1]
+        cas = mots[:-1]
+        cellules = [c.strip() for c in corps.split('|')]
+        if len(cellules) == 1:
+            cellules = cellules * 3
+        for c in cas:
+            par_forme = {}
+            for g, cellule in zip(GENRES, cellules):
+                for f in cellule.split('/'):
+                    f = f.strip()
+                    if f and f != '-':
+                        par_forme.setdefault(f, []).append(g)
+            for f, genres in par_forme.items():
+                ajoute(f, lemme, modele, c, ' '.join(genres), nombre, suffixe_degre)
+
+
+def pronominal(lemme, b, nom_m, nom_n):
+    """ille, iste, ipse: gen -ius, dat -i for the three genders."""
+    tableau(lemme, 'pronoms', f"""
+        nominatif singulier: {nom_m} | {b}a | {nom_n}
+        accusatif singulier: {b}um | {b}am | {nom_n}
+        génitif singulier: {b}ius
+        datif singulier: {b}i
+        ablatif singulier: {b}o | {b}a | {b}o
+        nominatif pluriel: {b}i | {b}ae | {b}a
+        accusatif pluriel: {b}os | {b}as | {b}a
+        génitif pluriel: {b}orum | {b}arum | {b}orum
+        datif ablatif pluriel: {b}is
+    """)
+
+
+def premiere_deuxieme(lemme, modele, b, degre, nom_m=None):
+    """bonus-type declension on stem b (superlatives optimus, facillimus...)."""
+    tableau(lemme, modele, f"""
+        nominatif singulier: {nom_m or b + 'us'} | {b}a | {b}um
+        vocatif singulier: {b}e | {b}a | {b}um
+        accusatif singulier: {b}um | {b}am | {b}um
+        génitif singulier: {b}i | {b}ae | {b}i
+        datif singulier: {b}o | {b}ae | {b}o
+        ablatif singulier: {b}o | {b}a | {b}o
+        nominatif vocatif pluriel: {b}i | {b}ae | {b}a
+        accusatif pluriel: {b}os | {b}as | {b}a
+        génitif pluriel: {b}orum | {b}arum | {b}orum
+        datif ablatif pluriel: {b}is
+    """, degre)
+
+
+def comparatif(lemme, modele, nom_mf, nom_n, obl):
+    """Comparative declension: melior, melius, melioris..."""
+    tableau(lemme, modele, f"""
+        nominatif vocatif singulier: {nom_mf} | {nom_mf} | {nom_n}
+        accusatif singulier: {obl}em | {obl}em | {nom_n}
+        génitif singulier: {obl}is
+        datif singulier: {obl}i
+        ablatif singulier: {obl}e/{obl}i
+        nominatif vocatif accusatif pluriel: {obl}es | {obl}es | {obl}a
+        génitif pluriel: {obl}um
+        datif ablatif pluriel: {obl}ibus
+    """, 'comparatif')
+
+
+def gen_dat_pronominaux(lemme, modele, gen, dat):
+    """Pronominal adjectives (totus, nullus, alter...): genitive -ius and dative -i."""
+    ajoute(gen, lemme, modele, 'génitif masculin féminin neutre singulier')
+    ajoute(dat, lemme, modele, 'datif masculin féminin neutre singulier')
+
+
+# ---------------------------------------------------------------- conjugation
+PERS = [('1ère personne', 'singulier'), ('2ème personne', 'singulier'), ('3ème personne', 'singulier'),
+        ('1ère personne', 'pluriel'), ('2ème personne', 'pluriel'), ('3ème personne', 'pluriel')]
+
+
+def temps(lemme, modele, formes, mode, tps, voix='actif'):
+    """Six persons of one tense; a cell '-' is skipped, 'a/b' gives two variants."""
+    for (p, n), cellule in zip(PERS, formes.split()):
+        for f in cellule.split('/'):
+            if f != '-':
+                ajoute(f, lemme, modele, p, n, mode, tps, voix)
+
+
+def seule(forme, lemme, modele, *traits):
+    ajoute(forme, lemme, modele, *traits)
+
+
+# ================================================================ pronouns
+# Personal pronouns: nos and uos are filed under ego and tu (one entry per person).
+for lemme, s, p in (('ego', dict(nom='ego', acc='me', gen='mei', dat='mihi/mi', abl='me'),
+                     dict(nom='nos', acc='nos', gen='nostri/nostrum', dat='nobis', abl='nobis')),
+                    ('tu', dict(nom='tu', voc='tu', acc='te', gen='tui', dat='tibi', abl='te'),
+                     dict(nom='uos', voc='uos', acc='uos', gen='uestri/uestrum', dat='uobis', abl='uobis'))):
+    for nombre, d in (('singulier', s), ('pluriel', p)):
+        for cle, c in (('nom', 'nominatif'), ('voc', 'vocatif'), ('acc', 'accusatif'),
+                       ('gen', 'génitif'), ('dat', 'datif'), ('abl', 'ablatif')):
+            for f in d.get(cle, '').split('/'):
+                if f:
+                    ajoute(f, lemme, 'pronoms', c, 'masculin féminin', nombre)
+# Emphatic -met forms and the ablative with enclitic cum (mecum "avec moi").
+for f, lemme, c, n in (('egomet', 'ego', 'nominatif', 'singulier'), ('memet', 'ego', 'accusatif', 'singulier'),
+                       ('mihimet', 'ego', 'datif', 'singulier'), ('nosmet', 'ego', 'nominatif', 'pluriel'),
+                       ('nosmet', 'ego', 'accusatif', 'pluriel'), ('tute', 'tu', 'nominatif', 'singulier'),
+                       ('temet', 'tu', 'accusatif', 'singulier'), ('tibimet', 'tu', 'datif', 'singulier'),
+                       ('uosmet', 'tu', 'nominatif', 'pluriel'), ('uosmet', 'tu', 'accusatif', 'pluriel'),
+                       ('mecum', 'ego', 'ablatif', 'singulier'), ('tecum', 'tu', 'ablatif', 'singulier'),
+                       ('nobiscum', 'ego', 'ablatif', 'pluriel'), ('uobiscum', 'tu', 'ablatif', 'pluriel')):
+    ajoute(f, lemme, 'pronoms', c, 'masculin féminin', n)
+
+# Reflexive, filed under se: the number is that of the subject, so both are given.
+for f, cas in (('sui', 'génitif'), ('sibi', 'datif'), ('se', 'accusatif'), ('se', 'ablatif'),
+               ('sese', 'accusatif'), ('sese', 'ablatif'), ('semet', 'accusatif'), ('semet', 'ablatif'),
+               ('secum', 'ablatif'), ('sibimet', 'datif')):
+    ajoute(f, 'se', 'pronoms', cas, 'masculin féminin neutre singulier pluriel')
+
+# Demonstratives.
+tableau('hic', 'pronoms', """
+    nominatif singulier: hic | haec | hoc
+    accusatif singulier: hunc | hanc | hoc
+    génitif singulier: huius
+    datif singulier: huic
+    ablatif singulier: hoc | hac | hoc
+    nominatif pluriel: hi/hii | hae | haec
+    accusatif pluriel: hos | has | haec
+    génitif pluriel: horum | harum | horum
+    datif ablatif pluriel: his/hiis
+""")
+pronominal('iste', 'ist', 'iste', 'istud')
+pronominal('ille', 'ill', 'ille', 'illud')
+pronominal('ipse', 'ips', 'ipse', 'ipsum')
+tableau('is', 'pronoms', """
+    nominatif singulier: is | ea | id
+    accusatif singulier: eum | eam | id
+    génitif singulier: eius
+    datif singulier: ei
+    ablatif singulier: eo | ea | eo
+    nominatif pluriel: ei/ii | eae | ea
+    accusatif pluriel: eos | eas | ea
+    génitif pluriel: eorum | earum | eorum
+    datif ablatif pluriel: eis/iis
+""")
+tableau('idem', 'pronoms', """
+    nominatif singulier: idem | eadem | idem
+    accusatif singulier: eundem/eumdem | eandem/eamdem | idem
+    génitif singulier: eiusdem
+    datif singulier: eidem
+    ablatif singulier: eodem | eadem | eodem
+    nominatif pluriel: eidem/iidem/idem | eaedem | eadem
+    accusatif pluriel: eosdem | easdem | eadem
+    génitif pluriel: eorundem/eorumdem | earundem/earumdem | eorundem/eorumdem
+    datif ablatif pluriel: eisdem/iisdem/isdem
+""")
+
+# Relative, interrogative and indefinite qui / quis.
+QUI_PLURIEL = """
+    nominatif pluriel: qui | quae | quae
+    accusatif pluriel: quos | quas | quae
+    génitif pluriel: quorum | quarum | quorum
+    datif ablatif pluriel: quibus
+"""
+tableau('qui', 'pronoms', """
+    nominatif singulier: qui | quae | quod
+    accusatif singulier: quem | quam | quod
+    génitif singulier: cuius
+    datif singulier: cui
+    ablatif singulier: quo | qua | quo
+""" + QUI_PLURIEL)
+for f, c, n in (('quocum', 'ablatif', 'masculin neutre singulier'), ('quacum', 'ablatif', 'féminin singulier'),
+                ('quibuscum', 'ablatif', 'masculin féminin neutre pluriel')):
+    ajoute(f, 'qui', 'pronoms', c, n)
+# quis: pronoun quis/quid and the interrogative adjective qui/quae/quod.
+tableau('quis', 'pronoms', """
+    nominatif singulier: quis/qui | quis/quae | quid/quod
+    accusatif singulier: quem | quem/quam | quid/quod
+    génitif singulier: cuius
+    datif singulier: cui
+    ablatif singulier: quo | qua | quo
+""" + QUI_PLURIEL)
+tableau('aliquis', 'pronoms', """
+    nominatif singulier: aliquis/aliqui | aliquis/aliqua | aliquid/aliquod
+    accusatif singulier: aliquem | aliquem/aliquam | aliquid/aliquod
+    génitif singulier: alicuius
+    datif singulier: alicui
+    ablatif singulier: aliquo | aliqua | aliquo
+    nominatif pluriel: aliqui | aliquae | aliqua
+    accusatif pluriel: aliquos | aliquas | aliqua
+    génitif pluriel: aliquorum | aliquarum | aliquorum
+    datif ablatif pluriel: aliquibus
+""")
+tableau('quidam', 'pronoms', """
+    nominatif singulier: quidam | quaedam | quoddam/quiddam
+    accusatif singulier: quendam/quemdam | quandam/quamdam | quoddam/quiddam
+    génitif singulier: cuiusdam
+    datif singulier: cuidam
+    ablatif singulier: quodam | quadam | quodam
+    nominatif pluriel: quidam | quaedam | quaedam
+    accusatif pluriel: quosdam | quasdam | quaedam
+    génitif pluriel: quorundam/quorumdam | quarundam/quarumdam | quorundam/quorumdam
+    datif ablatif pluriel: quibusdam
+""")
+tableau('quisque', 'pronoms', """
+    nominatif singulier: quisque | quisque/quaeque | quidque/quicque/quodque
+    accusatif singulier: quemque | quamque | quidque/quicque/quodque
+    génitif singulier: cuiusque
+    datif singulier: cuique
+    ablatif singulier: quoque | quaque | quoque
+    nominatif pluriel: quique | quaeque | quaeque
+    accusatif pluriel: quosque | quasque | quaeque
+    génitif pluriel: quorumque | quarumque | quorumque
+    datif ablatif pluriel: quibusque
+""")
+tableau('quisquam', 'pronoms', """
+    nominatif singulier: quisquam | quisquam | quicquam/quidquam
+    accusatif singulier: quemquam | quemquam | quicquam/quidquam
+    génitif singulier: cuiusquam
+    datif singulier: cuiquam
+    ablatif singulier: quoquam | quaquam | quoquam
+""")
+tableau('quisquis', 'pronoms', """
+    nominatif singulier: quisquis | quisquis | quidquid/quicquid
+    accusatif singulier: quemquem | quemquem | quidquid/quicquid
+    datif singulier: cuicui
+    ablatif singulier: quoquo | quaqua | quoquo
+""")
+# qui + -uis, -libet, -cumque: the relative declined, the particle unchanged.
+for lemme, particule, neutre in (('quiuis', 'uis', 'quid/quod'), ('quilibet', 'libet', 'quid/quod'),
+                                 ('quicumque', 'cumque', 'quod'), ('quicumque', 'cunque', 'quod')):
+    def x(cellule):
+        return '/'.join(f + particule for f in cellule.split('/'))
+    tableau(lemme, 'pronoms', f"""
+        nominatif singulier: {x('qui')} | {x('quae')} | {x(neutre)}
+        accusatif singulier: {x('quem')} | {x('quam')} | {x(neutre)}
+        génitif singulier: {x('cuius')}
+        datif singulier: {x('cui')}
+        ablatif singulier: {x('quo')} | {x('qua')} | {x('quo')}
+        nominatif pluriel: {x('qui')} | {x('quae')} | {x('quae')}
+        accusatif pluriel: {x('quos')} | {x('quas')} | {x('quae')}
+        génitif pluriel: {x('quorum')} | {x('quarum')} | {x('quorum')}
+        datif ablatif pluriel: {x('quibus')}
+    """)
+tableau('uterque', 'pronoms', """
+    nominatif singulier: uterque | utraque | utrumque
+    accusatif singulier: utrumque | utramque | utrumque
+    génitif singulier: utriusque
+    datif singulier: utrique
+    ablatif singulier: utroque | utraque | utroque
+    nominatif pluriel: utrique | utraeque | utraque
+    accusatif pluriel: utrosque | utrasque | utraque
+    génitif pluriel: utrorumque | utrarumque | utrorumque
+    datif ablatif pluriel: utrisque
+""")
+tableau('nemo', 'pronoms', """
+    accusatif singulier: neminem | neminem | -
+    génitif singulier: neminis | neminis | -
+    datif singulier: nemini | nemini | -
+    ablatif singulier: nemine | nemine | -
+""")
+tableau('nihil', 'pronoms', """
+    nominatif accusatif singulier: - | - | nihil/nil
+    génitif singulier: - | - | nihili
+    ablatif singulier: - | - | nihilo
+""")
+
+# Numerals with a declension of their own.
+tableau('duo', 'pronoms', """
+    nominatif vocatif pluriel: duo | duae | duo
+    accusatif pluriel: duos/duo | duas | duo
+    génitif pluriel: duorum/duum | duarum/duum | duorum/duum
+    datif ablatif pluriel: duobus | duabus | duobus
+""")
+tableau('ambo', 'pronoms', """
+    nominatif vocatif pluriel: ambo | ambae | ambo
+    accusatif pluriel: ambos/ambo | ambas | ambo
+    génitif pluriel: amborum | ambarum | amborum
+    datif ablatif pluriel: ambobus | ambabus | ambobus
+""")
+tableau('tres', 'pronoms', """
+    nominatif vocatif pluriel: tres | tres | tria
+    accusatif pluriel: tres/tris | tres/tris | tria
+    génitif pluriel: trium
+    datif ablatif pluriel: tribus
+""")
+
+# ================================================================ adjectives
+# Pronominal adjectives: genitive -ius, dative -i.
+for lemme, modele, gen, dat in (('unus', 'bonus', 'unius', 'uni'), ('totus', 'bonus', 'totius', 'toti'),
+                                ('solus', 'bonus', 'solius', 'soli'), ('ullus', 'bonus', 'ullius', 'ulli'),
+                                ('nullus', 'bonus', 'nullius', 'nulli'), ('alius', 'bonus', 'alterius', 'alii'),
+                                ('alter', 'miser', 'alterius', 'alteri'), ('uter', 'pulcher', 'utrius', 'utri'),
+                                ('neuter', 'pulcher', 'neutrius', 'neutri')):
+    gen_dat_pronominaux(lemme, modele, gen, dat)
+ajoute('aliud', 'alius', 'bonus', 'nominatif neutre singulier')
+ajoute('aliud', 'alius', 'bonus', 'accusatif neutre singulier')
+ajoute('aliud', 'alius', 'bonus', 'vocatif neutre singulier')
+ajoute('mi', 'meus', 'bonus', 'vocatif masculin singulier')
+
+# Comparatives and superlatives on another stem, filed under the positive.
+comparatif('bonus', 'bonus', 'melior', 'melius', 'melior')
+premiere_deuxieme('bonus', 'bonus', 'optim', 'superlatif')
+comparatif('malus', 'bonus', 'peior', 'peius', 'peior')
+premiere_deuxieme('malus', 'bonus', 'pessim', 'superlatif')
+comparatif('magnus', 'bonus', 'maior', 'maius', 'maior')
+premiere_deuxieme('magnus', 'bonus', 'maxim', 'superlatif')
+comparatif('paruus', 'bonus', 'minor', 'minus', 'minor')
+premiere_deuxieme('paruus', 'bonus', 'minim', 'superlatif')
+premiere_deuxieme('multus', 'bonus', 'plurim', 'superlatif')
+tableau('multus', 'bonus', """
+    nominatif accusatif singulier: - | - | plus
+    génitif singulier: - | - | pluris
+    ablatif singulier: - | - | plure
+    nominatif accusatif pluriel: plures | plures | plura
+    génitif pluriel: plurium
+    datif ablatif pluriel: pluribus
+""", 'comparatif')
+# Comparatives of positives that are mostly met in these degrees; their
+# superlatives (summus, infimus, extremus, postremus...) are entries of their own.
+comparatif('superus', 'bonus', 'superior', 'superius', 'superior')
+comparatif('inferus', 'bonus', 'inferior', 'inferius', 'inferior')
+comparatif('exterus', 'bonus', 'exterior', 'exterius', 'exterior')
+comparatif('posterus', 'bonus', 'posterior', 'posterius', 'posterior')
+# Comparatives without a positive: entries on model uetus (stem = the headword),
+# whose only form the model cannot build is the neuter in -ius.
+for lemme, neutre in (('prior', 'prius'), ('ulterior', 'ulterius'), ('interior', 'interius'),
+                      ('citerior', 'citerius')):
+    for c in ('nominatif', 'vocatif', 'accusatif'):
+        ajoute(neutre, lemme, 'uetus', c, 'neutre singulier comparatif')
+# Superlatives in -llimus and -errimus of third-declension adjectives.
+for lemme in ('facilis', 'difficilis', 'similis', 'dissimilis', 'gracilis', 'humilis'):
+    premiere_deuxieme(lemme, 'fortis', lemme[:-2] + 'llim', 'superlatif')
+premiere_deuxieme('celer', 'fortis', 'celerrim', 'superlatif')
+# Adjectives in -ficus and -uolus compare on a participle stem in -ent-.
+for lemme, base in (('magnificus', 'magnificent'), ('munificus', 'munificent'), ('beneficus', 'beneficent'),
+                    ('maleficus', 'maleficent'), ('beneuolus', 'beneuolent'), ('maleuolus', 'maleuolent')):
+    comparatif(lemme, 'bonus', base + 'ior', base + 'ius', base + 'ior')
+    premiere_deuxieme(lemme, 'bonus', base + 'issim', 'superlatif')
+
+# ================================================================ nouns
+tableau('domus', 'manus', """
+    génitif singulier: domi
+    ablatif singulier: domo
+    accusatif pluriel: domos
+    génitif pluriel: domorum
+""")
+for f, c in (('di', 'nominatif'), ('di', 'vocatif'), ('dii', 'nominatif'), ('dii', 'vocatif'),
+             ('dis', 'datif'), ('dis', 'ablatif'), ('diis', 'datif'), ('diis', 'ablatif'),
+             ('deum', 'génitif')):
+    ajoute(f, 'deus', 'amicus', c, 'pluriel')
+for f, c in (('boum', 'génitif'), ('bobus', 'datif'), ('bobus', 'ablatif'), ('bubus', 'datif'),
+             ('bubus', 'ablatif')):
+    ajoute(f, 'bos', 'miles', c, 'pluriel')
+# uis has no usable stem (uir- would read uiri, uirum as forms of uis): all listed.
+for f, c, n in (('uis', 'génitif', 'singulier'), ('uim', 'accusatif', 'singulier'), ('ui', 'datif', 'singulier'),
+                ('ui', 'ablatif', 'singulier'), ('uires', 'nominatif', 'pluriel'), ('uires', 'vocatif', 'pluriel'),
+                ('uires', 'accusatif', 'pluriel'), ('uiris', 'accusatif', 'pluriel'),
+                ('uirium', 'génitif', 'pluriel'), ('uiribus', 'datif', 'pluriel'), ('uiribus', 'ablatif', 'pluriel')):
+    ajoute(f, 'uis', 'ciuis', c, n)
+for c in ('nominatif', 'vocatif'):
+    ajoute('Iupiter', 'Iuppiter', 'miles', c, 'singulier')
+ajoute('Iuppiter', 'Iuppiter', 'miles', 'vocatif singulier')
+
+# ================================================================ verbs
+IND, SUB, IMP, INF = 'indicatif', 'subjonctif', 'impératif', 'infinitif'
+
+# possum and prosum: model sum on the stems pos- and pro-; pos+sum, pro+sunt,
+# pos+sim are regular, the forms in pot- and prod- are not.
+for lemme, p, v in (('possum', 'poss', 'pot'), ('prosum', 'pros', 'prod')):
+    temps(lemme, 'sum', f'- {v}es {v}est - {v}estis -', IND, 'présent')
+    temps(lemme, 'sum', f'{v}eram {v}eras {v}erat {v}eramus {v}eratis {v}erant', IND, 'imparfait')
+    temps(lemme, 'sum', f'{v}ero {v}eris {v}erit {v}erimus {v}eritis {v}erunt', IND, 'futur')
+    if lemme == 'possum':
+        temps(lemme, 'sum', 'possem posses posset possemus possetis possent', SUB, 'imparfait')
+        seule('posse', lemme, 'sum', INF, 'présent actif')
+    else:
+        temps(lemme, 'sum', 'prodessem prodesses prodesset prodessemus prodessetis prodessent', SUB, 'imparfait')
+        seule('prodesse', lemme, 'sum', INF, 'présent actif')
+        temps(lemme, 'sum', '- prodes - - prodeste -', IMP, 'présent')
+        temps(lemme, 'sum', '- prodesto prodesto - prodestote -', IMP, 'futur')
+
+
+def famille_fero(lemme, s):
+    """What model lego cannot build on the present stem s (fer, affer, aufer...)."""
+    temps(lemme, 'lego', f'- {s}s {s}t - {s}tis -', IND, 'présent')
+    temps(lemme, 'lego', f'- {s}ris/{s}re {s}tur - - -', IND, 'présent', 'passif')
+    temps(lemme, 'lego', f'{s}rem {s}res {s}ret {s}remus {s}retis {s}rent', SUB, 'imparfait')
+    temps(lemme, 'lego', f'{s}rer {s}reris/{s}rere {s}retur {s}remur {s}remini {s}rentur', SUB, 'imparfait',
+          'passif')
+    temps(lemme, 'lego', f'- {s} - - {s}te -', IMP, 'présent')
+    temps(lemme, 'lego', f'- {s}re - - - -', IMP, 'présent', 'passif')
+    temps(lemme, 'lego', f'- {s}to {s}to - {s}tote -', IMP, 'futur')
+    temps(lemme, 'lego', f'- {s}tor {s}tor - - -', IMP, 'futur', 'passif')
+    seule(s + 're', lemme, 'lego', INF, 'présent actif')
+    seule(s + 'ri', lemme, 'lego', INF, 'présent passif')
+
+
+# fero and its compounds: key, present stem (for the lexicon: perfect, supine stems).
+COMPOSES_FERO = [('fero', 'fer'), ('affero', 'affer'), ('adfero', 'adfer'), ('aufero', 'aufer'),
+                 ('confero', 'confer'), ('circumfero', 'circumfer'), ('defero', 'defer'), ('differo', 'differ'),
+                 ('effero', 'effer'), ('infero', 'infer'), ('offero', 'offer'), ('perfero', 'perfer'),
+                 ('praefero', 'praefer'), ('profero', 'profer'), ('refero', 'refer'), ('suffero', 'suffer'),
+                 ('transfero', 'transfer')]
+for lemme, s in COMPOSES_FERO:
+    famille_fero(lemme, s)
+
+# uolo, nolo, malo: model lego on uol-, nol-, mal- (uolebam, uolam, uolui regular).
+temps('uolo', 'lego', '- uis uult/uolt uolumus uultis/uoltis -', IND, 'présent')
+temps('uolo', 'lego', 'uelim uelis uelit uelimus uelitis uelint', SUB, 'présent')
+temps('uolo', 'lego', 'uellem uelles uellet uellemus uelletis uellent', SUB, 'imparfait')
+seule('uelle', 'uolo', 'lego', INF, 'présent actif')
+temps('nolo', 'lego', '- - - nolumus - -', IND, 'présent')
+temps('nolo', 'lego', 'nolim nolis nolit nolimus nolitis nolint', SUB, 'présent')
+temps('nolo', 'lego', 'nollem nolles nollet nollemus nolletis nollent', SUB, 'imparfait')
+temps('nolo', 'lego', '- noli - - - -', IMP, 'présent')
+seule('nolle', 'nolo', 'lego', INF, 'présent actif')
+temps('malo', 'lego', '- mauis mauult/mauolt malumus mauultis/mauoltis -', IND, 'présent')
+temps('malo', 'lego', 'malim malis malit malimus malitis malint', SUB, 'présent')
+temps('malo', 'lego', 'mallem malles mallet mallemus malletis mallent', SUB, 'imparfait')
+seule('malle', 'malo', 'lego', INF, 'présent actif')
+
+# fio: model audio on f- (fis, fit, fiunt, fiebam, fiam regular).
+temps('fio', 'audio', 'fierem fieres fieret fieremus fieretis fierent', SUB, 'imparfait')
+seule('fieri', 'fio', 'audio', INF, 'présent actif')
+
+# edo "manger": the athematic forms es-, est- beside the regular edis, edit.
+temps('edo', 'lego', '- es est - estis -', IND, 'présent')
+temps('edo', 'lego', '- - estur - - -', IND, 'présent', 'passif')
+temps('edo', 'lego', 'edim edis edit edimus editis edint', SUB, 'présent')
+temps('edo', 'lego', 'essem esses esset essemus essetis essent', SUB, 'imparfait')
+temps('edo', 'lego', '- - essetur - - -', SUB, 'imparfait', 'passif')
+temps('edo', 'lego', '- es - - este -', IMP, 'présent')
+temps('edo', 'lego', '- esto esto - estote -', IMP, 'futur')
+seule('esse', 'edo', 'lego', INF, 'présent actif')
+
+# Defective verbs.  odi and coepi are regular perfects on their stems 2 and 3;
+# memini lacks only its imperative, inquam has no stem at all.
+temps('memini', 'lego', '- memento - - mementote -', IMP, 'futur')
+temps('inquam', 'lego', '- inquis inquit inquimus inquitis inquiunt', IND, 'présent')
+temps('inquam', 'lego', '- - inquiebat - - inquiebant', IND, 'imparfait')
+temps('inquam', 'lego', '- inquies inquiet - - -', IND, 'futur')
+temps('inquam', 'lego', 'inquii inquisti inquit - - -', IND, 'parfait')
+temps('inquam', 'lego', '- - inquiat - - -', SUB, 'présent')
+temps('inquam', 'lego', '- inque - - - -', IMP, 'présent')
+temps('inquam', 'lego', '- inquito - - - -', IMP, 'futur')
+
+
+# ================================================================ checks
+def verifie():
+    """Every trait term known, every model known, every lemma present in the
+    lexicon sources with that model (lexique-base.txt, or the main lexicon for
+    LEMMES_REGULIERS).  Problems go to standard error; returns their number."""
+    erreurs = 0
+    multi = sorted((t for t in TERMES if ' ' in t), key=len, reverse=True)
+    for forme, lemme, modele, traits in lignes:
+        reste = ' ' + traits + ' '
+        for t in multi:
+            reste = reste.replace(' ' + t + ' ', ' ')
+        for mot in reste.split():
+            if mot not in TERMES:
+                print(f'{forme}: terme inconnu « {mot} »', file=sys.stderr)
+                erreurs += 1
+        if modele not in MODELES:
+            print(f'{forme}: modèle inconnu « {modele} »', file=sys.stderr)
+            erreurs += 1
+        if 'v' in forme or 'j' in forme:
+            print(f'{forme}: graphie v/j', file=sys.stderr)
+            erreurs += 1
+    entrees = {}
+    base = os.path.join(DATA, 'lexique-base.txt')
+    if os.path.exists(base):
+        for n, ligne in enumerate(open(base, encoding='utf-8'), 1):
+            if ligne.strip() and not ligne.startswith('#'):
+                champs = ligne.rstrip('\n').split('\t')
+                if len(champs) != 6 or ' : ' not in champs[5]:
+                    print(f'lexique-base.txt:{n}: ligne mal formée', file=sys.stderr)
+                    erreurs += 1
+                    continue
+                entrees.setdefault(champs[0], set()).add(champs[1])
+    principal = os.path.join(DATA, 'lexique.txt')
+    autres = {}
+    if os.path.exists(principal):
+        for ligne in open(principal, encoding='utf-8'):
+            if ligne.strip() and not ligne.startswith('#'):
+                champs = ligne.split('\t')
+                if len(champs) > 1:
+                    autres.setdefault(champs[0], set()).add(champs[1])
+    for lemme, modele in sorted({(l, m) for _, l, m, _ in lignes}):
+        if modele in entrees.get(lemme, ()):
+            continue
+        if LEMMES_REGULIERS.get(lemme) == modele:
+            if autres and modele not in autres.get(lemme, ()):
+                print(f'{lemme} ({modele}) absent de lexique.txt', file=sys.stderr)
+            continue
+        print(f'{lemme} ({modele}): aucune entrée de ce modèle', file=sys.stderr)
+        erreurs += 1
+    return erreurs
+
+
+if __name__ == '__main__':
+    erreurs = verifie()
+    print('# Formes irrégulières : forme, lemme, modèle, traits.')
+    print('# Fichier produit par outils/donnees/genere_irreguliers.py ; ne pas modifier à la main.')
+    vues = set()
+    for l in lignes:
+        if l not in vues:
+            vues.add(l)
+            print('\t'.join(l))
+    print(f'{len(vues)} formes irrégulières', file=sys.stderr)
+    sys.exit(1 if erreurs else 0)

@@ -4,6 +4,7 @@
 #include <fstream>
 #include <system_error>
 
+#include "cp1252.h"
 #include "flux.h"
 
 std::unique_ptr<TLexique> Lexique;
@@ -12,7 +13,7 @@ std::unique_ptr<TListeIrreg> Irreguliers;
 
 namespace {
 std::string MessageOuverture(const std::string& chemin) {
-  return Formate("Impossible d'ouvrir le fichier %s", {chemin});
+  return Formate("Impossible d'ouvrir le fichier %s", {Utf8VersCp1252(chemin)});
 }
 
 // At program end the stores go back to the file when the lexicon was

@@ -404,7 +404,7 @@ for lemme, neutre in (('prior', 'prius'), ('ulterior', 'ulterius'), ('interior',
         ajoute(neutre, lemme, 'uetus', c, 'neutre singulier comparatif')
 # Superlatives in -llimus and -errimus of third-declension adjectives.
 for lemme in ('facilis', 'difficilis', 'similis', 'dissimilis', 'gracilis', 'humilis'):
-    premiere_deuxieme(lemme, 'fortis', lemme[:-2] + 'llim', 'superlatif')
+    premiere_deuxieme(lemme, 'fortis', lemme[:-3] + 'llim', 'superlatif')
 premiere_deuxieme('celer', 'fortis', 'celerrim', 'superlatif')
 # Adjectives in -ficus and -uolus compare on a participle stem in -ent-.
 for lemme, base in (('magnificus', 'magnificent'), ('munificus', 'munificent'), ('beneficus', 'beneficent'),
@@ -413,12 +413,11 @@ for lemme, base in (('magnificus', 'magnificent'), ('munificus', 'munificent'), 
     premiere_deuxieme(lemme, 'bonus', base + 'issim', 'superlatif')
 
 # ================================================================ nouns
-tableau('domus', 'manus', """
-    génitif singulier: domi
-    ablatif singulier: domo
-    accusatif pluriel: domos
-    génitif pluriel: domorum
-""")
+# domus: second-declension forms beside the fourth (domi also the locative).
+# Nouns take their gender from the lexicon entry, so none is given here.
+for f, c, n in (('domi', 'génitif', 'singulier'), ('domo', 'ablatif', 'singulier'),
+                ('domos', 'accusatif', 'pluriel'), ('domorum', 'génitif', 'pluriel')):
+    ajoute(f, 'domus', 'manus', c, n)
 for f, c in (('di', 'nominatif'), ('di', 'vocatif'), ('dii', 'nominatif'), ('dii', 'vocatif'),
              ('dis', 'datif'), ('dis', 'ablatif'), ('diis', 'datif'), ('diis', 'ablatif'),
              ('deum', 'génitif')):

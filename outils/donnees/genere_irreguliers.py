@@ -497,15 +497,21 @@ seule('malle', 'malo', 'lego', INF, 'présent actif')
 temps('fio', 'audio', 'fierem fieres fieret fieremus fieretis fierent', SUB, 'imparfait')
 seule('fieri', 'fio', 'audio', INF, 'présent actif')
 
-# edo "manger": the athematic forms es-, est- beside the regular edis, edit.
-temps('edo', 'lego', '- es est - estis -', IND, 'présent')
+# edo "manger": the athematic forms beside the regular edis, edit, ederem.
+# Those written like forms of sum (es, est, esse, essem...) are left out unless
+# EDO_COMME_SUM is set: they would add "edo" to every est, esse and essent of a
+# text, ahead of sum in the order of headings, for a reading met a few times in
+# comedy; estur, essetur and the subjunctive edim are unambiguous and kept.
+EDO_COMME_SUM = False
 temps('edo', 'lego', '- - estur - - -', IND, 'présent', 'passif')
 temps('edo', 'lego', 'edim edis edit edimus editis edint', SUB, 'présent')
-temps('edo', 'lego', 'essem esses esset essemus essetis essent', SUB, 'imparfait')
 temps('edo', 'lego', '- - essetur - - -', SUB, 'imparfait', 'passif')
-temps('edo', 'lego', '- es - - este -', IMP, 'présent')
-temps('edo', 'lego', '- esto esto - estote -', IMP, 'futur')
-seule('esse', 'edo', 'lego', INF, 'présent actif')
+if EDO_COMME_SUM:
+    temps('edo', 'lego', '- es est - estis -', IND, 'présent')
+    temps('edo', 'lego', 'essem esses esset essemus essetis essent', SUB, 'imparfait')
+    temps('edo', 'lego', '- es - - este -', IMP, 'présent')
+    temps('edo', 'lego', '- esto esto - estote -', IMP, 'futur')
+    seule('esse', 'edo', 'lego', INF, 'présent actif')
 
 # Defective verbs.  odi and coepi are regular perfects on their stems 2 and 3;
 # memini lacks only its imperative, inquam has no stem at all.

@@ -52,6 +52,9 @@ LEMMES_REGULIERS = {
     'beneuolus': 'bonus', 'maleuolus': 'bonus', 'meus': 'bonus',
     'facilis': 'fortis', 'difficilis': 'fortis', 'similis': 'fortis', 'dissimilis': 'fortis',
     'gracilis': 'fortis', 'humilis': 'fortis',
+    'dico': 'lego', 'duco': 'lego', 'facio': 'capio', 'benedico': 'lego', 'maledico': 'lego',
+    'abduco': 'lego', 'adduco': 'lego', 'deduco': 'lego', 'educo': 'lego', 'induco': 'lego',
+    'perduco': 'lego', 'produco': 'lego', 'reduco': 'lego', 'seduco': 'lego', 'traduco': 'lego',
 }
 
 # Default features of a pronoun found as a headword: such a line is redundant.
@@ -431,6 +434,9 @@ for f, c, n in (('uis', 'génitif', 'singulier'), ('uim', 'accusatif', 'singulie
                 ('uires', 'accusatif', 'pluriel'), ('uiris', 'accusatif', 'pluriel'),
                 ('uirium', 'génitif', 'pluriel'), ('uiribus', 'datif', 'pluriel'), ('uiribus', 'ablatif', 'pluriel')):
     ajoute(f, 'uis', 'ciuis', c, n)
+# Iesus: Iesum is regular (model amicus), Iesu serves every other oblique case.
+for c in ('vocatif', 'génitif', 'datif', 'ablatif'):
+    ajoute('Iesu', 'Iesus', 'amicus', c, 'singulier')
 for c in ('nominatif', 'vocatif'):
     ajoute('Iupiter', 'Iuppiter', 'miles', c, 'singulier')
 ajoute('Iuppiter', 'Iuppiter', 'miles', 'vocatif singulier')
@@ -512,6 +518,16 @@ if EDO_COMME_SUM:
     temps('edo', 'lego', '- es - - este -', IMP, 'présent')
     temps('edo', 'lego', '- esto esto - estote -', IMP, 'futur')
     seule('esse', 'edo', 'lego', INF, 'présent actif')
+
+# Short imperatives of dico, duco, facio and their compounds (compounds of
+# facio in -ficio have the regular -fice).
+for lemme, modele, f in (('dico', 'lego', 'dic'), ('duco', 'lego', 'duc'), ('facio', 'capio', 'fac'),
+                         ('benedico', 'lego', 'benedic'), ('maledico', 'lego', 'maledic'),
+                         ('abduco', 'lego', 'abduc'), ('adduco', 'lego', 'adduc'), ('deduco', 'lego', 'deduc'),
+                         ('educo', 'lego', 'educ'), ('induco', 'lego', 'induc'), ('perduco', 'lego', 'perduc'),
+                         ('produco', 'lego', 'produc'), ('reduco', 'lego', 'reduc'), ('seduco', 'lego', 'seduc'),
+                         ('traduco', 'lego', 'traduc')):
+    ajoute(f, lemme, modele, '2ème personne singulier impératif présent actif')
 
 # Defective verbs.  odi and coepi are regular perfects on their stems 2 and 3;
 # memini lacks only its imperative, inquam has no stem at all.

@@ -55,6 +55,7 @@ LEMMES_REGULIERS = {
     'dico': 'lego', 'duco': 'lego', 'facio': 'capio', 'benedico': 'lego', 'maledico': 'lego',
     'abduco': 'lego', 'adduco': 'lego', 'deduco': 'lego', 'educo': 'lego', 'induco': 'lego',
     'perduco': 'lego', 'produco': 'lego', 'reduco': 'lego', 'seduco': 'lego', 'traduco': 'lego',
+    'nosco': 'lego', 'cognosco': 'lego', 'filius': 'amicus',
 }
 
 # Default features of a pronoun found as a headword: such a line is redundant.
@@ -425,6 +426,8 @@ for f, c in (('di', 'nominatif'), ('di', 'vocatif'), ('dii', 'nominatif'), ('dii
              ('dis', 'datif'), ('dis', 'ablatif'), ('diis', 'datif'), ('diis', 'ablatif'),
              ('deum', 'génitif')):
     ajoute(f, 'deus', 'amicus', c, 'pluriel')
+ajoute('deus', 'deus', 'amicus', 'vocatif singulier')
+ajoute('fili', 'filius', 'amicus', 'vocatif singulier')
 for f, c in (('boum', 'génitif'), ('bobus', 'datif'), ('bobus', 'ablatif'), ('bubus', 'datif'),
              ('bubus', 'ablatif')):
     ajoute(f, 'bos', 'miles', c, 'pluriel')
@@ -528,6 +531,14 @@ for lemme, modele, f in (('dico', 'lego', 'dic'), ('duco', 'lego', 'duc'), ('fac
                          ('produco', 'lego', 'produc'), ('reduco', 'lego', 'reduc'), ('seduco', 'lego', 'seduc'),
                          ('traduco', 'lego', 'traduc')):
     ajoute(f, lemme, modele, '2ème personne singulier impératif présent actif')
+
+# nosco and cognosco: the contracted forms of the perfect nou- (nosti, norat, nosse).
+for lemme, b in (('nosco', 'no'), ('cognosco', 'cogno')):
+    temps(lemme, 'lego', f'- {b}sti - - {b}stis {b}runt', IND, 'parfait')
+    temps(lemme, 'lego', f'{b}ram {b}ras {b}rat {b}ramus {b}ratis {b}rant', IND, 'plus-que-parfait')
+    temps(lemme, 'lego', f'{b}rim {b}ris {b}rit {b}rimus {b}ritis {b}rint', SUB, 'parfait')
+    temps(lemme, 'lego', f'{b}ssem {b}sses {b}sset {b}ssemus {b}ssetis {b}ssent', SUB, 'plus-que-parfait')
+    seule(b + 'sse', lemme, 'lego', INF, 'parfait actif')
 
 # Defective verbs.  odi and coepi are regular perfects on their stems 2 and 3;
 # memini lacks only its imperative, inquam has no stem at all.

@@ -1,0 +1,149 @@
+#include <gtest/gtest.h>
+
+#include "irreguliers.h"
+#include "lexique.h"
+
+namespace {
+void Entree(TLexique& l, const std::string& cle, int modele, std::string a = "", std::string b = "",
+            std::string sens = "") {
+  l.Ajoute(cle, std::make_unique<TDonneesLexicales>(TDonneesLexicales{modele, -1, a, b, sens}));
+}
+using Cles = std::vector<std::string>;
+}  // namespace
+
+TEST(Lexique, IndexDesRadicauxSelonLeModele) {
+  TLexique l;
+  Entree(l, "amo", 17, "amau", "amat");
+  Entree(l, "miles", 5, "milit");
+  Entree(l, "amicus", 1, "amic");        // model 1: RadicauxA not indexed
+  Entree(l, "manus", 9, "man");          // model 9: indexed, yet rebuilt with "us"
+  Entree(l, "lego", 19, "leg,,lex,", "lect");
+  l.IndexeRadicaux();
+  EXPECT_EQ(l.Radicaux2.CanonDe("amau"), Cles{"amo"});
+  EXPECT_EQ(l.Radicaux3.CanonDe("amat"), Cles{"amo"});
+  EXPECT_EQ(l.Radicaux1.CanonDe("milit"), Cles{"miles"});
+  EXPECT_EQ(l.Radicaux1.CanonDe("amic"), Cles{});
+  EXPECT_EQ(l.Radicaux1.CanonDe("man"), Cles{"manus"});
+  EXPECT_EQ(l.Radicaux2.Count(), 3);  // amau, leg, lex: empty fields add nothing
+  EXPECT_EQ(l.Canons("am", 17), Cles{"amo"});
+  EXPECT_EQ(l.Canons("milit", 5), Cles{"miles"});
+  EXPECT_EQ(l.Canons("milit", 0), Cles{"milita"});
+  EXPECT_EQ(l.Canons("man", 9), Cles{"manus"});
+  EXPECT_EQ(l.Canons("", 4), Cles{"um"});
+  EXPECT_EQ(l.Canons("x", 29), Cles{});
+  EXPECT_EQ(l.Canons("x", 30), Cles{});
+  EXPECT_EQ(l.Canons("x", 31), Cles{});
+  EXPECT_EQ(l.Canons("aud", 21), Cles{"audio"});
+  EXPECT_EQ(l.Canons("pos", 22), Cles{"possum"});
+  EXPECT_EQ(l.Canons("uer", 25), Cles{"uereor"});
+}
+
+TEST(Lexique, RadicalPartageDernierInsereDabordMemeEnFinDIndex) {
+  TLexique l;
+  Entree(l, "ciuis", 6, "ciu");
+  Entree(l, "ciuitas", 5, "ciu");
+  Entree(l, "zona", 8, "zzz");
+  l.IndexeRadicaux();
+  EXPECT_EQ(l.Radicaux1.CanonDe("ciu"), (Cles{"ciuitas", "ciuis"}));
+  EXPECT_EQ(l.Radicaux1.CanonDe("zzz"), Cles{"zona"});
+  EXPECT_EQ(l.Radicaux1.CanonDe("zzzz"), Cles{});
+}
+
+TEST(Lexique, ChercheModeleParmiLesHomographes) {
+  TLexique l;
+  Entree(l, "abc", 30);
+  Entree(l, "uolo", 17);
+  Entree(l, "uolo", 19);
+  int p = -1;
+  EXPECT_TRUE(l.ChercheModele("uolo", 19, p));
+  EXPECT_EQ(l.Objet(p).Modele, 19);
+  EXPECT_TRUE(l.ChercheModele("uolo", 17, p));
+  EXPECT_EQ(l.Objet(p).Modele, 17);
+  EXPECT_FALSE(l.ChercheModele("uolo", 20, p));  // the walk stops at the end
+  EXPECT_EQ(p, 3);
+  EXPECT_FALSE(l.ChercheModele("Uolo", 19, p));  // exact spelling only
+  EXPECT_FALSE(l.ChercheModele("zzz", 19, p));
+  EXPECT_EQ(p, 3);
+}
+
+// Regression: an exact key standing behind a case variant of itself was
+// missed, because the walk stopped at the first key not spelt exactly.
+TEST(Lexique, VarianteDeCasseNeMasquePasLaCleExacte) {
+  TLexique l;
+  Entree(l, "liber", 1);
+  Entree(l, "Liber", 2);  // inserted last: stands first
+  int p = -1;
+  ASSERT_EQ(l.Cle(0), "Liber");
+  EXPECT_TRUE(l.ChercheModele("liber", 1, p));
+  EXPECT_EQ(p, 1);
+  TRadicaux r;
+  r.Ajoute("ciu", "ciuis");
+  r.Ajoute("Ciu", "Ciuus");
+  EXPECT_EQ(r.CanonDe("ciu"), Cles{"ciuis"});
+}
+
+TEST(Lexique, RenvoisCf) {
+  TLexique l;
+  Entree(l, "uolo", 17, "", "", "uis, uelle : vouloir");
+  Entree(l, "uoltus", 1, "", "", "cf. uultus");          // target from the sixth character
+  Entree(l, "uultus", 1, "", "", "us, m. : visage");
+  Entree(l, "xa", 0, "", "", " cf. uolo");               // one leading character
+  Entree(l, "xb", 0, "", "", "voir cf. uolo");           // not at the start
+  Entree(l, "xc", 0, "", "", "cf. absent");
+  int p = 0;
+  ASSERT_TRUE(l.Find("uoltus", p));
+  // "cf. uultus" from its sixth character is "ultus", which is absent.
+  EXPECT_EQ(&l.Donnees(p, false), &l.Objet(p));
+  EXPECT_EQ(l.Vedette(p), "uoltus");
+  ASSERT_TRUE(l.Find("xa", p));
+  EXPECT_EQ(l.Donnees(p, false).Modele, 17);
+  EXPECT_EQ(l.Donnees(p, true).Modele, 0);
+  EXPECT_EQ(l.Vedette(p), "uolo");
+  int q = 0;
+  EXPECT_TRUE(l.ChercheModele("xa", 17, q));
+  ASSERT_TRUE(l.Find("xb", p));
+  EXPECT_EQ(l.Vedette(p), "xb");  // marker too far for the headword
+  EXPECT_EQ(&l.Donnees(p, false), &l.Objet(p));  // "cf. uolo" is no key either
+  ASSERT_TRUE(l.Find("xc", p));
+  EXPECT_EQ(l.Vedette(p), "xc");
+  EXPECT_EQ(&l.Donnees(p, false), &l.Objet(p));
+  Entree(l, "xd", 0, "", "", "cf.");  // marker cut short: no crash
+  ASSERT_TRUE(l.Find("xd", p));
+  EXPECT_EQ(l.Vedette(p), "xd");
+}
+
+TEST(Irreguliers, AjouteFusionneEnGardantLaGraphie) {
+  TListeIrreg irr;
+  irr.Ajoute("est", "sum", 0x8106000, 22);
+  irr.Ajoute("Est", "edo", 0x8106000, 19);
+  irr.Ajoute("est", "sum", 0x1, 22);
+  ASSERT_EQ(irr.Count(), 1);
+  EXPECT_EQ(irr.Cle(0), "est");
+  EXPECT_EQ(irr.Definition(0, 1).K, "edo");
+  EXPECT_EQ(irr.Definition(0, 2).Morpho, 0x1u);
+  EXPECT_THROW(irr.Definition(0, 3), Erreur);
+}
+
+TEST(Irreguliers, DefinitionsDUnLemme) {
+  TListeIrreg irr;
+  irr.Ajoute("tuli", "fero", 0x8120840, 19);
+  irr.Ajoute("latum", "fero", 0x1, 19);
+  irr.Ajoute("ferre", "fero", 0x800000, 19);
+  irr.Ajoute("est", "sum", 0x1, 22);
+  std::vector<std::string> lignes{"ancienne"};
+  irr.IrregsK("fero", lignes);
+  EXPECT_EQ(lignes, (std::vector<std::string>{
+                        "ferre :  infinitif", "latum : nominatif",
+                        "tuli :  1\xE8re personne singulier indicatif parfait actif"}));
+  ASSERT_NE(irr.DefKNum("fero", 1), nullptr);
+  EXPECT_EQ(irr.DefKNum("fero", 1)->Morpho, 0x1u);
+  EXPECT_EQ(irr.GraphieFNum("fero", 1), "latum");
+  EXPECT_EQ(irr.DefKNum("fero", 3), nullptr);
+  EXPECT_EQ(irr.GraphieFNum("fero", 3), "");
+  EXPECT_EQ(irr.DefKNum("fero", -1), nullptr);
+  irr.DeleteKF("fero", 1);
+  EXPECT_EQ(irr.Count(), 3);
+  irr.DeleteKF("fero", 7);
+  EXPECT_EQ(irr.Count(), 3);
+  EXPECT_EQ(irr.GraphieFNum("fero", 1), "tuli");
+}

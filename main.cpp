@@ -1,0 +1,26 @@
+// Lecturiel: starts the reading window and, when it closes, writes the
+// lexicon back if it was changed.
+#include <QApplication>
+#include <iostream>
+
+#include "erreur.h"
+#include "lexical/stores.h"
+#include "services_qt.h"
+#include "tfprinc.h"
+
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  TServicesQt services;
+  int code = 0;
+  {
+    TFPrinc FPrinc(services, QCoreApplication::applicationFilePath().toStdString());
+    FPrinc.show();
+    code = application.exec();
+  }
+  try {
+    if (Lexique && Lexique->Modifie) SauveLexique();
+  } catch (const Erreur& erreur) {
+    std::cerr << erreur.MessageUtf8() << '\n';
+  }
+  return code;
+}

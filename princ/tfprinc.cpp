@@ -1,0 +1,314 @@
+// Construction of the window, its start-up and the configuration file.
+#include "tfprinc.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <QToolTip>
+
+#include "cp1252.h"
+#include "dialogue_chercher.h"
+#include "document_qt.h"
+#include "erreur.h"
+#include "fichier_ini.h"
+#include "lexical/stores.h"
+#include "notes.h"
+#include "texte_latin.h"
+
+TFPrinc::TFPrinc(IServices& services, std::string cheminExecutable, QWidget* parent)
+    : QMainWindow(parent), Services(services), CheminExecutable(std::move(cheminExecutable)) {
+  setObjectName(QStringLiteral("FPrinc"));
+  setWindowTitle(QStringLiteral("Lecturiel"));
+  QFont police(QStringLiteral("MS Sans Serif"));
+  police.setPixelSize(11);
+  setFont(police);
+  resize(505, 405);
+  if (const QScreen* ecran = screen()) move(ecran->availableGeometry().center() - rect().center());
+  CreePanneaux();
+  CreeMenus();
+  CreeBarreEtat();
+  FormCreate();
+}
+
+TFPrinc::~TFPrinc() = default;
+
+QString TFPrinc::PhraseExemple() {
+  return QStringLiteral("Ignoranti quem portum petat nullus suus uentus est. \n(S\u00e9n\u00e8que, Lettres \u00e0 Lucilius, 71, 3)");
+}
+
+void TFPrinc::CreePanneaux() {
+  RichE = new QTextEdit(this);
+  RichE->setObjectName(QStringLiteral("RichE"));
+  RichE->setFrameShape(QFrame::NoFrame);
+  RichE->setAcceptRichText(true);
+  RichE->setTabChangesFocus(false);
+  RichE->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  QPalette palette = RichE->palette();
+  palette.setColor(QPalette::Base, QColor(249, 240, 232));
+  // The selection stays as visible when the pane loses the focus.
+  palette.setColor(QPalette::Inactive, QPalette::Highlight, palette.color(QPalette::Active, QPalette::Highlight));
+  palette.setColor(QPalette::Inactive, QPalette::HighlightedText,
+                   palette.color(QPalette::Active, QPalette::HighlightedText));
+  RichE->setPalette(palette);
+  QFont arial(QStringLiteral("Arial"));
+  arial.setPointSize(10);
+  RichE->setFont(arial);
+  RichE->setPlainText(PhraseExemple());
+  RichE->viewport()->setCursor(Qt::ArrowCursor);
+  RichE->viewport()->setMouseTracking(true);
+  RichE->viewport()->installEventFilter(this);
+  RichE->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(RichE, &QTextEdit::customContextMenuRequested, this, [this](const QPoint& position) {
+    PopupMenu1Popup();
+    if (!PopupMenu1->isEmpty()) PopupMenu1->popup(RichE->viewport()->mapToGlobal(position));
+  });
+  connect(RichE, &QTextEdit::selectionChanged, this, [this] {
+    if (SelectionAutomatique) return;
+    if (BoutonEnfonce)
+      SelectionEnAttente = true;
+    else
+      RichESelectionChange();
+  });
+
+  Memo1 = new QPlainTextEdit(this);
+  Memo1->setObjectName(QStringLiteral("Memo1"));
+  QFont notes(QStringLiteral("Arial"));
+  notes.setPixelSize(13);
+  Memo1->setFont(notes);
+  Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+
+  Splitter1 = new QSplitter(Qt::Vertical, this);
+  Splitter1->setObjectName(QStringLiteral("Splitter1"));
+  Splitter1->setHandleWidth(11);
+  Splitter1->setChildrenCollapsible(false);
+  Splitter1->addWidget(RichE);
+  Splitter1->addWidget(Memo1);
+  Splitter1->setStretchFactor(0, 0);
+  Splitter1->setStretchFactor(1, 1);
+  Splitter1->setSizes({161, 200});
+  setCentralWidget(Splitter1);
+
+  PopupMenu1 = new QMenu(this);
+  PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+
+  FindDialog = new TDialogueChercher(this);
+  connect(FindDialog, &TDialogueChercher::Montre, this, &TFPrinc::FindDialogShow);
+  connect(FindDialog, &TDialogueChercher::Cherche, this, &TFPrinc::FindDialogFind);
+}
+
+void TFPrinc::CreeMenus() {
+  QMenuBar* barre = menuBar();
+  barre->setObjectName(QStringLiteral("MainMenu1"));
+  auto ajoute = [this](QMenu* menu, const char* nom, const QString& titre, const QKeySequence& raccourci,
+                       void (TFPrinc::*action)()) {
+    QAction* a = menu->addAction(titre);
+    a->setObjectName(QString::fromLatin1(nom));
+    a->setShortcut(raccourci);
+    connect(a, &QAction::triggered, this, action);
+    return a;
+  };
+  QMenu* fichier = barre->addMenu(QStringLiteral("&Fichier"));
+  fichier->setObjectName(QStringLiteral("Fichier1"));
+  ajoute(fichier, "Nouveau1", QStringLiteral("&Nouveau"), QKeySequence(Qt::CTRL | Qt::Key_N),
+         &TFPrinc::Effaceretcrire1Click);
+  ajoute(fichier, "Ouvrir1", QStringLiteral("&Ouvrir"), QKeySequence(Qt::CTRL | Qt::Key_O),
+         &TFPrinc::ouvrirunfichier1Click);
+  ajoute(fichier, "EnregistrerBlocNotes1", QStringLiteral("&Enregistrer Bloc-Notes"),
+         QKeySequence(Qt::CTRL | Qt::Key_S), &TFPrinc::EnregistrerBlocNotes1Click);
+  fichier->addSeparator()->setObjectName(QStringLiteral("N1"));
+  ajoute(fichier, "Quitter2", QStringLiteral("Quitter"), QKeySequence(Qt::ALT | Qt::Key_F4), &TFPrinc::quitter1Click);
+
+  QMenu* edition = barre->addMenu(QStringLiteral("&Edition"));
+  edition->setObjectName(QStringLiteral("Edition1"));
+  Modifierlelatin1 = ajoute(edition, "Modifierlelatin1", QStringLiteral("&Modifier le latin"),
+                            QKeySequence(Qt::CTRL | Qt::Key_L), &TFPrinc::Modifierlelatin1Click);
+  Modifierlelatin1->setCheckable(true);
+  ajoute(edition, "Chercher2", QStringLiteral("&Chercher"), QKeySequence(Qt::CTRL | Qt::Key_F),
+         &TFPrinc::chercher1Click);
+  ajoute(edition, "plusgros1", QStringLiteral("plus gros"), QKeySequence(Qt::CTRL | Qt::Key_G),
+         &TFPrinc::plusgros1Click);
+  ajoute(edition, "pluspetit1", QStringLiteral("plus petit"), QKeySequence(Qt::CTRL | Qt::Key_P),
+         &TFPrinc::pluspetit1Click);
+
+  QAction* auteur = barre->addAction(QStringLiteral("&auteur"));
+  auteur->setObjectName(QStringLiteral("auteur1"));
+  auteur->setShortcut(QKeySequence(Qt::Key_F1));
+  // A menu-bar action's shortcut only works while the window holds it.
+  addAction(auteur);
+  connect(auteur, &QAction::triggered, this, &TFPrinc::auteur1Click);
+}
+
+void TFPrinc::CreeBarreEtat() {
+  QStatusBar* barre = statusBar();
+  barre->setObjectName(QStringLiteral("StatusBar"));
+  barre->setSizeGripEnabled(false);
+  const QString textes[3] = {QStringLiteral("lexique : 0"), QStringLiteral("morpho : 0"),
+                             QStringLiteral("traduction : 0")};
+  for (int i = 0; i < 3; ++i) {
+    Volets[i] = new QLabel(textes[i], barre);
+    Volets[i]->setObjectName(QStringLiteral("Volet%1").arg(i));
+    Volets[i]->setMinimumWidth(90);
+    Volets[i]->setFrameShape(QFrame::StyledPanel);
+    barre->addWidget(Volets[i]);
+  }
+  barre->hide();
+}
+
+QString TFPrinc::TexteVolet(int i) const { return i >= 0 && i < 3 ? Volets[i]->text() : QString(); }
+
+std::string TFPrinc::RepertoireProgramme() const {
+  const auto barre = CheminExecutable.find_last_of('/');
+  return barre == std::string::npos ? std::string() : CheminExecutable.substr(0, barre + 1);
+}
+
+std::string TFPrinc::CheminIni() const {
+  const std::string dossier = RepertoireProgramme();
+  std::string nom = CheminExecutable.substr(dossier.size());
+  const auto point = nom.find_last_of('.');
+  if (point != std::string::npos && point > 0) nom.erase(point);
+  return dossier + nom + ".ini";
+}
+
+void TFPrinc::SignaleErreur(const std::exception& erreur) {
+  const auto* e = dynamic_cast<const Erreur*>(&erreur);
+  Services.Erreur(this, e ? QString::fromStdString(e->MessageUtf8()) : QString::fromLocal8Bit(erreur.what()));
+}
+
+void TFPrinc::Protege(const std::function<void()>& action) {
+  try {
+    action();
+  } catch (const std::exception& erreur) {
+    SignaleErreur(erreur);
+  }
+}
+
+void TFPrinc::FormCreate() {
+  E.FichierNotes.clear();
+  E.NomUtilisateur.clear();
+  std::string cheminLexique = RepertoireProgramme() + "quirandole.lex";
+  E.NbLexique = E.NbMorpho = E.NbTraduction = 0;
+  try {
+    {
+      const TFichierIni ini(CheminIni());
+      E.FichierTexte = Cp1252VersUtf8(ini.LisChaine("Fichier", "Nom", ""));
+      E.RepSauvegarde = Cp1252VersUtf8(ini.LisChaine("Sauvegarde", "repertoire", ""));
+      cheminLexique = Cp1252VersUtf8(ini.LisChaine("Fichier", "lexique", Utf8VersCp1252(cheminLexique)));
+      if (!E.FichierTexte.empty()) {
+        ChargeTexte(E.FichierTexte);
+        AutoriseEdition(false);
+        QString nom;
+        if (Services.DemandeTexte(this, QStringLiteral("Lecturiel"), QStringLiteral("ton nom :"), nom)) {
+          E.NomUtilisateur = Utf8VersCp1252(nom.toStdString());
+          E.FichierNotes = CheminNotes(E.RepSauvegarde, nom.toStdString(), E.FichierTexte);
+          ChargeNotes();
+        }
+        E.FichierTrace = Cp1252VersUtf8(ini.LisChaine("Sauvegarde", "reptrace", ""));
+        E.AutoLex = ini.LisEntier("Droits", "AutoLex", 0);
+        E.insereLex = ini.LisEntier("Droits", "insereLex", 1);
+        E.insereMorpho = ini.LisEntier("Droits", "insereMorpho", 2);
+        E.insereTr = ini.LisEntier("Droits", "insereTr", 3);
+        E.evalSyntaxe = ini.LisEntier("Droits", "evalSyntaxe", 3);
+        statusBar()->show();
+      }
+    }
+    ChargeLexique(cheminLexique);
+    Memo1->document()->setModified(false);
+    AjourEtat();
+  } catch (const std::exception& erreur) {
+    SignaleErreur(erreur);
+  }
+}
+
+void TFPrinc::ChargeNotes() {
+  if (!FichierExiste(E.FichierNotes)) return;
+  QStringList lignes;
+  for (const auto& ligne : LisLignes(E.FichierNotes)) lignes << QString::fromStdString(TexteVersUtf8(ligne));
+  Memo1->setPlainText(lignes.join(u'\n'));
+  if (lignes.isEmpty()) return;
+  if (const auto compteurs = LisLigneCompteurs(Utf8VersCp1252(lignes.first().toStdString()))) {
+    E.NbLexique = compteurs->NbLexique;
+    E.NbMorpho = compteurs->NbMorpho;
+    E.NbTraduction = compteurs->NbTraduction;
+    lignes.removeFirst();
+    Memo1->setPlainText(lignes.join(u'\n'));
+  }
+}
+
+void TFPrinc::AjourEtat() {
+  Volets[0]->setText(QStringLiteral("lexique : %1").arg(E.NbLexique));
+  Volets[1]->setText(QStringLiteral("morphologie : %1").arg(E.NbMorpho));
+  Volets[2]->setText(QStringLiteral("traduction : %1").arg(E.NbTraduction));
+}
+
+void TFPrinc::AutoriseEdition(bool modifiable) {
+  E.LatinModifiable = modifiable;
+  RichE->setReadOnly(!modifiable);
+  // A read-only pane still lets the pupil select with the keyboard.
+  if (!modifiable) RichE->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  RichE->viewport()->setCursor(Qt::ArrowCursor);
+  Modifierlelatin1->setChecked(modifiable);
+}
+
+void TFPrinc::ChargeTexte(const std::string& chemin) {
+  RichE->clear();
+  RemplitDocument(*RichE->document(), LisTexteLatin(chemin), 20.0 * RichE->logicalDpiY() / 72.0);
+  QTextBlockFormat retrait = Memo1->textCursor().blockFormat();
+  retrait.setTextIndent(20.0 * Memo1->logicalDpiY() / 72.0);
+  Memo1->textCursor().setBlockFormat(retrait);
+}
+
+void TFPrinc::closeEvent(QCloseEvent* evenement) {
+  // FormCloseQuery: modified notes are saved without a question, and the
+  // window always closes.
+  if (Memo1->document()->isModified()) EnregistrerBlocNotes1Click();
+  QToolTip::hideText();
+  evenement->accept();
+}
+
+bool TFPrinc::eventFilter(QObject* objet, QEvent* evenement) {
+  if (objet == RichE->viewport()) {
+    switch (evenement->type()) {
+      case QEvent::MouseMove: {
+        const auto* souris = static_cast<QMouseEvent*>(evenement);
+        const QPoint position = souris->position().toPoint();
+        RichEMouseMove(position.x(), position.y());
+        MontreBulle(position);
+        break;
+      }
+      case QEvent::ToolTip:
+        return true;  // the hint is shown at each move, never by Qt's delay
+      case QEvent::MouseButtonPress:
+        if (static_cast<QMouseEvent*>(evenement)->button() == Qt::LeftButton) {
+          BoutonEnfonce = true;
+          SelectionEnAttente = false;
+        }
+        break;
+      case QEvent::MouseButtonRelease:
+        if (static_cast<QMouseEvent*>(evenement)->button() == Qt::LeftButton && BoutonEnfonce) {
+          BoutonEnfonce = false;
+          // The selection is made once the button is released: a question in
+          // mid-drag would break the drag.
+          if (SelectionEnAttente) {
+            SelectionEnAttente = false;
+            QMetaObject::invokeMethod(this, &TFPrinc::RichESelectionChange, Qt::QueuedConnection);
+          }
+        }
+        break;
+      case QEvent::Leave:
+        QToolTip::hideText();
+        break;
+      default:
+        break;
+    }
+  }
+  return QMainWindow::eventFilter(objet, evenement);
+}

@@ -1,0 +1,120 @@
+// The main menu's commands: texts, notes file, search, font size, about.
+#include <QApplication>
+#include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextEdit>
+
+#include "cp1252.h"
+#include "dialogue_chercher.h"
+#include "fichier_ini.h"
+#include "graphie.h"
+#include "notes.h"
+#include "tfprinc.h"
+
+namespace {
+
+// The notes pane, one line per paragraph, in Windows-1252 (marked vowels
+// written plain, other characters the code page lacks as '?').
+std::vector<std::string> ParagraphesEn1252(const QPlainTextEdit& notes) {
+  std::vector<std::string> lignes;
+  for (QTextBlock bloc = notes.document()->begin(); bloc.isValid(); bloc = bloc.next())
+    lignes.push_back(Utf8VersCp1252(SansQuantites(bloc.text().toStdString())));
+  return lignes;
+}
+
+}  // namespace
+
+void TFPrinc::Effaceretcrire1Click() {
+  RichE->clear();
+  AutoriseEdition(true);
+}
+
+void TFPrinc::ouvrirunfichier1Click() {
+  Protege([this] {
+    const TFichierIni ini(CheminIni());
+    const std::string dossier = Cp1252VersUtf8(ini.LisChaine("Sauvegarde", "repertoire", ""));
+    const auto choix = Services.FichierAOuvrir(this, QString::fromStdString(dossier),
+                                               QStringLiteral("Fichier texte (*.txt)"));
+    if (!choix) return;
+    ChargeTexte(choix->toStdString());
+    AutoriseEdition(false);
+  });
+}
+
+void TFPrinc::EnregistrerBlocNotes1Click() {
+  Protege([this] {
+    if (!E.FichierNotes.empty()) {
+      // One line per paragraph: lines broken where the pane happened to wrap
+      // would pile up hard breaks in the pupil's notes save after save.
+      std::vector<std::string> lignes{LigneCompteurs({E.NbLexique, E.NbMorpho, E.NbTraduction})};
+      for (auto& ligne : ParagraphesEn1252(*Memo1)) lignes.push_back(std::move(ligne));
+      EcrisLignes(E.FichierNotes, lignes);
+      Memo1->document()->setModified(false);
+      return;
+    }
+    const TFichierIni ini(CheminIni());
+    const std::string dossier = Cp1252VersUtf8(ini.LisChaine("Sauvegarde", "repertoire", ""));
+    const auto choix =
+        Services.FichierAEnregistrer(this, QStringLiteral("Enregister le bloc-notes"), QString::fromStdString(dossier),
+                                     QStringLiteral("fichier texte (*.txt)"), QStringLiteral("txt"));
+    if (!choix) return;
+    const std::string chemin = choix->toStdString();
+    if (FichierExiste(chemin)) {
+      Services.Message(this, QStringLiteral("Ce fichier existe d\u00e9j\u00e0. Trouve un autre nom"));
+      return;
+    }
+    EcrisLignes(chemin, ParagraphesEn1252(*Memo1));
+    E.FichierNotes = chemin;
+  });
+}
+
+void TFPrinc::quitter1Click() { close(); }
+
+void TFPrinc::Modifierlelatin1Click() { AutoriseEdition(Modifierlelatin1->isChecked()); }
+
+void TFPrinc::chercher1Click() {
+  if (FindDialog->isVisible()) FindDialogShow();
+  FindDialog->show();
+  FindDialog->raise();
+  FindDialog->activateWindow();
+}
+
+void TFPrinc::FindDialogShow() { SelectionParLeProgramme(0, 0); }
+
+void TFPrinc::FindDialogFind() {
+  const QString cherche = FindDialog->TexteCherche();
+  const QTextCursor actuel = RichE->textCursor();
+  // After a match the search moves on from the character after its start; a
+  // bare caret (as the dialog leaves it when shown) is itself the start, so
+  // a match at the very first character is found.
+  const int depart = actuel.hasSelection() ? actuel.selectionStart() + 1 : actuel.position();
+  const QTextCursor trouve = RichE->document()->find(cherche, depart);
+  if (cherche.isEmpty() || trouve.isNull()) {
+    Services.Erreur(this, QStringLiteral("Impossible de trouver \"%1\"").arg(cherche));
+    return;
+  }
+  SelectionParLeProgramme(trouve.selectionStart(), trouve.selectionEnd() - trouve.selectionStart());
+  RichE->ensureCursorVisible();
+}
+
+void TFPrinc::ChangeTaille(int pas) {
+  const int taille = RichE->font().pointSize() + pas;
+  if (taille <= 5 || taille >= 33) return;
+  QFont police = RichE->font();
+  police.setPointSize(taille);
+  RichE->setFont(police);
+  QFont notes = Memo1->font();
+  notes.setPointSize(taille);
+  Memo1->setFont(notes);
+}
+
+void TFPrinc::plusgros1Click() { ChangeTaille(2); }
+void TFPrinc::pluspetit1Click() { ChangeTaille(-2); }
+
+void TFPrinc::auteur1Click() {
+  Services.APropos(this, QStringLiteral("auteur"),
+                   QStringLiteral("Lecturiel 4.01\njanvier MMII\n\nAide \u00e0 la lecture des textes latins : "
+                                  "analyse des mots sous le pointeur, notes, liens syntaxiques."));
+}

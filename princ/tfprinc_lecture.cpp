@@ -1,0 +1,184 @@
+// The reading pane's handlers: the word under the pointer and its hint, the
+// context menu and the insertions into the notes, the syntax query.
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QTextCursor>
+#include <QTextEdit>
+#include <QToolTip>
+
+#include "cp1252.h"
+#include "erreur.h"
+#include "flexion/chaines.h"
+#include "flexion/flexf.h"
+#include "flexion/traduction.h"
+#include "lexical/stores.h"
+#include "morpho/lemmatise.h"
+#include "mulot.h"
+#include "notes.h"
+#include "syntaxe/lien_syntaxique.h"
+#include "texte_riche_qt.h"
+#include "tfprinc.h"
+
+namespace {
+
+QString VersQt(const std::string& cp1252) { return QString::fromStdString(Cp1252VersUtf8(cp1252)); }
+
+std::string SansBlancs(std::string texte) {
+  while (!texte.empty() && static_cast<unsigned char>(texte.back()) <= 32) texte.pop_back();
+  std::size_t debut = 0;
+  while (debut < texte.size() && static_cast<unsigned char>(texte[debut]) <= 32) ++debut;
+  return texte.substr(debut);
+}
+
+bool CommenceParUneLettre(const std::string& mot) {
+  const char c = mot.empty() ? '\0' : mot.front();
+  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
+}  // namespace
+
+void TFPrinc::RichEMouseMove(int x, int y) {
+  try {
+    E.MotCourant = MotAuPoint(TTexteRicheQt(*RichE), x, y);
+    if (E.MotCourant.empty() || !StoresPrets()) {
+      // Without the lexicon there is nothing to analyse: no hint at all.
+      Bulle.clear();
+      return;
+    }
+    bool trouve = false;
+    QString texte;
+    for (const auto& ligne : TexteAnalyses(E.MotCourant, 2, trouve)) texte += VersQt(ligne) + u'\n';
+    Bulle = texte;
+  } catch (...) {
+    Bulle = QStringLiteral("?");
+  }
+}
+
+void TFPrinc::MontreBulle(const QPoint& position) {
+  // Shown at every move, so the hint follows the pointer from word to word.
+  if (Bulle.isEmpty() || (!E.FichierTexte.empty() && E.AutoLex < 1)) {
+    QToolTip::hideText();
+    return;
+  }
+  QString texte = Bulle;
+  if (texte.endsWith(u'\n')) texte.chop(1);
+  QToolTip::showText(RichE->viewport()->mapToGlobal(position), Qt::convertFromPlainText(texte, Qt::WhiteSpacePre),
+                     RichE->viewport());
+}
+
+void TFPrinc::PopupMenu1Popup() {
+  PopupMenu1->clear();
+  if (!StoresPrets()) return;
+  Protege([this] {
+    QString titre = VersQt(E.MotCourant);
+    auto* mot = new QMenu(titre.replace(u'&', QStringLiteral("&&")), PopupMenu1);
+    bool trouve = false;
+    const std::unique_ptr<TListeAnalyses> analyses = Lemmatise(E.MotCourant, trouve);
+    if (!trouve || !analyses) {
+      delete mot;
+      return;
+    }
+    E.TexteLexique.clear();
+    E.TexteMorpho.clear();
+    E.TexteTraduction.clear();
+    for (int i = 0; i < analyses->Count(); ++i) {
+      const TAnalyse& analyse = analyses->Analyse(i);
+      const std::string sens = SensApresDeuxPoints(analyse.Entree);
+      E.TexteLexique += " " + sens;
+      E.TexteMorpho.clear();
+      for (const auto& ligne : analyses->Lignes(2)) E.TexteMorpho += ligne + "\r\n";
+      const TDef* description = analyse.Numero(0);
+      if (!description) continue;
+      if (description->Partie() == 0) {
+        const std::string nom = PremierMot(sens);
+        E.TexteTraduction += " " + (description->NumNombre() == 0 ? nom : Pluriel(nom));
+      } else if (description->Partie() == 3) {
+        E.TexteTraduction += " " + Traduction(E.MotCourant);
+      }
+    }
+    if (!E.TexteLexique.empty()) {
+      if (E.insereLex > 0) mot->addAction(QStringLiteral("&lexique"), this, &TFPrinc::InsereEntree);
+      if (E.insereMorpho > 0 && !E.TexteMorpho.empty())
+        mot->addAction(QStringLiteral("lexique et &morphologie"), this, &TFPrinc::InsereMorpho);
+      if (!E.TexteTraduction.empty() && E.insereTr > 0)
+        mot->addAction(QStringLiteral("&traduction"), this, &TFPrinc::InsereTraduction);
+    }
+    if (mot->isEmpty()) {
+      // The word alone, as an item that does nothing.
+      PopupMenu1->addAction(mot->title());
+      delete mot;
+    } else {
+      PopupMenu1->addMenu(mot);
+    }
+  });
+}
+
+void TFPrinc::Insere(const std::string& texte, const std::string& trace, int& compteur) {
+  QString insere = VersQt(texte);
+  insere.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  Memo1->textCursor().insertText(insere);
+  Memo1->document()->setModified(true);
+  try {
+    EcritTrace(trace);
+  } catch (const std::exception& erreur) {
+    SignaleErreur(erreur);
+    return;
+  }
+  ++compteur;
+  AjourEtat();
+}
+
+void TFPrinc::InsereEntree() { Insere(" " + E.TexteLexique, "lexique - " + E.MotCourant, E.NbLexique); }
+void TFPrinc::InsereMorpho() { Insere(" " + E.TexteMorpho, "morpho - " + E.MotCourant, E.NbMorpho); }
+void TFPrinc::InsereTraduction() {
+  Insere(" " + SansBlancs(E.TexteTraduction), "traduction - " + E.MotCourant, E.NbTraduction);
+}
+
+void TFPrinc::EcritTrace(const std::string& texte) {
+  if (E.FichierTrace.empty()) return;
+  AjouteLigne(E.FichierTrace, E.NomUtilisateur + " " + texte);
+}
+
+void TFPrinc::RichESelectionChange() {
+  if (E.evalSyntaxe < 1 || DansSelection) return;
+  DansSelection = true;
+  struct Fin {
+    bool& drapeau;
+    ~Fin() { drapeau = false; }
+  } fin{DansSelection};
+  const QTextCursor curseur = RichE->textCursor();
+  const int debut = curseur.selectionStart();
+  const int longueur = curseur.selectionEnd() - debut;
+  const TTexteRicheQt texte(*RichE);
+  const std::string choisi = SansBlancs(TexteEntre(texte, debut, longueur));
+  if (!choisi.empty() && choisi.find_first_of(" \t\r\n") != std::string::npos && StoresPrets()) {
+    std::string mot1 = MotAIndex(texte, debut);
+    std::string mot2 = MotAIndex(texte, debut + longueur);
+    if (!CommenceParUneLettre(mot1)) mot1.clear();
+    if (!CommenceParUneLettre(mot2)) mot2.clear();
+    if (!mot1.empty() && !mot2.empty()) {
+      const QString question = QStringLiteral("Afficher les liens possibles entre %1 et %2 ?").arg(VersQt(mot1), VersQt(mot2));
+      if (Services.Confirme(this, question)) {
+        try {
+          std::string liens = TLienSyntaxique(mot1, mot2).Texte();
+          liens += TLienSyntaxique(mot2, mot1).Texte();
+          Services.Message(this, VersQt(liens).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+          EcritTrace("syntaxe - " + mot1 + "-" + mot2);
+        } catch (const std::exception& erreur) {
+          SignaleErreur(erreur);
+          return;  // the selection then stays as it is
+        }
+      }
+    }
+  }
+  if (curseur.hasSelection()) SelectionParLeProgramme(debut, 0);
+}
+
+void TFPrinc::SelectionParLeProgramme(int debut, int longueur) {
+  QTextCursor curseur = RichE->textCursor();
+  curseur.setPosition(debut);
+  if (longueur > 0) curseur.setPosition(debut + longueur, QTextCursor::KeepAnchor);
+  SelectionAutomatique = true;
+  RichE->setTextCursor(curseur);
+  SelectionAutomatique = false;
+}

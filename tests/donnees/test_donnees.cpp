@@ -1,0 +1,117 @@
+// Checks over the shipped lexicon: every entry is well formed for the
+// analysis (model, stems) and for the French side (the meaning after " : ",
+// a conjugable infinitive first for verbs, a French word first for nouns).
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <tuple>
+
+#include "flexion/chaines.h"
+#include "flexion/traduction.h"
+#include "lexical/cp1252.h"
+#include "lexical/stores.h"
+#include "lexical/vocabulaire.h"
+#include "morpho/analyses.h"
+
+namespace {
+
+class DonneesLivrees : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { ChargeLexique(LECTURIEL_LEX); }
+  static void TearDownTestSuite() { LiberLexique(); }
+
+  static bool EstRenvoi(const TDonneesLexicales& e) { return e.Sens.find("cf. ") != std::string::npos; }
+  static std::string Nom(int i) { return Cp1252VersUtf8(Lexique->Cle(i)); }
+};
+
+TEST_F(DonneesLivrees, LexiqueAssezGrandEtModelesValides) {
+  EXPECT_GE(Lexique->Count(), 6000);
+  EXPECT_GT(Desinences->Count(), 500);
+  EXPECT_GT(Irreguliers->Count(), 500);
+  for (int i = 0; i < Lexique->Count(); ++i) {
+    const auto& e = Lexique->Donnees(i, true);
+    EXPECT_GE(e.Modele, 0) << Nom(i);
+    EXPECT_LE(e.Modele, 30) << Nom(i);
+    EXPECT_GE(e.Genre, -1) << Nom(i);
+    EXPECT_LE(e.Genre, 2) << Nom(i);
+  }
+}
+
+TEST_F(DonneesLivrees, LesModelesAStemListeOntLeurRadical) {
+  for (int i = 0; i < Lexique->Count(); ++i) {
+    const auto& e = Lexique->Donnees(i, true);
+    if (EstRenvoi(e)) continue;
+    switch (e.Modele) {
+      case 5: case 6: case 7: case 8: case 14: case 15:
+        EXPECT_FALSE(e.RadicauxA.empty()) << Nom(i) << " sans radical 1";
+        break;
+      default:
+        break;
+    }
+    // Stems never carry blanks or the separator of the other list.
+    EXPECT_EQ(e.RadicauxA.find(' '), std::string::npos) << Nom(i);
+    EXPECT_EQ(e.RadicauxB.find(' '), std::string::npos) << Nom(i);
+  }
+}
+
+TEST_F(DonneesLivrees, ChaqueSensPorteSesSignificationsApresLesDeuxPoints) {
+  for (int i = 0; i < Lexique->Count(); ++i) {
+    const auto& e = Lexique->Donnees(i, true);
+    if (EstRenvoi(e)) {
+      // A cross-reference must lead somewhere.
+      EXPECT_NE(&Lexique->Donnees(i, false), &e) << Nom(i) << " renvoie dans le vide";
+      continue;
+    }
+    const auto deuxPoints = e.Sens.find(" : ");
+    ASSERT_NE(deuxPoints, std::string::npos) << Nom(i) << " : " << Cp1252VersUtf8(e.Sens);
+    EXPECT_FALSE(SensApresDeuxPoints(e.Sens).empty()) << Nom(i);
+  }
+}
+
+TEST_F(DonneesLivrees, AucuneEntreeEnDouble) {
+  std::set<std::tuple<std::string, int, std::string>> vues;
+  for (int i = 0; i < Lexique->Count(); ++i) {
+    const auto& e = Lexique->Donnees(i, true);
+    EXPECT_TRUE(vues.emplace(Lexique->Cle(i), e.Modele, e.Sens).second)
+        << "entrée en double : " << Nom(i);
+  }
+}
+
+// The French rendering conjugates the first word of a verb's meaning: it must
+// be an infinitive that some verb class handles.
+TEST_F(DonneesLivrees, LePremierMotDUnVerbeSeConjugue) {
+  const std::uint32_t troisiemeSingulierPresent =
+      MasquesPersonne[2] | MasquesNombre[0] | MasquesTemps[0] | MasquesMode[0] | MasquesVoix[0];
+  int verbes = 0;
+  for (int i = 0; i < Lexique->Count(); ++i) {
+    const auto& e = Lexique->Donnees(i, true);
+    if (EstRenvoi(e) || PartieDuModele(e.Modele) != 3) continue;
+    ++verbes;
+    TAnalyse analyse("", Lexique->Cle(i) + ", " + e.Sens);
+    analyse.Numeros.push_back(TDef{e.Modele, 0, troisiemeSingulierPresent});
+    const std::string rendu = TraduitAnalyse(analyse);
+    EXPECT_FALSE(rendu.empty()) << Nom(i);
+    EXPECT_EQ(rendu.find('?'), std::string::npos) << Nom(i) << " : " << Cp1252VersUtf8(rendu);
+    EXPECT_EQ(rendu.find("erreur"), std::string::npos) << Nom(i);
+  }
+  EXPECT_GT(verbes, 1500);
+}
+
+// The context menu puts the first French word of a noun in the plural: it
+// must be a word, not a blank or a punctuation mark.
+TEST_F(DonneesLivrees, LePremierMotDUnNomEstUnMot) {
+  for (int i = 0; i < Lexique->Count(); ++i) {
+    const auto& e = Lexique->Donnees(i, true);
+    if (EstRenvoi(e) || PartieDuModele(e.Modele) != 0) continue;
+    const std::string sens = SensApresDeuxPoints(e.Sens);
+    // Proper names may begin with an accented capital, which the French
+    // letter set does not hold (Égypte): only common nouns are checked.
+    if (!sens.empty() && static_cast<unsigned char>(sens[0]) >= 0xC0 &&
+        static_cast<unsigned char>(sens[0]) <= 0xDE)
+      continue;
+    EXPECT_FALSE(PremierMot(sens).empty()) << Nom(i) << " : " << Cp1252VersUtf8(sens);
+  }
+}
+
+}  // namespace

@@ -1,0 +1,43 @@
+// How much of a CoNLL-U treebank the lexicon and the analysis cover.
+//
+// Word tokens are the token lines of the files minus multiword ranges
+// ("3-4"), empty nodes ("5.1") and the parts of speech PUNCT, NUM, SYM and X.
+// A token is analysed when Lemmatise finds anything; its lemma is found when
+// the gold lemma, normalised, is among the normalised headwords of its
+// analyses. Normalisation: lower case, v -> u, j -> i, trailing digits
+// removed; an optional part in parentheses ("ex(s)isto") gives both
+// spellings. Reads the global stores (Erreur when absent); a file that
+// cannot be read is an Erreur.
+#pragma once
+
+#include <istream>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+// One word token, form and gold lemma in UTF-8 as in the file.
+struct TJeton {
+    std::string Forme, Lemme;
+};
+
+std::vector<TJeton> LisJetonsConllu(std::istream& entree);
+
+// The normalised spellings of a lemma (Windows-1252): one, or one per choice
+// of each parenthesised part.
+std::vector<std::string> GraphiesLemme(std::string_view lemmeCp1252);
+
+struct TCouverture {
+    long Jetons = 0;
+    long Analyses = 0;       // tokens with at least one analysis
+    long LemmesTrouves = 0;  // tokens whose gold lemma is an analysed headword
+    // Missed gold lemmas (normalised, parentheses kept, UTF-8) with their
+    // token counts, most frequent first, ties in alphabetical order.
+    std::vector<std::pair<std::string, long>> Manques;
+};
+
+TCouverture MesureCouverture(const std::vector<TJeton>& jetons);
+
+// Reads every file and prints the two shares and the `nbManques` most
+// frequent missed lemmas.
+void RapportCouverture(const std::vector<std::string>& fichiers, std::ostream& sortie, int nbManques = 50);

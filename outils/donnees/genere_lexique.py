@@ -145,6 +145,9 @@ def verbe(r):
     lemme = r['lemme']
     sorte = r['sorte']
     parf, sup = net(rad[2]), net(rad[3])
+    if parf.endswith('iu') and cl in ('3', '1'):
+        # Perfects in -iui also have the contracted stem: audii, petiit, audierunt.
+        parf = parf + ',' + parf[:-1]
     dep = sorte == 'DEP'
 
     def info(deux, inf, base):
@@ -153,7 +156,7 @@ def verbe(r):
             if sup:
                 morceaux.append(suffixe(sup + 'us', base) + ' sum')
         else:
-            morceaux.append(suffixe(parf + 'i', base) if parf else '-')
+            morceaux.append(suffixe(parf.split(',')[0] + 'i', base) if parf else '-')
             if sup:
                 morceaux.append(suffixe(sup + 'um', base))
         return ', '.join(morceaux)
@@ -209,6 +212,10 @@ def verbe(r):
     return None
 
 
+# Spellings that data/irreguliers-complements.txt files under their dictionary
+# form (a and abs under ab, e under ex...), so that they get no entry of their own.
+VARIANTES_IRREGULIERES = {'a', 'abs', 'e', 'ac', 'nec'}
+
 INVARIABLE = {'ADV': 'adv.', 'PREP': 'prép.', 'CONJ': 'conj.', 'INTERJ': 'interj.', 'NUM': 'num.',
               'TACKON': 'encl.'}
 
@@ -234,7 +241,7 @@ def main():
         if not s:
             manquants += 1
             continue
-        if lemme in reservees or 'abrév.' in r['parties_principales'] or ' ' in lemme or '.' in lemme:
+        if lemme in reservees or lemme in VARIANTES_IRREGULIERES or 'abrév.' in r['parties_principales'] or ' ' in lemme or '.' in lemme:
             continue
         pos = r['pos']
         lignes = []

@@ -1,12 +1,78 @@
-// Stand-in until the French-generation library provides these commands.
+// The French-generation commands of the lemmatise tool: the French rendering
+// of a Latin word and the conjugation tables of a French verb, in UTF-8.
 #include "commandes_flexion.h"
 
-int CommandeTraduction(const std::string&, std::ostream& sortie) {
-    sortie << "non disponible\n";
-    return 1;
+#include <array>
+#include <optional>
+#include <string_view>
+
+#include "flexion/chaines.h"
+#include "flexion/flexf.h"
+#include "flexion/traduction.h"
+#include "lexical/cp1252.h"
+
+namespace {
+
+// French numbering of the verb classes, as labels (UTF-8).
+constexpr std::array<std::string_view, 6> NomsModesFr = {
+    "indicatif", "subjonctif", "conditionnel", "impératif", "infinitif", "participe"};
+constexpr std::array<std::string_view, 8> NomsTempsFr = {
+    "présent",       "futur",           "imparfait",        "passé simple",
+    "passé composé", "futur antérieur", "plus-que-parfait", "passé antérieur"};
+
+bool EstPersonnel(int mode) { return mode <= 4; }
+
+// Writes every form French has for the verb in one voice; false when the
+// voice gives no form at all (a verb without passive).
+bool EcrisVoix(const std::string& infinitif, int voix, std::ostream& sortie) {
+  bool ecrit = false;
+  for (int mode = 1; mode <= 6; ++mode)
+    for (int temps = 1; temps <= 8; ++temps)
+      for (int personne = 1; personne <= (EstPersonnel(mode) ? 6 : 1); ++personne) {
+        const std::string forme = ConjugueVerbe(infinitif, personne, temps, mode, voix, true);
+        if (forme == "?" || forme == "erreur") continue;
+        sortie << NomsModesFr[mode - 1] << " " << NomsTempsFr[temps - 1];
+        if (voix == 2) sortie << " passif";
+        if (EstPersonnel(mode)) sortie << " " << personne;
+        sortie << " : " << (forme.empty() ? std::string("-") : Cp1252VersUtf8(forme)) << "\n";
+        ecrit = true;
+      }
+  return ecrit;
 }
 
-int CommandeConjugue(const std::string&, std::ostream& sortie) {
-    sortie << "non disponible\n";
+}  // namespace
+
+int CommandeTraduction(const std::string& motUtf8, std::ostream& sortie) {
+  const std::string mot = Rogne(Utf8VersCp1252(motUtf8));
+  if (mot.empty()) {
+    sortie << "Aucun mot à traduire.\n";
     return 1;
+  }
+  const std::string traduction = Rogne(Traduction(mot));
+  if (traduction.empty()) {
+    sortie << Cp1252VersUtf8(mot) << " n'a pu être traduit\n";
+    return 1;
+  }
+  sortie << Cp1252VersUtf8(traduction) << "\n";
+  return 0;
+}
+
+int CommandeConjugue(const std::string& infinitifUtf8, std::ostream& sortie) {
+  const std::optional<std::string> infinitif = Utf8VersCp1252Exact(Rogne(infinitifUtf8));
+  if (!infinitif) {
+    sortie << "L'infinitif « " << infinitifUtf8
+           << " » contient un caractère que le français de Lecturiel n'écrit pas.\n";
+    return 1;
+  }
+  if (infinitif->empty()) {
+    sortie << "Aucun infinitif à conjuguer.\n";
+    return 1;
+  }
+  if (!CreeVerbe(*infinitif)) {
+    sortie << "Aucune classe de verbe ne conjugue « " << Cp1252VersUtf8(*infinitif) << " ».\n";
+    return 1;
+  }
+  EcrisVoix(*infinitif, 1, sortie);
+  EcrisVoix(*infinitif, 2, sortie);
+  return 0;
 }

@@ -1,0 +1,166 @@
+#include "flexion/flexf.h"
+
+#include <algorithm>
+#include <initializer_list>
+
+#include "flexion/chaines.h"
+#include "flexion/verbes_auxiliaires.h"
+#include "flexion/verbes_dre.h"
+#include "flexion/verbes_er.h"
+#include "flexion/verbes_ir.h"
+#include "flexion/verbes_ire.h"
+#include "flexion/verbes_oir.h"
+#include "flexion/verbes_tre.h"
+#include "lexical/liste_triee.h"
+
+namespace {
+
+constexpr std::string_view TexteVerbesEtre =
+    "advenir aller arriver d\xE9" "c\xE9" "der devenir \xE9" "choir enlaidir entrer "
+    "intervenir mourir na\xEEtre obvenir partir parvenir provenir redevenir rentrer "
+    "repara\xEEtre repartir ressortir rester retomber retourner revenir sortir survenir "
+    "tomber venir";
+
+constexpr std::string_view TexteVerbesEter =
+    "acheter racheter b\xE9gueter corseter crocheter fileter fureter haleter celer "
+    "d\xE9" "celer receler ciseler d\xE9manteler \xE9" "carteler encasteler geler "
+    "d\xE9geler congeler surgeler marteler modeler peler";
+
+std::vector<std::string> ListeTriee(std::string_view texte) {
+  std::vector<std::string> mots = Mots(texte);
+  std::sort(mots.begin(), mots.end(),
+            [](const std::string& a, const std::string& b) { return CompareCles(a, b) < 0; });
+  return mots;
+}
+
+bool Egal(const std::string& mot, std::initializer_list<std::string_view> verbes) {
+  return std::find(verbes.begin(), verbes.end(), mot) != verbes.end();
+}
+
+bool FinitPar(const std::string& mot, std::initializer_list<std::string_view> fins) {
+  return std::any_of(fins.begin(), fins.end(),
+                     [&](std::string_view fin) { return Termine(fin, mot); });
+}
+
+template <class Classe>
+std::unique_ptr<TVerbe> Cree(const std::string& infinitif) {
+  return std::make_unique<Classe>(infinitif);
+}
+
+}  // namespace
+
+const std::vector<std::string>& VerbesEtre() {
+  static const std::vector<std::string> liste = ListeTriee(TexteVerbesEtre);
+  return liste;
+}
+
+const std::vector<std::string>& VerbesEter() {
+  static const std::vector<std::string> liste = ListeTriee(TexteVerbesEter);
+  return liste;
+}
+
+bool DansVerbes(const std::vector<std::string>& liste, std::string_view mot) {
+  auto it = std::lower_bound(liste.begin(), liste.end(), mot,
+                             [](const std::string& a, std::string_view b) {
+                               return CompareCles(a, b) < 0;
+                             });
+  return it != liste.end() && CompareCles(*it, mot) == 0;
+}
+
+std::unique_ptr<TVerbe> CreeVerbe(const std::string& i) {
+  // Whole-verb tests look at the verb without its pronominal "se " or "s'".
+  const std::string v = SansPronomReflechi(i);
+  if (v == "\xEAtre") return Cree<TVetre>(i);                             // 1
+  if (v == "avoir") return Cree<TVavoir>(i);                              // 2
+  if (v == "pouvoir") return Cree<TVpouvoir>(i);                          // 3
+  if (v == "vouloir") return Cree<TVvouloir>(i);                          // 4
+  if (v == "aller") return Cree<TValler>(i);                              // 5
+  if (v == "asservir") return Cree<TVir>(i);                              // 6
+  if (v == "faillir") return Cree<TVfaillir>(i);                          // 7
+  if (Egal(v, {"frire", "circoncire"})) return Cree<TVconfire>(i);        // 8
+  if (v == "g\xE9sir") return Cree<TVgesir>(i);                           // 9
+  if (v == "mourir") return Cree<TVmourir>(i);                            // 10
+  if (v == "offrir") return Cree<TVouvrir>(i);                            // 11
+  if (v == "ou\xEFr") return Cree<TVouir>(i);                             // 12
+  if (Egal(v, {"rire", "sourire"})) return Cree<TVrire>(i);               // 13
+  if (Egal(v, {"voir", "pr\xE9voir", "revoir"})) return Cree<TVvoir>(i);  // 14
+  if (v == "surseoir") return Cree<TVsurseoir>(i);                        // 15
+  if (v == "taire") return Cree<TVtaire>(i);                              // 16
+  if (DansVerbes(VerbesEter(), v) ||                                      // 17
+      FinitPar(i, {"ecer", "emer", "ener", "eper", "erer", "eser", "ever", "evrer"}))
+    return Cree<TVeter>(i);
+  if (FinitPar(i, {"\xE9" "brer", "\xE9" "cer", "\xE9" "cher", "\xE9" "crer", "\xE9" "der",
+                   "\xE9gler", "\xE9gner", "\xE9grer", "\xE9guer", "\xE9ler", "\xE9mer",
+                   "\xE9ner", "\xE9per", "\xE9quer", "\xE9rer", "\xE9ser", "\xE9ter",
+                   "\xE9trer", "\xE9vrer", "\xE9yer"}))
+    return Cree<TVebrer>(i);                                                   // 18
+  if (FinitPar(i, {"eler", "eter"})) return Cree<TVettell>(i);                 // 19
+  if (Termine("yer", i)) return Cree<TVyer>(i);                                // 20
+  if (Termine("er", i)) return Cree<TVerbe>(i);                                // 21
+  if (Termine("na\xEEtre", i)) return Cree<TVnaitre>(i);                       // 22
+  if (Termine("pa\xEEtre", i)) return Cree<TVpaitre>(i);                       // 23
+  if (Termine("a\xEEtre", i)) return Cree<TVaitre>(i);                         // 24
+  if (Termine("asseoir", i)) return Cree<TVasseoir>(i);                        // 25
+  if (Termine("battre", i)) return Cree<TVbattre>(i);                          // 26
+  if (Termine("boire", i)) return Cree<TVboire>(i);                            // 27
+  if (Termine("bouillir", i)) return Cree<TVbouillir>(i);                      // 28
+  if (Termine("cevoir", i)) return Cree<TVcevoir>(i);                          // 29
+  if (Termine("choir", i)) return Cree<TVchoir>(i);                            // 30
+  if (Termine("clore", i)) return Cree<TVclore>(i);                            // 31
+  if (Termine("clure", i)) return Cree<TVclure>(i);                            // 32
+  if (Termine("confire", i)) return Cree<TVconfire>(i);                        // 33
+  if (Termine("courir", i)) return Cree<TVcourir>(i);                          // 34
+  if (Termine("croire", i)) return Cree<TVcroire>(i);                          // 35
+  if (Termine("cro\xEEtre", i)) return Cree<TVcroitre>(i);                     // 36
+  if (Termine("cueillir", i)) return Cree<TVerbe>(i);                          // 37
+  if (Termine("devoir", i)) return Cree<TVdevoir>(i);                          // 38
+  if (Termine("dire", i)) return Cree<TVdire>(i);                              // 39
+  if (Termine("dormir", i)) return Cree<TVdormir>(i);                          // 40
+  if (Termine("faire", i)) return Cree<TVfaire>(i);                            // 41
+  if (FinitPar(i, {"\xE9" "crire", "scrire"})) return Cree<TVecrire>(i);       // 42
+  if (Termine("fuir", i)) return Cree<TVfuir>(i);                              // 43
+  if (Termine("lire", i)) return Cree<TVlire>(i);                              // 44
+  if (Termine("mouvoir", i)) return Cree<TVmouvoir>(i);                        // 45
+  if (Termine("ouvrir", i)) return Cree<TVouvrir>(i);                          // 46
+  if (Termine("mettre", i)) return Cree<TVmettre>(i);                          // 47
+  if (Termine("plaire", i)) return Cree<TVplaire>(i);                          // 48
+  if (Termine("pleuvoir", i)) return Cree<TVpleuvoir>(i);                      // 49
+  if (Termine("pourvoir", i)) return Cree<TVpourvoir>(i);                      // 50
+  if (Termine("prendre", i)) return Cree<TVprendre>(i);                        // 51
+  if (Termine("qu\xE9rir", i)) return Cree<TVquerir>(i);                       // 52
+  if (Termine("saillir", i)) return Cree<TVerbe>(i);                           // 53
+  if (Termine("savoir", i)) return Cree<TVsavoir>(i);                          // 54
+  if (Termine("servir", i)) return Cree<TVservir>(i);                          // 55
+  if (Termine("soudre", i)) return Cree<TVsoudre>(i);                          // 56
+  if (Termine("suivre", i)) return Cree<TVsuivre>(i);                          // 57
+  if (Termine("traire", i)) return Cree<TVtraire>(i);                          // 58
+  if (Termine("vaincre", i)) return Cree<TVvaincre>(i);                        // 59
+  if (FinitPar(i, {"venir", "tenir"})) return Cree<TVvenir>(i);                // 60
+  if (Termine("uire", i)) return Cree<TVuire>(i);                              // 61
+  if (Termine("valoir", i)) return Cree<TVvaloir>(i);                          // 62
+  if (Termine("vivre", i)) return Cree<TVvivre>(i);                            // 63
+  if (Termine("indre", i)) return Cree<TVindre>(i);                            // 64
+  if (Termine("coudre", i)) return Cree<TVcoudre>(i);                          // 65
+  if (Termine("moudre", i)) return Cree<TVmoudre>(i);                          // 66
+  if (Termine("dre", i)) return Cree<TVdre>(i);                                // 67
+  if (Termine("v\xEAtir", i)) return Cree<TVvetir>(i);                         // 68
+  if (Termine("tir", i)) return Cree<TVtir>(i);                                // 69
+  if (Termine("ir", i)) return Cree<TVir>(i);                                  // 70
+  return nullptr;
+}
+
+std::string ConjugueVerbe(const std::string& infinitif, int personne, int temps, int mode,
+                          int voix, bool avecPronom) {
+  std::string resultat = "?";
+  if (std::unique_ptr<TVerbe> verbe = CreeVerbe(infinitif))
+    verbe->Conjugue(personne, temps, mode, voix, avecPronom, resultat);
+  return resultat;
+}
+
+std::string Pluriel(const std::string& mot) {
+  if (mot.empty()) return mot;
+  if (std::string_view("xsz").find(DerniereLettre(mot)) != std::string_view::npos) return mot;
+  if (Termine("eu", mot) || Termine("au", mot)) return mot + "x";
+  if (Termine("al", mot)) return SansFin(mot, 1) + "ux";
+  return mot + "s";
+}

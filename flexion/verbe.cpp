@@ -1,0 +1,264 @@
+#include "flexion/verbe.h"
+
+#include <optional>
+
+#include "flexion/chaines.h"
+#include "flexion/flexf.h"
+
+namespace {
+
+constexpr std::array<std::string_view, 7> TablePronoms = {" ",    "je",   "tu", "il",
+                                                          "nous", "vous", "ils"};
+constexpr TTablePersonnes TableReflechis = {"me", "te", "se", "nous", "vous", "se"};
+constexpr TTablePersonnes TableFutur = {"ai", "as", "a", "ons", "ez", "ont"};
+constexpr TTablePersonnes TableImparfait = {"ais", "ais", "ait", "ions", "iez", "aient"};
+constexpr TTablePersonnes TablePasseA = {"ai", "as", "a", "\xE2mes", "\xE2tes", "\xE8rent"};
+constexpr TTablePersonnes TablePasseI = {"is", "is", "it", "\xEEmes", "\xEEtes", "irent"};
+constexpr TTablePersonnes TablePasseU = {"us", "us", "ut", "\xFBmes", "\xFBtes", "urent"};
+constexpr TTablePersonnes TableSubjonctif = {"e", "es", "e", "ions", "iez", "ent"};
+constexpr TTablePersonnes TablePresent = {"e", "es", "e", "ons", "ez", "ent"};
+// Reflexive pronoun after the imperative of a pronominal verb (lave-toi).
+constexpr TTablePersonnes TableReflechisImperatif = {"", "toi", "", "nous", "vous", ""};
+
+constexpr std::string_view Etre = "\xEAtre";
+constexpr std::string_view Erreur = "erreur";
+constexpr std::string_view Inconnu = "?";
+
+bool EstPersonne(int personne) { return personne >= 1 && personne <= 6; }
+
+// What the driver gives back as a failure, never dressed with a pronoun.
+bool EstEchec(const std::string& forme) { return forme == Erreur || forme == Inconnu; }
+
+}  // namespace
+
+std::string_view ParPersonne(const TTablePersonnes& table, int personne) {
+  return EstPersonne(personne) ? table[personne - 1] : std::string_view{};
+}
+
+std::string SansPronomReflechi(const std::string& infinitif) {
+  if (Commence("se ", infinitif)) return infinitif.substr(3);
+  if (Commence("s'", infinitif)) return infinitif.substr(2);
+  return infinitif;
+}
+
+TVerbe::TVerbe(std::string infinitif) : Infinitif(std::move(infinitif)) {}
+
+std::string TVerbe::Sans(int n) const { return SansFin(Infinitif, n); }
+
+std::string TVerbe::Base() const { return SansPronomReflechi(Infinitif); }
+
+std::string_view TVerbe::Pronoms(int personne) {
+  return personne >= 0 && personne <= 6 ? TablePronoms[personne] : std::string_view{};
+}
+std::string_view TVerbe::Reflechis(int p) { return ParPersonne(TableReflechis, p); }
+std::string_view TVerbe::DesFutur(int p) { return ParPersonne(TableFutur, p); }
+std::string_view TVerbe::DesImparfait(int p) { return ParPersonne(TableImparfait, p); }
+std::string_view TVerbe::DesPasseA(int p) { return ParPersonne(TablePasseA, p); }
+std::string_view TVerbe::DesPasseI(int p) { return ParPersonne(TablePasseI, p); }
+std::string_view TVerbe::DesPasseU(int p) { return ParPersonne(TablePasseU, p); }
+std::string_view TVerbe::DesSubjonctif(int p) { return ParPersonne(TableSubjonctif, p); }
+
+// --- the thirteen operations of the regular -er verb -----------------------
+
+std::string TVerbe::SubjImparfait3() const {
+  std::string s = SansFin(PasseSimple(2), 1);
+  if (s.empty()) return s;
+  switch (s.back()) {
+    case 'a': s.back() = '\xE2'; break;
+    case 'i': case '\xEE': s.back() = '\xEE'; break;
+    case 'u': case '\xFB': s.back() = '\xFB'; break;
+    default: break;  // already right, as the ï of ouït
+  }
+  return s;
+}
+
+std::string TVerbe::RadicalPresent(int) const { return Sans(2); }
+
+std::string TVerbe::RadicalFutur() const {
+  return Termine("r", Infinitif) ? Infinitif : Sans(1);
+}
+
+std::string TVerbe::RadicalPasse() const { return Sans(2); }
+
+std::string TVerbe::Joint(const std::string& radical, std::string_view desinence) const {
+  std::string r = radical;
+  if (!desinence.empty() && std::string_view("oau\xE2\xFB").find(desinence[0]) != std::string_view::npos &&
+      !r.empty()) {
+    if (r.back() == 'c')
+      r.back() = '\xE7';
+    else if (r.back() == 'g')
+      r += 'e';
+  }
+  return r + std::string(desinence);
+}
+
+std::string TVerbe::Present(int p) const {
+  return Joint(RadicalPresent(p), ParPersonne(TablePresent, p));
+}
+
+std::string TVerbe::Futur(int p) const { return Joint(RadicalFutur(), DesFutur(p)); }
+
+std::string TVerbe::Imparfait(int p) const {
+  std::string radical = RadicalPresent(4);
+  return radical.empty() ? std::string() : Joint(radical, DesImparfait(p));
+}
+
+std::string TVerbe::PasseSimple(int p) const { return Joint(RadicalPasse(), DesPasseA(p)); }
+
+std::string TVerbe::SubjPresent(int p) const {
+  std::string radical = (p == 4 || p == 5) ? RadicalPresent(4) : RadicalPresent(6);
+  // Joint is neutral here for the regular verb (no ending begins with a or o)
+  // and gives the spelling-change classes their è, ll, i: que j'achète.
+  return radical.empty() ? std::string() : Joint(radical, DesSubjonctif(p));
+}
+
+std::string TVerbe::Imperatif(int p) const {
+  if (p == 2) {
+    std::string forme = Present(2);
+    // tu aimes -> aime, tu vas -> va, tu ouvres -> ouvre.
+    if (Termine("er", Infinitif) || Termine("es", forme)) forme = SansFin(forme, 1);
+    return forme;
+  }
+  if (p == 4 || p == 5) return Present(p);
+  return std::string(Erreur);
+}
+
+std::string TVerbe::ParticipePresent() const {
+  std::string radical = RadicalPresent(4);
+  return radical.empty() ? std::string() : radical + "ant";
+}
+
+std::string TVerbe::ParticipePasse() const { return RadicalPresent(1) + "\xE9"; }
+
+// --- non-virtual operations --------------------------------------------------
+
+std::string TVerbe::Auxiliaire() const {
+  return DansVerbes(VerbesEtre(), Infinitif) ? std::string(Etre) : std::string("avoir");
+}
+
+std::string TVerbe::SubjImparfait(int p) const {
+  if (RadicalPasse().empty() || PasseSimple(2).empty()) return {};
+  if (p == 3) return SubjImparfait3() + "t";
+  return PasseSimple(2) + "s" + std::string(DesSubjonctif(p));
+}
+
+std::string TVerbe::Compose(const std::string& aux, int personne, int tempsAux, int modeAux,
+                            int voixAux) const {
+  // The participle of a pronominal verb carries the "se " of the infinitive;
+  // after the auxiliary it has no place (je me suis lavé).
+  std::string participe = SansPronomReflechi(ParticipePasse());
+  if (participe.empty()) return {};
+  std::string auxiliaire = ConjugueVerbe(aux, personne, tempsAux, modeAux, voixAux, false);
+  if (auxiliaire.empty() || EstEchec(auxiliaire)) return auxiliaire;
+  std::string resultat = auxiliaire + " " + participe;
+  if (personne > 3 && aux == Etre && !Termine("s", resultat)) resultat += "s";
+  return resultat;
+}
+
+std::string TVerbe::Elide(const std::string& pronom, const std::string& forme) {
+  if (forme.empty()) return {};
+  if (pronom.empty()) return forme;
+  if (pronom.back() == 'e' &&
+      std::string_view("a\xE2" "e\xE9\xEA" "i\xEEo\xF4u\xFBy").find(forme[0]) !=
+          std::string_view::npos)
+    return SansFin(pronom, 1) + "'" + forme;
+  return pronom + " " + forme;
+}
+
+std::string TVerbe::AvecSujet(int personne, const std::string& forme, bool pronominal) {
+  std::string sujet(Pronoms(personne));
+  if (pronominal) sujet += " " + std::string(Reflechis(personne));
+  return Elide(sujet, forme);
+}
+
+void TVerbe::Conjugue(int personne, int temps, int mode, int voix, bool avecPronom,
+                      std::string& resultat) {
+  Pronominal = Commence("s'", Infinitif) || Commence("se ", Infinitif);
+  const std::string aux = Pronominal ? std::string(Etre) : Auxiliaire();
+  // Infinitive and participle of a pronominal verb keep their "se": se lavant,
+  // s'être lavé, se laver.
+  const bool prefixeSe = (mode == 5 || mode == 6) && Pronominal;
+  if (mode >= 4 && mode <= 6) avecPronom = false;
+  // A personal mood needs a person to conjugate for.
+  if (mode >= 1 && mode <= 3 && !EstPersonne(personne)) return;
+
+  auto compose = [&](int tempsAux, int modeAux) {
+    return Compose(aux, personne, tempsAux, modeAux, 1);
+  };
+
+  std::optional<std::string> forme;
+  if (voix == 1) {
+    switch (mode) {
+      case 1:
+        switch (temps) {
+          case 1: forme = Present(personne); break;
+          case 2: forme = Futur(personne); break;
+          case 3: forme = Imparfait(personne); break;
+          case 4: forme = PasseSimple(personne); break;
+          case 5: case 6: case 7: case 8: forme = compose(temps - 4, 1); break;
+          default: break;  // no such tense: left as it was
+        }
+        break;
+      case 2:
+        switch (temps) {
+          case 1: forme = SubjPresent(personne); break;
+          case 3: forme = SubjImparfait(personne); break;
+          case 5: forme = compose(1, 2); break;
+          case 7: forme = compose(3, 2); break;
+          default: forme = std::string(Erreur); break;
+        }
+        break;
+      case 3:
+        if (temps == 1)
+          forme = Futur(personne).empty() ? std::string()
+                                          : Joint(RadicalFutur(), DesImparfait(personne));
+        else if (temps == 5)
+          forme = compose(1, 3);
+        else
+          forme = std::string(Erreur);
+        break;
+      case 4:
+        if (personne != 2 && personne != 4 && personne != 5)
+          forme = std::string(Erreur);
+        else if (temps == 1)
+          forme = Imperatif(personne);
+        else if (temps == 5)
+          forme = compose(1, 4);
+        break;
+      case 5:
+        if (temps == 1)
+          forme = Infinitif;
+        else if (temps == 5)
+          forme = compose(1, 5);
+        break;
+      case 6:
+        if (temps == 1)
+          forme = ParticipePresent();
+        else if (temps == 5)
+          forme = compose(1, 6);
+        break;
+      default: break;
+    }
+  } else if (voix == 2) {
+    if (!ParticipePasse().empty() && aux == "avoir")
+      forme = Compose(std::string(Etre), personne, temps, mode, 1);
+  }
+  if (!forme) return;
+
+  std::string f = std::move(*forme);
+  if (EstEchec(f) || f.empty()) {
+    resultat = f;
+    return;
+  }
+  // The stems carry the pronominal prefix of the infinitive: off it comes.
+  f = SupprimeTout("s'", f);
+  if (Commence("se ", f)) f = f.substr(3);
+  if (mode == 4 && Pronominal && temps == 1)
+    f += "-" + std::string(ParPersonne(TableReflechisImperatif, personne));
+
+  if (avecPronom)
+    f = AvecSujet(personne, f, Pronominal);
+  else if (prefixeSe)
+    f = Elide("se", f);
+  resultat = f;
+}

@@ -1,0 +1,49 @@
+#include "flexion/verbes_er.h"
+
+#include "flexion/chaines.h"
+
+namespace {
+
+// The endings before which the stem changes.
+bool ChangeLeRadical(std::string_view desinence) {
+  return !desinence.empty() && desinence.front() == 'e' && desinence.back() != 'z';
+}
+
+// Replaces the character at the last occurrence of `lettre` (none: unchanged).
+std::string RemplaceDernier(std::string radical, char lettre, char par) {
+  int position = DernierePosition(std::string_view(&lettre, 1), radical);
+  if (position > 0) radical[position - 1] = par;
+  return radical;
+}
+
+}  // namespace
+
+// The future stem is the changed present singular + "r": achète -> achèter.
+std::string TVeter::RadicalFutur() const { return Joint(RadicalPresent(1), "e") + "r"; }
+
+std::string TVeter::Joint(const std::string& radical, std::string_view desinence) const {
+  std::string r = ChangeLeRadical(desinence) ? RemplaceDernier(radical, 'e', '\xE8') : radical;
+  return r + std::string(desinence);
+}
+
+std::string TVettell::RadicalFutur() const { return Joint(RadicalPresent(1), "e") + "r"; }
+
+std::string TVettell::Joint(const std::string& radical, std::string_view desinence) const {
+  std::string r = radical;
+  if (ChangeLeRadical(desinence) && !r.empty()) r += r.back();
+  return r + std::string(desinence);
+}
+
+std::string TVebrer::Joint(const std::string& radical, std::string_view desinence) const {
+  std::string r =
+      ChangeLeRadical(desinence) ? RemplaceDernier(radical, '\xE9', '\xE8') : radical;
+  return r + std::string(desinence);
+}
+
+std::string TVyer::RadicalFutur() const { return Joint(RadicalPresent(1), "e") + "r"; }
+
+std::string TVyer::Joint(const std::string& radical, std::string_view desinence) const {
+  std::string r = radical;
+  if (ChangeLeRadical(desinence) && !r.empty()) r.back() = 'i';
+  return r + std::string(desinence);
+}

@@ -1,0 +1,92 @@
+#include "flexion/verbes_ir.h"
+
+namespace {
+
+constexpr TTablePersonnes PresentFaillir = {"faux", "faux", "faut", "faillons", "faillez",
+                                            "faillent"};
+constexpr TTablePersonnes PasseSimpleOuir = {"ou\xEFs",    "ou\xEFs",    "ou\xEFt",
+                                             "ou\xEEmes", "ou\xEEtes", "ou\xEFrent"};
+constexpr TTablePersonnes PasseSimpleVenir = {"ins", "ins", "int", "\xEEnmes", "\xEEntes",
+                                              "inrent"};
+
+bool Singulier(int p) { return p >= 1 && p <= 3; }
+
+}  // namespace
+
+std::string TVouvrir::PasseSimple(int p) const { return Joint(RadicalPasse(), DesPasseI(p)); }
+std::string TVouvrir::ParticipePasse() const { return Sans(3) + "ert"; }
+
+std::string TVir::RadicalPresent(int p) const { return Sans(1) + (p >= 4 ? "ss" : ""); }
+std::string TVir::PasseSimple(int p) const { return Joint(RadicalPasse(), DesPasseI(p)); }
+std::string TVir::ParticipePasse() const { return Sans(2) + "i"; }
+
+std::string TVtir::RadicalPresent(int p) const {
+  return Singulier(p) ? Sans(3) : TVsst::RadicalPresent(p);
+}
+std::string TVtir::PasseSimple(int p) const { return Joint(RadicalPasse(), DesPasseI(p)); }
+
+std::string TVbouillir::RadicalPresent(int p) const { return Singulier(p) ? Sans(5) : Sans(2); }
+
+std::string TVcourir::RadicalFutur() const { return Sans(2) + "r"; }
+std::string TVcourir::PasseSimple(int p) const { return Joint(RadicalPasse(), DesPasseU(p)); }
+std::string TVcourir::ParticipePasse() const { return RadicalPasse() + "u"; }
+
+std::string TVdormir::RadicalPresent(int p) const { return Singulier(p) ? Sans(3) : Sans(2); }
+
+std::string TVfaillir::Present(int p) const { return std::string(ParPersonne(PresentFaillir, p)); }
+
+std::string TVfuir::RadicalPresent(int p) const {
+  return (p == 4 || p == 5) ? Sans(2) + "y" : Sans(1);
+}
+
+std::string TVgesir::RadicalPresent(int p) const {
+  if (p == 1 || p == 2) return "gi";
+  if (p == 3) return "g\xEE";
+  return "gis";
+}
+std::string TVgesir::Futur(int) const { return {}; }
+std::string TVgesir::PasseSimple(int) const { return {}; }
+std::string TVgesir::ParticipePasse() const { return {}; }
+
+std::string TVmourir::RadicalPresent(int p) const {
+  return (p == 4 || p == 5) ? "mour" : "meur";
+}
+std::string TVmourir::RadicalFutur() const { return Sans(2) + "r"; }
+std::string TVmourir::PasseSimple(int p) const { return Joint(RadicalPasse(), DesPasseU(p)); }
+std::string TVmourir::ParticipePasse() const { return "mort"; }
+
+std::string TVouir::RadicalPresent(int p) const { return (p == 4 || p == 5) ? "oy" : "oi"; }
+std::string TVouir::PasseSimple(int p) const {
+  return std::string(ParPersonne(PasseSimpleOuir, p));
+}
+std::string TVouir::ParticipePasse() const { return "ou\xEF"; }
+
+std::string TVquerir::RadicalPresent(int p) const {
+  if (Singulier(p)) return Sans(4) + "ier";
+  if (p == 4 || p == 5) return Sans(4) + "\xE9r";
+  return Sans(4) + "i\xE8r";
+}
+std::string TVquerir::RadicalFutur() const { return Sans(4) + "err"; }
+std::string TVquerir::RadicalPasse() const { return Sans(4); }
+std::string TVquerir::ParticipePasse() const { return PasseSimple(1); }
+
+std::string TVservir::RadicalPresent(int p) const { return Singulier(p) ? Sans(3) : Sans(2); }
+
+std::string TVvenir::SubjImparfait3() const { return Sans(4) + "\xEEn"; }
+std::string TVvenir::RadicalPresent(int p) const {
+  if (Singulier(p)) return Sans(4) + "ien";
+  if (p == 4 || p == 5) return Sans(2);
+  if (p == 6) return Sans(4) + "ienn";
+  return {};
+}
+std::string TVvenir::RadicalFutur() const { return Sans(4) + "iendr"; }
+std::string TVvenir::PasseSimple(int p) const {
+  std::string_view fin = ParPersonne(PasseSimpleVenir, p);
+  return fin.empty() ? std::string() : Sans(4) + std::string(fin);
+}
+std::string TVvenir::ParticipePasse() const { return Sans(2) + "u"; }
+
+std::string TVvetir::RadicalPresent(int p) const {
+  return p == 3 ? Sans(3) : TVsst::RadicalPresent(p);
+}
+std::string TVvetir::ParticipePasse() const { return RadicalPasse() + "u"; }

@@ -1,0 +1,151 @@
+#include "flexion/verbes_oir.h"
+
+#include "flexion/chaines.h"
+
+namespace {
+
+constexpr TTablePersonnes PresentPouvoir = {"peux",    "peux",    "peut",
+                                            "pouvons", "pouvez", "peuvent"};
+constexpr TTablePersonnes DesImperatif = {"", "e", "", "ons", "ez", ""};
+
+bool Singulier(int p) { return p >= 1 && p <= 3; }
+bool NousVous(int p) { return p == 4 || p == 5; }
+
+}  // namespace
+
+std::string TVcevoir::RadicalPresent(int p) const {
+  if (Singulier(p)) return Sans(6) + "\xE7oi";
+  if (NousVous(p)) return Sans(3);
+  return Sans(6) + "\xE7oiv";
+}
+std::string TVcevoir::RadicalFutur() const { return Sans(3) + "r"; }
+std::string TVcevoir::RadicalPasse() const { return Sans(6) + "c"; }
+std::string TVcevoir::PasseSimple(int p) const { return Joint(RadicalPasse(), DesPasseU(p)); }
+std::string TVcevoir::ParticipePasse() const { return Joint(RadicalPasse(), "u"); }
+
+std::string TVchoir::RadicalPresent(int) const { return Sans(1); }
+std::string TVchoir::RadicalPasse() const { return Sans(3); }
+std::string TVchoir::Present(int p) const {
+  if (NousVous(p))
+    return Base() == "d\xE9" "choir" ? Sans(2) + (p == 4 ? "yons" : "yez") : std::string();
+  return TVsst::Present(p);
+}
+std::string TVchoir::PasseSimple(int p) const { return Joint(RadicalPasse(), DesPasseU(p)); }
+std::string TVchoir::SubjPresent(int p) const {
+  return Base() == "\xE9" "choir" ? TVerbe::SubjPresent(p) : std::string();
+}
+std::string TVchoir::ParticipePasse() const { return RadicalPasse() + "u"; }
+
+std::string TVdevoir::RadicalPresent(int p) const {
+  if (Singulier(p)) return Sans(5) + "oi";
+  if (NousVous(p)) return Sans(3);
+  return Sans(5) + "oiv";
+}
+std::string TVdevoir::RadicalFutur() const { return Sans(3) + "r"; }
+std::string TVdevoir::RadicalPasse() const { return Sans(5); }
+std::string TVdevoir::PasseSimple(int p) const { return Joint(RadicalPasse(), DesPasseU(p)); }
+std::string TVdevoir::ParticipePasse() const { return RadicalPasse() + "\xFB"; }
+
+std::string TVmouvoir::RadicalPresent(int p) const {
+  if (Singulier(p)) return Sans(6) + "eu";
+  if (NousVous(p)) return Sans(3);
+  return Sans(6) + "euv";
+}
+std::string TVmouvoir::RadicalFutur() const { return Sans(3) + "r"; }
+std::string TVmouvoir::RadicalPasse() const { return Sans(6); }
+std::string TVmouvoir::PasseSimple(int p) const { return Joint(RadicalPasse(), DesPasseU(p)); }
+std::string TVmouvoir::ParticipePasse() const {
+  return Base() == "mouvoir" ? "m\xFB" : RadicalPasse() + "u";
+}
+
+// The stem is pleuv-, as in pleuvent: pleuvait, pleuvant, pleuvra.
+std::string TVpleuvoir::RadicalPresent(int) const { return Sans(3); }
+std::string TVpleuvoir::RadicalFutur() const { return Sans(3) + "r"; }
+std::string TVpleuvoir::RadicalPasse() const { return Sans(6); }
+std::string TVpleuvoir::Present(int p) const {
+  if (p == 3) return Sans(4) + "t";
+  if (p == 6) return Sans(3) + "ent";
+  return {};
+}
+std::string TVpleuvoir::PasseSimple(int p) const { return Joint(RadicalPasse(), DesPasseU(p)); }
+std::string TVpleuvoir::SubjPresent(int p) const {
+  return (p == 3 || p == 6) ? Sans(3) + std::string(DesSubjonctif(p)) : std::string();
+}
+std::string TVpleuvoir::ParticipePasse() const { return RadicalPasse() + "u"; }
+
+// The stem is pouv-, as in pouvons: pouvais, pouvant.
+std::string TVpouvoir::RadicalPresent(int) const { return Sans(3); }
+std::string TVpouvoir::RadicalFutur() const { return Sans(4) + "rr"; }
+std::string TVpouvoir::RadicalPasse() const { return "p"; }
+std::string TVpouvoir::Present(int p) const {
+  return std::string(ParPersonne(PresentPouvoir, p));
+}
+std::string TVpouvoir::PasseSimple(int p) const { return Joint(RadicalPasse(), DesPasseU(p)); }
+std::string TVpouvoir::SubjPresent(int p) const {
+  return "puiss" + std::string(DesSubjonctif(p));
+}
+std::string TVpouvoir::ParticipePasse() const { return "pu"; }
+
+std::string TVpourvoir::RadicalPresent(int p) const {
+  return NousVous(p) ? Sans(2) + "y" : Sans(1);
+}
+std::string TVpourvoir::RadicalPasse() const { return Sans(3); }
+std::string TVpourvoir::PasseSimple(int p) const { return Joint(RadicalPasse(), DesPasseU(p)); }
+std::string TVpourvoir::ParticipePasse() const { return RadicalPasse() + "u"; }
+
+std::string TVvoir::RadicalPresent(int p) const { return NousVous(p) ? Sans(2) + "y" : Sans(1); }
+// verrai and reverrai; prévoir keeps its infinitive: prévoirai.
+std::string TVvoir::RadicalFutur() const {
+  return Base() == "pr\xE9voir" ? Infinitif : Sans(4) + "verr";
+}
+std::string TVvoir::RadicalPasse() const { return Sans(3); }
+std::string TVvoir::ParticipePasse() const { return RadicalPasse() + "u"; }
+
+std::string TVsavoir::RadicalPresent(int p) const {
+  return Singulier(p) ? Sans(4) + "i" : Sans(3);
+}
+std::string TVsavoir::RadicalFutur() const { return Sans(4) + "ur"; }
+std::string TVsavoir::RadicalPasse() const { return Sans(5); }
+std::string TVsavoir::PasseSimple(int p) const { return Joint(RadicalPasse(), DesPasseU(p)); }
+// que je sache, que nous sachions: the stem of the imperative.
+std::string TVsavoir::SubjPresent(int p) const {
+  std::string_view fin = DesSubjonctif(p);
+  return fin.empty() ? std::string() : Sans(4) + "ch" + std::string(fin);
+}
+std::string TVsavoir::Imperatif(int p) const {
+  std::string_view fin = ParPersonne(DesImperatif, p);
+  return fin.empty() ? std::string() : Sans(4) + "ch" + std::string(fin);
+}
+std::string TVsavoir::ParticipePresent() const { return Sans(4) + "chant"; }
+std::string TVsavoir::ParticipePasse() const { return RadicalPasse() + "u"; }
+
+std::string TVsurseoir::RadicalPresent(int p) const {
+  return NousVous(p) ? "sursoy" : "sursoi";
+}
+std::string TVsurseoir::RadicalPasse() const { return Sans(4); }
+std::string TVsurseoir::ParticipePasse() const { return PasseSimple(1); }
+
+std::string TVvaloir::RadicalPresent(int p) const {
+  return Singulier(p) ? Sans(4) + "u" : Sans(3);
+}
+std::string TVvaloir::RadicalFutur() const { return Sans(4) + "udr"; }
+// que je vaille, que nous valions; prévaloir keeps its stem: prévale.
+std::string TVvaloir::SubjPresent(int p) const {
+  std::string_view fin = DesSubjonctif(p);
+  if (Termine("pr\xE9valoir", Base()) || fin.empty()) return TVxxt::SubjPresent(p);
+  return (fin.front() == 'e' ? Sans(4) + "ill" : RadicalPresent(4)) + std::string(fin);
+}
+std::string TVvaloir::ParticipePasse() const { return RadicalPasse() + "u"; }
+
+std::string TVvouloir::RadicalPresent(int p) const {
+  if (Singulier(p)) return Sans(6) + "eu";
+  if (NousVous(p)) return Sans(3);
+  return Sans(6) + "eul";
+}
+std::string TVvouloir::RadicalFutur() const { return Sans(4) + "dr"; }
+std::string TVvouloir::SubjPresent(int p) const {
+  std::string_view fin = DesSubjonctif(p);
+  std::string radical = (!fin.empty() && fin.front() == 'e') ? Sans(6) + "euill" : Sans(3);
+  return radical + std::string(fin);
+}
+std::string TVvouloir::ParticipePasse() const { return RadicalPasse() + "u"; }

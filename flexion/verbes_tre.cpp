@@ -1,0 +1,81 @@
+#include "flexion/verbes_tre.h"
+
+#include "flexion/chaines.h"
+
+namespace {
+
+bool Singulier(int p) { return p >= 1 && p <= 3; }
+
+}  // namespace
+
+std::string TVaitre::RadicalPresent(int p) const {
+  if (p == 1 || p == 2) return Sans(4) + "i";
+  if (p == 3) return Sans(3);
+  return Sans(4) + "iss";
+}
+std::string TVaitre::RadicalPasse() const { return Sans(5); }
+std::string TVaitre::PasseSimple(int p) const { return Joint(RadicalPasse(), DesPasseU(p)); }
+std::string TVaitre::ParticipePasse() const { return RadicalPasse() + "u"; }
+
+bool TVnaitre::EstConnaitre() const { return Termine("conna\xEEtre", Base()); }
+std::string TVnaitre::RadicalPresent(int p) const { return TVaitre::RadicalPresent(p); }
+std::string TVnaitre::RadicalPasse() const {
+  return EstConnaitre() ? TVaitre::RadicalPasse() : Sans(4) + "qu";
+}
+std::string TVnaitre::PasseSimple(int p) const {
+  if (EstConnaitre()) return TVaitre::PasseSimple(p);
+  return RadicalPasse() + std::string(DesPasseI(p));
+}
+std::string TVnaitre::ParticipePasse() const {
+  return EstConnaitre() ? TVaitre::ParticipePasse() : Sans(5) + "\xE9";
+}
+
+std::string TVpaitre::RadicalPasse() const { return Sans(5); }
+std::string TVpaitre::PasseSimple(int p) const {
+  if (Base() == "pa\xEEtre") return {};
+  return RadicalPasse() + std::string(DesPasseU(p));
+}
+std::string TVpaitre::ParticipePasse() const {
+  if (Base() == "pa\xEEtre") return {};
+  return RadicalPasse() + "u";
+}
+
+std::string TVcroitre::RadicalPresent(int p) const {
+  return Singulier(p) ? Sans(3) : Sans(4) + "iss";
+}
+std::string TVcroitre::RadicalPasse() const { return Sans(5) + "\xFB"; }
+std::string TVcroitre::PasseSimple(int p) const {
+  static constexpr TTablePersonnes DesPasseCourt = {"s", "s", "t", "mes", "tes", "rent"};
+  return Joint(RadicalPasse(), ParPersonne(DesPasseCourt, p));
+}
+std::string TVcroitre::ParticipePasse() const { return RadicalPasse(); }
+
+std::string TVmettre::RadicalPresent(int p) const {
+  if (p == 1 || p == 2) return Sans(3);
+  if (p == 3) return Sans(4);
+  return Sans(2);
+}
+std::string TVmettre::RadicalPasse() const { return Sans(5); }
+std::string TVmettre::ParticipePasse() const { return RadicalPasse() + "is"; }
+
+std::string TVbattre::RadicalPresent(int p) const {
+  return p == 3 ? Sans(4) : TVtir::RadicalPresent(p);
+}
+std::string TVbattre::ParticipePasse() const { return RadicalPasse() + "u"; }
+
+std::string TVsuivre::RadicalPresent(int p) const { return Singulier(p) ? Sans(3) : Sans(2); }
+
+std::string TVvivre::RadicalPasse() const { return Sans(4) + "\xE9" "c"; }
+std::string TVvivre::PasseSimple(int p) const {
+  return RadicalPasse() + std::string(DesPasseU(p));
+}
+std::string TVvivre::ParticipePasse() const { return RadicalPasse() + "u"; }
+
+std::string TVvaincre::RadicalPresent(int p) const {
+  return Singulier(p) ? Sans(2) : Sans(3) + "qu";
+}
+std::string TVvaincre::RadicalPasse() const { return RadicalPresent(4); }
+std::string TVvaincre::Present(int p) const {
+  return p == 3 ? RadicalPresent(3) : TVsst::Present(p);
+}
+std::string TVvaincre::ParticipePasse() const { return Sans(3) + "u"; }

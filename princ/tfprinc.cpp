@@ -36,6 +36,7 @@ TFPrinc::TFPrinc(IServices& services, std::string cheminExecutable, QWidget* par
   CreePanneaux();
   CreeMenus();
   CreeBarreEtat();
+  AutoriseEdition(false);
   FormCreate();
 }
 

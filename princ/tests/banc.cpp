@@ -1,0 +1,119 @@
+#include "banc.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <QTextCursor>
+#include <fstream>
+#include <sstream>
+
+#include "lexical/sources.h"
+#include "lexical/stores.h"
+
+namespace {
+
+// A few lines of data covering the sample sentence (except its first word).
+const char* const SourceDesinences =
+    "at\tlego\t1\t3\xC3\xA8me personne singulier subjonctif pr\xC3\xA9sent actif\n"
+    "us\tamicus\t1\tnominatif singulier\n"
+    "os\tamicus\t1\taccusatif pluriel\n"
+    "um\tmanus\t1\taccusatif singulier\n";
+const char* const SourceIrreguliers = "est\tsum\tsum\t3\xC3\xA8me personne singulier indicatif pr\xC3\xA9sent actif\n";
+const char* const SourceLexique =
+    "peto\tlego\t-\tpetiu\tpetit\tis, ere, iui, itum : chercher \xC3\xA0 atteindre\n"
+    "uentus\tamicus\tmasculin\t-\t-\ti, m. : vent\n"
+    "portus\tmanus\tmasculin\t-\t-\tus, m. : port\n"
+    "nullus\tbonus\t-\t-\t-\ta, um : aucun\n"
+    "suus\tbonus\t-\t-\t-\ta, um : son, sa\n"
+    "sum\tsum\t-\tfu\tfut\tes, esse, fui : \xC3\xAAtre\n";
+
+}  // namespace
+
+TBanc::TBanc() {
+  Services.Nom = QStringLiteral("Eleve");
+  Ecris("sources/desinences.txt", SourceDesinences);
+  Ecris("sources/irreguliers.txt", SourceIrreguliers);
+  Ecris("sources/lexique.txt", SourceLexique);
+  const TStoresSources stores = LisSources(Chemin("sources"));
+  EcrisFichierLexique(Chemin("quirandole.lex"), *stores.Lexique, *stores.Desinences, *stores.Irreguliers);
+}
+
+TBanc::~TBanc() {
+  F.reset();
+  LiberLexique();
+}
+
+std::string TBanc::Chemin(const std::string& nom) const { return Dossier.path().toStdString() + "/" + nom; }
+
+void TBanc::Ecris(const std::string& nom, const std::string& octets) const {
+  const auto chemin = Chemin(nom);
+  const auto barre = chemin.find_last_of('/');
+  QDir().mkpath(QString::fromStdString(chemin.substr(0, barre)));
+  std::ofstream(chemin, std::ios::binary) << octets;
+}
+
+std::string TBanc::Lis(const std::string& nom) const {
+  std::ifstream flux(Chemin(nom), std::ios::binary);
+  std::ostringstream tampon;
+  tampon << flux.rdbuf();
+  return tampon.str();
+}
+
+void TBanc::Configure(const std::string& droits) {
+  Ecris("textes/texte.txt", TFPrinc::PhraseExemple().toStdString() + "\n");
+  QDir().mkpath(QString::fromStdString(Chemin("notes")));
+  Ini("[Fichier]\nNom=" + Chemin("textes/texte.txt") + "\n[Sauvegarde]\nrepertoire=" + Chemin("notes") +
+      "\nreptrace=" + Chemin("trace.txt") + "\n" + (droits.empty() ? "" : "[Droits]\n" + droits));
+}
+
+void TBanc::SansLexique() const { QFile::remove(QString::fromStdString(Chemin("quirandole.lex"))); }
+
+TFPrinc& TBanc::Ouvre() {
+  F = std::make_unique<TFPrinc>(Services, Chemin("lecturiel"));
+  F->show();
+  (void)QTest::qWaitForWindowExposed(F.get());
+  return *F;
+}
+
+void TBanc::Ferme() {
+  F->close();
+  F.reset();
+}
+
+QTextEdit& TBanc::RichE() { return *F->findChild<QTextEdit*>(QStringLiteral("RichE")); }
+QPlainTextEdit& TBanc::Memo1() { return *F->findChild<QPlainTextEdit*>(QStringLiteral("Memo1")); }
+
+int TBanc::PositionDe(const QString& morceau, int decalage) {
+  const int p = RichE().toPlainText().indexOf(morceau);
+  Q_ASSERT(p >= 0);
+  return p + decalage;
+}
+
+QPoint TBanc::PointDe(int position) {
+  QTextCursor curseur(RichE().document());
+  curseur.setPosition(position);
+  const QRect avant = RichE().cursorRect(curseur);
+  curseur.setPosition(position + 1);
+  const QRect apres = RichE().cursorRect(curseur);
+  const int x = apres.y() == avant.y() ? (avant.x() + apres.x()) / 2 : avant.x() + 2;
+  return {x, avant.center().y()};
+}
+
+void TBanc::SurvolePoint(const QPoint& point) {
+  QWidget* vue = RichE().viewport();
+  QMouseEvent mouvement(QEvent::MouseMove, point, vue->mapToGlobal(point), Qt::NoButton, Qt::NoButton,
+                        Qt::NoModifier);
+  QApplication::sendEvent(vue, &mouvement);
+}
+
+void TBanc::Survole(const QString& morceau, int decalage) { SurvolePoint(PointDe(PositionDe(morceau, decalage))); }
+
+void TBanc::Selectionne(int debut, int fin) {
+  QTextCursor curseur = RichE().textCursor();
+  curseur.setPosition(debut);
+  curseur.setPosition(fin, QTextCursor::KeepAnchor);
+  RichE().setTextCursor(curseur);
+}

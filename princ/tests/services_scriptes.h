@@ -1,0 +1,47 @@
+// TServicesScriptes: IServices answering from a script and recording what the
+// window asked and told, so window tests run without any modal loop.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <deque>
+#include <optional>
+
+#include "services.h"
+
+class TServicesScriptes : public IServices {
+ public:
+  std::optional<QString> Nom;             // nothing: the name prompt is cancelled
+  std::deque<bool> Reponses;              // answers to confirmations (No when empty)
+  std::optional<QString> FichierOuvert;   // answer of the open dialog
+  std::optional<QString> FichierEnregistre;
+  QStringList Invites, Questions, Messages, Erreurs, Apropos, DossiersOuvrir, DossiersEnregistrer;
+  QString TitreEnregistrer;
+
+  bool DemandeTexte(QWidget*, const QString& titre, const QString& invite, QString& valeur) override {
+    Invites << titre + "|" + invite;
+    if (!Nom) return false;
+    valeur = *Nom;
+    return true;
+  }
+  bool Confirme(QWidget*, const QString& message) override {
+    Questions << message;
+    if (Reponses.empty()) return false;
+    const bool r = Reponses.front();
+    Reponses.pop_front();
+    return r;
+  }
+  void Message(QWidget*, const QString& message) override { Messages << message; }
+  void Erreur(QWidget*, const QString& message) override { Erreurs << message; }
+  void APropos(QWidget*, const QString& titre, const QString& texte) override { Apropos << titre + "|" + texte; }
+  std::optional<QString> FichierAOuvrir(QWidget*, const QString& dossier, const QString&) override {
+    DossiersOuvrir << dossier;
+    return FichierOuvert;
+  }
+  std::optional<QString> FichierAEnregistrer(QWidget*, const QString& titre, const QString& dossier, const QString&,
+                                             const QString&) override {
+    TitreEnregistrer = titre;
+    DossiersEnregistrer << dossier;
+    return FichierEnregistre;
+  }
+};

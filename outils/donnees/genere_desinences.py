@@ -28,14 +28,16 @@ How the stems are meant (the analyser rebuilds the headword from stem 1):
 - The perfect of eo is built on the short stem i-/redi- (redi+i, redi+it,
   redi+erunt) and, for the contracted forms, on the same stem with the
   endings -sti, -stis, -ssem, -sse (redi+sti = redisti, i+sse = isse).  The
-  same contracted endings serve lego and capio verbs whose entry lists the
-  short perfect stem beside the long one (peti- beside petiu-: petiit,
-  petisti, petisset; cupi- beside cupiu-).
-- The syncopated perfects of amo (amasti, amarunt, amassem, amasse) and of
-  audio (audii, audisti, audiit, audierunt, audissem, audisse) are built on
-  stem 1, so no extra stem is needed in the entries; so are the contracted
-  -eui perfects of moneo (delesti, complesset, flesse), except the forms in
-  -erunt/-eram, which would repeat the true perfect of uideo, sedeo, moueo.
+  same contracted endings serve every -iui perfect of lego, capio and audio
+  whose entry lists the short stem beside the long one (audi- beside
+  audiu-: audii, audiit, audierunt, audisti, audisset; peti- beside petiu-).
+  Built this way they never repeat the true perfect of a verb whose perfect
+  stem is its present stem (uenio, ueni: uenisset).
+- The syncopated perfects of amo (amasti, amarunt, amassem, amasse) are
+  built on stem 1, so no extra stem is needed in the entries; so are the
+  contracted -eui perfects of moneo (delesti, complesset, flesse), except the
+  forms in -erunt/-eram, which would repeat the true perfect of uideo,
+  sedeo, moueo.
 - Deponents (imitor, uereor, sequor, patior, potior) carry the voice "actif"
   (their meaning is active), except the gerundive, which stays "passif";
   their perfect participle (stem 3) is a "participe parfait actif".
@@ -266,10 +268,12 @@ AUDIO = {
 }
 # eo and its compounds, on the prefix (i, is, it; ab-it, red-eunt).  The
 # passive serves the transitive compounds (aditur, transitur, praeteritur);
-# the future in -iet is the late one of the Vulgate (exiet, transient).
+# the imperfect in -iebam and the future in -iet are the late ones of the
+# Vulgate (exiebat, rediebant; exiet, transient).
 EO = {
     ('indicatif', 'présent', 'actif'):     'eo is it imus itis eunt',
-    ('indicatif', 'imparfait', 'actif'):   'ibam ibas ibat ibamus ibatis ibant',
+    ('indicatif', 'imparfait', 'actif'):   'ibam|iebam ibas|iebas ibat|iebat ibamus|iebamus '
+                                           'ibatis|iebatis ibant|iebant',
     ('indicatif', 'futur', 'actif'):       'ibo ibis|ies ibit|iet ibimus|iemus ibitis|ietis ibunt|ient',
     ('subjonctif', 'présent', 'actif'):    'eam eas eat eamus eatis eant',
     ('subjonctif', 'imparfait', 'actif'):  'irem ires iret iremus iretis irent',
@@ -353,14 +357,14 @@ PARFAIT_CONTRACTE = {
     ('subjonctif', 'plus-que-parfait', 'actif'): 'ssem sses sset ssemus ssetis ssent',
 }
 INFINITIF_PARFAIT_CONTRACTE = 'sse'
-MODELES_PARFAIT_CONTRACTE = ['lego', 'capio', 'eo']
+MODELES_PARFAIT_CONTRACTE = ['lego', 'capio', 'audio', 'eo']
 
-# Syncopated perfects on stem 1 (am-asti = amauisti, aud-iit = audiuit).
+# Syncopated perfects on stem 1 (am-asti = amauisti, del-esse = deleuisse).
 SYNCOPES = {
     'amo': ({
         ('indicatif', 'parfait', 'actif'):           '- asti - - astis arunt',
         ('indicatif', 'plus-que-parfait', 'actif'):  'aram aras arat aramus aratis arant',
-        ('indicatif', 'futur antérieur', 'actif'):   '- - arit arimus aritis arint',
+        ('indicatif', 'futur antérieur', 'actif'):   'aro - arit arimus aritis arint',
         ('subjonctif', 'parfait', 'actif'):          'arim - arit arimus aritis arint',
         ('subjonctif', 'plus-que-parfait', 'actif'): 'assem asses asset assemus assetis assent',
     }, 'asse'),
@@ -368,15 +372,6 @@ SYNCOPES = {
         ('indicatif', 'parfait', 'actif'):           '- esti - - estis -',
         ('subjonctif', 'plus-que-parfait', 'actif'): 'essem esses esset essemus essetis essent',
     }, 'esse'),
-    'audio': ({
-        ('indicatif', 'parfait', 'actif'):           'ii isti|iisti iit iimus istis ierunt|iere',
-        ('indicatif', 'plus-que-parfait', 'actif'):  'ieram ieras ierat ieramus ieratis ierant',
-        ('indicatif', 'futur antérieur', 'actif'):   'iero ieris ierit ierimus ieritis ierint',
-        ('subjonctif', 'parfait', 'actif'):          'ierim ieris ierit ierimus ieritis ierint',
-        ('subjonctif', 'plus-que-parfait', 'actif'): 'issem|iissem isses|iisses isset|iisset '
-                                                     'issemus|iissemus issetis|iissetis '
-                                                     'issent|iissent',
-    }, 'isse|iisse'),
 }
 
 # Participles on stem 3: (tense, voice, ending before the bonus endings).

@@ -320,7 +320,9 @@ PARTICIPES = {
     'capio': (('iens', 'ient'), 'iend'),
     'audio': (('iens', 'ient'), 'iend'),
     'eo':    (('iens', 'eunt'), 'eund'),
-    'sum':   (('sens', 'sent'), None),       # ab-sens, prae-sens
+    # sum has none: absens, praesens are adjectives of their own, and an
+    # ending -sens on the empty stem of sum would read sentis as a form of it.
+    'sum':   (None, None),
 }
 # Gerund: a verbal noun with no nominative.
 GERONDIF = {'génitif': 'i', 'datif': 'o', 'ablatif': 'o', 'accusatif': 'um'}
@@ -508,9 +510,10 @@ def genere():
             table_out.commentaire('infinitifs')
             for (temps, voix), t in INFINITIFS[modele].items():
                 table_out.ajoute(t, modele, 1, ['infinitif', temps, voix])
-            (nominatif, oblique), gerondif = PARTICIPES[modele]
-            table_out.commentaire('participe présent')
-            participe_present(modele, nominatif, oblique)
+            participe, gerondif = PARTICIPES[modele]
+            if participe:
+                table_out.commentaire('participe présent')
+                participe_present(modele, *participe)
             if gerondif:
                 table_out.commentaire('adjectif verbal et gérondif')
                 adjectif_verbal(modele, gerondif)

@@ -433,14 +433,14 @@ def declinaison(table, modele, radical, avant, apres):
                 table_out.ajoute(t, modele, radical, avant + [cas] + gs + [NOMBRES[n]] + apres)
 
 
-def conjugaison(paradigme, modele, radical, voix_forcee=None, debut=''):
+def conjugaison(paradigme, modele, radical, voix_forcee=None):
     for (mode, temps, voix), texte in paradigme.items():
         for i, cellule in enumerate(cellules(texte)):
             if cellule == '-':
                 continue
             v = voix_forcee or voix
             traits = [PERSONNES[i % 3], NOMBRES[i // 3], mode, temps, v]
-            table_out.ajoute('|'.join(debut + c for c in cellule.split('|')), modele, radical, traits)
+            table_out.ajoute(cellule, modele, radical, traits)
 
 
 def participe_present(modele, nominatif, oblique):

@@ -1,5 +1,6 @@
 #include "lexique.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "flux.h"
@@ -90,6 +91,23 @@ void TLexique::IndexeRadicaux() {
   Radicaux2.Vide();
   Radicaux3.Vide();
   Indexation r1, r2, r3;
+  // Sized ahead from the number of stems, to spare the moves of regrowth.
+  std::size_t n1 = 0, n2 = 0, n3 = 0;
+  for (int i = 0; i < Count(); ++i) {
+    const TDonneesLexicales& e = Donnees(i, true);
+    const auto champs = [](const std::string& s) {
+      return s.empty() ? 0 : 1 + static_cast<std::size_t>(std::count(s.begin(), s.end(), ','));
+    };
+    if (RadicalListe(e.Modele) || e.Modele == 9) {
+      n1 += champs(e.RadicauxA);
+    } else if (e.Modele >= 17 && e.Modele <= 28) {
+      n2 += champs(e.RadicauxA);
+      n3 += champs(e.RadicauxB);
+    }
+  }
+  r1.reserve(n1);
+  r2.reserve(n2);
+  r3.reserve(n3);
   for (int i = 0; i < Count(); ++i) {
     const TDonneesLexicales& e = Donnees(i, true);
     if (RadicalListe(e.Modele) || e.Modele == 9) {
@@ -140,6 +158,10 @@ std::unique_ptr<TLexique> TLexique::Lis(TLecteur& lecteur) {
   auto lexique = std::make_unique<TLexique>();
   std::vector<std::pair<std::string, std::unique_ptr<TDonneesLexicales>>> entrees;
   const std::int32_t n = lecteur.LisEntier();
+  // Never more entries than the bytes left could hold (at least 12 each),
+  // so a false count cannot make it reserve more than the file.
+  entrees.reserve(static_cast<std::size_t>(std::clamp<std::int64_t>(
+      n, 0, static_cast<std::int64_t>(std::min<std::uint64_t>(lecteur.Reste() / 12, 1u << 24)))));
   for (std::int32_t i = 0; i < n; ++i) {
     std::string cle = lecteur.LisChaine();
     entrees.emplace_back(std::move(cle),

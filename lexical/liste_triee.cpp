@@ -1,26 +1,25 @@
 #include "liste_triee.h"
 
+#include <algorithm>
 #include <string>
 
-unsigned char MinusculeCle(unsigned char c) {
+namespace {
+constexpr unsigned char Plie(unsigned char c) {
   if (c >= 'A' && c <= 'Z') return static_cast<unsigned char>(c + 0x20);
-  // Windows-1252 capitals: À..Þ except ×, and Š Œ Ž Ÿ.
+  // Windows-1252 capitals: 0xC0..0xDE except the multiplication sign, then
+  // S and Z with caron, the OE ligature and Y with diaeresis.
   if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return static_cast<unsigned char>(c + 0x20);
   if (c == 0x8A || c == 0x8C || c == 0x8E) return static_cast<unsigned char>(c + 0x10);
   if (c == 0x9F) return 0xFF;
   return c;
 }
+}  // namespace
 
-int CompareCles(std::string_view a, std::string_view b) {
-  const std::size_t n = a.size() < b.size() ? a.size() : b.size();
-  for (std::size_t i = 0; i < n; ++i) {
-    const int x = MinusculeCle(static_cast<unsigned char>(a[i]));
-    const int y = MinusculeCle(static_cast<unsigned char>(b[i]));
-    if (x != y) return x - y;
-  }
-  if (a.size() == b.size()) return 0;
-  return a.size() < b.size() ? -1 : 1;
-}
+const std::array<unsigned char, 256> TablePliage = [] {
+  std::array<unsigned char, 256> t{};
+  for (int c = 0; c < 256; ++c) t[static_cast<std::size_t>(c)] = Plie(static_cast<unsigned char>(c));
+  return t;
+}();
 
 std::string ClePliee(std::string_view cle) {
   std::string resultat(cle);
@@ -30,4 +29,57 @@ std::string ClePliee(std::string_view cle) {
 
 void ErreurIndice(int i) {
   throw Erreur(Formate("Indice de liste hors limites (%d)", {std::to_string(i)}));
+}
+
+std::vector<std::uint32_t> OrdreDeTri(const std::vector<std::string_view>& cles,
+                                      const std::vector<std::uint32_t>& rangs) {
+  std::size_t total = 0;
+  for (auto c : cles) total += c.size();
+  std::string plies(total, '\0');
+  // The first eight folded bytes, big-endian, settle most comparisons with
+  // one integer comparison.
+  struct Article {
+    std::uint64_t Prefixe;
+    std::string_view Plie;
+    std::uint32_t Rang;
+    std::uint32_t Indice;
+  };
+  std::vector<Article> articles;
+  articles.reserve(cles.size());
+  std::size_t pos = 0;
+  for (std::uint32_t i = 0; i < cles.size(); ++i) {
+    const std::size_t debut = pos;
+    for (char c : cles[i])
+      plies[pos++] = static_cast<char>(MinusculeCle(static_cast<unsigned char>(c)));
+    const std::string_view plie = std::string_view(plies).substr(debut, cles[i].size());
+    std::uint64_t prefixe = 0;
+    for (std::size_t k = 0; k < 8; ++k)
+      prefixe = (prefixe << 8) | (k < plie.size() ? static_cast<unsigned char>(plie[k]) : 0u);
+    articles.push_back({prefixe, plie, rangs[i], i});
+  }
+  // string_view compares bytes as unsigned, as CompareCles does.
+  const auto avant = [](const Article& a, const Article& b) {
+    if (a.Prefixe != b.Prefixe) return a.Prefixe < b.Prefixe;
+    const int c = a.Plie.compare(b.Plie);
+    return c < 0 || (c == 0 && a.Rang < b.Rang);
+  };
+  const bool parCle = std::is_sorted(articles.begin(), articles.end(), [](const Article& a, const Article& b) {
+    return a.Prefixe != b.Prefixe ? a.Prefixe < b.Prefixe : a.Plie < b.Plie;
+  });
+  if (parCle) {
+    // A file written by this program comes sorted: only the runs of equal
+    // keys need ordering by rank.
+    for (auto debut = articles.begin(); debut != articles.end();) {
+      auto fin = debut + 1;
+      while (fin != articles.end() && fin->Prefixe == debut->Prefixe && fin->Plie == debut->Plie) ++fin;
+      if (fin - debut > 1) std::sort(debut, fin, avant);
+      debut = fin;
+    }
+  } else {
+    std::sort(articles.begin(), articles.end(), avant);
+  }
+  std::vector<std::uint32_t> ordre;
+  ordre.reserve(articles.size());
+  for (const auto& a : articles) ordre.push_back(a.Indice);
+  return ordre;
 }

@@ -10,6 +10,8 @@
 #pragma once
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -20,14 +22,30 @@
 #include "erreur.h"
 
 // Byte of a key as compared: capitals folded to lower case.
-unsigned char MinusculeCle(unsigned char c);
+extern const std::array<unsigned char, 256> TablePliage;
+inline unsigned char MinusculeCle(unsigned char c) { return TablePliage[c]; }
 
 // <0, 0 or >0 as a sorts before, equals or after b ignoring case.
-int CompareCles(std::string_view a, std::string_view b);
+inline int CompareCles(std::string_view a, std::string_view b) {
+  const std::size_t n = a.size() < b.size() ? a.size() : b.size();
+  for (std::size_t i = 0; i < n; ++i) {
+    const int x = MinusculeCle(static_cast<unsigned char>(a[i]));
+    const int y = MinusculeCle(static_cast<unsigned char>(b[i]));
+    if (x != y) return x - y;
+  }
+  if (a.size() == b.size()) return 0;
+  return a.size() < b.size() ? -1 : 1;
+}
 
 // The key with its capitals folded: two keys compare equal exactly when
 // their folded forms are the same bytes.
 std::string ClePliee(std::string_view cle);
+
+// Order of items sorted by key, then by rank among equal keys: the i-th
+// value is the index of the item that goes i-th. Keys are folded once and
+// compared as bytes; input already sorted by key costs one pass.
+std::vector<std::uint32_t> OrdreDeTri(const std::vector<std::string_view>& cles,
+                                      const std::vector<std::uint32_t>& rangs);
 
 inline constexpr const char* MessageDoublons = "La liste de cha\xEEnes n'autorise pas les doublons";
 
@@ -75,13 +93,10 @@ class TListeTriee {
   // first duplicate are added and then Erreur is thrown.
   void AjouteTous(std::vector<std::pair<std::string, std::unique_ptr<T>>> nouveaux) {
     std::vector<Element> suite;
-    suite.reserve(nouveaux.size());
+    suite.reserve(nouveaux.size() + elements_.size());
     bool doublon = false;
     if (politique_ == Doublons::Acceptes) {
-      // Reversed, then stable-sorted ahead of the existing items: equal keys
-      // end up latest first, as with one insertion at a time.
-      for (auto it = nouveaux.rbegin(); it != nouveaux.rend(); ++it)
-        suite.push_back(Element{std::move(it->first), std::move(it->second)});
+      for (auto& [cle, objet] : nouveaux) suite.push_back(Element{std::move(cle), std::move(objet)});
     } else {
       std::unordered_set<std::string> vues;
       vues.reserve(elements_.size() + nouveaux.size());
@@ -99,12 +114,22 @@ class TListeTriee {
     }
     for (auto& e : suite)
       if (!e.Objet) e.Objet = std::make_unique<T>();
+    // Among equal keys the new items go first, the latest first, then the
+    // items already there in their order: one insertion at a time does so.
+    const auto n = static_cast<std::uint32_t>(suite.size());
+    std::vector<std::uint32_t> rangs(n + elements_.size());
+    for (std::uint32_t i = 0; i < rangs.size(); ++i)
+      rangs[i] = i < n && politique_ == Doublons::Acceptes ? n - 1 - i : i;
     suite.insert(suite.end(), std::make_move_iterator(elements_.begin()),
                  std::make_move_iterator(elements_.end()));
-    std::stable_sort(suite.begin(), suite.end(), [](const Element& a, const Element& b) {
-      return CompareCles(a.Cle, b.Cle) < 0;
-    });
-    elements_ = std::move(suite);
+    std::vector<std::string_view> cles;
+    cles.reserve(suite.size());
+    for (const auto& e : suite) cles.push_back(e.Cle);
+    const std::vector<std::uint32_t> ordre = OrdreDeTri(cles, rangs);
+    cles.clear();
+    elements_.clear();
+    elements_.reserve(suite.size());
+    for (std::uint32_t i : ordre) elements_.push_back(std::move(suite[i]));
     if (doublon) throw Erreur(MessageDoublons);
   }
 

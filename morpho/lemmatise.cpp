@@ -1,5 +1,7 @@
 #include "morpho/lemmatise.h"
 
+#include <array>
+#include <optional>
 #include <string>
 
 #include "lexical/chaines_latines.h"
@@ -97,27 +99,79 @@ private:
         for (std::size_t k = f.size(); k-- > 0;) {
             inverse.push_back(f[k]);
             int position = 0;
-            if (!s_.Des.Find(inverse, position)) continue;
+            if (!s_.Des.Find(inverse, position)) {
+                // Keys sort by their folded bytes, so the keys that begin with
+                // this reversed ending follow it at once: when none does, no
+                // longer ending can be in the table either.
+                if (!DebutDeCle(position, inverse)) break;
+                continue;
+            }
             const std::string radical = f.substr(0, k);
+            confirmes_.clear();
+            for (auto& c : canonsDe_) c.reset();
+            prefixeAuLexique_ = PrefixeAuLexique(radical);
             for (const TDef& d : s_.Des.Definitions(position)) AccepteLecture(radical, d);
         }
     }
 
-    void AccepteLecture(const std::string& radical, const TDef& d) {
-        std::vector<std::string> candidats;
-        switch (d.Radical) {
-            case 1: candidats = s_.Lex.Canons(radical, d.Modele); break;
-            case 2: candidats = s_.Lex.Radicaux2.CanonDe(radical); break;
-            case 3: candidats = s_.Lex.Radicaux3.CanonDe(radical); break;
-            default: return;
+    static bool CommencePar(std::string_view cle, std::string_view debut) {
+        return cle.size() >= debut.size() && CompareCles(cle.substr(0, debut.size()), debut) == 0;
+    }
+
+    bool DebutDeCle(int position, std::string_view debut) const {
+        return position < s_.Des.Count() && CommencePar(s_.Des.Cle(position), debut);
+    }
+
+    // Whether some headword begins with the stem (ignoring case, as the
+    // lexicon sorts): those headwords follow the stem's place at once.
+    bool PrefixeAuLexique(const std::string& radical) const {
+        int position = 0;
+        s_.Lex.Find(radical, position);
+        return position < s_.Lex.Count() && CommencePar(s_.Lex.Cle(position), radical);
+    }
+
+    // The lexicon entries that confirm a stem under a stem number and a model,
+    // with their headings, in candidate order.  Many readings of one ending
+    // share stem number and model (the cases of one declension), so the
+    // lookups are made once per stem and shared by those readings.
+    struct TConfirmation {
+        int Radical = 0, Modele = 0;
+        std::vector<std::pair<int, std::string>> Entrees;  // position, heading
+    };
+
+    const TConfirmation& Confirme(const std::string& radical, int numero, int modele) {
+        for (const TConfirmation& c : confirmes_)
+            if (c.Radical == numero && c.Modele == modele) return c;
+        TConfirmation c;
+        c.Radical = numero;
+        c.Modele = modele;
+        std::vector<std::string> canons;
+        const std::vector<std::string>* candidats = &canons;
+        if (numero == 1) {
+            canons = s_.Lex.Canons(radical, modele);
+        } else {
+            // Stems 2 and 3 do not depend on the model: looked up once per stem.
+            auto& memo = canonsDe_[static_cast<std::size_t>(numero - 2)];
+            if (!memo) memo = (numero == 2 ? s_.Lex.Radicaux2 : s_.Lex.Radicaux3).CanonDe(radical);
+            candidats = &*memo;
         }
-        for (const std::string& k : candidats) {
+        for (const std::string& k : *candidats) {
             if (k.empty()) continue;
+            // A headword rebuilt on the stem cannot exist when no headword
+            // begins with the stem.
+            if (!prefixeAuLexique_ && k.compare(0, radical.size(), radical) == 0) continue;
             int p = 0;
-            if (!s_.Lex.ChercheModele(k, d.Modele, p)) continue;
-            const TDonneesLexicales& e = s_.Lex.Donnees(p, false);
-            liste_.Ajoute(s_.Lex.Vedette(p) + ", " + e.Sens, d.Modele, d.Morpho, e);
+            if (!s_.Lex.ChercheModele(k, modele, p)) continue;
+            c.Entrees.emplace_back(p, s_.Lex.Vedette(p) + ", " + s_.Lex.Donnees(p, false).Sens);
         }
+        confirmes_.push_back(std::move(c));
+        return confirmes_.back();
+    }
+
+    void AccepteLecture(const std::string& radical, const TDef& d) {
+        if (d.Radical < 1 || d.Radical > 3) return;
+        for (const auto& [p, entete] : Confirme(radical, d.Radical, d.Modele).Entrees)
+            liste_.Ajoute(entete, d.Modele, d.Morpho, s_.Lex.Donnees(p, false));
     }
 
     void EtapeEnclitique(const std::string& f) {
@@ -130,6 +184,10 @@ private:
 
     const Stores& s_;
     TListeAnalyses& liste_;
+    // For the stem being tried:
+    std::vector<TConfirmation> confirmes_;
+    std::array<std::optional<std::vector<std::string>>, 2> canonsDe_;  // stems 2 and 3
+    bool prefixeAuLexique_ = true;
 };
 
 std::string Minuscules(std::string_view forme) {

@@ -168,25 +168,32 @@ def seule(forme, lemme, modele, *traits):
 
 
 # ================================================================ pronouns
-# Personal pronouns: nos and uos are filed under ego and tu (one entry per person).
-for lemme, s, p in (('ego', dict(nom='ego', acc='me', gen='mei', dat='mihi/mi', abl='me'),
-                     dict(nom='nos', acc='nos', gen='nostri/nostrum', dat='nobis', abl='nobis')),
-                    ('tu', dict(nom='tu', voc='tu', acc='te', gen='tui', dat='tibi', abl='te'),
-                     dict(nom='uos', voc='uos', acc='uos', gen='uestri/uestrum', dat='uobis', abl='uobis'))):
-    for nombre, d in (('singulier', s), ('pluriel', p)):
-        for cle, c in (('nom', 'nominatif'), ('voc', 'vocatif'), ('acc', 'accusatif'),
-                       ('gen', 'génitif'), ('dat', 'datif'), ('abl', 'ablatif')):
-            for f in d.get(cle, '').split('/'):
-                if f:
-                    ajoute(f, lemme, 'pronoms', c, 'masculin féminin', nombre)
+# Personal pronouns.  The plurals nos and uos have entries of their own, as in
+# the dictionaries and the treebank the coverage is measured on; with
+# PLURIELS_SOUS_SINGULIER set they are filed under ego and tu instead (the
+# entries nos and uos must then leave data/lexique-base.txt).
+PLURIELS_SOUS_SINGULIER = False
+NOUS, VOUS = ('ego', 'tu') if PLURIELS_SOUS_SINGULIER else ('nos', 'uos')
+PERSONNELS = [
+    ('ego', 'singulier', dict(nom='ego', acc='me', gen='mei', dat='mihi/mi', abl='me')),
+    ('tu', 'singulier', dict(nom='tu', voc='tu', acc='te', gen='tui', dat='tibi', abl='te')),
+    (NOUS, 'pluriel', dict(nom='nos', acc='nos', gen='nostri/nostrum', dat='nobis', abl='nobis')),
+    (VOUS, 'pluriel', dict(nom='uos', voc='uos', acc='uos', gen='uestri/uestrum', dat='uobis', abl='uobis')),
+]
+for lemme, nombre, d in PERSONNELS:
+    for cle, c in (('nom', 'nominatif'), ('voc', 'vocatif'), ('acc', 'accusatif'),
+                   ('gen', 'génitif'), ('dat', 'datif'), ('abl', 'ablatif')):
+        for f in d.get(cle, '').split('/'):
+            if f:
+                ajoute(f, lemme, 'pronoms', c, 'masculin féminin', nombre)
 # Emphatic -met forms and the ablative with enclitic cum (mecum "avec moi").
 for f, lemme, c, n in (('egomet', 'ego', 'nominatif', 'singulier'), ('memet', 'ego', 'accusatif', 'singulier'),
-                       ('mihimet', 'ego', 'datif', 'singulier'), ('nosmet', 'ego', 'nominatif', 'pluriel'),
-                       ('nosmet', 'ego', 'accusatif', 'pluriel'), ('tute', 'tu', 'nominatif', 'singulier'),
+                       ('mihimet', 'ego', 'datif', 'singulier'), ('nosmet', NOUS, 'nominatif', 'pluriel'),
+                       ('nosmet', NOUS, 'accusatif', 'pluriel'), ('tute', 'tu', 'nominatif', 'singulier'),
                        ('temet', 'tu', 'accusatif', 'singulier'), ('tibimet', 'tu', 'datif', 'singulier'),
-                       ('uosmet', 'tu', 'nominatif', 'pluriel'), ('uosmet', 'tu', 'accusatif', 'pluriel'),
+                       ('uosmet', VOUS, 'nominatif', 'pluriel'), ('uosmet', VOUS, 'accusatif', 'pluriel'),
                        ('mecum', 'ego', 'ablatif', 'singulier'), ('tecum', 'tu', 'ablatif', 'singulier'),
-                       ('nobiscum', 'ego', 'ablatif', 'pluriel'), ('uobiscum', 'tu', 'ablatif', 'pluriel')):
+                       ('nobiscum', NOUS, 'ablatif', 'pluriel'), ('uobiscum', VOUS, 'ablatif', 'pluriel')):
     ajoute(f, lemme, 'pronoms', c, 'masculin féminin', n)
 
 # Reflexive, filed under se: the number is that of the subject, so both are given.
@@ -479,7 +486,8 @@ def famille_fero(lemme, s):
 
 
 # fero and its compounds: key, present stem (for the lexicon: perfect, supine stems).
-COMPOSES_FERO = [('fero', 'fer'), ('affero', 'affer'), ('adfero', 'adfer'), ('aufero', 'aufer'),
+# The spelling adfer- is filed under affero (adfero is a cross-reference to it).
+COMPOSES_FERO = [('fero', 'fer'), ('affero', 'affer'), ('affero', 'adfer'), ('aufero', 'aufer'),
                  ('confero', 'confer'), ('circumfero', 'circumfer'), ('defero', 'defer'), ('differo', 'differ'),
                  ('effero', 'effer'), ('infero', 'infer'), ('offero', 'offer'), ('perfero', 'perfer'),
                  ('praefero', 'praefer'), ('profero', 'profer'), ('refero', 'refer'), ('suffero', 'suffer'),
@@ -579,7 +587,7 @@ def verifie():
         for n, ligne in enumerate(open(base, encoding='utf-8'), 1):
             if ligne.strip() and not ligne.startswith('#'):
                 champs = ligne.rstrip('\n').split('\t')
-                if len(champs) != 6 or ' : ' not in champs[5]:
+                if len(champs) != 6 or (' : ' not in champs[5] and not champs[5].startswith('cf.  ')):
                     print(f'lexique-base.txt:{n}: ligne mal formée', file=sys.stderr)
                     erreurs += 1
                     continue

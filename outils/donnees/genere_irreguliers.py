@@ -327,6 +327,38 @@ for lemme, particule, neutre in (('quiuis', 'uis', 'quid/quod'), ('quilibet', 'l
         génitif pluriel: {x('quorum')} | {x('quarum')} | {x('quorum')}
         datif ablatif pluriel: {x('quibus')}
     """)
+# quis + -nam, -piam: the interrogative/indefinite declined, the particle unchanged.
+for lemme, particule in (('quisnam', 'nam'), ('quispiam', 'piam')):
+    def x(cellule):
+        return '/'.join(f + particule for f in cellule.split('/'))
+    tableau(lemme, 'pronoms', f"""
+        nominatif singulier: {x('quis/qui')} | {x('quis/quae')} | {x('quid/quod')}
+        accusatif singulier: {x('quem')} | {x('quem/quam')} | {x('quid/quod')}
+        génitif singulier: {x('cuius')}
+        datif singulier: {x('cui')}
+        ablatif singulier: {x('quo')} | {x('qua')} | {x('quo')}
+        nominatif pluriel: {x('qui')} | {x('quae')} | {x('quae')}
+        accusatif pluriel: {x('quos')} | {x('quas')} | {x('quae')}
+        génitif pluriel: {x('quorum')} | {x('quarum')} | {x('quorum')}
+        datif ablatif pluriel: {x('quibus')}
+    """)
+tableau('unusquisque', 'pronoms', """
+    nominatif singulier: unusquisque | unaquaeque | unumquodque/unumquidque
+    accusatif singulier: unumquemque | unamquamque | unumquodque/unumquidque
+    génitif singulier: uniuscuiusque
+    datif singulier: unicuique
+    ablatif singulier: unoquoque | unaquaque | unoquoque
+""")
+tableau('plerusque', 'pronoms', """
+    nominatif singulier: plerusque | pleraque | plerumque
+    accusatif singulier: plerumque | pleramque | plerumque
+    génitif singulier: plerique | pleraeque | plerique
+    ablatif singulier: pleroque | pleraque | pleroque
+    nominatif pluriel: plerique | pleraeque | pleraque
+    accusatif pluriel: plerosque | plerasque | pleraque
+    génitif pluriel: plerorumque | plerarumque | plerorumque
+    datif ablatif pluriel: plerisque
+""")
 tableau('uterque', 'pronoms', """
     nominatif singulier: uterque | utraque | utrumque
     accusatif singulier: utrumque | utramque | utrumque

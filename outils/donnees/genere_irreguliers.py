@@ -582,6 +582,8 @@ for lemme, b in (('nosco', 'no'), ('cognosco', 'cogno')):
 
 # Defective verbs.  odi and coepi are regular perfects on their stems 2 and 3;
 # memini lacks only its imperative, inquam has no stem at all.
+# odi: the late future odies, odiet (as from odio, odire) of the Gospels.
+temps('odi', 'lego', '- odies odiet - - odient', IND, 'futur')
 temps('memini', 'lego', '- memento - - mementote -', IMP, 'futur')
 temps('inquam', 'lego', '- inquis inquit inquimus inquitis inquiunt', IND, 'présent')
 temps('inquam', 'lego', '- - inquiebat - - inquiebant', IND, 'imparfait')

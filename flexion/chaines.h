@@ -12,13 +12,15 @@
 #include <string_view>
 #include <vector>
 
-// The French letter set: the 39 lower-case letters (with à â ç é è ê ë î ï ô ü
-// û ù) followed by the 26 ASCII capitals.  Accented capitals, the apostrophe,
-// the hyphen and digits are not letters.
+// The French letter set, 78 characters: the 39 lower-case letters (with à â
+// ç é è ê ë î ï ô ü û ù), then the same text with only its ASCII letters in
+// capitals.  Accented capitals, the apostrophe, the hyphen and digits are not
+// letters.
 inline constexpr std::string_view Lettres =
     "a\xE0\xE2" "bc\xE7" "de\xE9\xE8\xEA\xEB" "fghi\xEE\xEF" "jklmno\xF4"
     "pqrstu\xFC\xFB\xF9" "vwxyz"
-    "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+    "A\xE0\xE2" "BC\xE7" "DE\xE9\xE8\xEA\xEB" "FGHI\xEE\xEF" "JKLMNO\xF4"
+    "PQRSTU\xFC\xFB\xF9" "VWXYZ";
 
 // True when c occurs in Lettres.
 bool EstLettre(char c);

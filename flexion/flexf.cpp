@@ -112,7 +112,7 @@ std::unique_ptr<TVerbe> CreeVerbe(const std::string& i) {
   if (Termine("courir", i)) return Cree<TVcourir>(i);                          // 34
   if (Termine("croire", i)) return Cree<TVcroire>(i);                          // 35
   if (Termine("cro\xEEtre", i)) return Cree<TVcroitre>(i);                     // 36
-  if (Termine("cueillir", i)) return Cree<TVerbe>(i);                          // 37
+  if (Termine("cueillir", i)) return Cree<TVcueillir>(i);                        // 37
   if (Termine("devoir", i)) return Cree<TVdevoir>(i);                          // 38
   if (Termine("dire", i)) return Cree<TVdire>(i);                              // 39
   if (Termine("dormir", i)) return Cree<TVdormir>(i);                          // 40
@@ -128,7 +128,7 @@ std::unique_ptr<TVerbe> CreeVerbe(const std::string& i) {
   if (Termine("pourvoir", i)) return Cree<TVpourvoir>(i);                      // 50
   if (Termine("prendre", i)) return Cree<TVprendre>(i);                        // 51
   if (Termine("qu\xE9rir", i)) return Cree<TVquerir>(i);                       // 52
-  if (Termine("saillir", i)) return Cree<TVerbe>(i);                           // 53
+  if (Termine("saillir", i)) return Cree<TVcueillir>(i);                         // 53
   if (Termine("savoir", i)) return Cree<TVsavoir>(i);                          // 54
   if (Termine("servir", i)) return Cree<TVservir>(i);                          // 55
   if (Termine("soudre", i)) return Cree<TVsoudre>(i);                          // 56

@@ -124,8 +124,9 @@ std::string TVerbe::Imperatif(int p) const {
 }
 
 std::string TVerbe::ParticipePresent() const {
+  // Joint, for mangeant and commençant as in mangeons and commençons.
   std::string radical = RadicalPresent(4);
-  return radical.empty() ? std::string() : radical + "ant";
+  return radical.empty() ? std::string() : Joint(radical, "ant");
 }
 
 std::string TVerbe::ParticipePasse() const { return RadicalPresent(1) + "\xE9"; }

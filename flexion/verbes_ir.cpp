@@ -1,5 +1,7 @@
 #include "flexion/verbes_ir.h"
 
+#include "flexion/chaines.h"
+
 namespace {
 
 constexpr TTablePersonnes PresentFaillir = {"faux", "faux", "faut", "faillons", "faillez",
@@ -15,6 +17,12 @@ bool Singulier(int p) { return p >= 1 && p <= 3; }
 
 std::string TVouvrir::PasseSimple(int p) const { return Joint(RadicalPasse(), DesPasseI(p)); }
 std::string TVouvrir::ParticipePasse() const { return Sans(3) + "ert"; }
+
+std::string TVcueillir::RadicalFutur() const {
+  return Termine("cueillir", Infinitif) ? Sans(2) + "er" : Infinitif;
+}
+std::string TVcueillir::PasseSimple(int p) const { return Joint(RadicalPasse(), DesPasseI(p)); }
+std::string TVcueillir::ParticipePasse() const { return Sans(2) + "i"; }
 
 std::string TVir::RadicalPresent(int p) const { return Sans(1) + (p >= 4 ? "ss" : ""); }
 std::string TVir::PasseSimple(int p) const { return Joint(RadicalPasse(), DesPasseI(p)); }

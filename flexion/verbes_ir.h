@@ -13,6 +13,16 @@ class TVouvrir : public TVerbe {
   std::string ParticipePasse() const override;
 };
 
+// cueille, cueillons, cueillerai, cueillis, cueilli (also assaillir,
+// tressaillir: assaillirai): the -er present, the passé simple in -is.
+class TVcueillir : public TVerbe {
+ public:
+  using TVerbe::TVerbe;
+  std::string RadicalFutur() const override;
+  std::string PasseSimple(int personne) const override;
+  std::string ParticipePasse() const override;
+};
+
 // finis, finissons, finis, fini.
 class TVir : public TVsst {
  public:

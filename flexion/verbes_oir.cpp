@@ -30,9 +30,16 @@ std::string TVchoir::Present(int p) const {
     return Base() == "d\xE9" "choir" ? Sans(2) + (p == 4 ? "yons" : "yez") : std::string();
   return TVsst::Present(p);
 }
+bool TVchoir::EstEchoir() const { return Base() == "\xE9" "choir"; }
+std::string TVchoir::Imparfait(int p) const {
+  return EstEchoir() ? Joint(Sans(2) + "y", DesImparfait(p)) : std::string();
+}
+std::string TVchoir::ParticipePresent() const {
+  return EstEchoir() ? Sans(3) + "\xE9" "ant" : std::string();
+}
 std::string TVchoir::PasseSimple(int p) const { return Joint(RadicalPasse(), DesPasseU(p)); }
 std::string TVchoir::SubjPresent(int p) const {
-  return Base() == "\xE9" "choir" ? TVerbe::SubjPresent(p) : std::string();
+  return EstEchoir() ? TVerbe::SubjPresent(p) : std::string();
 }
 std::string TVchoir::ParticipePasse() const { return RadicalPasse() + "u"; }
 

@@ -16,17 +16,23 @@ class TVcevoir : public TVsst {
   std::string ParticipePasse() const override;
 };
 
-// chois, choit, chut, chu; déchoyons only for déchoir, a subjunctive only for
-// échoir.
+// chois, choit, chut, chu; déchoyons only for déchoir; a subjunctive, an
+// imperfect and a present participle only for échoir (échoie, échoyait,
+// échéant).
 class TVchoir : public TVsst {
  public:
   using TVsst::TVsst;
   std::string RadicalPresent(int personne) const override;
   std::string RadicalPasse() const override;
   std::string Present(int personne) const override;
+  std::string Imparfait(int personne) const override;
   std::string PasseSimple(int personne) const override;
   std::string SubjPresent(int personne) const override;
+  std::string ParticipePresent() const override;
   std::string ParticipePasse() const override;
+
+ private:
+  bool EstEchoir() const;
 };
 
 // dois, devons, doivent, devrai, dus, dû.

@@ -78,4 +78,5 @@ std::string TVvaincre::RadicalPasse() const { return RadicalPresent(4); }
 std::string TVvaincre::Present(int p) const {
   return p == 3 ? RadicalPresent(3) : TVsst::Present(p);
 }
-std::string TVvaincre::ParticipePasse() const { return Sans(3) + "u"; }
+// vaincu: the stem keeps its c.
+std::string TVvaincre::ParticipePasse() const { return Sans(2) + "u"; }

@@ -216,6 +216,10 @@ def verbe(r):
 # form (a and abs under ab, e under ex...), so that they get no entry of their own.
 VARIANTES_IRREGULIERES = {'a', 'abs', 'e', 'ac', 'nec'}
 
+# Headwords whose forms data/irreguliers.txt already files under another entry
+# (coepi, the irregular superlatives and comparatives, nihil).
+DEJA_IRREGULIERS = {'coepio', 'pessimus', 'maximus', 'plurimus', 'plus', 'nil'}
+
 INVARIABLE = {'ADV': 'adv.', 'PREP': 'prép.', 'CONJ': 'conj.', 'INTERJ': 'interj.', 'NUM': 'num.',
               'TACKON': 'encl.'}
 
@@ -241,7 +245,7 @@ def main():
         if not s:
             manquants += 1
             continue
-        if lemme in reservees or lemme in VARIANTES_IRREGULIERES or 'abrév.' in r['parties_principales'] or ' ' in lemme or '.' in lemme:
+        if lemme in reservees or lemme in VARIANTES_IRREGULIERES or lemme in DEJA_IRREGULIERS or 'abrév.' in r['parties_principales'] or ' ' in lemme or '.' in lemme:
             continue
         pos = r['pos']
         lignes = []

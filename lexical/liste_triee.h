@@ -55,6 +55,8 @@ template <class T>
 class TListeTriee {
  public:
   enum class Doublons { Acceptes, Refuses, Ignores };
+  // One item: key and owned object.
+  using Element = std::pair<std::string, std::unique_ptr<T>>;
 
   explicit TListeTriee(Doublons politique) : politique_(politique) {}
   virtual ~TListeTriee() = default;
@@ -68,10 +70,10 @@ class TListeTriee {
   bool Find(std::string_view cle, int& position) const {
     auto it = std::lower_bound(elements_.begin(), elements_.end(), cle,
                                [](const Element& e, std::string_view c) {
-                                 return CompareCles(e.Cle, c) < 0;
+                                 return CompareCles(e.first, c) < 0;
                                });
     position = static_cast<int>(it - elements_.begin());
-    return it != elements_.end() && CompareCles(it->Cle, cle) == 0;
+    return it != elements_.end() && CompareCles(it->first, cle) == 0;
   }
 
   // Inserts (cle, objet) at its sorted place and returns the position; -1
@@ -91,16 +93,16 @@ class TListeTriee {
   // Same result as calling Ajoute on each item in order, in n log n: used to
   // fill a store from a file. With refused duplicates, the items before the
   // first duplicate are added and then Erreur is thrown.
-  void AjouteTous(std::vector<std::pair<std::string, std::unique_ptr<T>>> nouveaux) {
+  void AjouteTous(std::vector<Element> nouveaux) {
     std::vector<Element> suite;
-    suite.reserve(nouveaux.size() + elements_.size());
     bool doublon = false;
     if (politique_ == Doublons::Acceptes) {
-      for (auto& [cle, objet] : nouveaux) suite.push_back(Element{std::move(cle), std::move(objet)});
+      suite = std::move(nouveaux);
     } else {
+      suite.reserve(nouveaux.size() + elements_.size());
       std::unordered_set<std::string> vues;
       vues.reserve(elements_.size() + nouveaux.size());
-      for (const auto& e : elements_) vues.insert(ClePliee(e.Cle));
+      for (const auto& e : elements_) vues.insert(ClePliee(e.first));
       for (auto& [cle, objet] : nouveaux) {
         if (!vues.insert(ClePliee(cle)).second) {
           if (politique_ == Doublons::Refuses) {
@@ -113,7 +115,7 @@ class TListeTriee {
       }
     }
     for (auto& e : suite)
-      if (!e.Objet) e.Objet = std::make_unique<T>();
+      if (!e.second) e.second = std::make_unique<T>();
     // Among equal keys the new items go first, the latest first, then the
     // items already there in their order: one insertion at a time does so.
     const auto n = static_cast<std::uint32_t>(suite.size());
@@ -124,7 +126,7 @@ class TListeTriee {
                  std::make_move_iterator(elements_.end()));
     std::vector<std::string_view> cles;
     cles.reserve(suite.size());
-    for (const auto& e : suite) cles.push_back(e.Cle);
+    for (const auto& e : suite) cles.push_back(e.first);
     const std::vector<std::uint32_t> ordre = OrdreDeTri(cles, rangs);
     cles.clear();
     elements_.clear();
@@ -134,9 +136,9 @@ class TListeTriee {
   }
 
   int Count() const { return static_cast<int>(elements_.size()); }
-  const std::string& Cle(int i) const { return At(i).Cle; }
-  T& Objet(int i) { return *At(i).Objet; }
-  const T& Objet(int i) const { return *At(i).Objet; }
+  const std::string& Cle(int i) const { return At(i).first; }
+  T& Objet(int i) { return *At(i).second; }
+  const T& Objet(int i) const { return *At(i).second; }
 
   void Delete(int i) {
     At(i);
@@ -145,10 +147,6 @@ class TListeTriee {
   void Clear() { elements_.clear(); }
 
  private:
-  struct Element {
-    std::string Cle;
-    std::unique_ptr<T> Objet;
-  };
 
   const Element& At(int i) const {
     if (i < 0 || i >= Count()) ErreurIndice(i);

@@ -19,16 +19,16 @@ const TDef& TListeDes::Definition(int i, int j) const {
 std::unique_ptr<TListeDes> TListeDes::Lis(TLecteur& lecteur) {
   auto liste = std::make_unique<TListeDes>();
   std::vector<std::pair<std::string, std::unique_ptr<std::vector<TDef>>>> lues;
-  // Checked while reading, so that a repeated key is reported before any
-  // later fault of the file, as one insertion at a time would.
+  // Checked as each ending is complete, so that a repeated key is reported
+  // before any later fault of the file, as one insertion at a time would.
   std::unordered_set<std::string> vues;
   const std::int32_t n = lecteur.LisEntier();
   for (std::int32_t i = 0; i < n; ++i) {
     std::string cle = lecteur.LisChaine();
-    if (!vues.insert(ClePliee(cle)).second) throw Erreur(MessageDoublons);
     auto definitions = std::make_unique<std::vector<TDef>>();
     const std::int32_t m = lecteur.LisEntier();
     for (std::int32_t j = 0; j < m; ++j) definitions->push_back(TDef::Lis(lecteur));
+    if (!vues.insert(ClePliee(cle)).second) throw Erreur(MessageDoublons);
     lues.emplace_back(std::move(cle), std::move(definitions));
   }
   liste->AjouteTous(std::move(lues));

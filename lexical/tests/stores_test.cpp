@@ -149,9 +149,13 @@ TEST_F(Stores, DesinenceRepeteeRefusee) {
     e.EcrisChaine("su");
     e.EcrisEntier(0);
     e.EcrisChaine("SU");
+    e.EcrisEntier(1);
+    TDef{1, 1, 0x41}.Ecris(e);
     // The file is cut just after: the repeated key is what is reported.
   });
   EXPECT_EQ(MessageDeChargement(octets), MessageDoublons);
+  // Cut inside the repeated ending: the reading error comes first.
+  EXPECT_EQ(MessageDeChargement(octets.substr(0, octets.size() - 2)), Lecture);
   EXPECT_TRUE(Lexique);
   EXPECT_FALSE(Desinences);
 }

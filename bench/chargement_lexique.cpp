@@ -87,7 +87,8 @@ void LectureBrute(benchmark::State& etat) {
 // to order equal keys and build the stem indexes.
 const std::string& FichierTrie() {
   static const std::string chemin = [] {
-    const std::string p = (std::filesystem::temp_directory_path() / "lecturiel-bench-trie.lex").string();
+    const std::string p =
+        (std::filesystem::temp_directory_path() / "lecturiel-bench-trie.lex").string();
     ChargeLexique(FichierGenere());
     EcrisStores(p);
     LiberLexique();
@@ -115,7 +116,9 @@ void Chargement(benchmark::State& etat, const std::string& chemin) {
 }  // namespace
 
 void ChargementLexique(benchmark::State& etat) { Chargement(etat, FichierGenere()); }
-void ChargementFichierEcritParLeProgramme(benchmark::State& etat) { Chargement(etat, FichierTrie()); }
+void ChargementFichierEcritParLeProgramme(benchmark::State& etat) {
+  Chargement(etat, FichierTrie());
+}
 
 BENCHMARK(LectureBrute)->Unit(benchmark::kMillisecond);
 BENCHMARK(ChargementLexique)->Unit(benchmark::kMillisecond);

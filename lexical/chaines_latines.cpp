@@ -3,8 +3,10 @@
 std::string Normalise(std::string_view forme) {
   std::string resultat(forme);
   for (char& c : resultat) {
-    if (c == 'v') c = 'u';
-    else if (c == 'j') c = 'i';
+    if (c == 'v')
+      c = 'u';
+    else if (c == 'j')
+      c = 'i';
   }
   return resultat;
 }

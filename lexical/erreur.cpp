@@ -8,8 +8,8 @@ std::string Formate(std::string_view modele, std::initializer_list<std::string_v
   std::string resultat;
   auto valeur = valeurs.begin();
   for (std::size_t i = 0; i < modele.size(); ++i) {
-    if (modele[i] == '%' && i + 1 < modele.size() && (modele[i + 1] == 's' || modele[i + 1] == 'd') &&
-        valeur != valeurs.end()) {
+    if (modele[i] == '%' && i + 1 < modele.size() &&
+        (modele[i + 1] == 's' || modele[i + 1] == 'd') && valeur != valeurs.end()) {
       resultat += *valeur++;
       ++i;
     } else {

@@ -38,7 +38,8 @@ void TLecteur::Remplis() {
   pos_ = 0;
   fin_ = 0;
   if (reste_ == 0) return;
-  const auto demande = static_cast<std::streamsize>(std::min<std::uint64_t>(tampon_.size(), reste_));
+  const auto demande =
+      static_cast<std::streamsize>(std::min<std::uint64_t>(tampon_.size(), reste_));
   flux_.read(tampon_.data(), demande);
   fin_ = static_cast<std::size_t>(flux_.gcount());
   reste_ = fin_ == 0 ? 0 : reste_ - fin_;
@@ -192,5 +193,8 @@ void TEcrivain::Vide() {
     pos_ = 0;
   }
   flux_.flush();
-  if (!flux_) throw Erreur("Erreur d'\xE9" "criture du flux");
+  if (!flux_)
+    throw Erreur(
+        "Erreur d'\xE9"
+        "criture du flux");
 }

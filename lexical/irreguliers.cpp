@@ -76,8 +76,7 @@ std::unique_ptr<TListeIrreg> TListeIrreg::Lis(TLecteur& lecteur) {
       const auto morpho = static_cast<std::uint32_t>(lecteur.LisEntier());
       const std::int32_t modele = lecteur.LisEntier();
       auto [it, nouvelle] = indices.try_emplace(ClePliee(forme), formes.size());
-      if (nouvelle)
-        formes.emplace_back(forme, std::make_unique<std::vector<TDonneesIrreg>>());
+      if (nouvelle) formes.emplace_back(forme, std::make_unique<std::vector<TDonneesIrreg>>());
       formes[it->second].second->emplace_back(morpho, modele, std::move(K));
     }
   }

@@ -12,19 +12,43 @@ constexpr std::string_view MarqueRenvoi = "cf. ";
 // models whose stem 1 is listed in the entries or that have no rule.
 const char* FinCitation(int modele) {
   switch (modele) {
-    case 0: return "a";
-    case 1: case 9: case 11: return "us";
-    case 2: case 3: case 12: case 13: case 16: return "er";
-    case 4: return "um";
-    case 10: return "es";
-    case 17: case 19: return "o";
-    case 18: case 23: return "eo";
-    case 20: case 21: return "io";
-    case 22: return "sum";
-    case 24: case 26: return "or";
-    case 25: return "eor";
-    case 27: case 28: return "ior";
-    default: return nullptr;
+    case 0:
+      return "a";
+    case 1:
+    case 9:
+    case 11:
+      return "us";
+    case 2:
+    case 3:
+    case 12:
+    case 13:
+    case 16:
+      return "er";
+    case 4:
+      return "um";
+    case 10:
+      return "es";
+    case 17:
+    case 19:
+      return "o";
+    case 18:
+    case 23:
+      return "eo";
+    case 20:
+    case 21:
+      return "io";
+    case 22:
+      return "sum";
+    case 24:
+    case 26:
+      return "or";
+    case 25:
+      return "eor";
+    case 27:
+    case 28:
+      return "ior";
+    default:
+      return nullptr;
   }
 }
 

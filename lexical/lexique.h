@@ -18,9 +18,9 @@ class TEcrivain;
 
 struct TDonneesLexicales {
   int Modele = 0;
-  int Genre = -1;  // -1 none, 0 masculine, 1 feminine, 2 neuter
+  int Genre = -1;                    // -1 none, 0 masculine, 1 feminine, 2 neuter
   std::string RadicauxA, RadicauxB;  // comma-separated stems
-  std::string Sens;  // French text, or a cross-reference containing "cf. "
+  std::string Sens;                  // French text, or a cross-reference containing "cf. "
 
   // The five values in file order.
   static TDonneesLexicales Lis(TLecteur& lecteur);

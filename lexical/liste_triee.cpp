@@ -17,7 +17,8 @@ constexpr unsigned char Plie(unsigned char c) {
 
 const std::array<unsigned char, 256> TablePliage = [] {
   std::array<unsigned char, 256> t{};
-  for (int c = 0; c < 256; ++c) t[static_cast<std::size_t>(c)] = Plie(static_cast<unsigned char>(c));
+  for (int c = 0; c < 256; ++c)
+    t[static_cast<std::size_t>(c)] = Plie(static_cast<unsigned char>(c));
   return t;
 }();
 
@@ -63,15 +64,17 @@ std::vector<std::uint32_t> OrdreDeTri(const std::vector<std::string_view>& cles,
     const int c = a.Plie.compare(b.Plie);
     return c < 0 || (c == 0 && a.Rang < b.Rang);
   };
-  const bool parCle = std::is_sorted(articles.begin(), articles.end(), [](const Article& a, const Article& b) {
-    return a.Prefixe != b.Prefixe ? a.Prefixe < b.Prefixe : a.Plie < b.Plie;
-  });
+  const bool parCle =
+      std::is_sorted(articles.begin(), articles.end(), [](const Article& a, const Article& b) {
+        return a.Prefixe != b.Prefixe ? a.Prefixe < b.Prefixe : a.Plie < b.Plie;
+      });
   if (parCle) {
     // A file written by this program comes sorted: only the runs of equal
     // keys need ordering by rank.
     for (auto debut = articles.begin(); debut != articles.end();) {
       auto fin = debut + 1;
-      while (fin != articles.end() && fin->Prefixe == debut->Prefixe && fin->Plie == debut->Plie) ++fin;
+      while (fin != articles.end() && fin->Prefixe == debut->Prefixe && fin->Plie == debut->Plie)
+        ++fin;
       if (fin - debut > 1) std::sort(debut, fin, avant);
       debut = fin;
     }

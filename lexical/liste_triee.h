@@ -68,10 +68,9 @@ class TListeTriee {
   // Binary search. True when some key equals cle ignoring case; position is
   // then the first of the equal keys, else where cle would be inserted.
   bool Find(std::string_view cle, int& position) const {
-    auto it = std::lower_bound(elements_.begin(), elements_.end(), cle,
-                               [](const Element& e, std::string_view c) {
-                                 return CompareCles(e.first, c) < 0;
-                               });
+    auto it = std::lower_bound(
+        elements_.begin(), elements_.end(), cle,
+        [](const Element& e, std::string_view c) { return CompareCles(e.first, c) < 0; });
     position = static_cast<int>(it - elements_.begin());
     return it != elements_.end() && CompareCles(it->first, cle) == 0;
   }
@@ -147,7 +146,6 @@ class TListeTriee {
   void Clear() { elements_.clear(); }
 
  private:
-
   const Element& At(int i) const {
     if (i < 0 || i >= Count()) ErreurIndice(i);
     return elements_[static_cast<std::size_t>(i)];

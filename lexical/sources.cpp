@@ -52,9 +52,7 @@ const std::uint32_t* MasqueDuTerme(std::string_view nom) {
   return nullptr;
 }
 
-std::string Guillemets(std::string_view texte) {
-  return "\xAB " + std::string(texte) + " \xBB";
-}
+std::string Guillemets(std::string_view texte) { return "\xAB " + std::string(texte) + " \xBB"; }
 
 std::optional<std::int32_t> Entier(std::string_view texte) {
   std::int32_t valeur = 0;
@@ -94,17 +92,19 @@ int LisGenre(std::string_view champ) {
   for (std::size_t i = 0; i < NomsGenres.size(); ++i)
     if (NomsGenres[i] == champ) return static_cast<int>(i);
   if (auto n = Entier(champ)) return *n;
-  throw Erreur("genre inconnu " + Guillemets(champ) +
-               " (masculin, f\xE9minin, neutre ou -)");
+  throw Erreur("genre inconnu " + Guillemets(champ) + " (masculin, f\xE9minin, neutre ou -)");
 }
 
 std::string TexteGenre(int genre) {
   if (genre == -1) return "-";
-  if (genre >= 0 && genre < static_cast<int>(NomsGenres.size())) return std::string(NomsGenres[genre]);
+  if (genre >= 0 && genre < static_cast<int>(NomsGenres.size()))
+    return std::string(NomsGenres[genre]);
   return std::to_string(genre);
 }
 
-std::string LisListe(std::string_view champ) { return champ == "-" ? std::string() : std::string(champ); }
+std::string LisListe(std::string_view champ) {
+  return champ == "-" ? std::string() : std::string(champ);
+}
 
 // One line of a source: its number and its fields, already in cp1252.
 struct Ligne {
@@ -149,8 +149,7 @@ std::vector<fs::path> Fichiers(const std::string& dossier, std::string_view pref
         nom.compare(nom.size() - 4, 4, ".txt") == 0 && entree.is_regular_file())
       chemins.push_back(entree.path());
   }
-  if (erreur)
-    throw Erreur(Formate("Impossible de lire le dossier %s", {Utf8VersCp1252(dossier)}));
+  if (erreur) throw Erreur(Formate("Impossible de lire le dossier %s", {Utf8VersCp1252(dossier)}));
   std::sort(chemins.begin(), chemins.end(),
             [](const fs::path& a, const fs::path& b) { return a.filename() < b.filename(); });
   return chemins;
@@ -178,7 +177,8 @@ class Regroupement {
 
 void VerifieChamp(std::string_view champ, std::string_view quoi) {
   if (champ.find_first_of("\t\r\n") != std::string_view::npos)
-    throw Erreur(Formate("%s %s contient une tabulation ou une fin de ligne", {quoi, Guillemets(champ)}));
+    throw Erreur(
+        Formate("%s %s contient une tabulation ou une fin de ligne", {quoi, Guillemets(champ)}));
 }
 
 void VerifiePremier(std::string_view champ, std::string_view quoi) {
@@ -189,17 +189,23 @@ void VerifiePremier(std::string_view champ, std::string_view quoi) {
 
 std::string TexteListe(std::string_view liste) {
   if (liste == "-")
-    throw Erreur("liste de radicaux " + Guillemets(liste) + " impossible \xE0 \xE9" "crire en source");
+    throw Erreur("liste de radicaux " + Guillemets(liste) +
+                 " impossible \xE0 \xE9"
+                 "crire en source");
   VerifieChamp(liste, "radicaux");
   return liste.empty() ? "-" : std::string(liste);
 }
 
 void EcrisFichier(const fs::path& chemin, const std::string& texteCp1252) {
   std::ofstream fichier(chemin, std::ios::binary | std::ios::trunc);
-  if (!fichier) throw Erreur(Formate("Impossible d'ouvrir le fichier %s", {Utf8VersCp1252(chemin.string())}));
+  if (!fichier)
+    throw Erreur(Formate("Impossible d'ouvrir le fichier %s", {Utf8VersCp1252(chemin.string())}));
   fichier << Cp1252VersUtf8(texteCp1252);
   fichier.close();
-  if (!fichier) throw Erreur("Erreur d'\xE9" "criture du flux");
+  if (!fichier)
+    throw Erreur(
+        "Erreur d'\xE9"
+        "criture du flux");
 }
 
 }  // namespace
@@ -291,7 +297,10 @@ void EcrisSources(const TLexique& lexique, const TListeDes& desinences,
   std::string des = "# terminaison\tmod\xE8le\tradical\ttraits\n";
   for (int i = 0; i < desinences.Count(); ++i) {
     const std::string terminaison = CleDesinence(desinences.Cle(i));
-    if (terminaison.empty()) throw Erreur("terminaison vide impossible \xE0 \xE9" "crire en source");
+    if (terminaison.empty())
+      throw Erreur(
+          "terminaison vide impossible \xE0 \xE9"
+          "crire en source");
     VerifiePremier(terminaison, "terminaison");
     for (const TDef& d : desinences.Definitions(i))
       des += terminaison + '\t' + TexteModele(d.Modele) + '\t' + std::to_string(d.Radical) + '\t' +
@@ -299,7 +308,10 @@ void EcrisSources(const TLexique& lexique, const TListeDes& desinences,
   }
   std::string irr = "# forme\tlemme\tmod\xE8le\ttraits\n";
   for (int i = 0; i < irreguliers.Count(); ++i) {
-    if (irreguliers.Cle(i).empty()) throw Erreur("forme vide impossible \xE0 \xE9" "crire en source");
+    if (irreguliers.Cle(i).empty())
+      throw Erreur(
+          "forme vide impossible \xE0 \xE9"
+          "crire en source");
     VerifiePremier(irreguliers.Cle(i), "forme");
     for (const TDonneesIrreg& d : irreguliers.Definitions(i)) {
       VerifieChamp(d.K, "lemme");

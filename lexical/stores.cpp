@@ -64,7 +64,10 @@ void EcrisFichierLexique(const std::string& chemin, const TLexique& lexique,
       TEcrivain ecrivain(fichier);
       EcrisSections(ecrivain, lexique, desinences, irreguliers);
       fichier.close();
-      if (!fichier) throw Erreur("Erreur d'\xE9" "criture du flux");
+      if (!fichier)
+        throw Erreur(
+            "Erreur d'\xE9"
+            "criture du flux");
     } catch (...) {
       std::error_code ignore;
       std::filesystem::remove(provisoire, ignore);

@@ -1,25 +1,25 @@
 #include "vocabulaire.h"
 
-const std::array<std::string_view, 6> NomsCas = {"nominatif", "vocatif", "accusatif",
-                                                 "g\xE9nitif",  "datif",   "ablatif"};
+const std::array<std::string_view, 6> NomsCas = {"nominatif",  "vocatif", "accusatif",
+                                                 "g\xE9nitif", "datif",   "ablatif"};
 const std::array<std::string_view, 3> NomsGenres = {"masculin", "f\xE9minin", "neutre"};
 const std::array<std::string_view, 2> NomsNombres = {"singulier", "pluriel"};
 const std::array<std::string_view, 3> NomsPersonnes = {"1\xE8re personne", "2\xE8me personne",
                                                        "3\xE8me personne"};
-const std::array<std::string_view, 7> NomsModes = {"indicatif",  "subjonctif", "imp\xE9ratif",
-                                                   "infinitif",  "participe",  "g\xE9rondif",
+const std::array<std::string_view, 7> NomsModes = {"indicatif",      "subjonctif", "imp\xE9ratif",
+                                                   "infinitif",      "participe",  "g\xE9rondif",
                                                    "adjectif verbal"};
-const std::array<std::string_view, 6> NomsTemps = {"pr\xE9sent", "futur",           "imparfait",
-                                                   "parfait",    "futur ant\xE9rieur", "plus-que-parfait"};
+const std::array<std::string_view, 6> NomsTemps = {
+    "pr\xE9sent", "futur", "imparfait", "parfait", "futur ant\xE9rieur", "plus-que-parfait"};
 const std::array<std::string_view, 2> NomsVoix = {"actif", "passif"};
 const std::array<std::string_view, 3> NomsDegres = {"positif", "comparatif", "superlatif"};
 const std::array<std::string_view, 5> NomsParties = {"nom", "adjectif", "pronom", "verbe",
                                                      "invariable"};
 const std::array<std::string_view, 31> NomsModeles = {
-    "uita",  "amicus", "puer",  "ager",  "templum", "miles",  "ciuis",  "corpus",
-    "mare",  "manus",  "res",   "bonus", "miser",   "pulcher", "fortis", "uetus",
-    "acer",  "amo",    "moneo", "lego",  "capio",   "audio",  "sum",    "eo",
-    "imitor", "uereor", "sequor", "patior", "potior", "pronoms", "invaria"};
+    "uita",   "amicus", "puer",   "ager",   "templum", "miles",   "ciuis",  "corpus",
+    "mare",   "manus",  "res",    "bonus",  "miser",   "pulcher", "fortis", "uetus",
+    "acer",   "amo",    "moneo",  "lego",   "capio",   "audio",   "sum",    "eo",
+    "imitor", "uereor", "sequor", "patior", "potior",  "pronoms", "invaria"};
 
 int IndexCas(Morpho m) {
   int resultat = -1;

@@ -1,9 +1,10 @@
+#include "flux.h"
+
 #include <gtest/gtest.h>
 
 #include <sstream>
 
 #include "erreur.h"
-#include "flux.h"
 #include "outils_test.h"
 
 namespace {
@@ -57,7 +58,8 @@ TEST(Ecrivain, ChainesCourtesLonguesEtUtf8) {
   EXPECT_EQ(Chaine(a256), Octets({0x0C, 0x00, 0x01, 0x00, 0x00}) + a256);
   EXPECT_EQ(Chaine("g\xE9nitif"), Octets({0x14, 0x08, 0x00, 0x00, 0x00}) + "g\xC3\xA9nitif");
   // Any non-ASCII byte, even in a long text, selects UTF-8.
-  EXPECT_EQ(Chaine(std::string(300, 'a') + "\x80").substr(0, 5), Octets({0x14, 0x2F, 0x01, 0x00, 0x00}));
+  EXPECT_EQ(Chaine(std::string(300, 'a') + "\x80").substr(0, 5),
+            Octets({0x14, 0x2F, 0x01, 0x00, 0x00}));
 }
 
 TEST(Ecrivain, DepasseLeTamponSansRienPerdre) {
@@ -77,7 +79,8 @@ TEST(Lecteur, EntiersDeToutesTailles) {
   EXPECT_EQ(LitEntier(Octets({0x03, 0x41, 0x01})), 0x141);
   EXPECT_EQ(LitEntier(Octets({0x03, 0x00, 0x80})), -32768);
   EXPECT_EQ(LitEntier(Octets({0x04, 0x05, 0x00, 0x00, 0x00})), 5);  // oversized tag accepted
-  EXPECT_EQ(LitEntier(Octets({0x04, 0x41, 0x00, 0x00, 0x80})), static_cast<std::int32_t>(0x80000041u));
+  EXPECT_EQ(LitEntier(Octets({0x04, 0x41, 0x00, 0x00, 0x80})),
+            static_cast<std::int32_t>(0x80000041u));
 }
 
 TEST(Lecteur, ChainesDeToutesEtiquettes) {
@@ -87,8 +90,9 @@ TEST(Lecteur, ChainesDeToutesEtiquettes) {
   EXPECT_EQ(LitChaine(Octets({0x12, 0x03, 0, 0, 0, 'a', 0, 'm', 0, 'o', 0})), "amo");
   EXPECT_EQ(LitChaine(Octets({0x14, 0x08, 0, 0, 0}) + "g\xC3\xA9nitif"), "g\xE9nitif");
   // é, €, then a character cp1252 lacks (Greek alpha) and a lone surrogate.
-  EXPECT_EQ(LitChaine(Octets({0x12, 0x04, 0, 0, 0, 0xE9, 0x00, 0xAC, 0x20, 0xB1, 0x03, 0x00, 0xD8})),
-            "\xE9\x80??");
+  EXPECT_EQ(
+      LitChaine(Octets({0x12, 0x04, 0, 0, 0, 0xE9, 0x00, 0xAC, 0x20, 0xB1, 0x03, 0x00, 0xD8})),
+      "\xE9\x80??");
   EXPECT_EQ(LitChaine(Octets({0x14, 0x02, 0, 0, 0, 0xCE, 0xB1})), "?");
 }
 
@@ -111,10 +115,16 @@ TEST(Lecteur, FinDeFluxEtEtiquettesInterdites) {
 
 TEST(Lecteur, LongueurGonfleeRefuseeSansAllouer) {
   // Four gigabytes announced in a few bytes: refused from the size left.
-  EXPECT_EQ(MessageDe([] { LitChaine(Octets({0x0C, 0xFF, 0xFF, 0xFF, 0xFF}) + "abc"); }),
+  EXPECT_EQ(MessageDe([] {
+              LitChaine(Octets({0x0C, 0xFF, 0xFF, 0xFF, 0xFF}) + "abc");
+            }),
             std::string(MessageLecture));
-  EXPECT_EQ(MessageDe([] { LitChaine(Octets({0x12, 0xFF, 0xFF, 0xFF, 0x7F}) + "abc"); }),
+  EXPECT_EQ(MessageDe([] {
+              LitChaine(Octets({0x12, 0xFF, 0xFF, 0xFF, 0x7F}) + "abc");
+            }),
             std::string(MessageLecture));
-  EXPECT_EQ(MessageDe([] { LitChaine(Octets({0x14, 0x04, 0, 0, 0}) + "abc"); }),
+  EXPECT_EQ(MessageDe([] {
+              LitChaine(Octets({0x14, 0x04, 0, 0, 0}) + "abc");
+            }),
             std::string(MessageLecture));
 }

@@ -1,7 +1,8 @@
+#include "lexique.h"
+
 #include <gtest/gtest.h>
 
 #include "irreguliers.h"
-#include "lexique.h"
 
 namespace {
 void Entree(TLexique& l, const std::string& cle, int modele, std::string a = "", std::string b = "",
@@ -15,8 +16,8 @@ TEST(Lexique, IndexDesRadicauxSelonLeModele) {
   TLexique l;
   Entree(l, "amo", 17, "amau", "amat");
   Entree(l, "miles", 5, "milit");
-  Entree(l, "amicus", 1, "amic");        // model 1: RadicauxA not indexed
-  Entree(l, "manus", 9, "man");          // model 9: indexed, yet rebuilt with "us"
+  Entree(l, "amicus", 1, "amic");  // model 1: RadicauxA not indexed
+  Entree(l, "manus", 9, "man");    // model 9: indexed, yet rebuilt with "us"
   Entree(l, "lego", 19, "leg,,lex,", "lect");
   l.IndexeRadicaux();
   EXPECT_EQ(l.Radicaux2.CanonDe("amau"), Cles{"amo"});
@@ -85,10 +86,10 @@ TEST(Lexique, VarianteDeCasseNeMasquePasLaCleExacte) {
 TEST(Lexique, RenvoisCf) {
   TLexique l;
   Entree(l, "uolo", 17, "", "", "uis, uelle : vouloir");
-  Entree(l, "uoltus", 1, "", "", "cf. uultus");          // target from the sixth character
+  Entree(l, "uoltus", 1, "", "", "cf. uultus");  // target from the sixth character
   Entree(l, "uultus", 1, "", "", "us, m. : visage");
-  Entree(l, "xa", 0, "", "", " cf. uolo");               // one leading character
-  Entree(l, "xb", 0, "", "", "voir cf. uolo");           // not at the start
+  Entree(l, "xa", 0, "", "", " cf. uolo");      // one leading character
+  Entree(l, "xb", 0, "", "", "voir cf. uolo");  // not at the start
   Entree(l, "xc", 0, "", "", "cf. absent");
   int p = 0;
   ASSERT_TRUE(l.Find("uoltus", p));
@@ -102,7 +103,7 @@ TEST(Lexique, RenvoisCf) {
   int q = 0;
   EXPECT_TRUE(l.ChercheModele("xa", 17, q));
   ASSERT_TRUE(l.Find("xb", p));
-  EXPECT_EQ(l.Vedette(p), "xb");  // marker too far for the headword
+  EXPECT_EQ(l.Vedette(p), "xb");                 // marker too far for the headword
   EXPECT_EQ(&l.Donnees(p, false), &l.Objet(p));  // "cf. uolo" is no key either
   ASSERT_TRUE(l.Find("xc", p));
   EXPECT_EQ(l.Vedette(p), "xc");

@@ -1,13 +1,15 @@
+#include "liste_triee.h"
+
 #include <gtest/gtest.h>
 
 #include <map>
 #include <random>
 
-#include "liste_triee.h"
-
 namespace {
 struct Ordre {
-  bool operator()(const std::string& a, const std::string& b) const { return CompareCles(a, b) < 0; }
+  bool operator()(const std::string& a, const std::string& b) const {
+    return CompareCles(a, b) < 0;
+  }
 };
 using Liste = TListeTriee<int>;
 
@@ -17,7 +19,8 @@ std::string CleAuHasard(std::mt19937& alea) {
   static const std::string lettres = "aAbB\xE9\xC9z";
   std::string cle;
   const int n = std::uniform_int_distribution<int>(0, 3)(alea);
-  for (int i = 0; i < n; ++i) cle += lettres[std::uniform_int_distribution<std::size_t>(0, lettres.size() - 1)(alea)];
+  for (int i = 0; i < n; ++i)
+    cle += lettres[std::uniform_int_distribution<std::size_t>(0, lettres.size() - 1)(alea)];
   return cle;
 }
 
@@ -78,7 +81,8 @@ TEST(ListeTriee, DoublonsAcceptesCommeUnModeleMultimap) {
 
 TEST(ListeTriee, EnLotCommeUnParUnPourLesTroisPolitiques) {
   std::mt19937 alea(11);
-  for (auto politique : {Liste::Doublons::Acceptes, Liste::Doublons::Ignores, Liste::Doublons::Refuses}) {
+  for (auto politique :
+       {Liste::Doublons::Acceptes, Liste::Doublons::Ignores, Liste::Doublons::Refuses}) {
     for (int essai = 0; essai < 20; ++essai) {
       Liste unParUn(politique), enLot(politique);
       // Some items before the batch, to check it merges with them.

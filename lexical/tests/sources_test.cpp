@@ -1,3 +1,5 @@
+#include "sources.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -5,7 +7,6 @@
 #include <random>
 
 #include "outils_test.h"
-#include "sources.h"
 
 namespace fs = std::filesystem;
 
@@ -13,9 +14,10 @@ namespace {
 class Sources : public ::testing::Test {
  protected:
   void SetUp() override {
-    dossier_ = fs::temp_directory_path() /
-               ("lecturiel-sources-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    dossier_ =
+        fs::temp_directory_path() /
+        ("lecturiel-sources-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+         ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(dossier_);
     fs::create_directories(dossier_);
   }
@@ -61,8 +63,9 @@ TEST_F(Sources, CompileDansLOrdreDesFichiers) {
           "# terminaison\tmodèle\tradical\ttraits\n\n"
           "abam\tamo\t1\t1\xC3\xA8re personne singulier indicatif imparfait actif\r\n"
           "orum\ttemplum\t1\tg\xC3\xA9nitif pluriel\n");
-  Fichier("irreguliers.txt", "est\tsum\tsum\t3\xC3\xA8me personne singulier indicatif pr\xC3\xA9sent actif\n"
-                             "Est\tedo\tlego\t-\n");
+  Fichier("irreguliers.txt",
+          "est\tsum\tsum\t3\xC3\xA8me personne singulier indicatif pr\xC3\xA9sent actif\n"
+          "Est\tedo\tlego\t-\n");
   Fichier("lexique.txt",
           "\xEF\xBB\xBFmiles\tmiles\tmasculin\tmilit\t-\titis, m. : soldat\n"
           "amo\tamo\t-\tamau\tamat\tas, are, aui, atum : aimer, ch\xC3\xA9rir\n"
@@ -90,7 +93,8 @@ TEST_F(Sources, CompileDansLOrdreDesFichiers) {
   // so once written and loaded again they come in source order.
   ASSERT_TRUE(s.Lexique->Find("liber", p));
   EXPECT_EQ(s.Lexique->Objet(p).Modele, 12);
-  ChargeOctets(Ecrit([&](TEcrivain& e) { EcrisSections(e, *s.Lexique, *s.Desinences, *s.Irreguliers); }));
+  ChargeOctets(
+      Ecrit([&](TEcrivain& e) { EcrisSections(e, *s.Lexique, *s.Desinences, *s.Irreguliers); }));
   ASSERT_TRUE(Lexique->Find("liber", p));
   EXPECT_EQ(Lexique->Objet(p).Modele, 2);
 }
@@ -108,7 +112,8 @@ TEST_F(Sources, LigneFautiveNommeeAvecFichierEtNumero) {
   };
   EXPECT_EQ(essai("rosa\tuita\tf\xC3\xA9minin\t-\t-\n"),
             chemin + ":3: 6 champs attendus séparés par des tabulations, 5 trouvés");
-  EXPECT_EQ(essai("rosa\trosa\tféminin\t-\t-\tae : rose\n"), chemin + ":3: modèle inconnu « rosa »");
+  EXPECT_EQ(essai("rosa\trosa\tféminin\t-\t-\tae : rose\n"),
+            chemin + ":3: modèle inconnu « rosa »");
   EXPECT_EQ(essai("rosa\tuita\tfeminin\t-\t-\tae : rose\n"),
             chemin + ":3: genre inconnu « feminin » (masculin, féminin, neutre ou -)");
   EXPECT_EQ(essai("\nrosa\tuita\t-\t-\t-\tα\n"),
@@ -117,7 +122,8 @@ TEST_F(Sources, LigneFautiveNommeeAvecFichierEtNumero) {
   Fichier("desinences.txt", "a\tuita\t1\tnominatif singulier\n\tuita\t1\t-\n");
   EXPECT_EQ(Message(), (dossier_ / "desinences.txt").string() + ":2: terminaison vide");
   Fichier("desinences.txt", "a\tuita\tun\tnominatif singulier\n");
-  EXPECT_EQ(Message(), (dossier_ / "desinences.txt").string() + ":1: numéro de radical incorrect « un »");
+  EXPECT_EQ(Message(),
+            (dossier_ / "desinences.txt").string() + ":1: numéro de radical incorrect « un »");
   Fichier("desinences.txt", "a\tuita\t1\tnominatif singuliers\n");
   EXPECT_EQ(Message(), (dossier_ / "desinences.txt").string() + ":1: trait inconnu « singuliers »");
 }
@@ -147,8 +153,8 @@ TEST_F(Sources, TexteRecompileDonneLesMemesStores) {
     };
     Lexique->Ajoute(TexteAuHasard(alea, 4),  // short keys: many homographs
                     std::make_unique<TDonneesLexicales>(TDonneesLexicales{
-                        modele(alea), std::uniform_int_distribution<int>(-1, 3)(alea), liste(), liste(),
-                        TexteAuHasard(alea, 30)}));
+                        modele(alea), std::uniform_int_distribution<int>(-1, 3)(alea), liste(),
+                        liste(), TexteAuHasard(alea, 30)}));
   }
   for (int i = 0; i < 100; ++i) {
     std::string cle = TexteAuHasard(alea, 5);
@@ -161,14 +167,16 @@ TEST_F(Sources, TexteRecompileDonneLesMemesStores) {
   }
   for (int i = 0; i < 100; ++i) {
     std::string forme = TexteAuHasard(alea, 5);
-    if (!forme.empty()) Irreguliers->Ajoute(forme + "9", TexteAuHasard(alea, 6), bits(alea), modele(alea));
+    if (!forme.empty())
+      Irreguliers->Ajoute(forme + "9", TexteAuHasard(alea, 6), bits(alea), modele(alea));
   }
   // As "lexique texte" sees it: a file loaded.
   ChargeOctets(OctetsDesStores());
   const std::string charge = OctetsDesStores();
   EcrisSources(*Lexique, *Desinences, *Irreguliers, dossier_.string());
   TStoresSources s = LisSources(dossier_.string());
-  ChargeOctets(Ecrit([&](TEcrivain& e) { EcrisSections(e, *s.Lexique, *s.Desinences, *s.Irreguliers); }));
+  ChargeOctets(
+      Ecrit([&](TEcrivain& e) { EcrisSections(e, *s.Lexique, *s.Desinences, *s.Irreguliers); }));
   EXPECT_EQ(OctetsDesStores(), charge);
 }
 

@@ -51,9 +51,10 @@ class Stores : public ::testing::Test {
 }  // namespace
 
 TEST_F(Stores, LeFichierDeTrenteQuatreOctets) {
-  const std::string attendu = Octets({0x02, 0x01, 0x06, 0x03, 'a', 'm', 'o', 0x02, 0x11, 0x02, 0xFF,
-                                      0x06, 0x04, 'a', 'm', 'a', 'u', 0x06, 0x04, 'a', 'm', 'a', 't',
-                                      0x06, 0x05, 'a', 'i', 'm', 'e', 'r', 0x02, 0x00, 0x02, 0x00});
+  const std::string attendu =
+      Octets({0x02, 0x01, 0x06, 0x03, 'a', 'm',  'o',  0x02, 0x11, 0x02, 0xFF, 0x06,
+              0x04, 'a',  'm',  'a',  'u', 0x06, 0x04, 'a',  'm',  'a',  't',  0x06,
+              0x05, 'a',  'i',  'm',  'e', 'r',  0x02, 0x00, 0x02, 0x00});
   ASSERT_EQ(attendu.size(), 34u);
   ChargeOctets(attendu);
   ASSERT_TRUE(StoresPrets());
@@ -79,13 +80,13 @@ TEST_F(Stores, TroisComptesNulsOuNegatifs) {
 
 TEST_F(Stores, ChainesRelitesPuisReecritesAvecLaBonneEtiquette) {
   // Key stored as 0x0C, RadicauxA as 0x12 and Sens as 0x14: the save uses 0x06.
-  const std::string lu = Octets({0x02, 0x01, 0x0C, 0x01, 0, 0, 0, 'a', 0x02, 0x00, 0x02, 0x00,
-                                 0x12, 0x01, 0, 0, 0, 'b', 0, 0x06, 0x00, 0x14, 0x01, 0, 0, 0, 'c',
-                                 0x02, 0x00, 0x02, 0x00});
+  const std::string lu = Octets({0x02, 0x01, 0x0C, 0x01, 0,   0,    0,    'a',  0x02, 0x00, 0x02,
+                                 0x00, 0x12, 0x01, 0,    0,   0,    'b',  0,    0x06, 0x00, 0x14,
+                                 0x01, 0,    0,    0,    'c', 0x02, 0x00, 0x02, 0x00});
   ChargeOctets(lu);
   EXPECT_EQ(OctetsDesStores(),
-            Octets({0x02, 0x01, 0x06, 0x01, 'a', 0x02, 0x00, 0x02, 0x00, 0x06, 0x01, 'b', 0x06, 0x00,
-                    0x06, 0x01, 'c', 0x02, 0x00, 0x02, 0x00}));
+            Octets({0x02, 0x01, 0x06, 0x01, 'a',  0x02, 0x00, 0x02, 0x00, 0x06, 0x01,
+                    'b',  0x06, 0x00, 0x06, 0x01, 'c',  0x02, 0x00, 0x02, 0x00}));
 }
 
 TEST_F(Stores, FormesIrregulieresNumeroteesFusionnees) {
@@ -270,7 +271,8 @@ void GenereStores(std::mt19937& alea, bool homographes) {
     if (Desinences->Find(cle, p)) continue;
     auto definitions = std::make_unique<std::vector<TDef>>();
     for (int j = std::uniform_int_distribution<int>(0, 6)(alea); j > 0; --j)
-      definitions->push_back(TDef{modele(alea), std::uniform_int_distribution<int>(0, 3)(alea), bits(alea)});
+      definitions->push_back(
+          TDef{modele(alea), std::uniform_int_distribution<int>(0, 3)(alea), bits(alea)});
     Desinences->Ajoute(cle, std::move(definitions));
   }
   for (int i = 0; i < 100; ++i) {

@@ -1,8 +1,9 @@
+#include "vocabulaire.h"
+
 #include <gtest/gtest.h>
 
 #include "chaines_latines.h"
 #include "definition.h"
-#include "vocabulaire.h"
 
 TEST(Vocabulaire, MasquesEtTablesSeCorrespondent) {
   EXPECT_EQ(MasquesCas[0], 0x1u);
@@ -115,7 +116,8 @@ TEST(ChainesLatines, ChampsDUneListe) {
 
 TEST(ChainesLatines, ChampsSansLimiteDeLongueur) {
   std::string liste;
-  for (int i = 0; i < 400; ++i) liste += (i ? "," : "") + std::string("radical") + std::to_string(i);
+  for (int i = 0; i < 400; ++i)
+    liste += (i ? "," : "") + std::string("radical") + std::to_string(i);
   ASSERT_GT(liste.size(), 255u);
   EXPECT_EQ(NbChamps(liste, ','), 400);
   EXPECT_EQ(Champ(liste, ',', 300), "radical299");

@@ -62,8 +62,10 @@ void TFPrinc::MontreBulle(const QPoint& position) {
   }
   QString texte = Bulle;
   if (texte.endsWith(u'\n')) texte.chop(1);
-  QToolTip::showText(RichE->viewport()->mapToGlobal(position), Qt::convertFromPlainText(texte, Qt::WhiteSpacePre),
-                     RichE->viewport());
+  // Plain text keeps the indentation of the lines and lays out fastest; a
+  // text that Qt would take for markup is escaped.
+  if (Qt::mightBeRichText(texte)) texte = Qt::convertFromPlainText(texte, Qt::WhiteSpacePre);
+  QToolTip::showText(RichE->viewport()->mapToGlobal(position), texte, RichE->viewport());
 }
 
 void TFPrinc::PopupMenu1Popup() {

@@ -42,6 +42,13 @@ bool FinitPar(const std::string& mot, std::initializer_list<std::string_view> fi
                      [&](std::string_view fin) { return Termine(fin, mot); });
 }
 
+// The -tir verbs conjugated as sortir (sors, sortons); the others (bâtir,
+// avertir, assortir, répartir) take -iss- as finir.
+bool EnTirSansIss(const std::string& mot) {
+  return FinitPar(mot, {"partir", "sortir", "sentir", "mentir", "pentir"}) &&
+         !FinitPar(mot, {"assortir", "r\xE9partir", "impartir"});
+}
+
 template <class Classe>
 std::unique_ptr<TVerbe> Cree(const std::string& infinitif) {
   return std::make_unique<Classe>(infinitif);
@@ -80,7 +87,7 @@ std::unique_ptr<TVerbe> CreeVerbe(const std::string& i) {
   if (Egal(v, {"frire", "circoncire"})) return Cree<TVconfire>(i);        // 8
   if (v == "g\xE9sir") return Cree<TVgesir>(i);                           // 9
   if (v == "mourir") return Cree<TVmourir>(i);                            // 10
-  if (v == "offrir") return Cree<TVouvrir>(i);                            // 11
+  if (Egal(v, {"offrir", "souffrir"})) return Cree<TVouvrir>(i);          // 11
   if (v == "ou\xEFr") return Cree<TVouir>(i);                             // 12
   if (Egal(v, {"rire", "sourire"})) return Cree<TVrire>(i);               // 13
   if (Egal(v, {"voir", "pr\xE9voir", "revoir"})) return Cree<TVvoir>(i);  // 14
@@ -137,14 +144,14 @@ std::unique_ptr<TVerbe> CreeVerbe(const std::string& i) {
   if (Termine("vaincre", i)) return Cree<TVvaincre>(i);                        // 59
   if (FinitPar(i, {"venir", "tenir"})) return Cree<TVvenir>(i);                // 60
   if (Termine("uire", i)) return Cree<TVuire>(i);                              // 61
-  if (Termine("valoir", i)) return Cree<TVvaloir>(i);                          // 62
+  if (FinitPar(i, {"valoir", "falloir"})) return Cree<TVvaloir>(i);            // 62
   if (Termine("vivre", i)) return Cree<TVvivre>(i);                            // 63
   if (Termine("indre", i)) return Cree<TVindre>(i);                            // 64
   if (Termine("coudre", i)) return Cree<TVcoudre>(i);                          // 65
   if (Termine("moudre", i)) return Cree<TVmoudre>(i);                          // 66
   if (Termine("dre", i)) return Cree<TVdre>(i);                                // 67
   if (Termine("v\xEAtir", i)) return Cree<TVvetir>(i);                         // 68
-  if (Termine("tir", i)) return Cree<TVtir>(i);                                // 69
+  if (Termine("tir", i) && EnTirSansIss(i)) return Cree<TVtir>(i);             // 69
   if (Termine("ir", i)) return Cree<TVir>(i);                                  // 70
   return nullptr;
 }

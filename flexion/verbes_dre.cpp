@@ -1,5 +1,7 @@
 #include "flexion/verbes_dre.h"
 
+#include "flexion/chaines.h"
+
 namespace {
 
 bool Singulier(int p) { return p >= 1 && p <= 3; }
@@ -64,4 +66,8 @@ std::string TVsoudre::RadicalPresent(int p) const {
 }
 std::string TVsoudre::RadicalPasse() const { return Sans(4) + "l"; }
 std::string TVsoudre::PasseSimple(int p) const { return Joint(RadicalPasse(), DesPasseU(p)); }
-std::string TVsoudre::ParticipePasse() const { return RadicalPasse() + "u"; }
+// absous, dissous; résolu.
+std::string TVsoudre::ParticipePasse() const {
+  if (Termine("absoudre", Base()) || Termine("dissoudre", Base())) return Sans(3) + "s";
+  return RadicalPasse() + "u";
+}

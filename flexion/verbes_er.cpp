@@ -40,7 +40,11 @@ std::string TVebrer::Joint(const std::string& radical, std::string_view desinenc
   return r + std::string(desinence);
 }
 
-std::string TVyer::RadicalFutur() const { return Joint(RadicalPresent(1), "e") + "r"; }
+// enverrai, renverrai.
+std::string TVyer::RadicalFutur() const {
+  if (Termine("envoyer", Infinitif)) return Sans(5) + "verr";
+  return Joint(RadicalPresent(1), "e") + "r";
+}
 
 std::string TVyer::Joint(const std::string& radical, std::string_view desinence) const {
   std::string r = radical;

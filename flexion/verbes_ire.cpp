@@ -1,5 +1,7 @@
 #include "flexion/verbes_ire.h"
 
+#include "flexion/chaines.h"
+
 namespace {
 
 bool Singulier(int p) { return p >= 1 && p <= 3; }
@@ -48,7 +50,11 @@ std::string TVcroire::RadicalPasse() const { return Sans(4); }
 std::string TVcroire::PasseSimple(int p) const { return Joint(RadicalPasse(), DesPasseU(p)); }
 std::string TVcroire::ParticipePasse() const { return RadicalPasse() + "u"; }
 
-std::string TVdire::RadicalPresent(int p) const { return Singulier(p) ? Sans(2) : Sans(2) + "s"; }
+// maudire takes -iss- as finir: maudissons.
+std::string TVdire::RadicalPresent(int p) const {
+  if (Singulier(p)) return Sans(2);
+  return Sans(2) + (Termine("maudire", Base()) ? "ss" : "s");
+}
 std::string TVdire::RadicalPasse() const { return Sans(3); }
 // vous dites, vous redites; the other compounds say vous contredisez.
 std::string TVdire::Present(int p) const {

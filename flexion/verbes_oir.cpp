@@ -132,15 +132,17 @@ std::string TVsurseoir::RadicalPresent(int p) const {
 std::string TVsurseoir::RadicalPasse() const { return Sans(4); }
 std::string TVsurseoir::ParticipePasse() const { return PasseSimple(1); }
 
+// va- of valoir, fa- of falloir (whose ll is one letter more).
+std::string TVvaloir::Tete() const { return Termine("falloir", Base()) ? Sans(5) : Sans(4); }
 std::string TVvaloir::RadicalPresent(int p) const {
-  return Singulier(p) ? Sans(4) + "u" : Sans(3);
+  return Singulier(p) ? Tete() + "u" : Sans(3);
 }
-std::string TVvaloir::RadicalFutur() const { return Sans(4) + "udr"; }
+std::string TVvaloir::RadicalFutur() const { return Tete() + "udr"; }
 // que je vaille, que nous valions; prévaloir keeps its stem: prévale.
 std::string TVvaloir::SubjPresent(int p) const {
   std::string_view fin = DesSubjonctif(p);
   if (Termine("pr\xE9valoir", Base()) || fin.empty()) return TVxxt::SubjPresent(p);
-  return (fin.front() == 'e' ? Sans(4) + "ill" : RadicalPresent(4)) + std::string(fin);
+  return (fin.front() == 'e' ? Tete() + "ill" : RadicalPresent(4)) + std::string(fin);
 }
 std::string TVvaloir::ParticipePasse() const { return RadicalPasse() + "u"; }
 

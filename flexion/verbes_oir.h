@@ -127,7 +127,8 @@ class TVsurseoir : public TVsst {
   std::string ParticipePasse() const override;
 };
 
-// vaux, vaut, valons, vaudrai, valus, vaille, valu.
+// vaux, vaut, valons, vaudrai, valus, vaille, valu; il faut, il faudra,
+// il fallut, qu'il faille, fallu.
 class TVvaloir : public TVxxt {
  public:
   using TVxxt::TVxxt;
@@ -135,6 +136,9 @@ class TVvaloir : public TVxxt {
   std::string RadicalFutur() const override;
   std::string SubjPresent(int personne) const override;
   std::string ParticipePasse() const override;
+
+ private:
+  std::string Tete() const;
 };
 
 // veux, voulons, veulent, voudrai, voulus, veuille, voulu.

@@ -43,9 +43,13 @@ std::string TVpaitre::ParticipePasse() const {
 std::string TVcroitre::RadicalPresent(int p) const {
   return Singulier(p) ? Sans(3) : Sans(4) + "iss";
 }
-std::string TVcroitre::RadicalPasse() const { return Sans(5) + "\xFB"; }
+// Only croître itself keeps the circumflex that tells it from croire (crûs,
+// crû); its compounds write accrus, accru.
+bool TVcroitre::EstCroitre() const { return Base() == "cro\xEEtre"; }
+std::string TVcroitre::RadicalPasse() const { return Sans(5) + (EstCroitre() ? "\xFB" : "u"); }
 std::string TVcroitre::PasseSimple(int p) const {
   static constexpr TTablePersonnes DesPasseCourt = {"s", "s", "t", "mes", "tes", "rent"};
+  if (!EstCroitre()) return Joint(Sans(5), DesPasseU(p));
   return Joint(RadicalPasse(), ParPersonne(DesPasseCourt, p));
 }
 std::string TVcroitre::ParticipePasse() const { return RadicalPasse(); }

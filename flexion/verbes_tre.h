@@ -38,7 +38,7 @@ class TVpaitre : public TVaitre {
   std::string ParticipePasse() const override;
 };
 
-// croîs, croissons, crûs, crû.
+// croîs, croissons, crûs, crû; accrus, accru.
 class TVcroitre : public TVsst {
  public:
   using TVsst::TVsst;
@@ -46,6 +46,9 @@ class TVcroitre : public TVsst {
   std::string RadicalPasse() const override;
   std::string PasseSimple(int personne) const override;
   std::string ParticipePasse() const override;
+
+ private:
+  bool EstCroitre() const;
 };
 
 // mets, met, mettons, mis, mis.

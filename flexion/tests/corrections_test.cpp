@@ -179,3 +179,42 @@ TEST(Corrections, PronominauxDesVerbesNommes) {
   EXPECT_EQ(Fr("s'acheter", 1, 1, 1, 1, true), "je m'achète");
   EXPECT_EQ(Fr("se dire", 5, 1, 1, 1, true), "vous vous dites");
 }
+
+// Every -tir verb went the way of sortir: "j'avers", "je bâs".
+TEST(Corrections, VerbesEnTirAvecIss) {
+  EXPECT_EQ(Present("avertir", 1), "avertis");
+  EXPECT_EQ(Present("bâtir", 4), "bâtissons");
+  EXPECT_EQ(Present("assortir", 4), "assortissons");
+  EXPECT_EQ(Present("répartir", 1), "répartis");
+  EXPECT_EQ(Present("partir", 1), "pars");
+  EXPECT_EQ(Present("consentir", 4), "consentons");
+  EXPECT_EQ(Fr("se repentir", 1, 1, 1, 1, true), "je me repens");
+}
+
+// Verbs no class fitted, or fitted wrongly: "il falloit", "je souffris".
+TEST(Corrections, FalloirEtSouffrir) {
+  EXPECT_EQ(Fr("falloir", 3, 1, 1, 1, true), "il faut");
+  EXPECT_EQ(Fr("falloir", 3, 2, 1, 1, true), "il faudra");
+  EXPECT_EQ(Fr("falloir", 3, 3, 1, 1, true), "il fallait");
+  EXPECT_EQ(Fr("falloir", 3, 5, 1, 1, true), "il a fallu");
+  EXPECT_EQ(Subjonctif("falloir", 3), "faille");
+  EXPECT_EQ(Present("souffrir", 1), "souffre");
+  EXPECT_EQ(ParticipePasse("souffrir"), "souffert");
+}
+
+// Compounds that do not follow their simple verb: "maudisons", "dissolu",
+// "accrût", "envoiera".
+TEST(Corrections, ComposesQuiSEcartent) {
+  EXPECT_EQ(Present("maudire", 4), "maudissons");
+  EXPECT_EQ(ParticipePasse("maudire"), "maudit");
+  EXPECT_EQ(ParticipePasse("dissoudre"), "dissous");
+  EXPECT_EQ(ParticipePasse("absoudre"), "absous");
+  EXPECT_EQ(ParticipePasse("résoudre"), "résolu");
+  EXPECT_EQ(PasseSimple("accroître", 3), "accrut");
+  EXPECT_EQ(PasseSimple("accroître", 4), "accrûmes");
+  EXPECT_EQ(ParticipePasse("décroître"), "décru");
+  EXPECT_EQ(SubjImparfait("accroître", 3), "accrût");
+  EXPECT_EQ(PasseSimple("croître", 4), "crûmes");
+  EXPECT_EQ(Futur("envoyer", 1), "enverrai");
+  EXPECT_EQ(Futur("renvoyer", 3), "renverra");
+}

@@ -10,6 +10,7 @@
 #include "flexion/flexf.h"
 #include "flexion/traduction.h"
 #include "lexical/cp1252.h"
+#include "morpho/lemmatise.h"
 
 namespace {
 
@@ -50,7 +51,10 @@ int CommandeTraduction(const std::string& motUtf8, std::ostream& sortie) {
   }
   const std::string traduction = Rogne(Traduction(mot));
   if (traduction.empty()) {
-    sortie << Cp1252VersUtf8(mot) << " n'a pu être traduit\n";
+    bool trouve = false;
+    Lemmatise(mot, trouve);
+    sortie << Cp1252VersUtf8(mot)
+           << (trouve ? " : aucune forme verbale à traduire\n" : " n'a pu être analysé\n");
     return 1;
   }
   sortie << Cp1252VersUtf8(traduction) << "\n";

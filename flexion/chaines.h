@@ -16,11 +16,13 @@
 // ç é è ê ë î ï ô ü û ù), then the same text with only its ASCII letters in
 // capitals.  Accented capitals, the apostrophe, the hyphen and digits are not
 // letters.
+// clang-format off
 inline constexpr std::string_view Lettres =
     "a\xE0\xE2" "bc\xE7" "de\xE9\xE8\xEA\xEB" "fghi\xEE\xEF" "jklmno\xF4"
     "pqrstu\xFC\xFB\xF9" "vwxyz"
     "A\xE0\xE2" "BC\xE7" "DE\xE9\xE8\xEA\xEB" "FGHI\xEE\xEF" "JKLMNO\xF4"
     "PQRSTU\xFC\xFB\xF9" "VWXYZ";
+// clang-format on
 
 // True when c occurs in Lettres.
 bool EstLettre(char c);

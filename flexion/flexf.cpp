@@ -15,6 +15,7 @@
 
 namespace {
 
+// clang-format off
 constexpr std::string_view TexteVerbesEtre =
     "advenir aller arriver d\xE9" "c\xE9" "der devenir \xE9" "choir enlaidir entrer "
     "intervenir mourir na\xEEtre obvenir partir parvenir provenir redevenir rentrer "
@@ -25,6 +26,7 @@ constexpr std::string_view TexteVerbesEter =
     "acheter racheter b\xE9gueter corseter crocheter fileter fureter haleter celer "
     "d\xE9" "celer receler ciseler d\xE9manteler \xE9" "carteler encasteler geler "
     "d\xE9geler congeler surgeler marteler modeler peler";
+// clang-format on
 
 std::vector<std::string> ListeTriee(std::string_view texte) {
   std::vector<std::string> mots = Mots(texte);
@@ -67,13 +69,13 @@ const std::vector<std::string>& VerbesEter() {
 }
 
 bool DansVerbes(const std::vector<std::string>& liste, std::string_view mot) {
-  auto it = std::lower_bound(liste.begin(), liste.end(), mot,
-                             [](const std::string& a, std::string_view b) {
-                               return CompareCles(a, b) < 0;
-                             });
+  auto it = std::lower_bound(
+      liste.begin(), liste.end(), mot,
+      [](const std::string& a, std::string_view b) { return CompareCles(a, b) < 0; });
   return it != liste.end() && CompareCles(*it, mot) == 0;
 }
 
+// clang-format off
 std::unique_ptr<TVerbe> CreeVerbe(const std::string& i) {
   // Whole-verb tests look at the verb without its pronominal "se " or "s'".
   const std::string v = SansPronomReflechi(i);
@@ -155,9 +157,10 @@ std::unique_ptr<TVerbe> CreeVerbe(const std::string& i) {
   if (Termine("ir", i)) return Cree<TVir>(i);                                  // 70
   return nullptr;
 }
+// clang-format on
 
-std::string ConjugueVerbe(const std::string& infinitif, int personne, int temps, int mode,
-                          int voix, bool avecPronom) {
+std::string ConjugueVerbe(const std::string& infinitif, int personne, int temps, int mode, int voix,
+                          bool avecPronom) {
   std::string resultat = "?";
   if (std::unique_ptr<TVerbe> verbe = CreeVerbe(infinitif))
     verbe->Conjugue(personne, temps, mode, voix, avecPronom, resultat);

@@ -30,8 +30,8 @@ std::unique_ptr<TVerbe> CreeVerbe(const std::string& infinitif);
 
 // One French form: "?" when no class fits the infinitive, otherwise what the
 // class's driver gives from "?".
-std::string ConjugueVerbe(const std::string& infinitif, int personne, int temps, int mode,
-                          int voix, bool avecPronom);
+std::string ConjugueVerbe(const std::string& infinitif, int personne, int temps, int mode, int voix,
+                          bool avecPronom);
 
 // French plural of a noun or adjective: unchanged after x, s, z; + "x" after
 // "eu", "au"; "al" -> "aux"; else + "s".  Lower-case endings only; the plural

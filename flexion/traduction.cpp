@@ -11,9 +11,7 @@ std::string SensApresDeuxPoints(std::string_view s) {
   return Rogne(deuxPoints == std::string_view::npos ? s : s.substr(deuxPoints + 1));
 }
 
-int PersonneFr(int indexPersonne, int indexNombre) {
-  return indexPersonne + 1 + 3 * indexNombre;
-}
+int PersonneFr(int indexPersonne, int indexNombre) { return indexPersonne + 1 + 3 * indexNombre; }
 
 int TempsFr(int indexTemps) { return indexTemps < 3 ? indexTemps + 1 : indexTemps + 2; }
 

@@ -21,6 +21,9 @@ constexpr TTablePersonnes TablePresent = {"e", "es", "e", "ons", "ez", "ent"};
 constexpr TTablePersonnes TableReflechisImperatif = {"", "toi", "", "nous", "vous", ""};
 
 constexpr std::string_view Etre = "\xEAtre";
+// The first letters before which "je", "me", "se"... lose their e: a â e é ê
+// i î o ô u û y (not h).
+constexpr std::string_view Elidante = "a\xE2\x65\xE9\xEAi\xEEo\xF4u\xFBy";
 constexpr std::string_view Erreur = "erreur";
 constexpr std::string_view Inconnu = "?";
 
@@ -64,26 +67,33 @@ std::string TVerbe::SubjImparfait3() const {
   std::string s = SansFin(PasseSimple(2), 1);
   if (s.empty()) return s;
   switch (s.back()) {
-    case 'a': s.back() = '\xE2'; break;
-    case 'i': case '\xEE': s.back() = '\xEE'; break;
-    case 'u': case '\xFB': s.back() = '\xFB'; break;
-    default: break;  // already right, as the ï of ouït
+    case 'a':
+      s.back() = '\xE2';
+      break;
+    case 'i':
+    case '\xEE':
+      s.back() = '\xEE';
+      break;
+    case 'u':
+    case '\xFB':
+      s.back() = '\xFB';
+      break;
+    default:
+      break;  // already right, as the ï of ouït
   }
   return s;
 }
 
 std::string TVerbe::RadicalPresent(int) const { return Sans(2); }
 
-std::string TVerbe::RadicalFutur() const {
-  return Termine("r", Infinitif) ? Infinitif : Sans(1);
-}
+std::string TVerbe::RadicalFutur() const { return Termine("r", Infinitif) ? Infinitif : Sans(1); }
 
 std::string TVerbe::RadicalPasse() const { return Sans(2); }
 
 std::string TVerbe::Joint(const std::string& radical, std::string_view desinence) const {
   std::string r = radical;
-  if (!desinence.empty() && std::string_view("oau\xE2\xFB").find(desinence[0]) != std::string_view::npos &&
-      !r.empty()) {
+  if (!desinence.empty() &&
+      std::string_view("oau\xE2\xFB").find(desinence[0]) != std::string_view::npos && !r.empty()) {
     if (r.back() == 'c')
       r.back() = '\xE7';
     else if (r.back() == 'g')
@@ -159,9 +169,7 @@ std::string TVerbe::Compose(const std::string& aux, int personne, int tempsAux, 
 std::string TVerbe::Elide(const std::string& pronom, const std::string& forme) {
   if (forme.empty()) return {};
   if (pronom.empty()) return forme;
-  if (pronom.back() == 'e' &&
-      std::string_view("a\xE2" "e\xE9\xEA" "i\xEEo\xF4u\xFBy").find(forme[0]) !=
-          std::string_view::npos)
+  if (pronom.back() == 'e' && Elidante.find(forme[0]) != std::string_view::npos)
     return SansFin(pronom, 1) + "'" + forme;
   return pronom + " " + forme;
 }
@@ -192,21 +200,45 @@ void TVerbe::Conjugue(int personne, int temps, int mode, int voix, bool avecPron
     switch (mode) {
       case 1:
         switch (temps) {
-          case 1: forme = Present(personne); break;
-          case 2: forme = Futur(personne); break;
-          case 3: forme = Imparfait(personne); break;
-          case 4: forme = PasseSimple(personne); break;
-          case 5: case 6: case 7: case 8: forme = compose(temps - 4, 1); break;
-          default: break;  // no such tense: left as it was
+          case 1:
+            forme = Present(personne);
+            break;
+          case 2:
+            forme = Futur(personne);
+            break;
+          case 3:
+            forme = Imparfait(personne);
+            break;
+          case 4:
+            forme = PasseSimple(personne);
+            break;
+          case 5:
+          case 6:
+          case 7:
+          case 8:
+            forme = compose(temps - 4, 1);
+            break;
+          default:
+            break;  // no such tense: left as it was
         }
         break;
       case 2:
         switch (temps) {
-          case 1: forme = SubjPresent(personne); break;
-          case 3: forme = SubjImparfait(personne); break;
-          case 5: forme = compose(1, 2); break;
-          case 7: forme = compose(3, 2); break;
-          default: forme = std::string(Erreur); break;
+          case 1:
+            forme = SubjPresent(personne);
+            break;
+          case 3:
+            forme = SubjImparfait(personne);
+            break;
+          case 5:
+            forme = compose(1, 2);
+            break;
+          case 7:
+            forme = compose(3, 2);
+            break;
+          default:
+            forme = std::string(Erreur);
+            break;
         }
         break;
       case 3:
@@ -238,7 +270,8 @@ void TVerbe::Conjugue(int personne, int temps, int mode, int voix, bool avecPron
         else if (temps == 5)
           forme = compose(1, 6);
         break;
-      default: break;
+      default:
+        break;
     }
   } else if (voix == 2) {
     if (!ParticipePasse().empty() && aux == "avoir")

@@ -29,14 +29,10 @@ std::string TVasseoir::Present(int p) const {
 }
 std::string TVasseoir::ParticipePasse() const { return RadicalPasse() + "is"; }
 
-std::string TVcoudre::RadicalPresent(int p) const {
-  return Singulier(p) ? Sans(2) : Sans(3) + "s";
-}
+std::string TVcoudre::RadicalPresent(int p) const { return Singulier(p) ? Sans(2) : Sans(3) + "s"; }
 std::string TVcoudre::RadicalPasse() const { return RadicalPresent(4); }
 
-std::string TVmoudre::RadicalPresent(int p) const {
-  return Singulier(p) ? Sans(2) : Sans(3) + "l";
-}
+std::string TVmoudre::RadicalPresent(int p) const { return Singulier(p) ? Sans(2) : Sans(3) + "l"; }
 std::string TVmoudre::RadicalPasse() const { return RadicalPresent(4); }
 std::string TVmoudre::PasseSimple(int p) const { return Joint(RadicalPasse(), DesPasseU(p)); }
 
@@ -55,9 +51,7 @@ std::string TVprendre::SubjPresent(int p) const {
 }
 std::string TVprendre::ParticipePasse() const { return PasseSimple(1); }
 
-std::string TVindre::RadicalPresent(int p) const {
-  return Singulier(p) ? Sans(3) : Sans(4) + "gn";
-}
+std::string TVindre::RadicalPresent(int p) const { return Singulier(p) ? Sans(3) : Sans(4) + "gn"; }
 std::string TVindre::RadicalPasse() const { return RadicalPresent(4); }
 std::string TVindre::ParticipePasse() const { return Present(3); }
 

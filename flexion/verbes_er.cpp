@@ -35,8 +35,7 @@ std::string TVettell::Joint(const std::string& radical, std::string_view desinen
 }
 
 std::string TVebrer::Joint(const std::string& radical, std::string_view desinence) const {
-  std::string r =
-      ChangeLeRadical(desinence) ? RemplaceDernier(radical, '\xE9', '\xE8') : radical;
+  std::string r = ChangeLeRadical(desinence) ? RemplaceDernier(radical, '\xE9', '\xE8') : radical;
   return r + std::string(desinence);
 }
 

@@ -4,12 +4,12 @@
 
 namespace {
 
-constexpr TTablePersonnes PresentFaillir = {"faux", "faux", "faut", "faillons", "faillez",
-                                            "faillent"};
-constexpr TTablePersonnes PasseSimpleOuir = {"ou\xEFs",    "ou\xEFs",    "ou\xEFt",
+constexpr TTablePersonnes PresentFaillir = {"faux",     "faux",    "faut",
+                                            "faillons", "faillez", "faillent"};
+constexpr TTablePersonnes PasseSimpleOuir = {"ou\xEFs",   "ou\xEFs",   "ou\xEFt",
                                              "ou\xEEmes", "ou\xEEtes", "ou\xEFrent"};
-constexpr TTablePersonnes PasseSimpleVenir = {"ins", "ins", "int", "\xEEnmes", "\xEEntes",
-                                              "inrent"};
+constexpr TTablePersonnes PasseSimpleVenir = {"ins",      "ins",      "int",
+                                              "\xEEnmes", "\xEEntes", "inrent"};
 
 bool Singulier(int p) { return p >= 1 && p <= 3; }
 
@@ -56,9 +56,7 @@ std::string TVgesir::Futur(int) const { return {}; }
 std::string TVgesir::PasseSimple(int) const { return {}; }
 std::string TVgesir::ParticipePasse() const { return {}; }
 
-std::string TVmourir::RadicalPresent(int p) const {
-  return (p == 4 || p == 5) ? "mour" : "meur";
-}
+std::string TVmourir::RadicalPresent(int p) const { return (p == 4 || p == 5) ? "mour" : "meur"; }
 std::string TVmourir::RadicalFutur() const { return Sans(2) + "r"; }
 std::string TVmourir::PasseSimple(int p) const { return Joint(RadicalPasse(), DesPasseU(p)); }
 std::string TVmourir::ParticipePasse() const { return "mort"; }

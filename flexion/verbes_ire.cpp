@@ -43,9 +43,7 @@ std::string TVconfire::RadicalPresent(int p) const {
 std::string TVconfire::RadicalPasse() const { return Sans(3); }
 std::string TVconfire::ParticipePasse() const { return RadicalPasse() + "it"; }
 
-std::string TVcroire::RadicalPresent(int p) const {
-  return NousVous(p) ? Sans(3) + "y" : Sans(2);
-}
+std::string TVcroire::RadicalPresent(int p) const { return NousVous(p) ? Sans(3) + "y" : Sans(2); }
 std::string TVcroire::RadicalPasse() const { return Sans(4); }
 std::string TVcroire::PasseSimple(int p) const { return Joint(RadicalPasse(), DesPasseU(p)); }
 std::string TVcroire::ParticipePasse() const { return RadicalPasse() + "u"; }
@@ -63,9 +61,7 @@ std::string TVdire::Present(int p) const {
 }
 std::string TVdire::ParticipePasse() const { return Sans(2) + "t"; }
 
-std::string TVecrire::RadicalPresent(int p) const {
-  return Singulier(p) ? Sans(2) : Sans(2) + "v";
-}
+std::string TVecrire::RadicalPresent(int p) const { return Singulier(p) ? Sans(2) : Sans(2) + "v"; }
 std::string TVecrire::RadicalPasse() const { return RadicalPresent(4); }
 std::string TVecrire::ParticipePasse() const { return Sans(2) + "t"; }
 
@@ -88,9 +84,7 @@ std::string TVlire::PasseSimple(int p) const { return Joint(RadicalPasse(), DesP
 std::string TVlire::ParticipePasse() const { return RadicalPasse() + "u"; }
 
 std::string TVtaire::RadicalPasse() const { return Sans(4); }
-std::string TVtaire::PasseSimple(int p) const {
-  return RadicalPasse() + std::string(DesPasseU(p));
-}
+std::string TVtaire::PasseSimple(int p) const { return RadicalPasse() + std::string(DesPasseU(p)); }
 
 std::string TVplaire::RadicalPresent(int p) const {
   if (p == 1 || p == 2) return Sans(2);
@@ -103,9 +97,7 @@ std::string TVplaire::ParticipePasse() const { return RadicalPasse() + "u"; }
 
 std::string TVrire::RadicalPasse() const { return Sans(3); }
 
-std::string TVtraire::RadicalPresent(int p) const {
-  return NousVous(p) ? Sans(3) + "y" : Sans(2);
-}
+std::string TVtraire::RadicalPresent(int p) const { return NousVous(p) ? Sans(3) + "y" : Sans(2); }
 std::string TVtraire::PasseSimple(int) const { return {}; }
 std::string TVtraire::ParticipePasse() const { return Present(3); }
 

@@ -4,12 +4,17 @@
 
 namespace {
 
-constexpr TTablePersonnes PresentPouvoir = {"peux",    "peux",    "peut",
-                                            "pouvons", "pouvez", "peuvent"};
+constexpr TTablePersonnes PresentPouvoir = {"peux", "peux", "peut", "pouvons", "pouvez", "peuvent"};
 constexpr TTablePersonnes DesImperatif = {"", "e", "", "ons", "ez", ""};
 
 bool Singulier(int p) { return p >= 1 && p <= 3; }
 bool NousVous(int p) { return p == 4 || p == 5; }
+
+// clang-format off
+constexpr std::string_view Dechoir = "d\xE9" "choir";
+constexpr std::string_view Echoir = "\xE9" "choir";
+constexpr std::string_view Echeant = "\xE9" "ant";  // after ech-
+// clang-format on
 
 }  // namespace
 
@@ -26,16 +31,15 @@ std::string TVcevoir::ParticipePasse() const { return Joint(RadicalPasse(), "u")
 std::string TVchoir::RadicalPresent(int) const { return Sans(1); }
 std::string TVchoir::RadicalPasse() const { return Sans(3); }
 std::string TVchoir::Present(int p) const {
-  if (NousVous(p))
-    return Base() == "d\xE9" "choir" ? Sans(2) + (p == 4 ? "yons" : "yez") : std::string();
+  if (NousVous(p)) return Base() == Dechoir ? Sans(2) + (p == 4 ? "yons" : "yez") : std::string();
   return TVsst::Present(p);
 }
-bool TVchoir::EstEchoir() const { return Base() == "\xE9" "choir"; }
+bool TVchoir::EstEchoir() const { return Base() == Echoir; }
 std::string TVchoir::Imparfait(int p) const {
   return EstEchoir() ? Joint(Sans(2) + "y", DesImparfait(p)) : std::string();
 }
 std::string TVchoir::ParticipePresent() const {
-  return EstEchoir() ? Sans(3) + "\xE9" "ant" : std::string();
+  return EstEchoir() ? Sans(3) + std::string(Echeant) : std::string();
 }
 std::string TVchoir::PasseSimple(int p) const { return Joint(RadicalPasse(), DesPasseU(p)); }
 std::string TVchoir::SubjPresent(int p) const {
@@ -84,13 +88,9 @@ std::string TVpleuvoir::ParticipePasse() const { return RadicalPasse() + "u"; }
 std::string TVpouvoir::RadicalPresent(int) const { return Sans(3); }
 std::string TVpouvoir::RadicalFutur() const { return Sans(4) + "rr"; }
 std::string TVpouvoir::RadicalPasse() const { return "p"; }
-std::string TVpouvoir::Present(int p) const {
-  return std::string(ParPersonne(PresentPouvoir, p));
-}
+std::string TVpouvoir::Present(int p) const { return std::string(ParPersonne(PresentPouvoir, p)); }
 std::string TVpouvoir::PasseSimple(int p) const { return Joint(RadicalPasse(), DesPasseU(p)); }
-std::string TVpouvoir::SubjPresent(int p) const {
-  return "puiss" + std::string(DesSubjonctif(p));
-}
+std::string TVpouvoir::SubjPresent(int p) const { return "puiss" + std::string(DesSubjonctif(p)); }
 std::string TVpouvoir::ParticipePasse() const { return "pu"; }
 
 std::string TVpourvoir::RadicalPresent(int p) const {
@@ -108,9 +108,7 @@ std::string TVvoir::RadicalFutur() const {
 std::string TVvoir::RadicalPasse() const { return Sans(3); }
 std::string TVvoir::ParticipePasse() const { return RadicalPasse() + "u"; }
 
-std::string TVsavoir::RadicalPresent(int p) const {
-  return Singulier(p) ? Sans(4) + "i" : Sans(3);
-}
+std::string TVsavoir::RadicalPresent(int p) const { return Singulier(p) ? Sans(4) + "i" : Sans(3); }
 std::string TVsavoir::RadicalFutur() const { return Sans(4) + "ur"; }
 std::string TVsavoir::RadicalPasse() const { return Sans(5); }
 std::string TVsavoir::PasseSimple(int p) const { return Joint(RadicalPasse(), DesPasseU(p)); }
@@ -126,17 +124,13 @@ std::string TVsavoir::Imperatif(int p) const {
 std::string TVsavoir::ParticipePresent() const { return Sans(4) + "chant"; }
 std::string TVsavoir::ParticipePasse() const { return RadicalPasse() + "u"; }
 
-std::string TVsurseoir::RadicalPresent(int p) const {
-  return NousVous(p) ? "sursoy" : "sursoi";
-}
+std::string TVsurseoir::RadicalPresent(int p) const { return NousVous(p) ? "sursoy" : "sursoi"; }
 std::string TVsurseoir::RadicalPasse() const { return Sans(4); }
 std::string TVsurseoir::ParticipePasse() const { return PasseSimple(1); }
 
 // va- of valoir, fa- of falloir (whose ll is one letter more).
 std::string TVvaloir::Tete() const { return Termine("falloir", Base()) ? Sans(5) : Sans(4); }
-std::string TVvaloir::RadicalPresent(int p) const {
-  return Singulier(p) ? Tete() + "u" : Sans(3);
-}
+std::string TVvaloir::RadicalPresent(int p) const { return Singulier(p) ? Tete() + "u" : Sans(3); }
 std::string TVvaloir::RadicalFutur() const { return Tete() + "udr"; }
 // que je vaille, que nous valions; prévaloir keeps its stem: prévale.
 std::string TVvaloir::SubjPresent(int p) const {

@@ -69,10 +69,10 @@ std::string TVbattre::ParticipePasse() const { return RadicalPasse() + "u"; }
 
 std::string TVsuivre::RadicalPresent(int p) const { return Singulier(p) ? Sans(3) : Sans(2); }
 
-std::string TVvivre::RadicalPasse() const { return Sans(4) + "\xE9" "c"; }
-std::string TVvivre::PasseSimple(int p) const {
-  return RadicalPasse() + std::string(DesPasseU(p));
+std::string TVvivre::RadicalPasse() const {
+  return Sans(4) + "\xE9\x63";  // éc
 }
+std::string TVvivre::PasseSimple(int p) const { return RadicalPasse() + std::string(DesPasseU(p)); }
 std::string TVvivre::ParticipePasse() const { return RadicalPasse() + "u"; }
 
 std::string TVvaincre::RadicalPresent(int p) const {

@@ -11,8 +11,8 @@ inline std::string Cp(const std::string& utf8) { return Utf8VersCp1252(utf8); }
 inline std::string U8(const std::string& cp1252) { return Cp1252VersUtf8(cp1252); }
 
 // One form through the public entry, in UTF-8.
-inline std::string Fr(const std::string& infinitif, int personne, int temps, int mode,
-                      int voix = 1, bool avecPronom = false) {
+inline std::string Fr(const std::string& infinitif, int personne, int temps, int mode, int voix = 1,
+                      bool avecPronom = false) {
   return U8(ConjugueVerbe(Cp(infinitif), personne, temps, mode, voix, avecPronom));
 }
 

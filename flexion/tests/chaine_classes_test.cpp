@@ -51,10 +51,10 @@ TEST(ChaineDesClasses, MotsEntiersAvantLesTerminaisons) {
 }
 
 TEST(ChaineDesClasses, VerbesEnEr) {
-  EXPECT_TRUE(Classe<TVeter>("acheter"));   // in the list
+  EXPECT_TRUE(Classe<TVeter>("acheter"));  // in the list
   EXPECT_TRUE(Classe<TVeter>("geler"));
-  EXPECT_TRUE(Classe<TVeter>("lever"));     // -ever
-  EXPECT_TRUE(Classe<TVeter>("semer"));     // -emer
+  EXPECT_TRUE(Classe<TVeter>("lever"));  // -ever
+  EXPECT_TRUE(Classe<TVeter>("semer"));  // -emer
   EXPECT_TRUE(Classe<TVebrer>("céder"));
   EXPECT_TRUE(Classe<TVebrer>("célébrer"));
   EXPECT_TRUE(Classe<TVettell>("appeler"));
@@ -102,12 +102,12 @@ TEST(ChaineDesClasses, LOrdreDecide) {
   EXPECT_TRUE(Classe<TVuire>("conduire"));
   EXPECT_TRUE(Classe<TVvaloir>("valoir"));
   EXPECT_TRUE(Classe<TVvivre>("survivre"));
-  EXPECT_TRUE(Classe<TVindre>("peindre"));   // indre before dre
+  EXPECT_TRUE(Classe<TVindre>("peindre"));  // indre before dre
   EXPECT_TRUE(Classe<TVcoudre>("coudre"));
   EXPECT_TRUE(Classe<TVmoudre>("moudre"));
   EXPECT_TRUE(Classe<TVdre>("rendre"));
   EXPECT_TRUE(Classe<TVvetir>("vêtir"));
-  EXPECT_TRUE(Classe<TVtir>("sortir"));     // tir before ir
+  EXPECT_TRUE(Classe<TVtir>("sortir"));  // tir before ir
   EXPECT_TRUE(Classe<TVir>("finir"));
 }
 

@@ -134,15 +134,15 @@ TEST(Corrections, SubjonctifsDeSavoirEtValoir) {
 
 // Forms built from the wrong piece of the infinitive.
 TEST(Corrections, FormesIrregulieresRectifiees) {
-  EXPECT_EQ(Futur("revoir", 1), "reverrai");          // was revoirai
-  EXPECT_EQ(Present("prendre", 6), "prennent");       // was prenent
+  EXPECT_EQ(Futur("revoir", 1), "reverrai");     // was revoirai
+  EXPECT_EQ(Present("prendre", 6), "prennent");  // was prenent
   EXPECT_EQ(Present("apprendre", 6), "apprennent");
-  EXPECT_EQ(PasseSimple("connaître", 1), "connus");   // was connaquis
-  EXPECT_EQ(ParticipePasse("connaître"), "connu");    // was conné
+  EXPECT_EQ(PasseSimple("connaître", 1), "connus");  // was connaquis
+  EXPECT_EQ(ParticipePasse("connaître"), "connu");   // was conné
   EXPECT_EQ(ParticipePasse("reconnaître"), "reconnu");
-  EXPECT_EQ(ParticipePasse("vaincre"), "vaincu");     // was vainu
-  EXPECT_EQ(Futur("asseoir", 1), "assiérai");         // was asseoirai
-  EXPECT_EQ(Present("redire", 5), "redites");         // was redisez
+  EXPECT_EQ(ParticipePasse("vaincre"), "vaincu");  // was vainu
+  EXPECT_EQ(Futur("asseoir", 1), "assiérai");      // was asseoirai
+  EXPECT_EQ(Present("redire", 5), "redites");      // was redisez
 }
 
 // The present participle skipped the join: "mangant", "commencant".

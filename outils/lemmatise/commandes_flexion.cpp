@@ -15,8 +15,8 @@
 namespace {
 
 // French numbering of the verb classes, as labels (UTF-8).
-constexpr std::array<std::string_view, 6> NomsModesFr = {
-    "indicatif", "subjonctif", "conditionnel", "impératif", "infinitif", "participe"};
+constexpr std::array<std::string_view, 6> NomsModesFr = {"indicatif", "subjonctif", "conditionnel",
+                                                         "impératif", "infinitif",  "participe"};
 constexpr std::array<std::string_view, 8> NomsTempsFr = {
     "présent",       "futur",           "imparfait",        "passé simple",
     "passé composé", "futur antérieur", "plus-que-parfait", "passé antérieur"};

@@ -55,9 +55,7 @@ public:
     void Lance() {
         const std::string& f = liste_.Forme;
         if (f.empty()) return;
-        EtapeLexique(f);
-        EtapeIrreguliers(f);
-        EtapeDesinences(f);
+        Etapes(f, liste_);
         if (!liste_.Trouve) EtapeEnclitique(f);
     }
 
@@ -75,8 +73,8 @@ private:
             const std::string entete = cle + ", " + e.Sens;
             const int modele = e.Modele;
             if (modele >= 0 && modele <= 10 && e.Genre == GenreNeutre)
-                liste_.Ajoute(entete, modele, AccusatifSingulier, e);
-            liste_.Ajoute(entete, modele, MorphoDeVedette(modele), e);
+                cible_->Ajoute(entete, modele, AccusatifSingulier, e);
+            cible_->Ajoute(entete, modele, MorphoDeVedette(modele), e);
         }
     }
 
@@ -87,7 +85,7 @@ private:
             int p = 0;
             if (!s_.Lex.ChercheModele(d.K, d.Modele, p)) continue;
             const TDonneesLexicales& e = s_.Lex.Donnees(p, false);
-            liste_.Ajoute(s_.Lex.Cle(p) + ", " + e.Sens, e.Modele, d.Morpho, e);
+            cible_->Ajoute(s_.Lex.Cle(p) + ", " + e.Sens, e.Modele, d.Morpho, e);
         }
     }
 
@@ -171,19 +169,34 @@ private:
     void AccepteLecture(const std::string& radical, const TDef& d) {
         if (d.Radical < 1 || d.Radical > 3) return;
         for (const auto& [p, entete] : Confirme(radical, d.Radical, d.Modele).Entrees)
-            liste_.Ajoute(entete, d.Modele, d.Morpho, s_.Lex.Donnees(p, false));
+            cible_->Ajoute(entete, d.Modele, d.Morpho, s_.Lex.Donnees(p, false));
     }
 
+    // The headword, irregular and ending stages, filling `liste`.
+    void Etapes(const std::string& f, TListeAnalyses& liste) {
+        cible_ = &liste;
+        EtapeLexique(f);
+        EtapeIrreguliers(f);
+        EtapeDesinences(f);
+    }
+
+    // Enclitics are removed one after the other until the remainder is
+    // found; the analyses keep the remainder as their form.  A loop rather
+    // than a nested search, so that no input can exhaust the stack.
     void EtapeEnclitique(const std::string& f) {
-        const std::string reste = SansEnclitique(f);
-        if (reste.empty()) return;
-        TListeAnalyses interne(reste);
-        TRecherche(s_, interne).Lance();
-        liste_.Fusionne(interne);
+        for (std::string reste = SansEnclitique(f); !reste.empty(); reste = SansEnclitique(reste)) {
+            TListeAnalyses interne(reste);
+            Etapes(reste, interne);
+            if (interne.Trouve) {
+                liste_.Fusionne(interne);
+                return;
+            }
+        }
     }
 
     const Stores& s_;
     TListeAnalyses& liste_;
+    TListeAnalyses* cible_ = nullptr;  // the list the stages fill
     // For the stem being tried:
     std::vector<TConfirmation> confirmes_;
     std::array<std::optional<std::vector<std::string>>, 2> canonsDe_;  // stems 2 and 3

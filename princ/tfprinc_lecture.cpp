@@ -70,6 +70,9 @@ void TFPrinc::MontreBulle(const QPoint& position) {
 
 void TFPrinc::PopupMenu1Popup() {
   PopupMenu1->clear();
+  // The word's submenu of the previous opening is a child of the menu, which
+  // clear() leaves alone.
+  for (QMenu* ancien : PopupMenu1->findChildren<QMenu*>(Qt::FindDirectChildrenOnly)) ancien->deleteLater();
   if (!StoresPrets()) return;
   Protege([this] {
     QString titre = VersQt(E.MotCourant);

@@ -139,6 +139,9 @@ class TestMenuContextuel : public QObject {
     banc.Survole("suus");
     f.PopupMenu1Popup();
     QCOMPARE(Textes(*SousMenu(f)), (QStringList{"&lexique", "lexique et &morphologie"}));
+    // Each opening replaces the previous submenu instead of piling them up.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(f.findChild<QMenu*>(QStringLiteral("PopupMenu1"))->findChildren<QMenu*>().size(), 1);
   }
 
   void droitsRetirentLesInsertions() {

@@ -18,72 +18,74 @@
 namespace {
 
 std::vector<std::string> MotsDuCorpus() {
-    std::vector<std::string> mots;
-    for (const auto& f : std::filesystem::directory_iterator(LECTURIEL_CORPUS)) {
-        if (f.path().extension() != ".conllu") continue;
-        std::ifstream entree(f.path());
-        for (const TJeton& j : LisJetonsConllu(entree)) mots.push_back(Utf8VersCp1252(j.Forme));
-    }
-    return mots;
+  std::vector<std::string> mots;
+  for (const auto& f : std::filesystem::directory_iterator(LECTURIEL_CORPUS)) {
+    if (f.path().extension() != ".conllu") continue;
+    std::ifstream entree(f.path());
+    for (const TJeton& j : LisJetonsConllu(entree)) mots.push_back(Utf8VersCp1252(j.Forme));
+  }
+  return mots;
 }
 
 void Analyse(const std::string& mot) {
-    bool trouve = false;
-    auto lignes = TexteAnalyses(mot, 2, trouve);
-    benchmark::DoNotOptimize(lignes);
+  bool trouve = false;
+  auto lignes = TexteAnalyses(mot, 2, trouve);
+  benchmark::DoNotOptimize(lignes);
 }
 
 void BM_LemmatiseEtLignes(benchmark::State& state, const std::vector<std::string>* mots) {
-    for (auto _ : state)
-        for (const std::string& mot : *mots) Analyse(mot);
-    state.counters["mots/s"] = benchmark::Counter(
-        static_cast<double>(mots->size()) * static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
-    state.SetLabel(std::to_string(mots->size()) + " mots");
+  for (auto _ : state)
+    for (const std::string& mot : *mots) Analyse(mot);
+  state.counters["mots/s"] = benchmark::Counter(
+      static_cast<double>(mots->size()) * static_cast<double>(state.iterations()),
+      benchmark::Counter::kIsRate);
+  state.SetLabel(std::to_string(mots->size()) + " mots");
 }
 
 void BM_MotLePlusLent(benchmark::State& state, std::string mot, double microsecondes) {
-    for (auto _ : state) Analyse(mot);
-    state.SetLabel(Cp1252VersUtf8(mot) + " (" + std::to_string(microsecondes) + " us au tri)");
+  for (auto _ : state) Analyse(mot);
+  state.SetLabel(Cp1252VersUtf8(mot) + " (" + std::to_string(microsecondes) + " us au tri)");
 }
 
 std::pair<std::string, double> PlusLent(const std::vector<std::string>& mots) {
-    const std::set<std::string> distincts(mots.begin(), mots.end());
-    std::pair<std::string, double> pire{"", 0.0};
-    for (const std::string& mot : distincts) {
-        double meilleur = 1e30;
-        for (int essai = 0; essai < 5; ++essai) {
-            const auto debut = std::chrono::steady_clock::now();
-            Analyse(mot);
-            const std::chrono::duration<double, std::micro> duree = std::chrono::steady_clock::now() - debut;
-            meilleur = std::min(meilleur, duree.count());
-        }
-        if (meilleur > pire.second) pire = {mot, meilleur};
+  const std::set<std::string> distincts(mots.begin(), mots.end());
+  std::pair<std::string, double> pire{"", 0.0};
+  for (const std::string& mot : distincts) {
+    double meilleur = 1e30;
+    for (int essai = 0; essai < 5; ++essai) {
+      const auto debut = std::chrono::steady_clock::now();
+      Analyse(mot);
+      const std::chrono::duration<double, std::micro> duree =
+          std::chrono::steady_clock::now() - debut;
+      meilleur = std::min(meilleur, duree.count());
     }
-    return pire;
+    if (meilleur > pire.second) pire = {mot, meilleur};
+  }
+  return pire;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    const std::string lexique = CheminLexiqueParDefaut();
-    try {
-        ChargeLexique(lexique);
-    } catch (const std::exception& e) {
-        std::cerr << "lexique illisible (" << lexique << ") : " << e.what() << "\n";
-        return 1;
-    }
-    static const std::vector<std::string> mots = MotsDuCorpus();
-    if (mots.empty()) {
-        std::cerr << "aucun mot dans " << LECTURIEL_CORPUS << "\n";
-        return 1;
-    }
-    const auto [lent, duree] = PlusLent(mots);
-    benchmark::RegisterBenchmark("LemmatiseEtLignes/corpus", BM_LemmatiseEtLignes, &mots)
-        ->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("LemmatiseEtLignes/plus_lent", BM_MotLePlusLent, lent, duree)
-        ->Unit(benchmark::kMicrosecond);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+  const std::string lexique = CheminLexiqueParDefaut();
+  try {
+    ChargeLexique(lexique);
+  } catch (const std::exception& e) {
+    std::cerr << "lexique illisible (" << lexique << ") : " << e.what() << "\n";
+    return 1;
+  }
+  static const std::vector<std::string> mots = MotsDuCorpus();
+  if (mots.empty()) {
+    std::cerr << "aucun mot dans " << LECTURIEL_CORPUS << "\n";
+    return 1;
+  }
+  const auto [lent, duree] = PlusLent(mots);
+  benchmark::RegisterBenchmark("LemmatiseEtLignes/corpus", BM_LemmatiseEtLignes, &mots)
+      ->Unit(benchmark::kMillisecond);
+  benchmark::RegisterBenchmark("LemmatiseEtLignes/plus_lent", BM_MotLePlusLent, lent, duree)
+      ->Unit(benchmark::kMicrosecond);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
 }

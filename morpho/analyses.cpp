@@ -14,16 +14,16 @@ TAnalyse::TAnalyse(std::string forme, std::string entree)
     : Forme(std::move(forme)), Entree(std::move(entree)) {}
 
 const TDef* TAnalyse::Numero(int i) const {
-    if (i < 0 || i >= static_cast<int>(Numeros.size())) return nullptr;
-    return &Numeros[static_cast<std::size_t>(i)];
+  if (i < 0 || i >= static_cast<int>(Numeros.size())) return nullptr;
+  return &Numeros[static_cast<std::size_t>(i)];
 }
 
 std::vector<std::string> TAnalyse::Lignes() const {
-    std::vector<std::string> lignes;
-    lignes.reserve(Numeros.size() + 1);
-    lignes.push_back("  " + Entree);
-    for (const TDef& d : Numeros) lignes.push_back("    " + d.Libelle(false));
-    return lignes;
+  std::vector<std::string> lignes;
+  lignes.reserve(Numeros.size() + 1);
+  lignes.push_back("  " + Entree);
+  for (const TDef& d : Numeros) lignes.push_back("    " + d.Libelle(false));
+  return lignes;
 }
 
 TListeAnalyses::TListeAnalyses(std::string forme)
@@ -31,31 +31,32 @@ TListeAnalyses::TListeAnalyses(std::string forme)
 
 void TListeAnalyses::Ajoute(const std::string& entete, int modele, std::uint32_t morpho,
                             const TDonneesLexicales& e) {
-    if (e.Genre >= 0 && e.Genre < static_cast<int>(MasquesGenre.size()))
-        morpho |= MasquesGenre[static_cast<std::size_t>(e.Genre)];
-    int position = 0;
-    if (Find(entete, position)) {
-        Objet(position).Entree = entete;
-    } else {
-        position = TListeTriee<TAnalyse>::Ajoute(entete, std::make_unique<TAnalyse>(Forme, entete));
-    }
-    if (modele < ModeleInvariable) {
-        TDef d;
-        d.Modele = modele;
-        d.Radical = 0;
-        d.Morpho = morpho;
-        Objet(position).Numeros.push_back(d);
-    }
-    Trouve = true;
+  if (e.Genre >= 0 && e.Genre < static_cast<int>(MasquesGenre.size()))
+    morpho |= MasquesGenre[static_cast<std::size_t>(e.Genre)];
+  int position = 0;
+  if (Find(entete, position)) {
+    Objet(position).Entree = entete;
+  } else {
+    position = TListeTriee<TAnalyse>::Ajoute(entete, std::make_unique<TAnalyse>(Forme, entete));
+  }
+  if (modele < ModeleInvariable) {
+    TDef d;
+    d.Modele = modele;
+    d.Radical = 0;
+    d.Morpho = morpho;
+    Objet(position).Numeros.push_back(d);
+  }
+  Trouve = true;
 }
 
 void TListeAnalyses::Fusionne(TListeAnalyses& autre) {
-    for (int i = 0; i < autre.Count(); ++i) {
-        TListeTriee<TAnalyse>::Ajoute(autre.Cle(i), std::make_unique<TAnalyse>(std::move(autre.Objet(i))));
-        Trouve = true;
-    }
-    autre.Clear();
-    autre.Trouve = false;
+  for (int i = 0; i < autre.Count(); ++i) {
+    TListeTriee<TAnalyse>::Ajoute(autre.Cle(i),
+                                  std::make_unique<TAnalyse>(std::move(autre.Objet(i))));
+    Trouve = true;
+  }
+  autre.Clear();
+  autre.Trouve = false;
 }
 
 TAnalyse& TListeAnalyses::Analyse(int i) { return Objet(i); }
@@ -63,20 +64,20 @@ TAnalyse& TListeAnalyses::Analyse(int i) { return Objet(i); }
 const TAnalyse& TListeAnalyses::Analyse(int i) const { return Objet(i); }
 
 std::vector<std::string> TListeAnalyses::Lignes(int mode) const {
-    std::vector<std::string> lignes;
-    if (mode == 0 || mode == 2) lignes.push_back(Forme);
-    if (!Trouve) {
-        lignes.push_back(Forme + " ?");
-        return lignes;
-    }
-    for (int i = 0; i < Count(); ++i) {
-        const TAnalyse& a = Objet(i);
-        if (mode == 0 || mode == 1) {
-            lignes.push_back(" " + a.Entree);
-        } else if (mode == 2) {
-            std::vector<std::string> sous = a.Lignes();
-            for (std::string& l : sous) lignes.push_back(std::move(l));
-        }
-    }
+  std::vector<std::string> lignes;
+  if (mode == 0 || mode == 2) lignes.push_back(Forme);
+  if (!Trouve) {
+    lignes.push_back(Forme + " ?");
     return lignes;
+  }
+  for (int i = 0; i < Count(); ++i) {
+    const TAnalyse& a = Objet(i);
+    if (mode == 0 || mode == 1) {
+      lignes.push_back(" " + a.Entree);
+    } else if (mode == 2) {
+      std::vector<std::string> sous = a.Lignes();
+      for (std::string& l : sous) lignes.push_back(std::move(l));
+    }
+  }
+  return lignes;
 }

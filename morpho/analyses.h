@@ -22,50 +22,50 @@
 using TListeNumeros = std::vector<TDef>;
 
 class TAnalyse {
-public:
-    TAnalyse() = default;
-    TAnalyse(std::string forme, std::string entree);
+ public:
+  TAnalyse() = default;
+  TAnalyse(std::string forme, std::string entree);
 
-    // The form whose search found this analysis (without the enclitic when one
-    // had to be removed).
-    std::string Forme;
-    // The heading: headword, ", ", the entry's meaning.
-    std::string Entree;
-    // Empty for an invariable word.
-    TListeNumeros Numeros;
+  // The form whose search found this analysis (without the enclitic when one
+  // had to be removed).
+  std::string Forme;
+  // The heading: headword, ", ", the entry's meaning.
+  std::string Entree;
+  // Empty for an invariable word.
+  TListeNumeros Numeros;
 
-    // Reading i, or nullptr when i is past the end (or negative).
-    const TDef* Numero(int i) const;
-    // "  " + heading, then "    " + the short description of each reading.
-    std::vector<std::string> Lignes() const;
+  // Reading i, or nullptr when i is past the end (or negative).
+  const TDef* Numero(int i) const;
+  // "  " + heading, then "    " + the short description of each reading.
+  std::vector<std::string> Lignes() const;
 };
 
 class TListeAnalyses : public TListeTriee<TAnalyse> {
-public:
-    explicit TListeAnalyses(std::string forme = {});
+ public:
+  explicit TListeAnalyses(std::string forme = {});
 
-    // True as soon as the list holds an analysis.
-    bool Trouve = false;
-    // The form the list was built for, exactly as searched.
-    std::string Forme;
+  // True as soon as the list holds an analysis.
+  bool Trouve = false;
+  // The form the list was built for, exactly as searched.
+  std::string Forme;
 
-    // Files one reading under `entete`: adds the entry's gender bit, creates the
-    // analysis when the heading is new, replaces its heading text otherwise (it
-    // can differ in letter case only), appends the reading unless the model is
-    // invariable (30 or more), and sets Trouve.
-    void Ajoute(const std::string& entete, int modele, std::uint32_t morpho,
-                const TDonneesLexicales& e);
-    // Moves every analysis of `autre`, in its order and under its heading, into
-    // this list; an analysis whose heading is already present (ignoring case)
-    // is dropped whole.  Sets Trouve when something was moved in; empties
-    // `autre`.
-    void Fusionne(TListeAnalyses& autre);
+  // Files one reading under `entete`: adds the entry's gender bit, creates the
+  // analysis when the heading is new, replaces its heading text otherwise (it
+  // can differ in letter case only), appends the reading unless the model is
+  // invariable (30 or more), and sets Trouve.
+  void Ajoute(const std::string& entete, int modele, std::uint32_t morpho,
+              const TDonneesLexicales& e);
+  // Moves every analysis of `autre`, in its order and under its heading, into
+  // this list; an analysis whose heading is already present (ignoring case)
+  // is dropped whole.  Sets Trouve when something was moved in; empties
+  // `autre`.
+  void Fusionne(TListeAnalyses& autre);
 
-    TAnalyse& Analyse(int i);
-    const TAnalyse& Analyse(int i) const;
+  TAnalyse& Analyse(int i);
+  const TAnalyse& Analyse(int i) const;
 
-    // Text layouts: 0 form line then " " + heading per analysis; 1 the heading
-    // lines only; 2 form line then each analysis with its readings (the hover
-    // text).  When nothing was found: (form line in 0 and 2) then form + " ?".
-    std::vector<std::string> Lignes(int mode) const;
+  // Text layouts: 0 form line then " " + heading per analysis; 1 the heading
+  // lines only; 2 form line then each analysis with its readings (the hover
+  // text).  When nothing was found: (form line in 0 and 2) then form + " ?".
+  std::vector<std::string> Lignes(int mode) const;
 };

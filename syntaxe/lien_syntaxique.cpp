@@ -43,180 +43,193 @@ constexpr const char* MsgConjonction = "la conj. %s introduit une prop. sub. don
 bool Nominal(int partie) { return partie == Nom || partie == Pronom; }
 
 std::string Minuscules(std::string_view mot) {
-    std::string s(mot);
-    for (char& c : s)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return s;
+  std::string s(mot);
+  for (char& c : s)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return s;
 }
 
 // An invariable word is compared as written, and also lower-cased so that a
 // capitalised first word of a sentence ("Cum", "In") is still recognised.
 bool MotDansListe(std::string_view mot, std::string_view liste) {
-    return DansListe(mot, liste) || DansListe(Minuscules(mot), liste);
+  return DansListe(mot, liste) || DansListe(Minuscules(mot), liste);
 }
 
 // The readings of an analysis as the rules see them: an invariable word,
 // which the analysis leaves without reading, gets one of its own here.
 const std::vector<TDef>& Lectures(const TAnalyse& a) {
-    static const std::vector<TDef> lectureInvariable{TDef{ModeleInvariable, 0, 0}};
-    return a.Numeros.empty() ? lectureInvariable : a.Numeros;
+  static const std::vector<TDef> lectureInvariable{TDef{ModeleInvariable, 0, 0}};
+  return a.Numeros.empty() ? lectureInvariable : a.Numeros;
 }
 
 // The rules applied to one pair of readings: d1 of Mot1 (lemma l1) as the
 // dependent of d2 of Mot2 (lemma l2).
 class TRegles {
-public:
-    TRegles(const std::string& mot1, const std::string& mot2, std::vector<std::string>& sortie)
-        : mot1_(mot1), mot2_(mot2), sortie_(sortie) {}
+ public:
+  TRegles(const std::string& mot1, const std::string& mot2, std::vector<std::string>& sortie)
+      : mot1_(mot1), mot2_(mot2), sortie_(sortie) {}
 
-    void Applique(const TDef& d1, const std::string& l1, const TDef& d2, const std::string& l2) {
-        switch (d1.Partie()) {
-            case Nom:
-            case Pronom: GroupeNominal(d1, l1, d2, l2); break;
-            case Adjectif: GroupeAdjectif(d1, l1, d2, l2); break;
-            case Verbe: GroupeVerbe(d1, d2); break;
-            case Invariable: GroupeInvariable(d2); break;
-            default: break;
-        }
+  void Applique(const TDef& d1, const std::string& l1, const TDef& d2, const std::string& l2) {
+    switch (d1.Partie()) {
+      case Nom:
+      case Pronom:
+        GroupeNominal(d1, l1, d2, l2);
+        break;
+      case Adjectif:
+        GroupeAdjectif(d1, l1, d2, l2);
+        break;
+      case Verbe:
+        GroupeVerbe(d1, d2);
+        break;
+      case Invariable:
+        GroupeInvariable(d2);
+        break;
+      default:
+        break;
     }
+  }
 
-private:
-    void GroupeNominal(const TDef& d1, const std::string& l1, const TDef& d2, const std::string& l2) {
-        const int p2 = d2.Partie();
-        if (d1.Partie() == Pronom && DansListe(l1, ListeDeterminants) && d1.NumCas() == d2.NumCas() &&
-            d1.NumNombre() == d2.NumNombre() && d1.NumGenre() == d2.NumGenre())
-            Produit(MsgDeterminant);
-        if (Nominal(p2)) {
-            if (d1.NumCas() == Genitif) Produit(MsgComplementNom);
-            if (d1.NumCas() == d2.NumCas() && d1.NumNombre() == d2.NumNombre()) Produit(MsgAppose);
-        } else if (p2 == Adjectif) {
-            if (d1.NumCas() == Genitif && !DansListe(l2, ListePossessifs)) Produit(MsgGenitifAdjectif);
-        } else if (p2 == Verbe) {
-            ComplementDuVerbe(d1, l1, d2, l2);
-        }
+ private:
+  void GroupeNominal(const TDef& d1, const std::string& l1, const TDef& d2, const std::string& l2) {
+    const int p2 = d2.Partie();
+    if (d1.Partie() == Pronom && DansListe(l1, ListeDeterminants) && d1.NumCas() == d2.NumCas() &&
+        d1.NumNombre() == d2.NumNombre() && d1.NumGenre() == d2.NumGenre())
+      Produit(MsgDeterminant);
+    if (Nominal(p2)) {
+      if (d1.NumCas() == Genitif) Produit(MsgComplementNom);
+      if (d1.NumCas() == d2.NumCas() && d1.NumNombre() == d2.NumNombre()) Produit(MsgAppose);
+    } else if (p2 == Adjectif) {
+      if (d1.NumCas() == Genitif && !DansListe(l2, ListePossessifs)) Produit(MsgGenitifAdjectif);
+    } else if (p2 == Verbe) {
+      ComplementDuVerbe(d1, l1, d2, l2);
     }
+  }
 
-    // Only the first case that holds speaks.
-    void ComplementDuVerbe(const TDef& d1, const std::string& l1, const TDef& d2, const std::string& l2) {
-        const int cas1 = d1.NumCas();
-        if (d2.NumPersonne() == Troisieme && d2.NumNombre() == d1.NumNombre() && cas1 == Nominatif) {
-            Produit(MsgSujet);
-            if (Attributif(d2, l2)) Produit(MsgAttribut);
-        } else if (d2.NumPersonne() == Premiere && l1 == "ego") {
-            Produit(MsgSujet);
-        } else if (d2.NumPersonne() == Deuxieme && l1 == "tu") {
-            Produit(MsgSujet);
-        } else if (cas1 == Accusatif) {
-            Produit(MsgCod);
-            if (d2.NumMode() == Infinitif) Produit(MsgPropInf);
-        } else if (cas1 == Datif) {
-            Produit(MsgDatif);
-        } else if (cas1 == Ablatif) {
-            Produit(MsgAblatif);
-            if (d2.NumMode() == Participe && d2.NumCas() == Ablatif && d2.NumNombre() == d1.NumNombre())
-                Produit(MsgAblatifAbsolu);
-        }
+  // Only the first case that holds speaks.
+  void ComplementDuVerbe(const TDef& d1, const std::string& l1, const TDef& d2,
+                         const std::string& l2) {
+    const int cas1 = d1.NumCas();
+    if (d2.NumPersonne() == Troisieme && d2.NumNombre() == d1.NumNombre() && cas1 == Nominatif) {
+      Produit(MsgSujet);
+      if (Attributif(d2, l2)) Produit(MsgAttribut);
+    } else if (d2.NumPersonne() == Premiere && l1 == "ego") {
+      Produit(MsgSujet);
+    } else if (d2.NumPersonne() == Deuxieme && l1 == "tu") {
+      Produit(MsgSujet);
+    } else if (cas1 == Accusatif) {
+      Produit(MsgCod);
+      if (d2.NumMode() == Infinitif) Produit(MsgPropInf);
+    } else if (cas1 == Datif) {
+      Produit(MsgDatif);
+    } else if (cas1 == Ablatif) {
+      Produit(MsgAblatif);
+      if (d2.NumMode() == Participe && d2.NumCas() == Ablatif && d2.NumNombre() == d1.NumNombre())
+        Produit(MsgAblatifAbsolu);
     }
+  }
 
-    void GroupeAdjectif(const TDef& d1, const std::string& l1, const TDef& d2, const std::string& l2) {
-        const int p2 = d2.Partie();
-        if (Nominal(p2)) {
-            if (d1.NumCas() == d2.NumCas() && d1.NumNombre() == d2.NumNombre()) Produit(MsgEpithete);
-        } else if (p2 == Verbe) {
-            if (DansListe(l1, ListeDeterminants) && d1.NumCas() == Nominatif &&
-                d1.NumNombre() == d2.NumNombre())
-                Produit(MsgSujet);
-            if (Attributif(d2, l2)) Produit(MsgAttribut);
-        }
+  void GroupeAdjectif(const TDef& d1, const std::string& l1, const TDef& d2,
+                      const std::string& l2) {
+    const int p2 = d2.Partie();
+    if (Nominal(p2)) {
+      if (d1.NumCas() == d2.NumCas() && d1.NumNombre() == d2.NumNombre()) Produit(MsgEpithete);
+    } else if (p2 == Verbe) {
+      if (DansListe(l1, ListeDeterminants) && d1.NumCas() == Nominatif &&
+          d1.NumNombre() == d2.NumNombre())
+        Produit(MsgSujet);
+      if (Attributif(d2, l2)) Produit(MsgAttribut);
     }
+  }
 
-    void GroupeVerbe(const TDef& d1, const TDef& d2) {
-        const int mode1 = d1.NumMode();
-        if (mode1 == Infinitif) {
-            if (d2.Partie() == Verbe) Produit(MsgInfinitif);
-        } else if (mode1 == Participe || mode1 == AdjectifVerbal) {
-            if (Nominal(d2.Partie()) && d1.NumCas() == d2.NumCas() && d1.NumNombre() == d2.NumNombre())
-                Produit(MsgEpithete);
-        }
+  void GroupeVerbe(const TDef& d1, const TDef& d2) {
+    const int mode1 = d1.NumMode();
+    if (mode1 == Infinitif) {
+      if (d2.Partie() == Verbe) Produit(MsgInfinitif);
+    } else if (mode1 == Participe || mode1 == AdjectifVerbal) {
+      if (Nominal(d2.Partie()) && d1.NumCas() == d2.NumCas() && d1.NumNombre() == d2.NumNombre())
+        Produit(MsgEpithete);
     }
+  }
 
-    // Prepositions and conjunctions are recognised by the word as written.
-    void GroupeInvariable(const TDef& d2) {
-        const int p2 = d2.Partie();
-        if (Nominal(p2)) {
-            if (MotDansListe(mot1_, ListePrepositionsAblatif) && d2.NumCas() == Ablatif)
-                Produit(MsgPrepAblatif);
-            else if (MotDansListe(mot1_, ListePrepositionsAccusatif) && d2.NumCas() == Accusatif)
-                Produit(MsgPrepAccusatif);
-        } else if (p2 == Verbe) {
-            if (MotDansListe(mot1_, ListeConjonctions) && d2.NumMode() <= Subjonctif)
-                Produit(MsgConjonction);
-        }
+  // Prepositions and conjunctions are recognised by the word as written.
+  void GroupeInvariable(const TDef& d2) {
+    const int p2 = d2.Partie();
+    if (Nominal(p2)) {
+      if (MotDansListe(mot1_, ListePrepositionsAblatif) && d2.NumCas() == Ablatif)
+        Produit(MsgPrepAblatif);
+      else if (MotDansListe(mot1_, ListePrepositionsAccusatif) && d2.NumCas() == Accusatif)
+        Produit(MsgPrepAccusatif);
+    } else if (p2 == Verbe) {
+      if (MotDansListe(mot1_, ListeConjonctions) && d2.NumMode() <= Subjonctif)
+        Produit(MsgConjonction);
     }
+  }
 
-    static bool Attributif(const TDef& d2, const std::string& l2) {
-        return DansListe(l2, ListeCopules) || (DansListe(l2, ListeVerbesAppel) && d2.NumVoix() == Passif);
-    }
+  static bool Attributif(const TDef& d2, const std::string& l2) {
+    return DansListe(l2, ListeCopules) ||
+           (DansListe(l2, ListeVerbesAppel) && d2.NumVoix() == Passif);
+  }
 
-    void Produit(const char* modele) { sortie_.push_back(Formate(modele, {mot1_, mot2_})); }
+  void Produit(const char* modele) { sortie_.push_back(Formate(modele, {mot1_, mot2_})); }
 
-    const std::string& mot1_;
-    const std::string& mot2_;
-    std::vector<std::string>& sortie_;
+  const std::string& mot1_;
+  const std::string& mot2_;
+  std::vector<std::string>& sortie_;
 };
 
 }  // namespace
 
 bool DansListe(std::string_view mot, std::string_view liste) {
-    if (mot.empty()) return false;
-    std::size_t debut = 0;
-    while (debut <= liste.size()) {
-        std::size_t fin = liste.find(',', debut);
-        if (fin == std::string_view::npos) fin = liste.size();
-        if (liste.substr(debut, fin - debut) == mot) return true;
-        debut = fin + 1;
-    }
-    return false;
+  if (mot.empty()) return false;
+  std::size_t debut = 0;
+  while (debut <= liste.size()) {
+    std::size_t fin = liste.find(',', debut);
+    if (fin == std::string_view::npos) fin = liste.size();
+    if (liste.substr(debut, fin - debut) == mot) return true;
+    debut = fin + 1;
+  }
+  return false;
 }
 
 TLienSyntaxique::TLienSyntaxique(std::string Mot1, std::string Mot2)
     : mot1_(std::move(Mot1)), mot2_(std::move(Mot2)) {
-    bool trouve1 = false, trouve2 = false;
-    analyses1_ = Lemmatise(mot1_, trouve1);
-    analyses2_ = Lemmatise(mot2_, trouve2);
-    if (!trouve1) AjouteLien(mot1_ + MsgNonAnalyse);
-    if (!trouve2) AjouteLien(mot2_ + MsgNonAnalyse);
-    if (!trouve1 || !trouve2) return;
+  bool trouve1 = false, trouve2 = false;
+  analyses1_ = Lemmatise(mot1_, trouve1);
+  analyses2_ = Lemmatise(mot2_, trouve2);
+  if (!trouve1) AjouteLien(mot1_ + MsgNonAnalyse);
+  if (!trouve2) AjouteLien(mot2_ + MsgNonAnalyse);
+  if (!trouve1 || !trouve2) return;
 
-    std::vector<std::string> messages;
-    TRegles regles(mot1_, mot2_, messages);
-    for (int i2 = 0; i2 < analyses2_->Count(); ++i2) {
-        const TAnalyse& a2 = analyses2_->Analyse(i2);
-        const std::string l2 = LettresInitiales(a2.Entree);
-        for (const TDef& d2 : Lectures(a2)) {
-            for (int i1 = 0; i1 < analyses1_->Count(); ++i1) {
-                const TAnalyse& a1 = analyses1_->Analyse(i1);
-                const std::string l1 = LettresInitiales(a1.Entree);
-                for (const TDef& d1 : Lectures(a1)) regles.Applique(d1, l1, d2, l2);
-            }
-            for (std::string& m : messages) AjouteLien(std::move(m));
-            messages.clear();
-        }
+  std::vector<std::string> messages;
+  TRegles regles(mot1_, mot2_, messages);
+  for (int i2 = 0; i2 < analyses2_->Count(); ++i2) {
+    const TAnalyse& a2 = analyses2_->Analyse(i2);
+    const std::string l2 = LettresInitiales(a2.Entree);
+    for (const TDef& d2 : Lectures(a2)) {
+      for (int i1 = 0; i1 < analyses1_->Count(); ++i1) {
+        const TAnalyse& a1 = analyses1_->Analyse(i1);
+        const std::string l1 = LettresInitiales(a1.Entree);
+        for (const TDef& d1 : Lectures(a1)) regles.Applique(d1, l1, d2, l2);
+      }
+      for (std::string& m : messages) AjouteLien(std::move(m));
+      messages.clear();
     }
+  }
 }
 
 void TLienSyntaxique::AjouteLien(std::string ligne) {
-    auto it = std::lower_bound(liens_.begin(), liens_.end(), ligne,
-                               [](const std::string& a, const std::string& b) { return CompareCles(a, b) < 0; });
-    if (it != liens_.end() && CompareCles(*it, ligne) == 0) return;
-    liens_.insert(it, std::move(ligne));
+  auto it = std::lower_bound(
+      liens_.begin(), liens_.end(), ligne,
+      [](const std::string& a, const std::string& b) { return CompareCles(a, b) < 0; });
+  if (it != liens_.end() && CompareCles(*it, ligne) == 0) return;
+  liens_.insert(it, std::move(ligne));
 }
 
 std::string TLienSyntaxique::Texte() const {
-    std::string texte;
-    for (const std::string& l : liens_) {
-        texte += l;
-        texte += "\r\n";
-    }
-    return texte;
+  std::string texte;
+  for (const std::string& l : liens_) {
+    texte += l;
+    texte += "\r\n";
+  }
+  return texte;
 }

@@ -20,24 +20,24 @@
 #include "morpho/analyses.h"
 
 class TLienSyntaxique {
-public:
-    TLienSyntaxique(std::string Mot1, std::string Mot2);
+ public:
+  TLienSyntaxique(std::string Mot1, std::string Mot2);
 
-    // The sentences, ascending, without duplicates (ignoring case).
-    const std::vector<std::string>& Liens() const { return liens_; }
-    // The sentences, each followed by "\r\n".
-    std::string Texte() const;
+  // The sentences, ascending, without duplicates (ignoring case).
+  const std::vector<std::string>& Liens() const { return liens_; }
+  // The sentences, each followed by "\r\n".
+  std::string Texte() const;
 
-    // The analyses of each word; nullptr for an empty word.
-    const TListeAnalyses* Analyses1() const { return analyses1_.get(); }
-    const TListeAnalyses* Analyses2() const { return analyses2_.get(); }
+  // The analyses of each word; nullptr for an empty word.
+  const TListeAnalyses* Analyses1() const { return analyses1_.get(); }
+  const TListeAnalyses* Analyses2() const { return analyses2_.get(); }
 
-private:
-    void AjouteLien(std::string ligne);
+ private:
+  void AjouteLien(std::string ligne);
 
-    std::string mot1_, mot2_;
-    std::unique_ptr<TListeAnalyses> analyses1_, analyses2_;
-    std::vector<std::string> liens_;
+  std::string mot1_, mot2_;
+  std::unique_ptr<TListeAnalyses> analyses1_, analyses2_;
+  std::vector<std::string> liens_;
 };
 
 // True when `mot` is not empty and is one of the comma-separated words of

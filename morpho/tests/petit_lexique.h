@@ -13,60 +13,60 @@
 #include "lexical/vocabulaire.h"
 
 class PetitLexique {
-public:
-    PetitLexique()
-        : lexique_(std::make_unique<TLexique>()),
-          desinences_(std::make_unique<TListeDes>()),
-          irreguliers_(std::make_unique<TListeIrreg>()) {}
-    ~PetitLexique() { LiberLexique(); }
-    PetitLexique(const PetitLexique&) = delete;
-    PetitLexique& operator=(const PetitLexique&) = delete;
+ public:
+  PetitLexique()
+      : lexique_(std::make_unique<TLexique>()),
+        desinences_(std::make_unique<TListeDes>()),
+        irreguliers_(std::make_unique<TListeIrreg>()) {}
+  ~PetitLexique() { LiberLexique(); }
+  PetitLexique(const PetitLexique&) = delete;
+  PetitLexique& operator=(const PetitLexique&) = delete;
 
-    // genre: -1 none, 0 masculine, 1 feminine, 2 neuter.
-    PetitLexique& Entree(const std::string& cle, const std::string& modele, int genre,
-                         const std::string& radicauxA, const std::string& radicauxB,
-                         const std::string& sens) {
-        auto e = std::make_unique<TDonneesLexicales>();
-        e->Modele = Modele(modele);
-        e->Genre = genre;
-        e->RadicauxA = radicauxA;
-        e->RadicauxB = radicauxB;
-        e->Sens = sens;
-        lexique_->Ajoute(cle, std::move(e));
-        return *this;
-    }
+  // genre: -1 none, 0 masculine, 1 feminine, 2 neuter.
+  PetitLexique& Entree(const std::string& cle, const std::string& modele, int genre,
+                       const std::string& radicauxA, const std::string& radicauxB,
+                       const std::string& sens) {
+    auto e = std::make_unique<TDonneesLexicales>();
+    e->Modele = Modele(modele);
+    e->Genre = genre;
+    e->RadicauxA = radicauxA;
+    e->RadicauxB = radicauxB;
+    e->Sens = sens;
+    lexique_->Ajoute(cle, std::move(e));
+    return *this;
+  }
 
-    // One more reading of an ending written forwards.
-    PetitLexique& Desinence(const std::string& terminaison, const std::string& modele, int radical,
-                            Morpho morpho) {
-        const std::string cle = CleDesinence(terminaison);
-        int position = 0;
-        if (!desinences_->Find(cle, position))
-            position = desinences_->Ajoute(cle, std::make_unique<std::vector<TDef>>());
-        desinences_->Objet(position).push_back(TDef{Modele(modele), radical, morpho});
-        return *this;
-    }
+  // One more reading of an ending written forwards.
+  PetitLexique& Desinence(const std::string& terminaison, const std::string& modele, int radical,
+                          Morpho morpho) {
+    const std::string cle = CleDesinence(terminaison);
+    int position = 0;
+    if (!desinences_->Find(cle, position))
+      position = desinences_->Ajoute(cle, std::make_unique<std::vector<TDef>>());
+    desinences_->Objet(position).push_back(TDef{Modele(modele), radical, morpho});
+    return *this;
+  }
 
-    PetitLexique& Irregulier(const std::string& forme, const std::string& lemme,
-                             const std::string& modele, Morpho morpho) {
-        irreguliers_->Ajoute(forme, lemme, morpho, Modele(modele));
-        return *this;
-    }
+  PetitLexique& Irregulier(const std::string& forme, const std::string& lemme,
+                           const std::string& modele, Morpho morpho) {
+    irreguliers_->Ajoute(forme, lemme, morpho, Modele(modele));
+    return *this;
+  }
 
-    // Indexes the stems and hands the stores over to the globals.
-    void Installe() {
-        lexique_->IndexeRadicaux();
-        Lexique = std::move(lexique_);
-        Desinences = std::move(desinences_);
-        Irreguliers = std::move(irreguliers_);
-    }
+  // Indexes the stems and hands the stores over to the globals.
+  void Installe() {
+    lexique_->IndexeRadicaux();
+    Lexique = std::move(lexique_);
+    Desinences = std::move(desinences_);
+    Irreguliers = std::move(irreguliers_);
+  }
 
-private:
-    static int Modele(const std::string& nom) { return ModeleParNom(nom); }
+ private:
+  static int Modele(const std::string& nom) { return ModeleParNom(nom); }
 
-    std::unique_ptr<TLexique> lexique_;
-    std::unique_ptr<TListeDes> desinences_;
-    std::unique_ptr<TListeIrreg> irreguliers_;
+  std::unique_ptr<TLexique> lexique_;
+  std::unique_ptr<TListeDes> desinences_;
+  std::unique_ptr<TListeIrreg> irreguliers_;
 };
 
 // Morphology bits by name, for readable fixtures.

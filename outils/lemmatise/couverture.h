@@ -18,7 +18,7 @@
 
 // One word token, form and gold lemma in UTF-8 as in the file.
 struct TJeton {
-    std::string Forme, Lemme;
+  std::string Forme, Lemme;
 };
 
 std::vector<TJeton> LisJetonsConllu(std::istream& entree);
@@ -28,16 +28,17 @@ std::vector<TJeton> LisJetonsConllu(std::istream& entree);
 std::vector<std::string> GraphiesLemme(std::string_view lemmeCp1252);
 
 struct TCouverture {
-    long Jetons = 0;
-    long Analyses = 0;       // tokens with at least one analysis
-    long LemmesTrouves = 0;  // tokens whose gold lemma is an analysed headword
-    // Missed gold lemmas (normalised, parentheses kept, UTF-8) with their
-    // token counts, most frequent first, ties in alphabetical order.
-    std::vector<std::pair<std::string, long>> Manques;
+  long Jetons = 0;
+  long Analyses = 0;       // tokens with at least one analysis
+  long LemmesTrouves = 0;  // tokens whose gold lemma is an analysed headword
+  // Missed gold lemmas (normalised, parentheses kept, UTF-8) with their
+  // token counts, most frequent first, ties in alphabetical order.
+  std::vector<std::pair<std::string, long>> Manques;
 };
 
 TCouverture MesureCouverture(const std::vector<TJeton>& jetons);
 
 // Reads every file and prints the two shares and the `nbManques` most
 // frequent missed lemmas.
-void RapportCouverture(const std::vector<std::string>& fichiers, std::ostream& sortie, int nbManques = 50);
+void RapportCouverture(const std::vector<std::string>& fichiers, std::ostream& sortie,
+                       int nbManques = 50);

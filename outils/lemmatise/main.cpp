@@ -20,105 +20,116 @@ namespace {
 constexpr const char* Usage =
     "Usage :\n"
     "  lemmatise [--lexique FICHIER] MOT...                 analyses de chaque mot\n"
-    "  lemmatise [--lexique FICHIER] --tsv                  un mot par ligne sur l'entr\xC3\xA9" "e standard,\n"
-    "                                                       une ligne s\xC3\xA9par\xC3\xA9" "e par des tabulations par lecture\n"
+    "  lemmatise [--lexique FICHIER] --tsv                  un mot par ligne sur l'entr\xC3\xA9"
+    "e standard,\n"
+    "                                                       une ligne s\xC3\xA9par\xC3\xA9"
+    "e par des tabulations par lecture\n"
     "  lemmatise [--lexique FICHIER] --liens MOT1 MOT2      liens syntaxiques dans les deux sens\n"
-    "  lemmatise [--lexique FICHIER] --couverture F.conllu... couverture d'un corpus arbor\xC3\xA9\n"
-    "  lemmatise [--lexique FICHIER] --traduction MOT       traduction fran\xC3\xA7" "aise des analyses\n"
-    "  lemmatise --conjugue INFINITIF                       conjugaison d'un verbe fran\xC3\xA7" "ais\n"
-    "Le lexique par d\xC3\xA9" "faut est quirandole.lex, \xC3\xA0 c\xC3\xB4t\xC3\xA9 du programme.\n";
+    "  lemmatise [--lexique FICHIER] --couverture F.conllu... couverture d'un corpus "
+    "arbor\xC3\xA9\n"
+    "  lemmatise [--lexique FICHIER] --traduction MOT       traduction fran\xC3\xA7"
+    "aise des analyses\n"
+    "  lemmatise --conjugue INFINITIF                       conjugaison d'un verbe fran\xC3\xA7"
+    "ais\n"
+    "Le lexique par d\xC3\xA9"
+    "faut est quirandole.lex, \xC3\xA0 c\xC3\xB4t\xC3\xA9 du programme.\n";
 
 int ErreurUsage(const std::string& message) {
-    std::cerr << "lemmatise : " << message << "\n" << Usage;
-    return 2;
+  std::cerr << "lemmatise : " << message << "\n" << Usage;
+  return 2;
 }
 
 void Ecris(const std::vector<std::string>& lignes) {
-    for (const std::string& l : lignes) std::cout << Cp1252VersUtf8(l) << "\n";
+  for (const std::string& l : lignes) std::cout << Cp1252VersUtf8(l) << "\n";
 }
 
 int Analyses(const std::vector<std::string>& mots) {
-    for (const std::string& mot : mots) {
-        bool trouve = false;
-        Ecris(TexteAnalyses(Utf8VersCp1252(mot), 2, trouve));
-    }
-    return 0;
+  for (const std::string& mot : mots) {
+    bool trouve = false;
+    Ecris(TexteAnalyses(Utf8VersCp1252(mot), 2, trouve));
+  }
+  return 0;
 }
 
 int Tsv() {
-    std::string ligne;
-    while (std::getline(std::cin, ligne)) {
-        if (!ligne.empty() && ligne.back() == '\r') ligne.pop_back();
-        for (const std::string& l : LignesTsv(ligne)) std::cout << l << "\n";
-    }
-    return 0;
+  std::string ligne;
+  while (std::getline(std::cin, ligne)) {
+    if (!ligne.empty() && ligne.back() == '\r') ligne.pop_back();
+    for (const std::string& l : LignesTsv(ligne)) std::cout << l << "\n";
+  }
+  return 0;
 }
 
 int Liens(const std::string& mot1, const std::string& mot2) {
-    const std::string m1 = Utf8VersCp1252(mot1), m2 = Utf8VersCp1252(mot2);
-    Ecris(TLienSyntaxique(m1, m2).Liens());
-    Ecris(TLienSyntaxique(m2, m1).Liens());
-    return 0;
+  const std::string m1 = Utf8VersCp1252(mot1), m2 = Utf8VersCp1252(mot2);
+  Ecris(TLienSyntaxique(m1, m2).Liens());
+  Ecris(TLienSyntaxique(m2, m1).Liens());
+  return 0;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::vector<std::string> args(argv + 1, argv + argc);
-    std::string lexique = CheminLexiqueParDefaut();
-    std::string commande;
-    std::vector<std::string> operandes;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (a == "--lexique") {
-            if (i + 1 >= args.size()) return ErreurUsage("--lexique demande un nom de fichier");
-            lexique = args[++i];
-        } else if (a == "--aide" || a == "-h" || a == "--help") {
-            std::cout << Usage;
-            return 0;
-        } else if (a == "--tsv" || a == "--liens" || a == "--couverture" || a == "--traduction" ||
-                   a == "--conjugue") {
-            if (!commande.empty()) return ErreurUsage("une seule commande \xC3\xA0 la fois");
-            commande = a;
-        } else if (a == "--") {
-            operandes.insert(operandes.end(), args.begin() + static_cast<long>(i) + 1, args.end());
-            break;
-        } else if (a.size() > 1 && a[0] == '-' && a[1] == '-') {
-            return ErreurUsage("option inconnue : " + a);
-        } else {
-            operandes.push_back(a);
-        }
+  std::vector<std::string> args(argv + 1, argv + argc);
+  std::string lexique = CheminLexiqueParDefaut();
+  std::string commande;
+  std::vector<std::string> operandes;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    if (a == "--lexique") {
+      if (i + 1 >= args.size()) return ErreurUsage("--lexique demande un nom de fichier");
+      lexique = args[++i];
+    } else if (a == "--aide" || a == "-h" || a == "--help") {
+      std::cout << Usage;
+      return 0;
+    } else if (a == "--tsv" || a == "--liens" || a == "--couverture" || a == "--traduction" ||
+               a == "--conjugue") {
+      if (!commande.empty()) return ErreurUsage("une seule commande \xC3\xA0 la fois");
+      commande = a;
+    } else if (a == "--") {
+      operandes.insert(operandes.end(), args.begin() + static_cast<long>(i) + 1, args.end());
+      break;
+    } else if (a.size() > 1 && a[0] == '-' && a[1] == '-') {
+      return ErreurUsage("option inconnue : " + a);
+    } else {
+      operandes.push_back(a);
     }
+  }
 
-    const std::size_t n = operandes.size();
-    if (commande.empty() && n == 0) return ErreurUsage("aucun mot \xC3\xA0 analyser");
-    if (commande == "--tsv" && n != 0) return ErreurUsage("--tsv lit les mots sur l'entr\xC3\xA9" "e standard");
-    if (commande == "--liens" && n != 2) return ErreurUsage("--liens demande deux mots");
-    if (commande == "--couverture" && n == 0) return ErreurUsage("--couverture demande au moins un fichier CoNLL-U");
-    if ((commande == "--traduction" || commande == "--conjugue") && n != 1)
-        return ErreurUsage(commande + " demande un mot");
+  const std::size_t n = operandes.size();
+  if (commande.empty() && n == 0) return ErreurUsage("aucun mot \xC3\xA0 analyser");
+  if (commande == "--tsv" && n != 0)
+    return ErreurUsage(
+        "--tsv lit les mots sur l'entr\xC3\xA9"
+        "e standard");
+  if (commande == "--liens" && n != 2) return ErreurUsage("--liens demande deux mots");
+  if (commande == "--couverture" && n == 0)
+    return ErreurUsage("--couverture demande au moins un fichier CoNLL-U");
+  if ((commande == "--traduction" || commande == "--conjugue") && n != 1)
+    return ErreurUsage(commande + " demande un mot");
 
+  try {
+    if (commande == "--conjugue") return CommandeConjugue(operandes[0], std::cout);
     try {
-        if (commande == "--conjugue") return CommandeConjugue(operandes[0], std::cout);
-        try {
-            ChargeLexique(lexique);
-        } catch (const Erreur& e) {
-            std::cerr << "lemmatise : lexique illisible (" << lexique << ") : " << e.MessageUtf8() << "\n";
-            return 3;
-        }
-        if (commande.empty()) return Analyses(operandes);
-        if (commande == "--tsv") return Tsv();
-        if (commande == "--liens") return Liens(operandes[0], operandes[1]);
-        if (commande == "--couverture") {
-            RapportCouverture(operandes, std::cout);
-            return 0;
-        }
-        return CommandeTraduction(operandes[0], std::cout);
+      ChargeLexique(lexique);
     } catch (const Erreur& e) {
-        std::cerr << "lemmatise : " << e.MessageUtf8() << "\n";
-        return 1;
-    } catch (const std::exception& e) {
-        std::cerr << "lemmatise : erreur inattendue : " << e.what() << "\n";
-        return 1;
+      std::cerr << "lemmatise : lexique illisible (" << lexique << ") : " << e.MessageUtf8()
+                << "\n";
+      return 3;
     }
+    if (commande.empty()) return Analyses(operandes);
+    if (commande == "--tsv") return Tsv();
+    if (commande == "--liens") return Liens(operandes[0], operandes[1]);
+    if (commande == "--couverture") {
+      RapportCouverture(operandes, std::cout);
+      return 0;
+    }
+    return CommandeTraduction(operandes[0], std::cout);
+  } catch (const Erreur& e) {
+    std::cerr << "lemmatise : " << e.MessageUtf8() << "\n";
+    return 1;
+  } catch (const std::exception& e) {
+    std::cerr << "lemmatise : erreur inattendue : " << e.what() << "\n";
+    return 1;
+  }
 }

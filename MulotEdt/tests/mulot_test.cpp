@@ -11,38 +11,23 @@ int Position(const std::string& texte, const std::string& morceau, int decalage 
   return static_cast<int>(texte.find(morceau)) + decalage;
 }
 
-TEST(MotAIndex, TrouveLeMotEntierDepuisNImporteQuelleLettre) {
+// The word under a character: whole from any of its letters, punctuation
+// alone, nothing on blanks, line ends and outside the text.
+TEST(MotAIndex, MotSousLeCaractere) {
+  const struct { std::string texte, morceau; int decalage; std::string mot; } cas[] = {
+      {Phrase, "Ignoranti", 0, "Ignoranti"}, {Phrase, "petat", 0, "petat"},  {Phrase, "petat", 4, "petat"},
+      {Phrase, "est.", 2, "est"},            {Phrase, "est.", 3, "."},        {Phrase, "(S", 0, "("},
+      {Phrase, "S\xE9n", 0, "S\xE9n\xE8que"}, {Phrase, "71", 0, "71"},        {Phrase, " quem", 0, ""},
+      {Phrase, "\r\n", 0, ""},               {Phrase, "\r\n", 1, ""},         {"", "", 0, ""},
+      // The last word of a line stops before the line end.
+      {"uentus\r\nest\tnullus\n", "uentus", 3, "uentus"}, {"uentus\r\nest\tnullus\n", "est", 0, "est"},
+      {"uentus\r\nest\tnullus\n", "nullus", 5, "nullus"}};
+  for (const auto& c : cas)
+    EXPECT_EQ(MotAIndex(TTexteSimple(c.texte), Position(c.texte, c.morceau, c.decalage)), c.mot)
+        << c.morceau << "+" << c.decalage;
   TTexteSimple texte(Phrase);
-  const int p = Position(Phrase, "petat");
-  for (int i = 0; i < 5; ++i) EXPECT_EQ(MotAIndex(texte, p + i), "petat") << i;
-  EXPECT_EQ(MotAIndex(texte, 0), "Ignoranti");
-}
-
-TEST(MotAIndex, LaPonctuationNeFaitPasPartieDuMot) {
-  TTexteSimple texte(Phrase);
-  EXPECT_EQ(MotAIndex(texte, Position(Phrase, "est.", 2)), "est");
-  EXPECT_EQ(MotAIndex(texte, Position(Phrase, "est.", 3)), ".");
-  EXPECT_EQ(MotAIndex(texte, Position(Phrase, "(S")), "(");
-  EXPECT_EQ(MotAIndex(texte, Position(Phrase, "S\xE9n")), "S\xE9n\xE8que");
-  EXPECT_EQ(MotAIndex(texte, Position(Phrase, "71")), "71");
-}
-
-TEST(MotAIndex, VideSurLesBlancsLesFinsDeLigneEtHorsDuTexte) {
-  TTexteSimple texte(Phrase);
-  EXPECT_EQ(MotAIndex(texte, Position(Phrase, " quem")), "");
-  EXPECT_EQ(MotAIndex(texte, Position(Phrase, "\r\n")), "");
-  EXPECT_EQ(MotAIndex(texte, Position(Phrase, "\r\n", 1)), "");
   EXPECT_EQ(MotAIndex(texte, -1), "");
   EXPECT_EQ(MotAIndex(texte, static_cast<int>(Phrase.size())), "");
-  EXPECT_EQ(MotAIndex(TTexteSimple(""), 0), "");
-}
-
-TEST(MotAIndex, LeDernierMotDeLaLigneEstCoupeAvantLaFinDeLigne) {
-  const std::string texte = "uentus\r\nest\tnullus\n";
-  TTexteSimple t(texte);
-  EXPECT_EQ(MotAIndex(t, 3), "uentus");
-  EXPECT_EQ(MotAIndex(t, Position(texte, "est")), "est");
-  EXPECT_EQ(MotAIndex(t, Position(texte, "nullus", 5)), "nullus");
 }
 
 TEST(MotAuPoint, SuitLeTexteLigneParLigne) {
@@ -58,21 +43,16 @@ TEST(MotAuPoint, SuitLeTexteLigneParLigne) {
   EXPECT_EQ(MotAuPoint(texte, 1, 1000), "");
 }
 
-TEST(TexteEntre, CoupeALaLongueurLivree) {
+TEST(TexteEtNavigation, CoupeALaLongueurEtSauteLesBlancs) {
   TTexteSimple texte("nullus suus");
   EXPECT_EQ(TexteEntre(texte, 0, 0), "");
   EXPECT_EQ(TexteEntre(texte, 0, -3), "");
   EXPECT_EQ(TexteEntre(texte, 7, 100), "suus");
   EXPECT_EQ(TexteEntre(texte, 50, 2), "");
-}
-
-TEST(Navigation, DebutDuMotSuivantSauteLesBlancs) {
-  TTexteSimple texte("quem  portum, petat");
-  EXPECT_EQ(texte.DebutDuMotSuivant(0), 6);
-  EXPECT_EQ(texte.DebutDuMotSuivant(6), 12);
-  EXPECT_EQ(texte.DebutDuMotSuivant(12), 14);
-  EXPECT_EQ(texte.DebutDuMot(9), 6);
-  EXPECT_EQ(texte.DebutDuMotSuivant(14), 19);
+  TTexteSimple mots("quem  portum, petat");
+  for (const auto& [depuis, suivant] : {std::pair{0, 6}, {6, 12}, {12, 14}, {14, 19}})
+    EXPECT_EQ(mots.DebutDuMotSuivant(depuis), suivant) << depuis;
+  EXPECT_EQ(mots.DebutDuMot(9), 6);
 }
 
 }  // namespace

@@ -2,13 +2,11 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QTextCursor>
 #include <fstream>
-#include <sstream>
 
 #include "lexical/sources.h"
 #include "lexical/stores.h"
@@ -55,21 +53,22 @@ void TBanc::Ecris(const std::string& nom, const std::string& octets) const {
   std::ofstream(chemin, std::ios::binary) << octets;
 }
 
+// Empty when there is no such file.
 std::string TBanc::Lis(const std::string& nom) const {
   std::ifstream flux(Chemin(nom), std::ios::binary);
-  std::ostringstream tampon;
-  tampon << flux.rdbuf();
-  return tampon.str();
+  return {std::istreambuf_iterator<char>(flux), {}};
+}
+
+void TBanc::Texte(const std::string& suite) {
+  Ecris("textes/texte.txt", TFPrinc::PhraseExemple().toStdString() + "\n");
+  Ini("[Fichier]\nNom=" + Chemin("textes/texte.txt") + "\n" + suite);
 }
 
 void TBanc::Configure(const std::string& droits) {
-  Ecris("textes/texte.txt", TFPrinc::PhraseExemple().toStdString() + "\n");
-  QDir().mkpath(QString::fromStdString(Chemin("notes")));
-  Ini("[Fichier]\nNom=" + Chemin("textes/texte.txt") + "\n[Sauvegarde]\nrepertoire=" + Chemin("notes") +
-      "\nreptrace=" + Chemin("trace.txt") + "\n" + (droits.empty() ? "" : "[Droits]\n" + droits));
+  QDir().mkpath(QChemin("notes"));
+  Texte("[Sauvegarde]\nrepertoire=" + Chemin("notes") + "\nreptrace=" + Chemin("trace.txt") + "\n" +
+        (droits.empty() ? "" : "[Droits]\n" + droits));
 }
-
-void TBanc::SansLexique() const { QFile::remove(QString::fromStdString(Chemin("quirandole.lex"))); }
 
 TFPrinc& TBanc::Ouvre() {
   F = std::make_unique<TFPrinc>(Services, Chemin("lecturiel"));
@@ -85,6 +84,21 @@ void TBanc::Ferme() {
 
 QTextEdit& TBanc::RichE() { return *F->findChild<QTextEdit*>(QStringLiteral("RichE")); }
 QPlainTextEdit& TBanc::Memo1() { return *F->findChild<QPlainTextEdit*>(QStringLiteral("Memo1")); }
+QMenu& TBanc::Menu() { return *F->findChild<QMenu*>(QStringLiteral("PopupMenu1")); }
+QAction* TBanc::Commande(const char* nom) { return F->findChild<QAction*>(QString::fromLatin1(nom)); }
+
+void TBanc::MenuSur(const QString& morceau) {
+  Survole(morceau);
+  F->PopupMenu1Popup();
+}
+
+QAction* TBanc::Insertion(const QString& texte) {
+  QMenu* sous = Menu().isEmpty() ? nullptr : Menu().actions().first()->menu();
+  if (sous)
+    for (QAction* a : sous->actions())
+      if (a->text() == texte) return a;
+  return nullptr;
+}
 
 int TBanc::PositionDe(const QString& morceau, int decalage) {
   const int p = RichE().toPlainText().indexOf(morceau);

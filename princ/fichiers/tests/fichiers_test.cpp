@@ -5,8 +5,8 @@
 #include <fstream>
 
 #include "erreur.h"
-#include "graphie.h"
 #include "fichier_ini.h"
+#include "graphie.h"
 #include "notes.h"
 #include "texte_latin.h"
 
@@ -14,6 +14,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// A fresh folder per test, for the files read and written.
 class Dossier : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -29,33 +30,26 @@ class Dossier : public ::testing::Test {
     std::ofstream(chemin, std::ios::binary) << octets;
     return chemin;
   }
-  static std::string Contenu(const std::string& chemin) { return LisOctets(chemin); }
+  std::string Chemin(const std::string& nom) const { return (Racine / nom).string(); }
+  long NbFichiers() const { return std::distance(fs::directory_iterator(Racine), fs::directory_iterator{}); }
 
   fs::path Racine;
 };
 
 using TexteLatin = Dossier;
 
-TEST_F(TexteLatin, Utf8LuEnUtf8EtSinonWindows1252) {
+TEST_F(TexteLatin, Utf8SinonWindows1252OuRtf) {
   EXPECT_EQ(LisTexteLatin(Ecris("a.txt", "\xEF\xBB\xBFS\xC3\xA9n\xC3\xA8que\r\nest")).Texte(),
             "S\xC3\xA9n\xC3\xA8que\nest");
   EXPECT_EQ(LisTexteLatin(Ecris("b.txt", "S\xE9n\xE8que\nest\n")).Texte(), "S\xC3\xA9n\xC3\xA8que\nest");
-  // A lone continuation byte or an overlong form is not UTF-8.
-  EXPECT_FALSE(EstUtf8Valide("\xC3"));
-  EXPECT_FALSE(EstUtf8Valide("\xC0\xAF"));
-  EXPECT_FALSE(EstUtf8Valide("\xED\xA0\x80"));
+  // A lone lead byte, an overlong form or a surrogate is not UTF-8.
+  for (const char* faux : {"\xC3", "\xC0\xAF", "\xED\xA0\x80"}) EXPECT_FALSE(EstUtf8Valide(faux));
   EXPECT_TRUE(EstUtf8Valide("\xC4\x81\xF0\x9F\x98\x80"));
-}
-
-TEST_F(TexteLatin, RtfLuCommeTexteRiche) {
   const auto doc = LisTexteLatin(Ecris("c.txt", "{\\rtf1 {\\b est}\\par uentus}"));
   ASSERT_EQ(doc.Paragraphes.size(), 2u);
   EXPECT_TRUE(doc.Paragraphes[0].Segments[0].Gras);
-}
-
-TEST_F(TexteLatin, FichierIllisibleDonneUneErreurFrancaise) {
   try {
-    LisTexteLatin((Racine / "absent.txt").string());
+    LisTexteLatin(Chemin("absent.txt"));
     FAIL();
   } catch (const Erreur& e) {
     EXPECT_NE(std::string(e.what()).find("Impossible de lire le fichier"), std::string::npos);
@@ -65,42 +59,35 @@ TEST_F(TexteLatin, FichierIllisibleDonneUneErreurFrancaise) {
 
 using Notes = Dossier;
 
-TEST_F(Notes, EcritEnCrLfEtRelitLfAussi) {
-  const auto chemin = (Racine / "Eleve-lettre.txt").string();
+TEST_F(Notes, EcritEnCrLfRelitLfAussiEtTraceAjoute) {
+  const auto chemin = Chemin("Eleve-lettre.txt");
   EcrisLignes(chemin, {"auxil.,3,0,12", "ventus : vent", ""});
-  EXPECT_EQ(Contenu(chemin), "auxil.,3,0,12\r\nventus : vent\r\n\r\n");
+  EXPECT_EQ(LisOctets(chemin), "auxil.,3,0,12\r\nventus : vent\r\n\r\n");
   EXPECT_EQ(LisLignes(chemin), (std::vector<std::string>{"auxil.,3,0,12", "ventus : vent", ""}));
   EXPECT_EQ(LisLignes(Ecris("lf.txt", "un\ndeux\r\ntrois")), (std::vector<std::string>{"un", "deux", "trois"}));
+  AjouteLigne(Chemin("trace.txt"), "Eleve lexique - uentus");
+  AjouteLigne(Chemin("trace.txt"), " syntaxe - nullus-suus");
+  EXPECT_EQ(LisOctets(Chemin("trace.txt")), "Eleve lexique - uentus\r\n syntaxe - nullus-suus\r\n");
+  EXPECT_THROW(AjouteLigne(Chemin("absent/t.txt"), "x"), Erreur);
 }
 
 // A save used to truncate the notes file before writing it, so a failure
 // midway lost the pupil's notes: it now goes through a temporary file.
 TEST_F(Notes, SauvegardeRemplaceLeFichierEnEntier) {
   const auto chemin = Ecris("notes.txt", "anciennes notes\r\n");
-  struct stat avant {};
+  struct stat avant {}, apres {};
   stat(chemin.c_str(), &avant);
   EcrisLignes(chemin, {"nouvelles"});
-  struct stat apres {};
   stat(chemin.c_str(), &apres);
   EXPECT_NE(avant.st_ino, apres.st_ino);
-  EXPECT_EQ(Contenu(chemin), "nouvelles\r\n");
-  EXPECT_EQ(std::distance(fs::directory_iterator(Racine), fs::directory_iterator{}), 1);
-
+  EXPECT_EQ(LisOctets(chemin), "nouvelles\r\n");
+  EXPECT_EQ(NbFichiers(), 1);
   // A save that cannot complete leaves the old file and no temporary file.
-  const auto dossier = (Racine / "un-dossier").string();
   fs::create_directories(Racine / "un-dossier" / "plein");
-  EXPECT_THROW(EcrisLignes(dossier, {"x"}), Erreur);
-  EXPECT_TRUE(fs::is_directory(dossier));
-  EXPECT_THROW(EcrisLignes((Racine / "absent" / "n.txt").string(), {"x"}), Erreur);
-  EXPECT_EQ(std::distance(fs::directory_iterator(Racine), fs::directory_iterator{}), 2);
-}
-
-TEST_F(Notes, TraceAjouteDesLignes) {
-  const auto chemin = (Racine / "trace.txt").string();
-  AjouteLigne(chemin, "Eleve lexique - uentus");
-  AjouteLigne(chemin, " syntaxe - nullus-suus");
-  EXPECT_EQ(Contenu(chemin), "Eleve lexique - uentus\r\n syntaxe - nullus-suus\r\n");
-  EXPECT_THROW(AjouteLigne((Racine / "absent" / "t.txt").string(), "x"), Erreur);
+  EXPECT_THROW(EcrisLignes(Chemin("un-dossier"), {"x"}), Erreur);
+  EXPECT_TRUE(fs::is_directory(Chemin("un-dossier")));
+  EXPECT_THROW(EcrisLignes(Chemin("absent/n.txt"), {"x"}), Erreur);
+  EXPECT_EQ(NbFichiers(), 2);
 }
 
 TEST(Compteurs, LigneEcriteEtRelue) {
@@ -108,8 +95,7 @@ TEST(Compteurs, LigneEcriteEtRelue) {
   EXPECT_EQ(LisLigneCompteurs("auxil.,3,0,12"), (TCompteurs{3, 0, 12}));
   EXPECT_EQ(LisLigneCompteurs("\"auxil.\",\"4\",5,6,autre"), (TCompteurs{4, 5, 6}));
   EXPECT_EQ(LisLigneCompteurs("ventus : vent"), std::nullopt);
-  EXPECT_THROW(LisLigneCompteurs("auxil.,3,0"), Erreur);
-  EXPECT_THROW(LisLigneCompteurs("auxil.,3,x,1"), Erreur);
+  for (const char* abimee : {"auxil.,3,0", "auxil.,3,x,1"}) EXPECT_THROW(LisLigneCompteurs(abimee), Erreur);
 }
 
 // An empty notes folder used to give "/Eleve-lettre.txt", at the root of the
@@ -137,28 +123,26 @@ TEST_F(Ini, SectionsEtClesSansCasseValeursWindows1252) {
   EXPECT_EQ(ini.LisEntier("Droits", "insereMorpho", 2), 2);
   EXPECT_EQ(ini.LisEntier("Droits", "insereTr", 3), 3);
   EXPECT_EQ(ini.LisEntier("Droits", "evalSyntaxe", 3), 3);
+  TFichierIni utf8(Ecris("u.ini", "\xEF\xBB\xBF[Fichier]\nNom=/t/S\xC3\xA9n\xC3\xA8que.txt\n"));
+  EXPECT_EQ(utf8.LisChaine("FICHIER", "nom", ""), "/t/S\xE9n\xE8que.txt");
+  EXPECT_EQ(TFichierIni(Chemin("rien.ini")).LisChaine("Fichier", "Nom", "x"), "x");
 }
 
-TEST_F(Ini, FichierUtf8EtFichierAbsent) {
-  TFichierIni ini(Ecris("u.ini", "\xEF\xBB\xBF[Fichier]\nNom=/t/S\xC3\xA9n\xC3\xA8que.txt\n"));
-  EXPECT_EQ(ini.LisChaine("FICHIER", "nom", ""), "/t/S\xE9n\xE8que.txt");
-  TFichierIni absent((Racine / "rien.ini").string());
-  EXPECT_EQ(absent.LisChaine("Fichier", "Nom", "x"), "x");
-  EXPECT_EQ(TFichierIni::Entier("0X10"), 16);
-  EXPECT_EQ(TFichierIni::Entier("0x"), std::nullopt);
-  EXPECT_EQ(TFichierIni::Entier(""), std::nullopt);
-  EXPECT_EQ(TFichierIni::Entier("12 3"), std::nullopt);
-  EXPECT_EQ(TFichierIni::Entier("0xFFFFFFFF"), -1);
+TEST_F(Ini, Entiers) {
+  const std::pair<const char*, std::optional<int>> cas[] = {
+      {"0X10", 16}, {"0xFFFFFFFF", -1}, {"0x", std::nullopt}, {"", std::nullopt}, {"12 3", std::nullopt}};
+  for (const auto& [texte, valeur] : cas) EXPECT_EQ(TFichierIni::Entier(texte), valeur) << texte;
 }
 
 TEST(Graphie, QuantitesEtLigaturesRetirees) {
-  EXPECT_EQ(SansQuantites("r\xC4\x93g\xC4\xAB"), "regi");                 // rēgī
-  EXPECT_EQ(SansQuantites("\xC4\x80nn\xC4\x83 \xC5\xAA" "b\xC4\x95r"), "Anna Uber");
-  EXPECT_EQ(SansQuantites("\xC5\x8D\xC5\x8F\xC5\xAD\xC5\xAB\xC4\xAD\xC8\xB3\xC8\xB2"), "oouuiyY");
-  EXPECT_EQ(SansQuantites("C\xC3\xA6lum \xC5\x93" "conomia \xC3\x86" "neas \xC5\x92" "dipus"),
-            "Caelum oeconomia AEneas OEdipus");
-  EXPECT_EQ(SansQuantites("roa\xCC\x84" "d\xCC\x86"), "road");              // combining marks
-  EXPECT_EQ(SansQuantites("S\xC3\xA9n\xC3\xA8que \xFF"), "S\xC3\xA9n\xC3\xA8que \xFF");
+  const std::pair<const char*, const char*> cas[] = {
+      {"r\xC4\x93g\xC4\xAB", "regi"},  // rēgī
+      {"\xC4\x80nn\xC4\x83 \xC5\xAA" "b\xC4\x95r", "Anna Uber"},
+      {"\xC5\x8D\xC5\x8F\xC5\xAD\xC5\xAB\xC4\xAD\xC8\xB3\xC8\xB2", "oouuiyY"},
+      {"C\xC3\xA6lum \xC5\x93" "conomia \xC3\x86" "neas \xC5\x92" "dipus", "Caelum oeconomia AEneas OEdipus"},
+      {"roa\xCC\x84" "d\xCC\x86", "road"},  // combining marks
+      {"S\xC3\xA9n\xC3\xA8que \xFF", "S\xC3\xA9n\xC3\xA8que \xFF"}};
+  for (const auto& [marque, attendu] : cas) EXPECT_EQ(SansQuantites(marque), attendu) << attendu;
 }
 
 }  // namespace

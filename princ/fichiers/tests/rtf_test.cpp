@@ -5,10 +5,8 @@
 namespace {
 
 TEST(Rtf, ReconnaitLeFormat) {
-  EXPECT_TRUE(EstRtf("{\\rtf1\\ansi x}"));
-  EXPECT_TRUE(EstRtf("\xEF\xBB\xBF  \r\n{\\rtf1}"));
-  EXPECT_FALSE(EstRtf("Ignoranti quem portum"));
-  EXPECT_FALSE(EstRtf("{\\rt"));
+  for (const char* rtf : {"{\\rtf1\\ansi x}", "\xEF\xBB\xBF  \r\n{\\rtf1}"}) EXPECT_TRUE(EstRtf(rtf)) << rtf;
+  for (const char* texte : {"Ignoranti quem portum", "{\\rt"}) EXPECT_FALSE(EstRtf(texte)) << texte;
 }
 
 TEST(Rtf, ParagraphesEtStyles) {
@@ -52,17 +50,14 @@ TEST(Rtf, LignesTabulationsEtTableaux) {
 }
 
 TEST(Rtf, EntreeAbimeeLueSansPlanter) {
-  // Truncations, stray braces, deep nesting, overlong words and numbers.
+  // Truncations, stray braces, overlong words and numbers, deep nesting.
+  const std::pair<std::string, std::string> cas[] = {
+      {"{\\rtf1 abc", "abc"}, {"}}}{\\rtf1 abc}}}", "abc"}, {"{\\rtf1 a\\'4", "a"}, {"{\\rtf1 a\\", "a"},
+      {"{\\rtf1 \\u99999999999999999999? b}", " b"}, {"{\\rtf1 \\bin999999999 abc}", ""},
+      {"{\\rtf1 \\" + std::string(500, 'x') + " b}", "b"}};
+  for (const auto& [rtf, texte] : cas) EXPECT_EQ(LisRtf(rtf).Texte(), texte) << rtf.substr(0, 40);
   EXPECT_EQ(LisRtf("").Paragraphes.size(), 1u);
-  EXPECT_EQ(LisRtf("{\\rtf1 abc").Texte(), "abc");
-  EXPECT_EQ(LisRtf("}}}{\\rtf1 abc}}}").Texte(), "abc");
-  EXPECT_EQ(LisRtf("{\\rtf1 a\\'4").Texte(), "a");
-  EXPECT_EQ(LisRtf("{\\rtf1 a\\").Texte(), "a");
-  EXPECT_EQ(LisRtf("{\\rtf1 \\u99999999999999999999? b}").Texte(), " b");
-  EXPECT_EQ(LisRtf("{\\rtf1 \\bin999999999 abc}").Texte(), "");
-  EXPECT_EQ(LisRtf("{\\rtf1 \\" + std::string(500, 'x') + " b}").Texte(), "b");
-  const std::string profond = "{\\rtf1 " + std::string(100000, '{') + "\\b x" + std::string(100000, '}') + " y}";
-  const auto doc = LisRtf(profond);
+  const auto doc = LisRtf("{\\rtf1 " + std::string(100000, '{') + "\\b x" + std::string(100000, '}') + " y}");
   EXPECT_EQ(doc.Texte(), "x y");
   EXPECT_FALSE(doc.Paragraphes[0].Segments.back().Gras);
 }

@@ -2,8 +2,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QMouseEvent>
-#include <QPlainTextEdit>
 #include <QTest>
 #include <QTextCursor>
 #include <fstream>
@@ -11,30 +11,18 @@
 #include "lexical/sources.h"
 #include "lexical/stores.h"
 
-namespace {
-
 // A few lines of data covering the sample sentence (except its first word).
-const char* const SourceDesinences =
-    "at\tlego\t1\t3\xC3\xA8me personne singulier subjonctif pr\xC3\xA9sent actif\n"
-    "us\tamicus\t1\tnominatif singulier\n"
-    "os\tamicus\t1\taccusatif pluriel\n"
-    "um\tmanus\t1\taccusatif singulier\n";
-const char* const SourceIrreguliers = "est\tsum\tsum\t3\xC3\xA8me personne singulier indicatif pr\xC3\xA9sent actif\n";
-const char* const SourceLexique =
-    "peto\tlego\t-\tpetiu\tpetit\tis, ere, iui, itum : chercher \xC3\xA0 atteindre\n"
-    "uentus\tamicus\tmasculin\t-\t-\ti, m. : vent\n"
-    "portus\tmanus\tmasculin\t-\t-\tus, m. : port\n"
-    "nullus\tbonus\t-\t-\t-\ta, um : aucun\n"
-    "suus\tbonus\t-\t-\t-\ta, um : son, sa\n"
-    "sum\tsum\t-\tfu\tfut\tes, esse, fui : \xC3\xAAtre\n";
-
-}  // namespace
-
 TBanc::TBanc() {
   Services.Nom = QStringLiteral("Eleve");
-  Ecris("sources/desinences.txt", SourceDesinences);
-  Ecris("sources/irreguliers.txt", SourceIrreguliers);
-  Ecris("sources/lexique.txt", SourceLexique);
+  Ecris("sources/desinences.txt",
+        "at\tlego\t1\t3\xC3\xA8me personne singulier subjonctif pr\xC3\xA9sent actif\n"
+        "us\tamicus\t1\tnominatif singulier\nos\tamicus\t1\taccusatif pluriel\num\tmanus\t1\taccusatif singulier\n");
+  Ecris("sources/irreguliers.txt", "est\tsum\tsum\t3\xC3\xA8me personne singulier indicatif pr\xC3\xA9sent actif\n");
+  Ecris("sources/lexique.txt",
+        "peto\tlego\t-\tpetiu\tpetit\tis, ere, iui, itum : chercher \xC3\xA0 atteindre\n"
+        "uentus\tamicus\tmasculin\t-\t-\ti, m. : vent\nportus\tmanus\tmasculin\t-\t-\tus, m. : port\n"
+        "nullus\tbonus\t-\t-\t-\ta, um : aucun\nsuus\tbonus\t-\t-\t-\ta, um : son, sa\n"
+        "sum\tsum\t-\tfu\tfut\tes, esse, fui : \xC3\xAAtre\n");
   const TStoresSources stores = LisSources(Chemin("sources"));
   EcrisFichierLexique(Chemin("quirandole.lex"), *stores.Lexique, *stores.Desinences, *stores.Irreguliers);
 }
@@ -47,10 +35,8 @@ TBanc::~TBanc() {
 std::string TBanc::Chemin(const std::string& nom) const { return Dossier.path().toStdString() + "/" + nom; }
 
 void TBanc::Ecris(const std::string& nom, const std::string& octets) const {
-  const auto chemin = Chemin(nom);
-  const auto barre = chemin.find_last_of('/');
-  QDir().mkpath(QString::fromStdString(chemin.substr(0, barre)));
-  std::ofstream(chemin, std::ios::binary) << octets;
+  QDir().mkpath(QFileInfo(QChemin(nom)).path());
+  std::ofstream(Chemin(nom), std::ios::binary) << octets;
 }
 
 // Empty when there is no such file.
@@ -92,9 +78,10 @@ void TBanc::MenuSur(const QString& morceau) {
   F->PopupMenu1Popup();
 }
 
+QMenu* TBanc::SousMenu() { return Menu().isEmpty() ? nullptr : Menu().actions().first()->menu(); }
+
 QAction* TBanc::Insertion(const QString& texte) {
-  QMenu* sous = Menu().isEmpty() ? nullptr : Menu().actions().first()->menu();
-  if (sous)
+  if (QMenu* sous = SousMenu())
     for (QAction* a : sous->actions())
       if (a->text() == texte) return a;
   return nullptr;
@@ -116,10 +103,9 @@ QPoint TBanc::PointDe(int position) {
   return {x, avant.center().y()};
 }
 
-void TBanc::SurvolePoint(const QPoint& point) {
+void TBanc::SurvolePoint(const QPoint& point, Qt::MouseButtons boutons) {
   QWidget* vue = RichE().viewport();
-  QMouseEvent mouvement(QEvent::MouseMove, point, vue->mapToGlobal(point), Qt::NoButton, Qt::NoButton,
-                        Qt::NoModifier);
+  QMouseEvent mouvement(QEvent::MouseMove, point, vue->mapToGlobal(point), Qt::NoButton, boutons, Qt::NoModifier);
   QApplication::sendEvent(vue, &mouvement);
 }
 

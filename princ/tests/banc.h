@@ -46,17 +46,18 @@ class TBanc {
   QTextEdit& RichE();
   QPlainTextEdit& Memo1();
   QMenu& Menu();                       // the context menu
+  QMenu* SousMenu();                   // its submenu of insertions, if any
   QAction* Commande(const char* nom);  // a main menu command
   // The context menu opened over `morceau`, and an item of its submenu.
   void MenuSur(const QString& morceau);
   QAction* Insertion(const QString& texte);
 
   // The middle of character `position` of the reading pane, in viewport
-  // coordinates, and the pointer moved there.
+  // coordinates, and the pointer moved there (dragging with `boutons`).
   QPoint PointDe(int position);
   int PositionDe(const QString& morceau, int decalage = 0);
   void Survole(const QString& morceau, int decalage = 0);
-  void SurvolePoint(const QPoint& point);
+  void SurvolePoint(const QPoint& point, Qt::MouseButtons boutons = Qt::NoButton);
   void Selectionne(int debut, int fin);
 
   TServicesScriptes Services;

@@ -1,6 +1,5 @@
 // The reading pane as the pupil uses it: pointer moves and the hint, the
 // context menu and the insertions, the syntax query on a selection.
-#include <QMouseEvent>
 #include <QTest>
 #include <QToolTip>
 
@@ -19,50 +18,54 @@ const QString Question = QStringLiteral("Afficher les liens possibles entre null
 
 }  // namespace
 
+// Where the pointer goes (nothing: far below the text), the word found and a
+// part of the hint (nothing: no hint at all).
+struct TCasSurvol {
+  QString morceau;
+  int decalage;
+  QString mot, bulle;
+};
+// The [Droits] lines ("libre": no configuration), the selection from `debut`
+// to the character `decalage` after `fin`, and the answer (-1: no question).
+struct TCasSelection {
+  QString ini, debut, fin;
+  int decalage, reponse;
+};
+Q_DECLARE_METATYPE(TCasSurvol)
+Q_DECLARE_METATYPE(TCasSelection)
+
 class TestSurvol : public QObject {
   Q_OBJECT
  private slots:
   void survol_data() {
-    QTest::addColumn<QString>("morceau");  // empty: far below the text
-    QTest::addColumn<int>("decalage");
-    QTest::addColumn<QString>("mot");
-    QTest::addColumn<QString>("bulle");  // part of the hint; empty: no hint at all
-    QTest::newRow("premiere lettre") << "petat" << 0 << "petat" << "subjonctif";
-    QTest::newRow("milieu du mot") << "nullus" << 3 << "nullus" << "aucun";
-    QTest::newRow("blanc") << " nullus" << 0 << "" << "";
-    QTest::newRow("avant le point") << "est." << 2 << "est" << "sum";
-    QTest::newRow("mot inconnu") << "Ignoranti" << 4 << "Ignoranti" << "Ignoranti : ?";
-    QTest::newRow("sous le texte") << "" << 0 << "" << "";
+    QTest::addColumn<TCasSurvol>("cas");
+    QTest::newRow("premiere lettre") << TCasSurvol{"petat", 0, "petat", "subjonctif"};
+    QTest::newRow("milieu du mot") << TCasSurvol{"nullus", 3, "nullus", "aucun"};
+    QTest::newRow("blanc") << TCasSurvol{" nullus", 0, "", ""};
+    QTest::newRow("avant le point") << TCasSurvol{"est.", 2, "est", "sum"};
+    QTest::newRow("point final") << TCasSurvol{"est.", 3, ".", "."};
+    QTest::newRow("mot inconnu") << TCasSurvol{"Ignoranti", 4, "Ignoranti", "Ignoranti : ?"};
+    QTest::newRow("sous le texte") << TCasSurvol{"", 0, "", ""};
   }
   // The hint follows the pointer from the word "uentus" to the next place.
   void survol() {
-    QFETCH(QString, morceau);
-    QFETCH(int, decalage);
-    QFETCH(QString, mot);
-    QFETCH(QString, bulle);
+    QFETCH(TCasSurvol, cas);
     TBanc banc;
     TFPrinc& f = banc.Ouvre();
     banc.Survole("uentus");
     QVERIFY(QToolTip::text().contains(QStringLiteral("vent")));
-    if (morceau.isEmpty())
+    if (cas.morceau.isEmpty())
       banc.SurvolePoint(QPoint(5, banc.RichE().viewport()->height() - 2));
     else
-      banc.Survole(morceau, decalage);
-    QCOMPARE(QString::fromStdString(f.Etat().MotCourant), mot);
-    if (bulle.isEmpty()) {
+      banc.Survole(cas.morceau, cas.decalage);
+    QCOMPARE(QString::fromStdString(f.Etat().MotCourant), cas.mot);
+    if (cas.bulle.isEmpty()) {
       QVERIFY(f.TexteBulle().isEmpty());
       QTRY_VERIFY(!QToolTip::isVisible());
     } else {
-      QVERIFY(f.TexteBulle().contains(bulle));
-      QVERIFY(QToolTip::isVisible() && QToolTip::text().contains(bulle));
+      QVERIFY(f.TexteBulle().contains(cas.bulle));
+      QVERIFY(QToolTip::isVisible() && QToolTip::text().contains(cas.bulle));
     }
-  }
-
-  void pointFinal() {
-    TBanc banc;
-    banc.Ouvre();
-    banc.Survole("est.", 3);
-    QCOMPARE(banc.Fenetre().Etat().MotCourant, std::string("."));
   }
 
   // Configured, the hints show only with AutoLex, but the word is followed.
@@ -116,9 +119,8 @@ class TestMenuContextuel : public QObject {
     if (configure) banc.Configure(droits.toStdString());
     banc.Ouvre();
     banc.MenuSur(morceau);
-    QMenu* sous = banc.Menu().isEmpty() ? nullptr : banc.Menu().actions().first()->menu();
-    QCOMPARE(configure ? Textes(sous) : Textes(&banc.Menu()), entrees);
-    if (!configure) QVERIFY(!sous);
+    QCOMPARE(configure ? Textes(banc.SousMenu()) : Textes(&banc.Menu()), entrees);
+    if (!configure) QVERIFY(!banc.SousMenu());
   }
 
   void insertionsCompteesEtTracees() {
@@ -151,22 +153,18 @@ class TestMenuContextuel : public QObject {
 
   // A trace that cannot be written is said once and the insertion not
   // counted; without a trace nothing is written.
-  void trace_data() {
-    QTest::addColumn<bool>("impossible");
-    QTest::newRow("impossible") << true;
-    QTest::newRow("absente") << false;
-  }
   void trace() {
-    QFETCH(bool, impossible);
-    TBanc banc;
-    banc.Texte(impossible ? "[Sauvegarde]\nreptrace=" + banc.Chemin("absent/trace.txt") + "\n" : "");
-    TFPrinc& f = banc.Ouvre();
-    banc.MenuSur("uentus");
-    banc.Insertion("&lexique")->trigger();
-    QCOMPARE(banc.Memo1().toPlainText(), QStringLiteral("  vent"));
-    QCOMPARE(f.Etat().NbLexique, impossible ? 0 : 1);
-    QCOMPARE(banc.Services.Erreurs.size(), impossible ? 1 : 0);
-    QVERIFY(!QFile::exists(banc.QChemin("trace.txt")));
+    for (const bool impossible : {true, false}) {
+      TBanc banc;
+      banc.Texte(impossible ? "[Sauvegarde]\nreptrace=" + banc.Chemin("absent/trace.txt") + "\n" : "");
+      TFPrinc& f = banc.Ouvre();
+      banc.MenuSur("uentus");
+      banc.Insertion("&lexique")->trigger();
+      QCOMPARE(banc.Memo1().toPlainText(), QStringLiteral("  vent"));
+      QCOMPARE(f.Etat().NbLexique, impossible ? 0 : 1);
+      QCOMPARE(banc.Services.Erreurs.size(), impossible ? 1 : 0);
+      QVERIFY(!QFile::exists(banc.QChemin("trace.txt")));
+    }
   }
 };
 
@@ -174,26 +172,19 @@ class TestSelection : public QObject {
   Q_OBJECT
  private slots:
   void selection_data() {
-    QTest::addColumn<QString>("ini");  // "libre", or the [Droits] lines
-    QTest::addColumn<QString>("debut");
-    QTest::addColumn<QString>("fin");  // the first character after the selection
-    QTest::addColumn<int>("decalage");
-    QTest::addColumn<int>("reponse");  // -1: no question asked
-    QTest::newRow("mode libre") << "libre" << "nullus" << "suus" << 1 << -1;
-    QTest::newRow("evalSyntaxe=0") << "evalSyntaxe=0\n" << "nullus" << "suus" << 1 << -1;
-    QTest::newRow("oui") << "" << "nullus" << "suus" << 1 << 1;
-    QTest::newRow("non") << "" << "nullus" << "suus" << 1 << 0;
+    QTest::addColumn<TCasSelection>("cas");
+    QTest::newRow("mode libre") << TCasSelection{"libre", "nullus", "suus", 1, -1};
+    QTest::newRow("evalSyntaxe=0") << TCasSelection{"evalSyntaxe=0\n", "nullus", "suus", 1, -1};
+    QTest::newRow("oui") << TCasSelection{"", "nullus", "suus", 1, 1};
+    QTest::newRow("non") << TCasSelection{"", "nullus", "suus", 1, 0};
     // The first position after the selection is a blank, so the last word is whole.
-    QTest::newRow("nullus suus entiers") << "" << "nullus" << " uentus" << 0 << -1;
-    QTest::newRow("un mot et ses blancs") << "" << " suus" << " uentus" << 1 << -1;
-    QTest::newRow("jusqu'au point") << "" << "uentus" << "." << 0 << -1;
+    QTest::newRow("nullus suus entiers") << TCasSelection{"", "nullus", " uentus", 0, -1};
+    QTest::newRow("un mot et ses blancs") << TCasSelection{"", " suus", " uentus", 1, -1};
+    QTest::newRow("jusqu'au point") << TCasSelection{"", "uentus", ".", 0, -1};
   }
   void selection() {
-    QFETCH(QString, ini);
-    QFETCH(QString, debut);
-    QFETCH(QString, fin);
-    QFETCH(int, decalage);
-    QFETCH(int, reponse);
+    QFETCH(TCasSelection, cas);
+    const auto& [ini, debut, fin, decalage, reponse] = cas;
     TBanc banc;
     if (ini != "libre") banc.Configure(ini.toStdString());
     banc.Ouvre();
@@ -215,10 +206,7 @@ class TestSelection : public QObject {
     const QPoint debut = banc.PointDe(banc.PositionDe("nullus")) - QPoint(2, 0);
     const QPoint fin = banc.PointDe(banc.PositionDe("suus", 1)) - QPoint(2, 0);
     QTest::mousePress(vue, Qt::LeftButton, Qt::NoModifier, debut);
-    for (const QPoint& p : {banc.PointDe(banc.PositionDe(" suus")), fin}) {
-      QMouseEvent glisse(QEvent::MouseMove, p, vue->mapToGlobal(p), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-      QApplication::sendEvent(vue, &glisse);
-    }
+    for (const QPoint& p : {banc.PointDe(banc.PositionDe(" suus")), fin}) banc.SurvolePoint(p, Qt::LeftButton);
     QVERIFY(banc.RichE().textCursor().hasSelection());
     QVERIFY(banc.Services.Questions.isEmpty());
     QTest::mouseRelease(vue, Qt::LeftButton, Qt::NoModifier, fin);

@@ -2,7 +2,6 @@
 // window asked and told, so window tests run without any modal loop.
 #pragma once
 
-#include <QString>
 #include <QStringList>
 #include <deque>
 #include <optional>
@@ -11,25 +10,22 @@
 
 class TServicesScriptes : public IServices {
  public:
-  std::optional<QString> Nom;             // nothing: the name prompt is cancelled
-  std::deque<bool> Reponses;              // answers to confirmations (No when empty)
-  std::optional<QString> FichierOuvert;   // answer of the open dialog
-  std::optional<QString> FichierEnregistre;
+  std::optional<QString> Nom;  // nothing: the name prompt is cancelled
+  std::deque<bool> Reponses;   // answers to confirmations (No when empty)
+  std::optional<QString> FichierOuvert, FichierEnregistre;  // answers of the file dialogs
   QStringList Invites, Questions, Messages, Erreurs, Apropos, DossiersOuvrir, DossiersEnregistrer;
   QString TitreEnregistrer;
 
   bool DemandeTexte(QWidget*, const QString& titre, const QString& invite, QString& valeur) override {
     Invites << titre + "|" + invite;
-    if (!Nom) return false;
-    valeur = *Nom;
-    return true;
+    if (Nom) valeur = *Nom;
+    return Nom.has_value();
   }
   bool Confirme(QWidget*, const QString& message) override {
     Questions << message;
-    if (Reponses.empty()) return false;
-    const bool r = Reponses.front();
-    Reponses.pop_front();
-    return r;
+    const bool oui = !Reponses.empty() && Reponses.front();
+    if (!Reponses.empty()) Reponses.pop_front();
+    return oui;
   }
   void Message(QWidget*, const QString& message) override { Messages << message; }
   void Erreur(QWidget*, const QString& message) override { Erreurs << message; }

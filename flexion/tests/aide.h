@@ -1,8 +1,13 @@
 // Test helpers: the verb classes speak Windows-1252, the tests read UTF-8.
+// Numbering as in verbe.h: temps 1 présent, 2 futur, 3 imparfait, 4 passé
+// simple, 5..8 their compounds; mode 1 indicatif, 2 subjonctif, 3
+// conditionnel, 4 impératif, 5 infinitif, 6 participe; voix 1 actif, 2 passif.
 #pragma once
 
-#include <memory>
+#include <gtest/gtest.h>
+
 #include <string>
+#include <vector>
 
 #include "flexion/flexf.h"
 #include "lexical/cp1252.h"
@@ -16,18 +21,19 @@ inline std::string Fr(const std::string& infinitif, int personne, int temps, int
   return U8(ConjugueVerbe(Cp(infinitif), personne, temps, mode, voix, avecPronom));
 }
 
-// Shorthands for the tenses of the indicative and the other moods.
-inline std::string Present(const std::string& v, int p) { return Fr(v, p, 1, 1); }
-inline std::string Futur(const std::string& v, int p) { return Fr(v, p, 2, 1); }
-inline std::string Imparfait(const std::string& v, int p) { return Fr(v, p, 3, 1); }
-inline std::string PasseSimple(const std::string& v, int p) { return Fr(v, p, 4, 1); }
-inline std::string Subjonctif(const std::string& v, int p) { return Fr(v, p, 1, 2); }
-inline std::string SubjImparfait(const std::string& v, int p) { return Fr(v, p, 3, 2); }
-inline std::string Imperatif(const std::string& v, int p) { return Fr(v, p, 1, 4); }
-inline std::string ParticipePresent(const std::string& v) { return Fr(v, 1, 1, 6); }
-// The past participle as the compound infinitive shows it (avoir aimé).
-inline std::string ParticipePasse(const std::string& v) {
-  std::string f = Fr(v, 1, 5, 5);
-  auto blanc = f.find(' ');
-  return blanc == std::string::npos ? std::string() : f.substr(blanc + 1);
+// One checked form: what ConjugueVerbe must give for these arguments; a
+// trailing true asks for the subject pronoun.
+struct Forme {
+  const char* infinitif;
+  int personne, temps, mode, voix;
+  const char* attendue;
+  bool avecPronom = false;
+};
+
+// Checks every row; a failure names its row.
+inline void VerifieFormes(const std::vector<Forme>& formes) {
+  for (const Forme& f : formes)
+    EXPECT_EQ(Fr(f.infinitif, f.personne, f.temps, f.mode, f.voix, f.avecPronom), f.attendue)
+        << f.infinitif << " personne " << f.personne << " temps " << f.temps << " mode " << f.mode
+        << " voix " << f.voix << (f.avecPronom ? " avec pronom" : "");
 }

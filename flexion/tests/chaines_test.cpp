@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "aide.h"
 
 TEST(Lettres, JeuDeSoixanteDixHuitLettres) {
@@ -13,15 +15,12 @@ TEST(Lettres, JeuDeSoixanteDixHuitLettres) {
     EXPECT_FALSE(EstLettre(Cp(autre)[0])) << autre;
 }
 
-TEST(Chaines, TermineEtCommence) {
+TEST(Chaines, TermineCommenceEtCoupes) {
   EXPECT_TRUE(Termine("er", "aimer"));
   EXPECT_FALSE(Termine("er", "r"));
   EXPECT_TRUE(Termine("r", "r"));
   EXPECT_TRUE(Commence("se ", "se laver"));
   EXPECT_FALSE(Commence("se ", "s'asseoir"));
-}
-
-TEST(Chaines, CoupesEtSuppressions) {
   EXPECT_EQ(SansFin("aimer", 2), "aim");
   EXPECT_EQ(SansFin("va", 5), "");
   EXPECT_EQ(SansFin("va", 0), "va");
@@ -29,6 +28,7 @@ TEST(Chaines, CoupesEtSuppressions) {
   // A removal that makes a new occurrence is followed by another.
   EXPECT_EQ(SupprimeTout("ab", "aabb"), "");
   EXPECT_EQ(SupprimeTout("", "abc"), "abc");
+  // Supprime counts from 1 and clips at the end; outside the text it leaves it.
   EXPECT_EQ(Supprime("abcdef", 2, 3), "aef");
   EXPECT_EQ(Supprime("abc", 3, 10), "ab");
   EXPECT_EQ(Supprime("abc", 0, 1), "abc");
@@ -43,23 +43,17 @@ TEST(Chaines, DerniereLettreDUnTexteVideNeFaillitPas) {
   EXPECT_EQ(DerniereLettre(""), '\0');
 }
 
-TEST(Chaines, Mots) {
+TEST(Chaines, MotsPremierMotEtMotN) {
   EXPECT_EQ(Mots("venir"), std::vector<std::string>{"venir"});
   EXPECT_EQ(Mots("  a,b  "), (std::vector<std::string>{"a", "b"}));
   EXPECT_EQ(Mots(Cp("d'été, l'hiver.")), (std::vector<std::string>{"d", Cp("été"), "l", "hiver"}));
   EXPECT_TRUE(Mots(" ,;- ").empty());
-}
-
-TEST(Chaines, PremierMot) {
   EXPECT_EQ(U8(PremierMot(Cp("  aimer, chérir"))), "aimer");
   EXPECT_EQ(PremierMot(Cp("Égypte")), "");
   EXPECT_EQ(PremierMot(" \t"), "");
-}
-
-TEST(Chaines, MotN) {
+  EXPECT_EQ(MotN(1, "se laver"), "se");
   EXPECT_EQ(MotN(2, "se laver"), "laver");
   EXPECT_EQ(MotN(3, "se laver"), "");
-  EXPECT_EQ(MotN(1, "se laver"), "se");
   EXPECT_EQ(MotN(0, "se laver"), "");
   // The apostrophe stops the word: nothing follows a blank.
   EXPECT_EQ(MotN(2, "s'asseoir"), "");
@@ -73,16 +67,12 @@ TEST(Chaines, MotNApresDesBlancsInitiaux) {
 }
 
 TEST(Pluriel, ReglesDansLOrdre) {
-  EXPECT_EQ(Pluriel("roi"), "rois");
-  EXPECT_EQ(Pluriel("jeu"), "jeux");
-  EXPECT_EQ(Pluriel("noyau"), "noyaux");
-  EXPECT_EQ(Pluriel("journal"), "journaux");
-  EXPECT_EQ(Pluriel("cheval"), "chevaux");
-  EXPECT_EQ(Pluriel("nez"), "nez");
-  EXPECT_EQ(Pluriel("bras"), "bras");
-  EXPECT_EQ(Pluriel("prix"), "prix");
-  // Only lower-case endings are recognised.
-  EXPECT_EQ(Pluriel("JEU"), "JEUs");
+  // Only lower-case endings are recognised: JEU takes an s.
+  const std::pair<const char*, const char*> cas[] = {
+      {"roi", "rois"},         {"jeu", "jeux"},       {"noyau", "noyaux"},
+      {"journal", "journaux"}, {"cheval", "chevaux"}, {"nez", "nez"},
+      {"bras", "bras"},        {"prix", "prix"},      {"JEU", "JEUs"}};
+  for (const auto& [mot, pluriel] : cas) EXPECT_EQ(Pluriel(mot), pluriel);
 }
 
 // The context menu can pass the empty first word of a meaning.

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <tuple>
 
 #include "aide.h"
 #include "commandes_flexion.h"
@@ -60,13 +61,13 @@ TEST(CommandeTraduction, FormesEtMotsSansRendu) {
       .Desinence("at", "amo", 1,
                  traits::P3 | traits::Sg | MasquesTemps[0] | traits::Ind | traits::Actif)
       .Installe();
-  std::ostringstream sortie;
-  EXPECT_EQ(CommandeTraduction("amat", sortie), 0);
-  EXPECT_EQ(sortie.str(), "il aime\n");
-  sortie.str("");
-  EXPECT_EQ(CommandeTraduction("rex", sortie), 1);
-  EXPECT_EQ(sortie.str(), "rex : aucune forme verbale à traduire\n");
-  sortie.str("");
-  EXPECT_EQ(CommandeTraduction("qwxz", sortie), 1);
-  EXPECT_EQ(sortie.str(), "qwxz n'a pu être analysé\n");
+  const std::tuple<const char*, int, const char*> cas[] = {
+      {"amat", 0, "il aime\n"},
+      {"rex", 1, "rex : aucune forme verbale à traduire\n"},
+      {"qwxz", 1, "qwxz n'a pu être analysé\n"}};
+  for (const auto& [forme, code, texte] : cas) {
+    std::ostringstream sortie;
+    EXPECT_EQ(CommandeTraduction(forme, sortie), code) << forme;
+    EXPECT_EQ(sortie.str(), texte);
+  }
 }

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+#include <utility>
+
 #include "aide.h"
 #include "lexical/erreur.h"
 #include "lexical/vocabulaire.h"
@@ -29,21 +32,12 @@ std::string Rendu(const std::string& sens, std::initializer_list<Morpho> lecture
 }  // namespace
 
 TEST(Correspondance, PersonneTempsMode) {
-  EXPECT_EQ(PersonneFr(0, 0), 1);
-  EXPECT_EQ(PersonneFr(2, 1), 6);
-  EXPECT_EQ(PersonneFr(-1, -1), -3);
-  EXPECT_EQ(PersonneFr(-1, 1), 3);
-  EXPECT_EQ(TempsFr(0), 1);
-  EXPECT_EQ(TempsFr(2), 3);
-  EXPECT_EQ(TempsFr(3), 5);
-  EXPECT_EQ(TempsFr(5), 7);
-  EXPECT_EQ(TempsFr(-1), 0);
-  EXPECT_EQ(ModeFr(0), 1);
-  EXPECT_EQ(ModeFr(1), 2);
-  EXPECT_EQ(ModeFr(2), 4);
-  EXPECT_EQ(ModeFr(4), 6);
-  EXPECT_EQ(ModeFr(6), 8);
-  EXPECT_EQ(ModeFr(-1), 1);
+  for (auto [personne, nombre, fr] : {std::tuple{0, 0, 1}, {2, 1, 6}, {-1, -1, -3}, {-1, 1, 3}})
+    EXPECT_EQ(PersonneFr(personne, nombre), fr) << personne << " " << nombre;
+  for (auto [latin, fr] : {std::pair{0, 1}, {2, 3}, {3, 5}, {5, 7}, {-1, 0}})
+    EXPECT_EQ(TempsFr(latin), fr) << latin;
+  for (auto [latin, fr] : {std::pair{0, 1}, {1, 2}, {2, 4}, {4, 6}, {6, 8}, {-1, 1}})
+    EXPECT_EQ(ModeFr(latin), fr) << latin;
 }
 
 TEST(SensApresDeuxPoints, PartieApresLePremierDeuxPoints) {
@@ -73,9 +67,6 @@ TEST(TraduitAnalyse, UneFormeParLecture) {
   // An ambiguous form: its readings in order.
   EXPECT_EQ(Rendu("aimer", {P3 | Sg | Pres | Ind | Actif, P3 | Sg | Pres | Subj | Actif}),
             "il aime il aime ");
-}
-
-TEST(TraduitAnalyse, VerbesPronominaux) {
   EXPECT_EQ(Rendu("se laver", {P1 | Sg | Pres | Ind | Actif}), "je me lave ");
   EXPECT_EQ(Rendu("se laver", {P3 | Sg | Parf | Ind | Actif}), "il s'est lavé ");
 }

@@ -19,6 +19,10 @@ TEST(Lexique, IndexDesRadicauxSelonLeModele) {
   Entree(l, "amicus", 1, "amic");  // model 1: RadicauxA not indexed
   Entree(l, "manus", 9, "man");    // model 9: indexed, yet rebuilt with "us"
   Entree(l, "lego", 19, "leg,,lex,", "lect");
+  // A shared stem lists the last inserted first, also at the end of the index.
+  Entree(l, "ciuis", 6, "ciu");
+  Entree(l, "ciuitas", 5, "ciu");
+  Entree(l, "zona", 8, "zzz");
   l.IndexeRadicaux();
   EXPECT_EQ(l.Radicaux2.CanonDe("amau"), Cles{"amo"});
   EXPECT_EQ(l.Radicaux3.CanonDe("amat"), Cles{"amo"});
@@ -26,28 +30,22 @@ TEST(Lexique, IndexDesRadicauxSelonLeModele) {
   EXPECT_EQ(l.Radicaux1.CanonDe("amic"), Cles{});
   EXPECT_EQ(l.Radicaux1.CanonDe("man"), Cles{"manus"});
   EXPECT_EQ(l.Radicaux2.Count(), 3);  // amau, leg, lex: empty fields add nothing
-  EXPECT_EQ(l.Canons("am", 17), Cles{"amo"});
-  EXPECT_EQ(l.Canons("milit", 5), Cles{"miles"});
-  EXPECT_EQ(l.Canons("milit", 0), Cles{"milita"});
-  EXPECT_EQ(l.Canons("man", 9), Cles{"manus"});
-  EXPECT_EQ(l.Canons("", 4), Cles{"um"});
-  EXPECT_EQ(l.Canons("x", 29), Cles{});
-  EXPECT_EQ(l.Canons("x", 30), Cles{});
-  EXPECT_EQ(l.Canons("x", 31), Cles{});
-  EXPECT_EQ(l.Canons("aud", 21), Cles{"audio"});
-  EXPECT_EQ(l.Canons("pos", 22), Cles{"possum"});
-  EXPECT_EQ(l.Canons("uer", 25), Cles{"uereor"});
-}
-
-TEST(Lexique, RadicalPartageDernierInsereDabordMemeEnFinDIndex) {
-  TLexique l;
-  Entree(l, "ciuis", 6, "ciu");
-  Entree(l, "ciuitas", 5, "ciu");
-  Entree(l, "zona", 8, "zzz");
-  l.IndexeRadicaux();
   EXPECT_EQ(l.Radicaux1.CanonDe("ciu"), (Cles{"ciuitas", "ciuis"}));
   EXPECT_EQ(l.Radicaux1.CanonDe("zzz"), Cles{"zona"});
   EXPECT_EQ(l.Radicaux1.CanonDe("zzzz"), Cles{});
+  const struct {
+    const char* radical;
+    int modele;
+    Cles canons;
+  } cas[] = {{"am", 17, {"amo"}},
+             {"milit", 5, {"miles"}},
+             {"milit", 0, {"milita"}},
+             {"man", 9, {"manus"}},
+             {"", 4, {"um"}},
+             {"pos", 22, {"possum"}},
+             {"x", 29, {}},
+             {"x", 31, {}}};
+  for (const auto& c : cas) EXPECT_EQ(l.Canons(c.radical, c.modele), c.canons) << c.radical;
 }
 
 TEST(Lexique, ChercheModeleParmiLesHomographes) {
@@ -86,34 +84,26 @@ TEST(Lexique, VarianteDeCasseNeMasquePasLaCleExacte) {
 TEST(Lexique, RenvoisCf) {
   TLexique l;
   Entree(l, "uolo", 17, "", "", "uis, uelle : vouloir");
-  Entree(l, "uoltus", 1, "", "", "cf. uultus");  // target from the sixth character
+  Entree(l, "uoltus", 1, "", "", "cf. uultus");  // target from the sixth character: "ultus"
   Entree(l, "uultus", 1, "", "", "us, m. : visage");
   Entree(l, "xa", 0, "", "", " cf. uolo");      // one leading character
-  Entree(l, "xb", 0, "", "", "voir cf. uolo");  // not at the start
+  Entree(l, "xb", 0, "", "", "voir cf. uolo");  // marker too far from the start
   Entree(l, "xc", 0, "", "", "cf. absent");
+  Entree(l, "xd", 0, "", "", "cf.");  // marker cut short
   int p = 0;
-  ASSERT_TRUE(l.Find("uoltus", p));
-  // "cf. uultus" from its sixth character is "ultus", which is absent.
-  EXPECT_EQ(&l.Donnees(p, false), &l.Objet(p));
-  EXPECT_EQ(l.Vedette(p), "uoltus");
+  for (auto [cle, vedette] :
+       {std::pair{"uoltus", "uoltus"}, {"xa", "uolo"}, {"xb", "xb"}, {"xc", "xc"}, {"xd", "xd"}}) {
+    ASSERT_TRUE(l.Find(cle, p));
+    EXPECT_EQ(l.Vedette(p), vedette);
+    EXPECT_EQ(l.Donnees(p, true), l.Objet(p));
+    EXPECT_EQ(&l.Donnees(p, false) == &l.Objet(p), vedette == std::string(cle)) << cle;
+  }
   ASSERT_TRUE(l.Find("xa", p));
   EXPECT_EQ(l.Donnees(p, false).Modele, 17);
-  EXPECT_EQ(l.Donnees(p, true).Modele, 0);
-  EXPECT_EQ(l.Vedette(p), "uolo");
-  int q = 0;
-  EXPECT_TRUE(l.ChercheModele("xa", 17, q));
-  ASSERT_TRUE(l.Find("xb", p));
-  EXPECT_EQ(l.Vedette(p), "xb");                 // marker too far for the headword
-  EXPECT_EQ(&l.Donnees(p, false), &l.Objet(p));  // "cf. uolo" is no key either
-  ASSERT_TRUE(l.Find("xc", p));
-  EXPECT_EQ(l.Vedette(p), "xc");
-  EXPECT_EQ(&l.Donnees(p, false), &l.Objet(p));
-  Entree(l, "xd", 0, "", "", "cf.");  // marker cut short: no crash
-  ASSERT_TRUE(l.Find("xd", p));
-  EXPECT_EQ(l.Vedette(p), "xd");
+  EXPECT_TRUE(l.ChercheModele("xa", 17, p));  // the model through the reference
 }
 
-TEST(Irreguliers, AjouteFusionneEnGardantLaGraphie) {
+TEST(Irreguliers, FormesFusionneesEtDefinitionsDUnLemme) {
   TListeIrreg irr;
   irr.Ajoute("est", "sum", 0x8106000, 22);
   irr.Ajoute("Est", "edo", 0x8106000, 19);
@@ -123,14 +113,10 @@ TEST(Irreguliers, AjouteFusionneEnGardantLaGraphie) {
   EXPECT_EQ(irr.Definition(0, 1).K, "edo");
   EXPECT_EQ(irr.Definition(0, 2).Morpho, 0x1u);
   EXPECT_THROW(irr.Definition(0, 3), Erreur);
-}
-
-TEST(Irreguliers, DefinitionsDUnLemme) {
-  TListeIrreg irr;
+  // Definitions of one lemma are numbered across the store, in list order.
   irr.Ajoute("tuli", "fero", 0x8120840, 19);
   irr.Ajoute("latum", "fero", 0x1, 19);
   irr.Ajoute("ferre", "fero", 0x800000, 19);
-  irr.Ajoute("est", "sum", 0x1, 22);
   std::vector<std::string> lignes{"ancienne"};
   irr.IrregsK("fero", lignes);
   EXPECT_EQ(lignes, (std::vector<std::string>{
@@ -142,8 +128,7 @@ TEST(Irreguliers, DefinitionsDUnLemme) {
   EXPECT_EQ(irr.DefKNum("fero", 3), nullptr);
   EXPECT_EQ(irr.GraphieFNum("fero", 3), "");
   EXPECT_EQ(irr.DefKNum("fero", -1), nullptr);
-  irr.DeleteKF("fero", 1);
-  EXPECT_EQ(irr.Count(), 3);
+  irr.DeleteKF("fero", 1);  // the form goes with its last definition
   irr.DeleteKF("fero", 7);
   EXPECT_EQ(irr.Count(), 3);
   EXPECT_EQ(irr.GraphieFNum("fero", 1), "tuli");

@@ -4,7 +4,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <random>
 
 #include "outils_test.h"
 
@@ -14,10 +13,6 @@ namespace {
 class Sources : public ::testing::Test {
  protected:
   void SetUp() override {
-    dossier_ =
-        fs::temp_directory_path() /
-        ("lecturiel-sources-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-         ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(dossier_);
     fs::create_directories(dossier_);
   }
@@ -36,7 +31,10 @@ class Sources : public ::testing::Test {
     }
     return "aucune erreur";
   }
-  fs::path dossier_;
+  const fs::path dossier_ =
+      fs::temp_directory_path() /
+      ("lecturiel-sources-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+       ::testing::UnitTest::GetInstance()->current_test_info()->name());
 };
 }  // namespace
 
@@ -44,13 +42,11 @@ TEST(Traits, TermesFrancaisEtMotMorphologique) {
   EXPECT_EQ(LisTraits("1\xE8re personne singulier indicatif pr\xE9sent actif"), 0x8104840u);
   EXPECT_EQ(LisTraits("g\xE9nitif  pluriel"), 0x88u);
   EXPECT_EQ(LisTraits("futur ant\xE9rieur"), 0x40000u);
-  EXPECT_EQ(LisTraits("futur"), 0x8000u);
+  EXPECT_EQ(LisTraits("futur"), 0x8000u);  // the future comes before the imperfect
   EXPECT_EQ(LisTraits("adjectif verbal passif"), 0x14000000u);
   EXPECT_EQ(LisTraits("plus-que-parfait superlatif"), 0x80080000u);
   EXPECT_EQ(LisTraits("-"), 0u);
-  EXPECT_THROW(LisTraits("genitif"), Erreur);
-  EXPECT_THROW(LisTraits("adjectif"), Erreur);
-  EXPECT_THROW(LisTraits(""), Erreur);
+  for (const char* faux : {"genitif", "adjectif", ""}) EXPECT_THROW(LisTraits(faux), Erreur);
   EXPECT_EQ(TexteTraits(0), "-");
   EXPECT_EQ(TexteTraits(0x8104840), "1\xE8re personne singulier indicatif pr\xE9sent actif");
   for (int bit = 0; bit < 32; ++bit) EXPECT_EQ(LisTraits(TexteTraits(1u << bit)), 1u << bit);
@@ -93,104 +89,62 @@ TEST_F(Sources, CompileDansLOrdreDesFichiers) {
   // so once written and loaded again they come in source order.
   ASSERT_TRUE(s.Lexique->Find("liber", p));
   EXPECT_EQ(s.Lexique->Objet(p).Modele, 12);
-  ChargeOctets(
-      Ecrit([&](TEcrivain& e) { EcrisSections(e, *s.Lexique, *s.Desinences, *s.Irreguliers); }));
+  ChargeOctets(OctetsDe(*s.Lexique, *s.Desinences, *s.Irreguliers));
   ASSERT_TRUE(Lexique->Find("liber", p));
   EXPECT_EQ(Lexique->Objet(p).Modele, 2);
-}
-
-TEST_F(Sources, SortesDeFichiersAbsentes) {
-  TStoresSources s = LisSources(dossier_.string());
+  // A folder without any source gives three empty stores.
+  fs::remove_all(dossier_);
+  fs::create_directories(dossier_);
+  s = LisSources(dossier_.string());
   EXPECT_EQ(s.Lexique->Count() + s.Desinences->Count() + s.Irreguliers->Count(), 0);
 }
 
 TEST_F(Sources, LigneFautiveNommeeAvecFichierEtNumero) {
-  const std::string chemin = (dossier_ / "lexique.txt").string();
-  const auto essai = [&](const std::string& lignes) {
-    Fichier("lexique.txt", "# commentaire\namo\tamo\t-\tamau\tamat\taimer\n" + lignes);
-    return Message();
-  };
-  EXPECT_EQ(essai("rosa\tuita\tf\xC3\xA9minin\t-\t-\n"),
-            chemin + ":3: 6 champs attendus séparés par des tabulations, 5 trouvés");
-  EXPECT_EQ(essai("rosa\trosa\tféminin\t-\t-\tae : rose\n"),
-            chemin + ":3: modèle inconnu « rosa »");
-  EXPECT_EQ(essai("rosa\tuita\tfeminin\t-\t-\tae : rose\n"),
-            chemin + ":3: genre inconnu « feminin » (masculin, féminin, neutre ou -)");
-  EXPECT_EQ(essai("\nrosa\tuita\t-\t-\t-\tα\n"),
-            chemin + ":4: caractère que Windows-1252 ne peut pas représenter");
-  fs::remove(dossier_ / "lexique.txt");
-  Fichier("desinences.txt", "a\tuita\t1\tnominatif singulier\n\tuita\t1\t-\n");
-  EXPECT_EQ(Message(), (dossier_ / "desinences.txt").string() + ":2: terminaison vide");
-  Fichier("desinences.txt", "a\tuita\tun\tnominatif singulier\n");
-  EXPECT_EQ(Message(),
-            (dossier_ / "desinences.txt").string() + ":1: numéro de radical incorrect « un »");
-  Fichier("desinences.txt", "a\tuita\t1\tnominatif singuliers\n");
-  EXPECT_EQ(Message(), (dossier_ / "desinences.txt").string() + ":1: trait inconnu « singuliers »");
+  const std::string lexique = (dossier_ / "lexique.txt").string(),
+                    desinences = (dossier_ / "desinences.txt").string();
+  const std::string entete = "# commentaire\namo\tamo\t-\tamau\tamat\taimer\n";
+  const struct {
+    std::string fichier, contenu, message;
+  } cas[] = {
+      {lexique, entete + "rosa\tuita\tf\xC3\xA9minin\t-\t-\n",
+       ":3: 6 champs attendus séparés par des tabulations, 5 trouvés"},
+      {lexique, entete + "rosa\trosa\tféminin\t-\t-\tae : rose\n", ":3: modèle inconnu « rosa »"},
+      {lexique, entete + "rosa\tuita\tfeminin\t-\t-\tae : rose\n",
+       ":3: genre inconnu « feminin » (masculin, féminin, neutre ou -)"},
+      {lexique, entete + "\nrosa\tuita\t-\t-\t-\tα\n",
+       ":4: caractère que Windows-1252 ne peut pas représenter"},
+      {desinences, "a\tuita\t1\tnominatif singulier\n\tuita\t1\t-\n", ":2: terminaison vide"},
+      {desinences, "a\tuita\tun\tnominatif singulier\n", ":1: numéro de radical incorrect « un »"},
+      {desinences, "a\tuita\t1\tnominatif singuliers\n", ":1: trait inconnu « singuliers »"}};
+  for (const auto& c : cas) {
+    fs::remove_all(dossier_);
+    fs::create_directories(dossier_);
+    std::ofstream(c.fichier, std::ios::binary) << c.contenu;
+    EXPECT_EQ(Message(), c.fichier + c.message);
+  }
 }
-
-namespace {
-std::string TexteAuHasard(std::mt19937& alea, int longueurMax) {
-  static const std::string lettres = "abcdeioqrsuxAEIMRS\xE9\xE8\xE7\xC9\x80\x81\x9C ,:.-";
-  std::string s;
-  const int n = std::uniform_int_distribution<int>(0, longueurMax)(alea);
-  for (int i = 0; i < n; ++i)
-    s += lettres[std::uniform_int_distribution<std::size_t>(0, lettres.size() - 1)(alea)];
-  return s;
-}
-}  // namespace
 
 TEST_F(Sources, TexteRecompileDonneLesMemesStores) {
   std::mt19937 alea(5);
-  Lexique = std::make_unique<TLexique>();
-  Desinences = std::make_unique<TListeDes>();
-  Irreguliers = std::make_unique<TListeIrreg>();
-  std::uniform_int_distribution<std::uint32_t> bits;
-  std::uniform_int_distribution<int> modele(-2, 32);  // a few models without a name
-  for (int i = 0; i < 400; ++i) {
-    auto liste = [&] {
-      std::string s = TexteAuHasard(alea, 12);
-      return s == "-" ? std::string("--") : s;
-    };
-    Lexique->Ajoute(TexteAuHasard(alea, 4),  // short keys: many homographs
-                    std::make_unique<TDonneesLexicales>(TDonneesLexicales{
-                        modele(alea), std::uniform_int_distribution<int>(-1, 3)(alea), liste(),
-                        liste(), TexteAuHasard(alea, 30)}));
-  }
-  for (int i = 0; i < 100; ++i) {
-    std::string cle = TexteAuHasard(alea, 5);
-    int p = 0;
-    if (cle.empty() || Desinences->Find(cle, p)) continue;
-    auto d = std::make_unique<std::vector<TDef>>();
-    for (int j = std::uniform_int_distribution<int>(1, 6)(alea); j > 0; --j)
-      d->push_back(TDef{modele(alea), std::uniform_int_distribution<int>(0, 3)(alea), bits(alea)});
-    Desinences->Ajoute(cle, std::move(d));
-  }
-  for (int i = 0; i < 100; ++i) {
-    std::string forme = TexteAuHasard(alea, 5);
-    if (!forme.empty())
-      Irreguliers->Ajoute(forme + "9", TexteAuHasard(alea, 6), bits(alea), modele(alea));
-  }
+  StoresAuHasard(alea, true);
   // As "lexique texte" sees it: a file loaded.
   ChargeOctets(OctetsDesStores());
   const std::string charge = OctetsDesStores();
   EcrisSources(*Lexique, *Desinences, *Irreguliers, dossier_.string());
   TStoresSources s = LisSources(dossier_.string());
-  ChargeOctets(
-      Ecrit([&](TEcrivain& e) { EcrisSections(e, *s.Lexique, *s.Desinences, *s.Irreguliers); }));
+  ChargeOctets(OctetsDe(*s.Lexique, *s.Desinences, *s.Irreguliers));
   EXPECT_EQ(OctetsDesStores(), charge);
 }
 
 TEST_F(Sources, TexteRefuseCeQuUneSourceNePeutPorter) {
-  TLexique l;
   TListeDes d;
   TListeIrreg irr;
-  l.Ajoute("amo", std::make_unique<TDonneesLexicales>(TDonneesLexicales{17, -1, "", "", "a\tb"}));
-  EXPECT_THROW(EcrisSources(l, d, irr, dossier_.string()), Erreur);
-  EXPECT_FALSE(fs::exists(dossier_ / "lexique.txt"));  // nothing written
-  l.Clear();
-  l.Ajoute("#amo", nullptr);
-  EXPECT_THROW(EcrisSources(l, d, irr, dossier_.string()), Erreur);
-  l.Clear();
-  l.Ajoute("amo", std::make_unique<TDonneesLexicales>(TDonneesLexicales{17, -1, "-", "", ""}));
-  EXPECT_THROW(EcrisSources(l, d, irr, dossier_.string()), Erreur);
+  for (auto [cle, entree] : {std::pair{"amo", TDonneesLexicales{17, -1, "", "", "a\tb"}},
+                             {"#amo", TDonneesLexicales{}},
+                             {"amo", TDonneesLexicales{17, -1, "-", "", ""}}}) {
+    TLexique l;
+    l.Ajoute(cle, std::make_unique<TDonneesLexicales>(entree));
+    EXPECT_THROW(EcrisSources(l, d, irr, dossier_.string()), Erreur) << cle;
+    EXPECT_FALSE(fs::exists(dossier_ / "lexique.txt"));  // nothing written
+  }
 }

@@ -53,16 +53,19 @@ class Lemmatisation : public ::testing::Test {
         .Installe();
   }
 
-  static Lignes Texte(std::string_view forme) {
-    bool trouve = false;
-    return TexteAnalyses(forme, 2, trouve);
-  }
-
   PetitLexique lex_;
 };
 
 const std::string PresentP1 = " 1\xE8re personne singulier indicatif pr\xE9sent actif";
 const std::string PresentP3 = " 3\xE8me personne singulier indicatif pr\xE9sent actif";
+const std::string NomMascSg = "    nominatif masculin singulier";
+
+// A form and its hover text; a single line means the form was not found.
+struct Cas {
+  std::string forme;
+  Lignes lignes;
+};
+class TexteDe : public Lemmatisation, public ::testing::WithParamInterface<Cas> {};
 }  // namespace
 
 TEST(LemmatiseSansLexique, LeveUneErreurSansToucherAuxStores) {
@@ -70,83 +73,61 @@ TEST(LemmatiseSansLexique, LeveUneErreurSansToucherAuxStores) {
   bool trouve = true;
   try {
     Lemmatise("amo", trouve);
-    FAIL() << "pas d'erreur";
+    ADD_FAILURE() << "pas d'erreur";
   } catch (const Erreur& e) {
     EXPECT_STREQ(e.what(), "Lexique non charg\xE9");
   }
   EXPECT_FALSE(StoresPrets());
 }
 
-TEST_F(Lemmatisation, FormeVide) {
-  bool trouve = true;
-  EXPECT_EQ(Lemmatise("", trouve), nullptr);
-  EXPECT_FALSE(trouve);
-  EXPECT_EQ(Texte(""), (Lignes{" : ?"}));
+TEST_P(TexteDe, FormeAnalysee) {
+  const auto& [forme, lignes] = GetParam();
+  bool trouve = lignes.size() == 1;
+  EXPECT_EQ(TexteAnalyses(forme, 2, trouve), lignes);
+  EXPECT_EQ(trouve, lignes.size() > 1);
 }
 
-TEST_F(Lemmatisation, FormeInconnueRepeteLeMotTelQuel) {
-  bool trouve = true;
-  EXPECT_EQ(TexteAnalyses("Xyzzy", 2, trouve), (Lignes{"Xyzzy : ?"}));
-  EXPECT_FALSE(trouve);
-}
-
-TEST_F(Lemmatisation, NeutreCommeVedetteAccusatifPuisNominatifPuisDesinences) {
-  EXPECT_EQ(Texte("templum"),
-            (Lignes{"templum", "  templum, temple", "    accusatif neutre singulier",
-                    "    nominatif neutre singulier", "    nominatif neutre singulier",
-                    "    accusatif neutre singulier"}));
-}
-
-TEST_F(Lemmatisation, VerbeCommeVedette) {
-  EXPECT_EQ(Texte("amo"), (Lignes{"amo", "  amo, aimer", "    " + PresentP1}));
-}
-
-TEST_F(Lemmatisation, RadicauxDeParfaitEtDeSupin) {
-  EXPECT_EQ(Texte("amaui"), (Lignes{"amaui", "  amo, aimer",
-                                    "     1\xE8re personne singulier indicatif parfait actif"}));
-  EXPECT_EQ(Texte("amatus"), (Lignes{"amatus", "  amo, aimer",
-                                     "    nominatif masculin singulier participe parfait passif"}));
-}
-
-TEST_F(Lemmatisation, RadicalListeDansLEntree) {
-  EXPECT_EQ(Texte("militem"),
-            (Lignes{"militem", "  miles, soldat", "    accusatif masculin singulier"}));
-}
-
-TEST_F(Lemmatisation, DesinenceDeToutLaFormeAvecRadicalVide) {
-  EXPECT_EQ(Texte("it"), (Lignes{"it", "  eo, aller", "    " + PresentP3}));
-  // "eo" is a headword and also the ending "o" on the stem "e" (no lemma "eeo").
-  EXPECT_EQ(Texte("eo"), (Lignes{"eo", "  eo, aller", "    " + PresentP1}));
-}
-
-TEST_F(Lemmatisation, FormeIrreguliereAvecCapitaleTrouveeDesLaPremiereTentative) {
-  bool trouve = false;
-  auto liste = Lemmatise("Est", trouve);
-  ASSERT_TRUE(trouve);
-  EXPECT_EQ(liste->Forme, "Est");
-  EXPECT_EQ(liste->Lignes(2), (Lignes{"Est", "  sum, \xEAtre", "    " + PresentP3}));
-}
-
-TEST_F(Lemmatisation, MotEnTeteDePhraseAnalyseEnMinuscules) {
-  bool trouve = false;
-  auto liste = Lemmatise("Amicos", trouve);
-  ASSERT_TRUE(trouve);
-  EXPECT_EQ(liste->Forme, "amicos");
-  EXPECT_EQ(liste->Lignes(2),
-            (Lignes{"amicos", "  amicus, ami", "    accusatif masculin pluriel"}));
-  // A capital V is normalised only once lower-cased; the failure line
-  // repeats the word as passed.
-  EXPECT_EQ(Texte("Vir"), (Lignes{"uir", "  uir, homme", "    nominatif masculin singulier"}));
-  EXPECT_EQ(Texte("Vix"), (Lignes{"Vix : ?"}));
-}
-
-TEST_F(Lemmatisation, NomPropreFusionneAvecLesLecturesEnMinuscules) {
-  EXPECT_EQ(Texte("Liber"), (Lignes{"Liber", "  Liber, dieu", "    nominatif masculin singulier",
-                                    "  liber, livre", "    nominatif masculin singulier"}));
-  // Written in lower case, only the common noun, although "Liber" sorts first.
-  EXPECT_EQ(Texte("liber"),
-            (Lignes{"liber", "  liber, livre", "    nominatif masculin singulier"}));
-}
+INSTANTIATE_TEST_SUITE_P(
+    Lemmatisation, TexteDe,
+    ::testing::Values(
+        // The failure line repeats the word as passed.
+        Cas{"", {" : ?"}}, Cas{"Xyzzy", {"Xyzzy : ?"}},
+        // A neuter headword: accusative then nominative, then the endings.
+        Cas{"templum",
+            {"templum", "  templum, temple", "    accusatif neutre singulier",
+             "    nominatif neutre singulier", "    nominatif neutre singulier",
+             "    accusatif neutre singulier"}},
+        Cas{"amo", {"amo", "  amo, aimer", "    " + PresentP1}},
+        // Perfect and supine stems, and a stem listed in the entry.
+        Cas{"amaui",
+            {"amaui", "  amo, aimer", "     1\xE8re personne singulier indicatif parfait actif"}},
+        Cas{"amatus",
+            {"amatus", "  amo, aimer",
+             "    nominatif masculin singulier participe parfait passif"}},
+        Cas{"militem", {"militem", "  miles, soldat", "    accusatif masculin singulier"}},
+        // An ending that is the whole form, on an empty stem; "eo" is also a
+        // headword and the ending "o" on the stem "e" (no lemma "eeo").
+        Cas{"it", {"it", "  eo, aller", "    " + PresentP3}},
+        Cas{"eo", {"eo", "  eo, aller", "    " + PresentP1}},
+        // The three attempts: as written (an irregular form keeps its
+        // capital), lower-cased, then lower-cased and normalised (V only
+        // once lower-cased).
+        Cas{"Est", {"Est", "  sum, \xEAtre", "    " + PresentP3}},
+        Cas{"Amicos", {"amicos", "  amicus, ami", "    accusatif masculin pluriel"}},
+        Cas{"Vir", {"uir", "  uir, homme", NomMascSg}}, Cas{"Vix", {"Vix : ?"}},
+        // A proper name merged with the lower-case readings; in lower case
+        // only the common noun, although "Liber" sorts first.
+        Cas{"Liber", {"Liber", "  Liber, dieu", NomMascSg, "  liber, livre", NomMascSg}},
+        Cas{"liber", {"liber", "  liber, livre", NomMascSg}},
+        // An invariable word: found, without readings; homographs give one
+        // analysis per distinct heading.
+        Cas{"et", {"et", "  et, et"}}, Cas{"cum", {"cum", "  cum, avec", "  cum, quand"}},
+        // A cross-reference: under its own key at the headword stage, under
+        // the target at the ending stage.
+        Cas{"hara",
+            {"hara", "  ara, autel", "    nominatif f\xE9minin singulier", "  hara, autel",
+             "    nominatif f\xE9minin singulier"}},
+        Cas{"harae", {"harae", "  ara, autel", "    g\xE9nitif f\xE9minin singulier"}}));
 
 TEST_F(Lemmatisation, EncliticRetireSeulementFauteDeMieux) {
   bool trouve = false;
@@ -163,23 +144,8 @@ TEST_F(Lemmatisation, EncliticRetireSeulementFauteDeMieux) {
   EXPECT_EQ(liste->Analyse(0).Forme, "q");
 }
 
-TEST_F(Lemmatisation, InvariableSansLectureMaisTrouve) {
-  bool trouve = false;
-  auto liste = Lemmatise("et", trouve);
-  EXPECT_TRUE(trouve);
-  ASSERT_EQ(liste->Count(), 1);
-  EXPECT_TRUE(liste->Analyse(0).Numeros.empty());
-  EXPECT_EQ(liste->Lignes(2), (Lignes{"et", "  et, et"}));
-}
-
-TEST_F(Lemmatisation, HomographesUneAnalyseParVedetteDistincte) {
-  EXPECT_EQ(Texte("cum"), (Lignes{"cum", "  cum, avec", "  cum, quand"}));
-}
-
-TEST_F(Lemmatisation, RenvoiSousSaPropreVedetteOuSousLaCible) {
-  // Headword stage: the stored key; ending stage: the referred headword.
-  EXPECT_EQ(Texte("hara"), (Lignes{"hara", "  ara, autel", "    nominatif f\xE9minin singulier",
-                                   "  hara, autel", "    nominatif f\xE9minin singulier"}));
-  EXPECT_EQ(Texte("harae"),
-            (Lignes{"harae", "  ara, autel", "    g\xE9nitif f\xE9minin singulier"}));
+TEST_F(Lemmatisation, FormeVideSansListe) {
+  bool trouve = true;
+  EXPECT_EQ(Lemmatise("", trouve), nullptr);
+  EXPECT_FALSE(trouve);
 }

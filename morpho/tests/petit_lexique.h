@@ -26,13 +26,8 @@ class PetitLexique {
   PetitLexique& Entree(const std::string& cle, const std::string& modele, int genre,
                        const std::string& radicauxA, const std::string& radicauxB,
                        const std::string& sens) {
-    auto e = std::make_unique<TDonneesLexicales>();
-    e->Modele = Modele(modele);
-    e->Genre = genre;
-    e->RadicauxA = radicauxA;
-    e->RadicauxB = radicauxB;
-    e->Sens = sens;
-    lexique_->Ajoute(cle, std::move(e));
+    lexique_->Ajoute(cle, std::make_unique<TDonneesLexicales>(TDonneesLexicales{
+                              Modele(modele), genre, radicauxA, radicauxB, sens}));
     return *this;
   }
 

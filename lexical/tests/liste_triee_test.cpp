@@ -7,23 +7,13 @@
 #include "outils_test.h"
 
 namespace {
-struct Ordre {
-  bool operator()(const std::string& a, const std::string& b) const {
-    return CompareCles(a, b) < 0;
-  }
-};
+const auto ordre = [](const std::string& a, const std::string& b) { return CompareCles(a, b) < 0; };
 using Liste = TListeTriee<int>;
 using Contenus = std::vector<std::pair<std::string, int>>;
 
 // Short keys over few letters, with capitals and accents, so that equal
 // keys, case variants and both ends of the list come up often.
-std::string CleAuHasard(std::mt19937& alea) {
-  static const std::string lettres = "aAbB\xE9\xC9z";
-  std::string cle;
-  for (int n = std::uniform_int_distribution<int>(0, 3)(alea); n > 0; --n)
-    cle += lettres[std::uniform_int_distribution<std::size_t>(0, lettres.size() - 1)(alea)];
-  return cle;
-}
+std::string CleAuHasard(std::mt19937& alea) { return TexteAuHasard(alea, 3, "aAbB\xE9\xC9z"); }
 
 Contenus Contenu(const Liste& l) {
   Contenus c;
@@ -52,7 +42,7 @@ TEST(ListeTriee, CommeUnModeleMultimapUnParUnEtEnLot) {
        {Liste::Doublons::Acceptes, Liste::Doublons::Ignores, Liste::Doublons::Refuses}) {
     for (int essai = 0; essai < 20; ++essai) {
       Liste unParUn(politique), enLot(politique);
-      std::multimap<std::string, int, Ordre> modele;
+      std::multimap<std::string, int, decltype(ordre)> modele;
       std::vector<std::pair<std::string, std::unique_ptr<int>>> lot;
       int refus = -1;  // the item refused, if any
       for (int i = 0; i < 200 && refus < 0; ++i) {

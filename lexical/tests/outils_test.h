@@ -63,10 +63,11 @@ inline std::string OctetsDe(const TLexique& l, const TListeDes& d, const TListeI
 
 inline std::string OctetsDesStores() { return OctetsDe(*Lexique, *Desinences, *Irreguliers); }
 
-// Capitals, accents, the cp1252 bytes without a Unicode twin (0x81) and the
-// punctuation of meanings.
-inline std::string TexteAuHasard(std::mt19937& alea, int longueurMax) {
-  static const std::string lettres = "abcdeioqrsuxAEIMRS\xE9\xE8\xE7\xC9\x80\x81\x9C ,:.-";
+// By default capitals, accents, the cp1252 bytes without a Unicode twin
+// (0x81) and the punctuation of meanings.
+inline std::string TexteAuHasard(
+    std::mt19937& alea, int longueurMax,
+    std::string_view lettres = "abcdeioqrsuxAEIMRS\xE9\xE8\xE7\xC9\x80\x81\x9C ,:.-") {
   std::string s;
   const int n = std::uniform_int_distribution<int>(0, longueurMax)(alea);
   for (int i = 0; i < n; ++i)
@@ -75,7 +76,8 @@ inline std::string TexteAuHasard(std::mt19937& alea, int longueurMax) {
 }
 
 // Installs random stores that both the file and the text sources can carry:
-// every bit of the morphology word, models without a name, long meanings.
+// every bit of the morphology word, models without a name, meanings longer
+// than the 1024-byte buffers of the reader and the writer.
 // With homographes, lexicon keys are short and often repeat.
 inline void StoresAuHasard(std::mt19937& alea, bool homographes) {
   Lexique = std::make_unique<TLexique>();
@@ -93,7 +95,7 @@ inline void StoresAuHasard(std::mt19937& alea, bool homographes) {
     if (!homographes && Lexique->Find(cle, p)) continue;
     Lexique->Ajoute(cle, std::make_unique<TDonneesLexicales>(
                              TDonneesLexicales{modele(alea), genre(alea), liste(), liste(),
-                                               TexteAuHasard(alea, i % 50 ? 40 : 600)}));
+                                               TexteAuHasard(alea, i % 50 ? 40 : 3000)}));
   }
   Lexique->IndexeRadicaux();
   for (int i = 0; i < 100; ++i) {

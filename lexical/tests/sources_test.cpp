@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "cp1252.h"
 #include "outils_test.h"
 
 namespace fs = std::filesystem;
@@ -24,12 +25,7 @@ class Sources : public ::testing::Test {
     std::ofstream(dossier_ / nom, std::ios::binary) << utf8;
   }
   std::string Message() {
-    try {
-      LisSources(dossier_.string());
-    } catch (const Erreur& e) {
-      return e.MessageUtf8();
-    }
-    return "aucune erreur";
+    return Cp1252VersUtf8(MessageDe([&] { LisSources(dossier_.string()); }));
   }
   const fs::path dossier_ =
       fs::temp_directory_path() /
@@ -71,12 +67,10 @@ TEST_F(Sources, CompileDansLOrdreDesFichiers) {
   TStoresSources s = LisSources(dossier_.string());
   ASSERT_EQ(s.Desinences->Count(), 2);
   int p = 0;
-  ASSERT_TRUE(s.Desinences->Find("muro", p));
-  ASSERT_EQ(s.Desinences->Definitions(p).size(), 2u);
-  EXPECT_EQ(s.Desinences->Definition(p, 0).Modele, 4);  // desinences-a before desinences-b
-  EXPECT_EQ(s.Desinences->Definition(p, 1).Modele, 1);
+  ASSERT_TRUE(s.Desinences->Find("muro", p));  // desinences-a before desinences-b
+  EXPECT_EQ(s.Desinences->Definitions(p), (std::vector<TDef>{{4, 1, 0x88}, {1, 1, 0x88}}));
   ASSERT_TRUE(s.Desinences->Find("maba", p));
-  EXPECT_EQ(s.Desinences->Definition(p, 0), (TDef{17, 1, 0x8110840}));
+  EXPECT_EQ(s.Desinences->Definitions(p), (std::vector<TDef>{{17, 1, 0x8110840}}));
   ASSERT_EQ(s.Irreguliers->Count(), 1);
   EXPECT_EQ(s.Irreguliers->Definition(0, 1).K, "edo");
   ASSERT_EQ(s.Lexique->Count(), 4);

@@ -54,16 +54,6 @@ TEST_F(Stores, ComptesNulsOuNegatifsEtOctetsApresLaFin) {
   }
 }
 
-TEST_F(Stores, ChainesRelitesPuisReecritesAvecLaBonneEtiquette) {
-  // Key stored as 0x0C, RadicauxA as 0x12 and Sens as 0x14: the save uses 0x06.
-  ChargeOctets(Octets({0x02, 0x01, 0x0C, 0x01, 0,   0,    0,    'a',  0x02, 0x00, 0x02,
-                       0x00, 0x12, 0x01, 0,    0,   0,    'b',  0,    0x06, 0x00, 0x14,
-                       0x01, 0,    0,    0,    'c', 0x02, 0x00, 0x02, 0x00}));
-  EXPECT_EQ(OctetsDesStores(),
-            Octets({0x02, 0x01, 0x06, 0x01, 'a',  0x02, 0x00, 0x02, 0x00, 0x06, 0x01,
-                    'b',  0x06, 0x00, 0x06, 0x01, 'c',  0x02, 0x00, 0x02, 0x00}));
-}
-
 TEST_F(Stores, FormesIrregulieresNumeroteesFusionnees) {
   ChargeOctets(Valeurs({0, 0, 3, "fers2", 1, "fero", 0x2, 19, "fers1", 1, "fero", 0x1, 19, "Fers",
                         1, "ferus", 0x4, 11}));

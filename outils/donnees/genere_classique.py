@@ -1,0 +1,122 @@
+#!/usr/bin/env python3
+"""Drafting aid for data/lexique-classique.txt, the headwords of classical
+literature added on top of data/lexique.txt.
+
+The candidates are rows of the fact table (lemmes-faits.tsv) that the other
+source files lack: classical headwords of frequency grades A to D, and the
+lemmas of the classical form list's unanalysed forms.  Their French meanings
+were written for this project in meaning files `id<TAB>meanings`; this script
+joins facts and meanings with the rules of genere_lexique.py, and leaves out
+every line whose key and model another source file already defines, so that
+no entry hides another:
+
+    python3 outils/donnees/genere_classique.py CANDIDATS.tsv SENS.tsv... > data/lexique-classique.txt
+
+Like data/lexique.txt, the output is then the source of truth, corrected by hand.
+"""
+import csv
+import os
+import sys
+
+import genere_lexique as g
+
+SORTIE = 'lexique-classique.txt'
+
+
+def cles_modeles_existants():
+    """(key, model) of every entry of the other source files."""
+    vus = set()
+    for nom in os.listdir(g.DATA):
+        if nom.startswith('lexique') and nom.endswith('.txt') and nom != SORTIE:
+            for ligne in open(os.path.join(g.DATA, nom), encoding='utf-8'):
+                champs = ligne.rstrip('\n').split('\t')
+                if ligne.strip() and not ligne.startswith('#') and len(champs) >= 2:
+                    vus.add((champs[0], champs[1]))
+    return vus
+
+
+def lignes_de(r, s):
+    """The source lines of one fact row with its meanings (an entry, and the
+    cross-reference that rebuilds it from its stem when they differ)."""
+    lemme, pos = r['lemme'], r['pos']
+    lignes = []
+
+    def avec_renvoi(modele, genre, ra, rb, info, stem):
+        lignes.append(g.ligne(lemme, modele, genre, ra, rb, f'{info} : {s}'))
+        if stem is not None and stem + g.FINALE[modele] != lemme:
+            lignes.append(g.ligne(stem + g.FINALE[modele], modele, genre, '', '', f'cf.  {lemme}'))
+
+    if pos == 'N':
+        if r['decl'].startswith('9'):
+            lignes.append(g.ligne(lemme, 'invaria', g.GENRES.get(r['genre']), '', '',
+                                  f'indécl., {g.ABREV_GENRE.get(r["genre"], "n.")} : {s}'))
+        elif (n := g.nom(r)):
+            modele, genre, ra, stem, info = n
+            avec_renvoi(modele, genre, ra, '', info, stem)
+    elif pos == 'ADJ':
+        if r['decl'].startswith('9'):
+            lignes.append(g.ligne(lemme, 'invaria', '', '', '', f'indécl. : {s}'))
+        elif (a := g.adjectif(r)):
+            modele, ra, stem, info = a
+            avec_renvoi(modele, '', ra, '', info, stem)
+    elif pos == 'V':
+        if (v := g.verbe(r)):
+            modele, stem, ra, rb, info = v
+            if modele.endswith('*'):
+                # Impersonal verbs keep the 3rd singular as headword.
+                modele = modele[:-1]
+                lignes.append(g.ligne(lemme, modele, '', ra, rb, f'{info} : {s}'))
+            else:
+                avec_renvoi(modele, '', ra, rb, info, stem)
+    elif pos in g.INVARIABLE:
+        extra = ''
+        if pos == 'PREP' and r['sorte'] in ('ACC', 'ABL'):
+            extra = ' (+ acc.)' if r['sorte'] == 'ACC' else ' (+ abl.)'
+        lignes.append(g.ligne(lemme, 'invaria', '', '', '', f'{g.INVARIABLE[pos]}{extra} : {s}'))
+    return lignes
+
+
+def main():
+    candidats = list(csv.DictReader(open(sys.argv[1], encoding='utf-8'), delimiter='\t'))
+    sens = {}
+    for f in sys.argv[2:]:
+        for l in open(f, encoding='utf-8'):
+            l = l.rstrip('\n')
+            if '\t' in l and not l.startswith('#'):
+                i, s = l.split('\t', 1)
+                if s.strip():
+                    sens[i.strip()] = s.strip()
+    existants = cles_modeles_existants()
+    brutes, sans_sens = [], 0
+    for r in candidats:
+        s = sens.get(r['lignes_ww'].strip())
+        if not s:
+            sans_sens += 1
+            continue
+        if r['lemme'] in g.VARIANTES_IRREGULIERES or r['lemme'] in g.DEJA_IRREGULIERS:
+            continue
+        brutes += [l.split('\t') for l in lignes_de(r, s)]
+    # An entry wins over a cross-reference of the same key and model; entries
+    # of the same key and model are homographs only when their dictionary
+    # information differs (os, oris and os, ossis); nothing another source file
+    # already defines is repeated.
+    entrees = {(c[0], c[1]) for c in brutes if not c[5].startswith('cf. ')}
+    sortie, vus = [], set()
+    for c in brutes:
+        renvoi = c[5].startswith('cf. ')
+        if (c[0], c[1]) in existants or (renvoi and (c[0], c[1]) in entrees):
+            continue
+        cle = (c[0], c[1]) if renvoi else (c[0], c[1], c[5].split(' : ')[0])
+        if cle in vus:
+            continue
+        vus.add(cle)
+        sortie.append('\t'.join(c))
+    print('# Lexique classique : mots des auteurs scolaires ajoutés au lexique principal.')
+    print('# clé, modèle, genre, radicaux A, radicaux B, sens (« informations : sens français »).')
+    for l in sortie:
+        print(l)
+    print(f'{len(sortie)} lignes, {sans_sens} candidats sans sens', file=sys.stderr)
+
+
+if __name__ == '__main__':
+    main()

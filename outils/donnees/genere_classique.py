@@ -77,7 +77,11 @@ def lignes_de(r, s):
 
 
 def main():
-    candidats = list(csv.DictReader(open(sys.argv[1], encoding='utf-8'), delimiter='\t'))
+    faits = {r['lignes_ww']: r for r in csv.DictReader(
+        open(os.path.join(g.ICI, '..', '..', '..', 'shared', 'data', 'lemmes-faits.tsv'), encoding='utf-8'),
+        delimiter='\t')}
+    candidats = [faits[r['lignes_ww']] for r in
+                 csv.DictReader(open(sys.argv[1], encoding='utf-8'), delimiter='\t')]
     sens = {}
     for f in sys.argv[2:]:
         for l in open(f, encoding='utf-8'):

@@ -76,12 +76,29 @@ def lignes_de(r, s):
     return lignes
 
 
+def corrige(faits):
+    """Applies corrections-classique.tsv: facts of the table found wrong while
+    the meanings were written, and rows to leave out."""
+    for l in open(os.path.join(g.ICI, 'corrections-classique.tsv'), encoding='utf-8'):
+        if l.startswith('#') or not l.strip():
+            continue
+        id_, *changes = l.rstrip('\n').split('\t')
+        if changes == ['supprime']:
+            faits.pop(id_, None)
+            continue
+        for c in changes:
+            champ, valeur = c.split('=', 1)
+            faits[id_][champ] = valeur
+
+
 def main():
     faits = {r['lignes_ww']: r for r in csv.DictReader(
         open(os.path.join(g.ICI, '..', '..', '..', 'shared', 'data', 'lemmes-faits.tsv'), encoding='utf-8'),
         delimiter='\t')}
+    corrige(faits)
     candidats = [faits[r['lignes_ww']] for r in
-                 csv.DictReader(open(sys.argv[1], encoding='utf-8'), delimiter='\t')]
+                 csv.DictReader(open(sys.argv[1], encoding='utf-8'), delimiter='\t')
+                 if r['lignes_ww'] in faits]
     sens = {}
     for f in sys.argv[2:]:
         for l in open(f, encoding='utf-8'):
@@ -111,9 +128,13 @@ def main():
         if (c[0], c[1]) in existants or (renvoi and (c[0], c[1]) in entrees):
             continue
         cle = (c[0], c[1]) if renvoi else (c[0], c[1], c[5].split(' : ')[0])
-        if cle in vus:
+        # The fact table repeats some headwords with slightly different facts;
+        # the same meaning under the same key and model is kept once.
+        meme_sens = None if renvoi else (c[0], c[1], c[5].split(' : ', 1)[-1])
+        if cle in vus or meme_sens in vus:
             continue
         vus.add(cle)
+        vus.add(meme_sens)
         sortie.append('\t'.join(c))
     print('# Lexique classique : mots des auteurs scolaires ajoutés au lexique principal.')
     print('# clé, modèle, genre, radicaux A, radicaux B, sens (« informations : sens français »).')

@@ -1,5 +1,5 @@
-// Lecturiel: starts the reading window and, when it closes, writes the
-// lexicon back if it was changed.
+// Lecturiel: starts the reading window, Qt's own dialogs in French, and
+// when it closes writes the lexicon back if it was changed.
 #include <QApplication>
 #include <iostream>
 
@@ -7,9 +7,11 @@
 #include "lexical/stores.h"
 #include "services_qt.h"
 #include "tfprinc.h"
+#include "traductions_qt.h"
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
+  ChargeTraductionsQt(application);
   TServicesQt services;
   int code = 0;
   {

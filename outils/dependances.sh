@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Installs, with apt-get, the Debian packages Lecturiel builds with, only
 # those missing (apt-get update first in that case). Runs as root, or
-# through sudo otherwise.
+# through sudo otherwise. qt6-translations-l10n puts Qt's own dialogs in
+# French.
 set -euo pipefail
 
 paquets=(cmake make pkg-config g++ libgtest-dev libgmock-dev libbenchmark-dev
-         clang libclang-rt-14-dev qt6-base-dev libinih-dev)
+         clang libclang-rt-14-dev qt6-base-dev libinih-dev
+         qt6-translations-l10n)
 
 manquants=()
 for paquet in "${paquets[@]}"; do

@@ -4,15 +4,18 @@
 #include <QInputDialog>
 #include <QMessageBox>
 
-bool TServicesQt::DemandeTexte(QWidget* parent, const QString& titre, const QString& invite, QString& valeur) {
+bool TServicesQt::DemandeTexte(QWidget* parent, const QString& titre, const QString& invite,
+                               QString& valeur) {
   bool confirme = false;
-  const QString texte = QInputDialog::getText(parent, titre, invite, QLineEdit::Normal, valeur, &confirme);
+  const QString texte =
+      QInputDialog::getText(parent, titre, invite, QLineEdit::Normal, valeur, &confirme);
   if (confirme) valeur = texte;
   return confirme;
 }
 
 bool TServicesQt::Confirme(QWidget* parent, const QString& message) {
-  return QMessageBox::question(parent, QStringLiteral("Lecturiel"), message, QMessageBox::Yes | QMessageBox::No,
+  return QMessageBox::question(parent, QStringLiteral("Lecturiel"), message,
+                               QMessageBox::Yes | QMessageBox::No,
                                QMessageBox::Yes) == QMessageBox::Yes;
 }
 
@@ -28,18 +31,25 @@ void TServicesQt::APropos(QWidget* parent, const QString& titre, const QString& 
   QMessageBox::about(parent, titre, texte);
 }
 
-std::optional<QString> TServicesQt::FichierAOuvrir(QWidget* parent, const QString& dossier, const QString& filtre) {
-  const QString chemin = QFileDialog::getOpenFileName(parent, QString(), dossier, filtre);
+std::optional<QString> TServicesQt::FichierAOuvrir(QWidget* parent, const QString& dossier,
+                                                   const QString& filtre) {
+  // Qt's own dialogs, which speak French; the desktop's may not.
+  const QString chemin = QFileDialog::getOpenFileName(parent, QString(), dossier, filtre, nullptr,
+                                                      QFileDialog::DontUseNativeDialog);
   if (chemin.isEmpty()) return std::nullopt;
   return chemin;
 }
 
-std::optional<QString> TServicesQt::FichierAEnregistrer(QWidget* parent, const QString& titre, const QString& dossier,
-                                                        const QString& filtre, const QString& suffixe) {
+std::optional<QString> TServicesQt::FichierAEnregistrer(QWidget* parent, const QString& titre,
+                                                        const QString& dossier,
+                                                        const QString& filtre,
+                                                        const QString& suffixe) {
   QFileDialog dialogue(parent, titre, dossier, filtre);
   dialogue.setAcceptMode(QFileDialog::AcceptSave);
   dialogue.setDefaultSuffix(suffixe);
   dialogue.setOption(QFileDialog::DontConfirmOverwrite);
-  if (dialogue.exec() != QDialog::Accepted || dialogue.selectedFiles().isEmpty()) return std::nullopt;
+  dialogue.setOption(QFileDialog::DontUseNativeDialog);
+  if (dialogue.exec() != QDialog::Accepted || dialogue.selectedFiles().isEmpty())
+    return std::nullopt;
   return dialogue.selectedFiles().constFirst();
 }

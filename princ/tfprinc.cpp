@@ -9,11 +9,14 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTextBlock>
 #include <QTextEdit>
 #include <QToolTip>
+#include <QWheelEvent>
+#include <optional>
 
 #include "cp1252.h"
 #include "dialogue_chercher.h"
@@ -21,6 +24,7 @@
 #include "erreur.h"
 #include "fichier_ini.h"
 #include "lexical/stores.h"
+#include "nom_fichier.h"
 #include "notes.h"
 #include "texte_latin.h"
 
@@ -36,6 +40,7 @@ TFPrinc::TFPrinc(IServices& services, std::string cheminExecutable, QWidget* par
   CreePanneaux();
   CreeMenus();
   CreeBarreEtat();
+  AjusteBulle();
   AutoriseEdition(false);
   FormCreate();
 }
@@ -43,7 +48,9 @@ TFPrinc::TFPrinc(IServices& services, std::string cheminExecutable, QWidget* par
 TFPrinc::~TFPrinc() = default;
 
 QString TFPrinc::PhraseExemple() {
-  return QStringLiteral("Ignoranti quem portum petat nullus suus uentus est. \n(S\u00e9n\u00e8que, Lettres \u00e0 Lucilius, 71, 3)");
+  return QStringLiteral(
+      "Ignoranti quem portum petat nullus suus uentus est. \n(S\u00e9n\u00e8que, Lettres \u00e0 "
+      "Lucilius, 71, 3)");
 }
 
 void TFPrinc::CreePanneaux() {
@@ -56,7 +63,8 @@ void TFPrinc::CreePanneaux() {
   QPalette palette = RichE->palette();
   palette.setColor(QPalette::Base, QColor(249, 240, 232));
   // The selection stays as visible when the pane loses the focus.
-  palette.setColor(QPalette::Inactive, QPalette::Highlight, palette.color(QPalette::Active, QPalette::Highlight));
+  palette.setColor(QPalette::Inactive, QPalette::Highlight,
+                   palette.color(QPalette::Active, QPalette::Highlight));
   palette.setColor(QPalette::Inactive, QPalette::HighlightedText,
                    palette.color(QPalette::Active, QPalette::HighlightedText));
   RichE->setPalette(palette);
@@ -72,9 +80,10 @@ void TFPrinc::CreePanneaux() {
     PopupMenu1Popup();
     if (!PopupMenu1->isEmpty()) PopupMenu1->popup(RichE->viewport()->mapToGlobal(position));
   });
+  RichE->installEventFilter(this);
   connect(RichE, &QTextEdit::selectionChanged, this, [this] {
     if (SelectionAutomatique) return;
-    if (BoutonEnfonce)
+    if (BoutonEnfonce || ShiftEnfonce)
       SelectionEnAttente = true;
     else
       RichESelectionChange();
@@ -86,6 +95,7 @@ void TFPrinc::CreePanneaux() {
   notes.setPixelSize(13);
   Memo1->setFont(notes);
   Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  Memo1->viewport()->installEventFilter(this);
 
   Splitter1 = new QSplitter(Qt::Vertical, this);
   Splitter1->setObjectName(QStringLiteral("Splitter1"));
@@ -109,8 +119,8 @@ void TFPrinc::CreePanneaux() {
 void TFPrinc::CreeMenus() {
   QMenuBar* barre = menuBar();
   barre->setObjectName(QStringLiteral("MainMenu1"));
-  auto ajoute = [this](QMenu* menu, const char* nom, const QString& titre, const QKeySequence& raccourci,
-                       void (TFPrinc::*action)()) {
+  auto ajoute = [this](QMenu* menu, const char* nom, const QString& titre,
+                       const QKeySequence& raccourci, void (TFPrinc::*action)()) {
     QAction* a = menu->addAction(titre);
     a->setObjectName(QString::fromLatin1(nom));
     a->setShortcut(raccourci);
@@ -126,7 +136,8 @@ void TFPrinc::CreeMenus() {
   ajoute(fichier, "EnregistrerBlocNotes1", QStringLiteral("&Enregistrer Bloc-Notes"),
          QKeySequence(Qt::CTRL | Qt::Key_S), &TFPrinc::EnregistrerBlocNotes1Click);
   fichier->addSeparator()->setObjectName(QStringLiteral("N1"));
-  ajoute(fichier, "Quitter2", QStringLiteral("Quitter"), QKeySequence(Qt::ALT | Qt::Key_F4), &TFPrinc::quitter1Click);
+  ajoute(fichier, "Quitter2", QStringLiteral("Quitter"), QKeySequence(Qt::ALT | Qt::Key_F4),
+         &TFPrinc::quitter1Click);
 
   QMenu* edition = barre->addMenu(QStringLiteral("&Edition"));
   edition->setObjectName(QStringLiteral("Edition1"));
@@ -181,7 +192,8 @@ std::string TFPrinc::CheminIni() const {
 
 void TFPrinc::SignaleErreur(const std::exception& erreur) {
   const auto* e = dynamic_cast<const Erreur*>(&erreur);
-  Services.Erreur(this, e ? QString::fromStdString(e->MessageUtf8()) : QString::fromLocal8Bit(erreur.what()));
+  Services.Erreur(
+      this, e ? QString::fromStdString(e->MessageUtf8()) : QString::fromLocal8Bit(erreur.what()));
 }
 
 void TFPrinc::Protege(const std::function<void()>& action) {
@@ -192,49 +204,77 @@ void TFPrinc::Protege(const std::function<void()>& action) {
   }
 }
 
+std::string TFPrinc::Absolu(const std::string& chemin) const {
+  if (chemin.empty() || chemin.front() == '/') return chemin;
+  return RepertoireProgramme() + chemin;
+}
+
+std::string TFPrinc::RepertoireDesDialogues() {
+  std::string dossier;
+  Protege([&] {
+    dossier =
+        Absolu(Cp1252VersUtf8(TFichierIni(CheminIni()).LisChaine("Sauvegarde", "repertoire", "")));
+  });
+  return dossier;
+}
+
 void TFPrinc::FormCreate() {
   E.FichierNotes.clear();
   E.NomUtilisateur.clear();
   std::string cheminLexique = RepertoireProgramme() + "quirandole.lex";
   E.NbLexique = E.NbMorpho = E.NbTraduction = 0;
-  try {
-    {
-      const TFichierIni ini(CheminIni());
-      E.FichierTexte = Cp1252VersUtf8(ini.LisChaine("Fichier", "Nom", ""));
-      E.RepSauvegarde = Cp1252VersUtf8(ini.LisChaine("Sauvegarde", "repertoire", ""));
-      cheminLexique = Cp1252VersUtf8(ini.LisChaine("Fichier", "lexique", Utf8VersCp1252(cheminLexique)));
-      if (!E.FichierTexte.empty()) {
-        ChargeTexte(E.FichierTexte);
-        AutoriseEdition(false);
-        QString nom;
-        if (Services.DemandeTexte(this, QStringLiteral("Lecturiel"), QStringLiteral("ton nom :"), nom)) {
-          E.NomUtilisateur = Utf8VersCp1252(nom.toStdString());
-          E.FichierNotes = CheminNotes(E.RepSauvegarde, nom.toStdString(), E.FichierTexte);
-          ChargeNotes();
-        }
-        E.FichierTrace = Cp1252VersUtf8(ini.LisChaine("Sauvegarde", "reptrace", ""));
-        E.AutoLex = ini.LisEntier("Droits", "AutoLex", 0);
-        E.insereLex = ini.LisEntier("Droits", "insereLex", 1);
-        E.insereMorpho = ini.LisEntier("Droits", "insereMorpho", 2);
-        E.insereTr = ini.LisEntier("Droits", "insereTr", 3);
-        E.evalSyntaxe = ini.LisEntier("Droits", "evalSyntaxe", 3);
-        statusBar()->show();
-      }
+  // Each step reports its own failure and the next ones still run: one bad
+  // file must not cost the pupil the other helps for the whole lesson.
+  std::optional<TFichierIni> ini;
+  Protege([&] { ini.emplace(CheminIni()); });
+  const auto chemin = [&](const char* section, const char* cle) {
+    return ini ? Absolu(Cp1252VersUtf8(ini->LisChaine(section, cle, ""))) : std::string();
+  };
+  E.FichierTexte = chemin("Fichier", "Nom");
+  E.RepSauvegarde = chemin("Sauvegarde", "repertoire");
+  if (const std::string lexique = chemin("Fichier", "lexique"); !lexique.empty())
+    cheminLexique = lexique;
+  if (!E.FichierTexte.empty()) {
+    Protege([this] { ChargeTexte(E.FichierTexte); });
+    AutoriseEdition(false);
+    QString nom;
+    if (Services.DemandeTexte(this, QStringLiteral("Lecturiel"), QStringLiteral("ton nom :"),
+                              nom)) {
+      // The trace keeps the name as typed; the file name is made safe.
+      E.NomUtilisateur = Utf8VersCp1252(nom.toStdString());
+      E.FichierNotes =
+          CheminNotes(E.RepSauvegarde, NomDeFichier(nom.toStdString()), E.FichierTexte);
+      Protege([this] { ChargeNotes(); });
     }
-    ChargeLexique(cheminLexique);
-    Memo1->document()->setModified(false);
-    AjourEtat();
-  } catch (const std::exception& erreur) {
-    SignaleErreur(erreur);
+    E.FichierTrace = chemin("Sauvegarde", "reptrace");
+    E.AutoLex = ini->LisEntier("Droits", "AutoLex", 0);
+    E.insereLex = ini->LisEntier("Droits", "insereLex", 1);
+    E.insereMorpho = ini->LisEntier("Droits", "insereMorpho", 2);
+    E.insereTr = ini->LisEntier("Droits", "insereTr", 3);
+    E.evalSyntaxe = ini->LisEntier("Droits", "evalSyntaxe", 3);
+    statusBar()->show();
   }
+  Protege([&] { ChargeLexique(cheminLexique); });
+  Memo1->document()->setModified(false);
+  AjourEtat();
 }
 
 void TFPrinc::ChargeNotes() {
   if (!FichierExiste(E.FichierNotes)) return;
+  std::vector<std::string> octets;
+  try {
+    octets = LisLignes(E.FichierNotes);
+  } catch (...) {
+    // A notes file that cannot be read is never written over: this lesson's
+    // notes go where the pupil chooses in the save dialog.
+    E.FichierNotes.clear();
+    throw;
+  }
   QStringList lignes;
-  for (const auto& ligne : LisLignes(E.FichierNotes)) lignes << QString::fromStdString(TexteVersUtf8(ligne));
+  for (const auto& ligne : octets) lignes << QString::fromStdString(TexteVersUtf8(ligne));
   Memo1->setPlainText(lignes.join(u'\n'));
   if (lignes.isEmpty()) return;
+  // A bad counters line is reported and stays in view, so nothing is lost.
   if (const auto compteurs = LisLigneCompteurs(Utf8VersCp1252(lignes.first().toStdString()))) {
     E.NbLexique = compteurs->NbLexique;
     E.NbMorpho = compteurs->NbMorpho;
@@ -254,7 +294,8 @@ void TFPrinc::AutoriseEdition(bool modifiable) {
   E.LatinModifiable = modifiable;
   RichE->setReadOnly(!modifiable);
   // A read-only pane still lets the pupil select with the keyboard.
-  if (!modifiable) RichE->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  if (!modifiable)
+    RichE->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   RichE->viewport()->setCursor(Qt::ArrowCursor);
   Modifierlelatin1->setChecked(modifiable);
 }
@@ -262,20 +303,77 @@ void TFPrinc::AutoriseEdition(bool modifiable) {
 void TFPrinc::ChargeTexte(const std::string& chemin) {
   RichE->clear();
   RemplitDocument(*RichE->document(), LisTexteLatin(chemin), 20.0 * RichE->logicalDpiY() / 72.0);
+  // The pupil starts reading at the beginning of the text.
+  SelectionParLeProgramme(0, 0);
+  RichE->verticalScrollBar()->setValue(0);
+  // Indenting the notes' paragraph is no edit of the pupil's.
+  const bool modifiees = Memo1->document()->isModified();
   QTextBlockFormat retrait = Memo1->textCursor().blockFormat();
   retrait.setTextIndent(20.0 * Memo1->logicalDpiY() / 72.0);
   Memo1->textCursor().setBlockFormat(retrait);
+  Memo1->document()->setModified(modifiees);
 }
 
 void TFPrinc::closeEvent(QCloseEvent* evenement) {
-  // FormCloseQuery: modified notes are saved without a question, and the
-  // window always closes.
-  if (Memo1->document()->isModified()) EnregistrerBlocNotes1Click();
+  // FormCloseQuery: modified notes are saved without a question; when they
+  // could not be, the pupil decides whether to lose them.
+  if (Memo1->document()->isModified() && !EnregistreNotes() &&
+      !Services.Confirme(
+          this,
+          QStringLiteral(
+              "Les notes n'ont pas \u00e9t\u00e9 enregistr\u00e9es. Quitter quand m\u00eame ?"))) {
+    evenement->ignore();
+    return;
+  }
   QToolTip::hideText();
   evenement->accept();
 }
 
+void TFPrinc::SelectionFaite() {
+  if (!SelectionEnAttente || BoutonEnfonce || ShiftEnfonce) return;
+  SelectionEnAttente = false;
+  QMetaObject::invokeMethod(this, &TFPrinc::RichESelectionChange, Qt::QueuedConnection);
+}
+
+void TFPrinc::Molette(int angle) {
+  // One notch is 120; a touchpad sends smaller turns, added up here.
+  AngleMolette += angle;
+  for (; AngleMolette >= 120; AngleMolette -= 120) ChangeTaille(2);
+  for (; AngleMolette <= -120; AngleMolette += 120) ChangeTaille(-2);
+}
+
 bool TFPrinc::eventFilter(QObject* objet, QEvent* evenement) {
+  if (evenement->type() == QEvent::Wheel &&
+      (objet == RichE->viewport() || objet == Memo1->viewport())) {
+    const auto* molette = static_cast<QWheelEvent*>(evenement);
+    if (molette->modifiers() & Qt::ControlModifier) {
+      // Qt's own wheel zoom knows neither the limits nor the other pane.
+      Molette(molette->angleDelta().y());
+      return true;
+    }
+  }
+  if (objet == RichE) {
+    // A selection made with Shift and the arrows is taken as made when
+    // Shift is released, as a mouse selection when the button is.
+    switch (evenement->type()) {
+      case QEvent::KeyPress: {
+        const auto* touche = static_cast<QKeyEvent*>(evenement);
+        ShiftEnfonce = touche->key() == Qt::Key_Shift || (touche->modifiers() & Qt::ShiftModifier);
+        break;
+      }
+      case QEvent::KeyRelease:
+        if (static_cast<QKeyEvent*>(evenement)->key() != Qt::Key_Shift) break;
+        [[fallthrough]];
+      case QEvent::FocusOut:
+        if (ShiftEnfonce) {
+          ShiftEnfonce = false;
+          SelectionFaite();
+        }
+        break;
+      default:
+        break;
+    }
+  }
   if (objet == RichE->viewport()) {
     switch (evenement->type()) {
       case QEvent::MouseMove: {
@@ -298,10 +396,7 @@ bool TFPrinc::eventFilter(QObject* objet, QEvent* evenement) {
           BoutonEnfonce = false;
           // The selection is made once the button is released: a question in
           // mid-drag would break the drag.
-          if (SelectionEnAttente) {
-            SelectionEnAttente = false;
-            QMetaObject::invokeMethod(this, &TFPrinc::RichESelectionChange, Qt::QueuedConnection);
-          }
+          SelectionFaite();
         }
         break;
       case QEvent::Leave:

@@ -93,6 +93,20 @@ class TFPrinc : public QMainWindow {
   void CreeBarreEtat();
   void FormCreate();
   void ChargeNotes();
+  // Saves the notes as "Enregistrer Bloc-Notes" does; false when they could
+  // not be saved (error, dialog cancelled, name taken).
+  bool EnregistreNotes();
+  // A path of the configuration file, taken relative to its folder.
+  std::string Absolu(const std::string& chemin) const;
+  // "repertoire" of the configuration file, for the open and save dialogs.
+  std::string RepertoireDesDialogues();
+  // Hints are shown in free mode, and in configured mode with "AutoLex".
+  bool BullesAffichees() const;
+  // Ctrl + wheel: the same steps and limits as "plus gros"/"plus petit".
+  void Molette(int angle);
+  void AjusteBulle();
+  // Runs the syntax query on a selection whose making has just ended.
+  void SelectionFaite();
   void Insere(const std::string& texte, const std::string& trace, int& compteur);
   void MontreBulle(const QPoint& position);
   void SelectionParLeProgramme(int debut, int longueur);
@@ -104,7 +118,9 @@ class TFPrinc : public QMainWindow {
   TEtatFPrinc E;
   QString Bulle;
   bool BoutonEnfonce = false;       // a mouse selection is being dragged
-  bool SelectionEnAttente = false;  // it changed during the drag
+  bool SelectionEnAttente = false;  // it changed during the drag or while Shift was held
+  bool ShiftEnfonce = false;        // a keyboard selection is being made
+  int AngleMolette = 0;             // wheel turn not yet made into a size step
   bool SelectionAutomatique = false;
   bool DansSelection = false;
 

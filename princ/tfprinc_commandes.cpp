@@ -32,19 +32,21 @@ void TFPrinc::Effaceretcrire1Click() {
 }
 
 void TFPrinc::ouvrirunfichier1Click() {
-  Protege([this] {
-    const TFichierIni ini(CheminIni());
-    const std::string dossier = Cp1252VersUtf8(ini.LisChaine("Sauvegarde", "repertoire", ""));
+  const std::string dossier = RepertoireDesDialogues();
+  Protege([&] {
     const auto choix = Services.FichierAOuvrir(this, QString::fromStdString(dossier),
-                                               QStringLiteral("Fichier texte (*.txt)"));
+                                               QStringLiteral("Textes (*.txt *.rtf)"));
     if (!choix) return;
     ChargeTexte(choix->toStdString());
     AutoriseEdition(false);
   });
 }
 
-void TFPrinc::EnregistrerBlocNotes1Click() {
-  Protege([this] {
+void TFPrinc::EnregistrerBlocNotes1Click() { EnregistreNotes(); }
+
+bool TFPrinc::EnregistreNotes() {
+  bool enregistrees = false;
+  Protege([&] {
     if (!E.FichierNotes.empty()) {
       // One line per paragraph: lines broken where the pane happened to wrap
       // would pile up hard breaks in the pupil's notes save after save.
@@ -52,22 +54,25 @@ void TFPrinc::EnregistrerBlocNotes1Click() {
       for (auto& ligne : ParagraphesEn1252(*Memo1)) lignes.push_back(std::move(ligne));
       EcrisLignes(E.FichierNotes, lignes);
       Memo1->document()->setModified(false);
+      enregistrees = true;
       return;
     }
-    const TFichierIni ini(CheminIni());
-    const std::string dossier = Cp1252VersUtf8(ini.LisChaine("Sauvegarde", "repertoire", ""));
-    const auto choix =
-        Services.FichierAEnregistrer(this, QStringLiteral("Enregister le bloc-notes"), QString::fromStdString(dossier),
-                                     QStringLiteral("fichier texte (*.txt)"), QStringLiteral("txt"));
+    const std::string dossier = RepertoireDesDialogues();
+    const auto choix = Services.FichierAEnregistrer(
+        this, QStringLiteral("Enregister le bloc-notes"), QString::fromStdString(dossier),
+        QStringLiteral("fichier texte (*.txt)"), QStringLiteral("txt"));
     if (!choix) return;
     const std::string chemin = choix->toStdString();
     if (FichierExiste(chemin)) {
-      Services.Message(this, QStringLiteral("Ce fichier existe d\u00e9j\u00e0. Trouve un autre nom"));
+      Services.Message(this,
+                       QStringLiteral("Ce fichier existe d\u00e9j\u00e0. Trouve un autre nom"));
       return;
     }
     EcrisLignes(chemin, ParagraphesEn1252(*Memo1));
     E.FichierNotes = chemin;
+    enregistrees = true;
   });
+  return enregistrees;
 }
 
 void TFPrinc::quitter1Click() { close(); }
@@ -108,13 +113,15 @@ void TFPrinc::ChangeTaille(int pas) {
   QFont notes = Memo1->font();
   notes.setPointSize(taille);
   Memo1->setFont(notes);
+  AjusteBulle();
 }
 
 void TFPrinc::plusgros1Click() { ChangeTaille(2); }
 void TFPrinc::pluspetit1Click() { ChangeTaille(-2); }
 
 void TFPrinc::auteur1Click() {
-  Services.APropos(this, QStringLiteral("auteur"),
-                   QStringLiteral("Lecturiel 4.01\njanvier MMII\n\nAide \u00e0 la lecture des textes latins : "
-                                  "analyse des mots sous le pointeur, notes, liens syntaxiques."));
+  Services.APropos(
+      this, QStringLiteral("auteur"),
+      QStringLiteral("Lecturiel 4.01\njanvier MMII\n\nAide \u00e0 la lecture des textes latins : "
+                     "analyse des mots sous le pointeur, notes, liens syntaxiques."));
 }

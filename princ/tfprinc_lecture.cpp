@@ -1,5 +1,6 @@
 // The reading pane's handlers: the word under the pointer and its hint, the
 // context menu and the insertions into the notes, the syntax query.
+#include <QApplication>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QTextCursor>
@@ -40,8 +41,9 @@ bool CommenceParUneLettre(const std::string& mot) {
 void TFPrinc::RichEMouseMove(int x, int y) {
   try {
     E.MotCourant = MotAuPoint(TTexteRicheQt(*RichE), x, y);
-    if (E.MotCourant.empty() || !StoresPrets()) {
-      // Without the lexicon there is nothing to analyse: no hint at all.
+    // The word is kept for the context menu, but analysed only for a hint
+    // that will be shown; without the lexicon there is nothing to analyse.
+    if (E.MotCourant.empty() || !BullesAffichees() || !StoresPrets()) {
       Bulle.clear();
       return;
     }
@@ -54,9 +56,21 @@ void TFPrinc::RichEMouseMove(int x, int y) {
   }
 }
 
+bool TFPrinc::BullesAffichees() const { return E.FichierTexte.empty() || E.AutoLex >= 1; }
+
+void TFPrinc::AjusteBulle() {
+  QFont police = QToolTip::font();
+  police.setPointSize(RichE->font().pointSize());
+  QToolTip::setFont(police);
+  // A hint on screen is reused for the next word; Qt tells it of the new
+  // font only once the event loop runs, so it is told here.
+  for (QWidget* fenetre : QApplication::topLevelWidgets())
+    if (fenetre->inherits("QTipLabel")) fenetre->setFont(police);
+}
+
 void TFPrinc::MontreBulle(const QPoint& position) {
   // Shown at every move, so the hint follows the pointer from word to word.
-  if (Bulle.isEmpty() || (!E.FichierTexte.empty() && E.AutoLex < 1)) {
+  if (Bulle.isEmpty() || !BullesAffichees()) {
     QToolTip::hideText();
     return;
   }
@@ -72,7 +86,8 @@ void TFPrinc::PopupMenu1Popup() {
   PopupMenu1->clear();
   // The word's submenu of the previous opening is a child of the menu, which
   // clear() leaves alone.
-  for (QMenu* ancien : PopupMenu1->findChildren<QMenu*>(Qt::FindDirectChildrenOnly)) ancien->deleteLater();
+  for (QMenu* ancien : PopupMenu1->findChildren<QMenu*>(Qt::FindDirectChildrenOnly))
+    ancien->deleteLater();
   if (!StoresPrets()) return;
   Protege([this] {
     QString titre = VersQt(E.MotCourant);
@@ -133,8 +148,12 @@ void TFPrinc::Insere(const std::string& texte, const std::string& trace, int& co
   AjourEtat();
 }
 
-void TFPrinc::InsereEntree() { Insere(" " + E.TexteLexique, "lexique - " + E.MotCourant, E.NbLexique); }
-void TFPrinc::InsereMorpho() { Insere(" " + E.TexteMorpho, "morpho - " + E.MotCourant, E.NbMorpho); }
+void TFPrinc::InsereEntree() {
+  Insere(" " + E.TexteLexique, "lexique - " + E.MotCourant, E.NbLexique);
+}
+void TFPrinc::InsereMorpho() {
+  Insere(" " + E.TexteMorpho, "morpho - " + E.MotCourant, E.NbMorpho);
+}
 void TFPrinc::InsereTraduction() {
   Insere(" " + SansBlancs(E.TexteTraduction), "traduction - " + E.MotCourant, E.NbTraduction);
 }
@@ -162,12 +181,14 @@ void TFPrinc::RichESelectionChange() {
     if (!CommenceParUneLettre(mot1)) mot1.clear();
     if (!CommenceParUneLettre(mot2)) mot2.clear();
     if (!mot1.empty() && !mot2.empty()) {
-      const QString question = QStringLiteral("Afficher les liens possibles entre %1 et %2 ?").arg(VersQt(mot1), VersQt(mot2));
+      const QString question = QStringLiteral("Afficher les liens possibles entre %1 et %2 ?")
+                                   .arg(VersQt(mot1), VersQt(mot2));
       if (Services.Confirme(this, question)) {
         try {
           std::string liens = TLienSyntaxique(mot1, mot2).Texte();
           liens += TLienSyntaxique(mot2, mot1).Texte();
-          Services.Message(this, VersQt(liens).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+          Services.Message(this,
+                           VersQt(liens).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
           EcritTrace("syntaxe - " + mot1 + "-" + mot2);
         } catch (const std::exception& erreur) {
           SignaleErreur(erreur);

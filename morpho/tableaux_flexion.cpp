@@ -226,7 +226,9 @@ std::vector<TTableauFlexion> TableauxFlexion(const TParadigme& paradigme) {
 
 std::vector<std::string> TexteParadigme(const TParadigme& paradigme) {
   std::vector<std::string> lignes{paradigme.Entree};
-  for (const TTableauFlexion& t : TableauxFlexion(paradigme)) {
+  const auto tableaux = TableauxFlexion(paradigme);
+  if (tableaux.empty()) lignes.insert(lignes.end(), {"  invariable", ""});
+  for (const TTableauFlexion& t : tableaux) {
     lignes.push_back("  " + t.Titre);
     std::size_t largeurTitres = 0;
     for (const std::string& l : t.Lignes) largeurTitres = std::max(largeurTitres, l.size());
@@ -266,7 +268,9 @@ std::string HtmlParadigmes(const std::vector<TParadigme>& paradigmes, std::strin
   std::string html;
   for (const TParadigme& p : paradigmes) {
     html += "<h3>" + Echappe(p.Entree) + "</h3>\n";
-    for (const TTableauFlexion& t : TableauxFlexion(p)) {
+    const auto tableaux = TableauxFlexion(p);
+    if (tableaux.empty()) html += "<p>invariable</p>\n";
+    for (const TTableauFlexion& t : tableaux) {
       html += "<p><b>" + Echappe(t.Titre) +
               "</b></p>\n<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">\n";
       if (std::any_of(t.Colonnes.begin(), t.Colonnes.end(),

@@ -23,7 +23,8 @@ struct TTableauFlexion {
 std::vector<TTableauFlexion> TableauxFlexion(const TParadigme& paradigme);
 
 // Plain text: the heading, then each table with aligned columns (variants
-// joined by ", ", "-" for an empty cell), a blank line after each table.
+// joined by ", ", "-" for an empty cell), a blank line after each table;
+// "invariable" for a paradigm without forms.
 std::vector<std::string> TexteParadigme(const TParadigme& paradigme);
 
 // HTML (Windows-1252 text, escaped) of several paradigms: each heading as a

@@ -57,9 +57,7 @@ int CommandeFlexion(const std::string& motUtf8, std::ostream& sortie) {
     return 1;
   }
   for (const TParadigme& p : paradigmes) {
-    const auto lignes = TexteParadigme(p);
-    for (const std::string& l : lignes) sortie << Cp1252VersUtf8(l) << '\n';
-    if (lignes.size() == 1) sortie << "  invariable\n\n";
+    for (const std::string& l : TexteParadigme(p)) sortie << Cp1252VersUtf8(l) << '\n';
   }
   return 0;
 }

@@ -22,7 +22,8 @@ TDialogueFlexion::TDialogueFlexion(const std::string& mot, QWidget* parent) : QD
     html = titre.toHtmlEscaped() + QStringLiteral(" n'a pu \u00eatre analys\u00e9");
   Tableaux->setHtml(html);
   mise->addWidget(Tableaux);
-  auto* boutons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+  auto* boutons = new QDialogButtonBox(this);
+  boutons->addButton(QStringLiteral("Fermer"), QDialogButtonBox::RejectRole);
   connect(boutons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   mise->addWidget(boutons);
 }

@@ -28,8 +28,17 @@ QString VersQt(const std::string& cp1252) { return QString::fromStdString(Cp1252
 
 enum Colonne { ColEntree = 0, ColOccurrences = 1, ColFormes = 2, ColRang = 3 };
 
+// Texts sort as a reader expects: letter case ignored, accents by the locale.
+class TCaseTexte : public QTableWidgetItem {
+ public:
+  using QTableWidgetItem::QTableWidgetItem;
+  bool operator<(const QTableWidgetItem& autre) const override {
+    return QString::localeAwareCompare(text().toCaseFolded(), autre.text().toCaseFolded()) < 0;
+  }
+};
+
 QTableWidgetItem* Case(const QString& texte) {
-  auto* c = new QTableWidgetItem(texte);
+  auto* c = new TCaseTexte(texte);
   c->setFlags(c->flags() & ~Qt::ItemIsEditable);
   return c;
 }
@@ -114,7 +123,7 @@ TDialogueVocabulaire::TDialogueVocabulaire(IServices& services, const std::strin
   Enregistrer->setObjectName(QStringLiteral("Enregistrer"));
   Imprimer = boutons->addButton(QStringLiteral("Imprimer..."), QDialogButtonBox::ActionRole);
   Imprimer->setObjectName(QStringLiteral("Imprimer"));
-  boutons->addButton(QDialogButtonBox::Close);
+  boutons->addButton(QStringLiteral("Fermer"), QDialogButtonBox::RejectRole);
   mise->addWidget(boutons);
 
   connect(Filtre, &QLineEdit::textChanged, this, &TDialogueVocabulaire::Actualise);

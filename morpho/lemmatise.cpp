@@ -12,9 +12,8 @@
 #include "lexical/stores.h"
 #include "lexical/vocabulaire.h"
 
-namespace {
-
 // Readings of a form that is itself a headword.
+namespace {
 constexpr Morpho NominatifSingulier = 0x41;
 constexpr Morpho AccusatifSingulier = 0x44;
 constexpr Morpho NominatifSingulierMasculin = 0x141;
@@ -22,6 +21,7 @@ constexpr Morpho NominatifSingulierMasculinFeminin = 0x341;
 constexpr Morpho NominatifSingulierTroisGenres = 0x741;
 constexpr Morpho PremierePersonnePresentActif = 0x8104840;
 constexpr int GenreNeutre = 2;
+}  // namespace
 
 Morpho MorphoDeVedette(int modele) {
   if (modele >= 0 && modele <= 10) return NominatifSingulier;
@@ -42,6 +42,8 @@ Morpho MorphoDeVedette(int modele) {
   if (modele >= 17 && modele <= 28) return PremierePersonnePresentActif;
   return 0;
 }
+
+namespace {
 
 // The three stores, borrowed for one search.
 struct Stores {

@@ -16,6 +16,11 @@
 
 #include "morpho/analyses.h"
 
+// The reading a headword gets as such (nominative singular, or first person
+// of the present for a verb; 0 for an invariable); neuter nouns get the
+// accusative singular as well.
+Morpho MorphoDeVedette(int modele);
+
 // The four-stage search on exactly the form given (no normalisation, no change
 // of case).  An empty form gives an empty list.
 std::unique_ptr<TListeAnalyses> AnalyseForme(std::string_view forme);

@@ -43,6 +43,7 @@ TFPrinc::TFPrinc(IServices& services, std::string cheminExecutable, QWidget* par
   AjusteBulle();
   AutoriseEdition(false);
   FormCreate();
+  AjourOutils();
 }
 
 TFPrinc::~TFPrinc() = default;
@@ -150,6 +151,7 @@ void TFPrinc::CreeMenus() {
          &TFPrinc::plusgros1Click);
   ajoute(edition, "pluspetit1", QStringLiteral("plus petit"), QKeySequence(Qt::CTRL | Qt::Key_P),
          &TFPrinc::pluspetit1Click);
+  CreeOutils(edition);
 
   QAction* auteur = barre->addAction(QStringLiteral("&auteur"));
   auteur->setObjectName(QStringLiteral("auteur1"));
@@ -252,6 +254,8 @@ void TFPrinc::FormCreate() {
     E.insereMorpho = ini->LisEntier("Droits", "insereMorpho", 2);
     E.insereTr = ini->LisEntier("Droits", "insereTr", 3);
     E.evalSyntaxe = ini->LisEntier("Droits", "evalSyntaxe", 3);
+    E.vocabulaire = ini->LisEntier("Droits", "vocabulaire", 0);
+    E.flexion = ini->LisEntier("Droits", "flexion", 0);
     statusBar()->show();
   }
   Protege([&] { ChargeLexique(cheminLexique); });

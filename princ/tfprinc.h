@@ -36,6 +36,8 @@ struct TEtatFPrinc {
   int NbLexique = 0, NbMorpho = 0, NbTraduction = 0;
   std::string FichierTrace;
   int AutoLex = 0, insereLex = 0, insereMorpho = 0, insereTr = 0, evalSyntaxe = 0;
+  // The teacher's vocabulary of the text and the pupil's inflection tables.
+  int vocabulaire = 0, flexion = 0;
   std::string FichierTexte;
   std::string RepSauvegarde;
 };
@@ -82,6 +84,8 @@ class TFPrinc : public QMainWindow {
   void pluspetit1Click();
   void auteur1Click();
   void ChangeTaille(int pas);
+  void Vocabulairedutexte1Click();
+  void Flexion1Click();
 
  protected:
   void closeEvent(QCloseEvent* evenement) override;
@@ -91,6 +95,8 @@ class TFPrinc : public QMainWindow {
   void CreePanneaux();
   void CreeMenus();
   void CreeBarreEtat();
+  void CreeOutils(QMenu* edition);
+  void AjourOutils();
   void FormCreate();
   void ChargeNotes();
   // Saves the notes as "Enregistrer Bloc-Notes" does; false when they could
@@ -130,5 +136,6 @@ class TFPrinc : public QMainWindow {
   QLabel* Volets[3] = {};
   QMenu* PopupMenu1 = nullptr;
   QAction* Modifierlelatin1 = nullptr;
+  QAction* Vocabulairedutexte1 = nullptr;
   TDialogueChercher* FindDialog = nullptr;
 };

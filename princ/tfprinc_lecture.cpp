@@ -122,6 +122,7 @@ void TFPrinc::PopupMenu1Popup() {
         mot->addAction(QStringLiteral("lexique et &morphologie"), this, &TFPrinc::InsereMorpho);
       if (!E.TexteTraduction.empty() && E.insereTr > 0)
         mot->addAction(QStringLiteral("&traduction"), this, &TFPrinc::InsereTraduction);
+      if (E.flexion > 0) mot->addAction(QStringLiteral("&flexion"), this, &TFPrinc::Flexion1Click);
     }
     if (mot->isEmpty()) {
       // The word alone, as an item that does nothing.

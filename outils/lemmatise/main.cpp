@@ -7,11 +7,13 @@
 #include <vector>
 
 #include "commandes_flexion.h"
+#include "commandes_vocabulaire.h"
 #include "couverture.h"
 #include "lexical/cp1252.h"
 #include "lexical/erreur.h"
 #include "lexical/stores.h"
 #include "morpho/lemmatise.h"
+#include "morpho/rangs_frequence.h"
 #include "syntaxe/lien_syntaxique.h"
 #include "tsv.h"
 
@@ -31,6 +33,20 @@ constexpr const char* Usage =
     "aise des analyses\n"
     "  lemmatise --conjugue INFINITIF                       conjugaison d'un verbe fran\xC3\xA7"
     "ais\n"
+    "  lemmatise [--lexique FICHIER] --vocabulaire FICHIER  vocabulaire d'un texte (UTF-8,\n"
+    "      [--ordre alpha|texte|frequence]                  Windows-1252 ou RTF) : une ligne par\n"
+    "      [--sans-frequents N] [--inconnus]                vedette avec son sens et ses "
+    "occurrences ;\n"
+    "                                                       alpha, ordre du texte, ou les plus\n"
+    "                                                       fr\xC3\xA9quentes dans le texte "
+    "d'abord ;\n"
+    "                                                       sans les N vedettes les plus "
+    "fr\xC3\xA9quentes\n"
+    "                                                       du latin classique (rangs.txt) ; ou "
+    "les\n"
+    "                                                       mots non analys\xC3\xA9s\n"
+    "  lemmatise [--lexique FICHIER] --flexion MOT          tableaux de flexion des vedettes du "
+    "mot\n"
     "Le lexique par d\xC3\xA9"
     "faut est quirandole.lex, \xC3\xA0 c\xC3\xB4t\xC3\xA9 du programme.\n";
 
@@ -74,6 +90,8 @@ int main(int argc, char** argv) {
   std::string lexique = CheminLexiqueParDefaut();
   std::string commande;
   std::vector<std::string> operandes;
+  TOptionsVocabulaire vocabulaire;
+  bool optionsVocabulaire = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
     if (a == "--lexique") {
@@ -82,8 +100,37 @@ int main(int argc, char** argv) {
     } else if (a == "--aide" || a == "-h" || a == "--help") {
       std::cout << Usage;
       return 0;
+    } else if (a == "--ordre") {
+      if (i + 1 >= args.size()) return ErreurUsage("--ordre demande alpha, texte ou frequence");
+      const std::string& o = args[++i];
+      if (o == "alpha")
+        vocabulaire.Ordre = OrdreVocabulaire::Alpha;
+      else if (o == "texte")
+        vocabulaire.Ordre = OrdreVocabulaire::Texte;
+      else if (o == "frequence" || o == "fr\xC3\xA9quence")
+        vocabulaire.Ordre = OrdreVocabulaire::Frequence;
+      else
+        return ErreurUsage("--ordre demande alpha, texte ou frequence, pas : " + o);
+      optionsVocabulaire = true;
+    } else if (a == "--sans-frequents") {
+      if (i + 1 >= args.size()) return ErreurUsage("--sans-frequents demande un nombre");
+      const std::string& n = args[++i];
+      std::size_t lu = 0;
+      int valeur = -1;
+      try {
+        valeur = std::stoi(n, &lu);
+      } catch (const std::exception&) {
+        lu = 0;
+      }
+      if (lu != n.size() || valeur < 0)
+        return ErreurUsage("--sans-frequents demande un nombre positif, pas : " + n);
+      vocabulaire.SansFrequents = valeur;
+      optionsVocabulaire = true;
+    } else if (a == "--inconnus") {
+      vocabulaire.Inconnus = true;
+      optionsVocabulaire = true;
     } else if (a == "--tsv" || a == "--liens" || a == "--couverture" || a == "--traduction" ||
-               a == "--conjugue") {
+               a == "--conjugue" || a == "--vocabulaire" || a == "--flexion") {
       if (!commande.empty()) return ErreurUsage("une seule commande \xC3\xA0 la fois");
       commande = a;
     } else if (a == "--") {
@@ -105,8 +152,12 @@ int main(int argc, char** argv) {
   if (commande == "--liens" && n != 2) return ErreurUsage("--liens demande deux mots");
   if (commande == "--couverture" && n == 0)
     return ErreurUsage("--couverture demande au moins un fichier CoNLL-U");
-  if ((commande == "--traduction" || commande == "--conjugue") && n != 1)
+  if ((commande == "--traduction" || commande == "--conjugue" || commande == "--flexion") && n != 1)
     return ErreurUsage(commande + " demande un mot");
+  if (commande == "--vocabulaire" && n != 1)
+    return ErreurUsage("--vocabulaire demande un fichier texte");
+  if (optionsVocabulaire && commande != "--vocabulaire")
+    return ErreurUsage("--ordre, --sans-frequents et --inconnus vont avec --vocabulaire");
 
   try {
     if (commande == "--conjugue") return CommandeConjugue(operandes[0], std::cout);
@@ -120,6 +171,11 @@ int main(int argc, char** argv) {
     if (commande.empty()) return Analyses(operandes);
     if (commande == "--tsv") return Tsv();
     if (commande == "--liens") return Liens(operandes[0], operandes[1]);
+    if (commande == "--vocabulaire") {
+      vocabulaire.CheminRangs = CheminRangsPres(lexique);
+      return CommandeVocabulaire(operandes[0], vocabulaire, std::cout);
+    }
+    if (commande == "--flexion") return CommandeFlexion(operandes[0], std::cout);
     if (commande == "--couverture") {
       RapportCouverture(operandes, std::cout);
       return 0;

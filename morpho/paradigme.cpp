@@ -1,0 +1,161 @@
+#include "morpho/paradigme.h"
+
+#include <algorithm>
+#include <memory>
+
+#include "lexical/chaines_latines.h"
+#include "lexical/erreur.h"
+#include "lexical/stores.h"
+#include "morpho/lemmatise.h"
+
+namespace {
+
+bool EstVerbe(int modele) { return modele >= 17 && modele <= 28; }
+
+// Models whose stem 1 is listed in the entry rather than cut from the headword.
+bool RadicalUnListe(int modele) {
+  return (modele >= 5 && modele <= 8) || modele == 14 || modele == 15;
+}
+
+bool RenvoiCf(const std::string& sens) { return sens.find("cf. ") != std::string::npos; }
+
+std::vector<std::string> Champs(const std::string& liste) {
+  std::vector<std::string> champs;
+  std::size_t debut = 0;
+  while (debut <= liste.size()) {
+    const std::size_t fin = std::min(liste.find(',', debut), liste.size());
+    if (fin > debut) champs.push_back(liste.substr(debut, fin - debut));
+    debut = fin + 1;
+  }
+  return champs;
+}
+
+// Whether the irregular readings `irr` cover every bit of the regular `reg`.
+bool Couvre(Morpho irr, Morpho reg) { return (reg & ~irr) == 0; }
+
+void AjouteSansDoublon(std::vector<TFormeFlechie>& formes, TFormeFlechie f) {
+  for (const TFormeFlechie& g : formes)
+    if (g.Forme == f.Forme && g.Traits == f.Traits) return;
+  formes.push_back(std::move(f));
+}
+
+}  // namespace
+
+TFlechisseur::TFlechisseur() {
+  if (!StoresPrets()) throw Erreur("Lexique non charg\xE9");
+  for (int i = 0; i < Desinences->Count(); ++i) {
+    std::string terminaison = Desinences->Cle(i);
+    std::reverse(terminaison.begin(), terminaison.end());
+    for (const TDef& d : Desinences->Definitions(i))
+      if (d.Modele >= 0 && d.Modele < NombreModeles)
+        desinences_[static_cast<std::size_t>(d.Modele)].emplace_back(terminaison, d);
+  }
+  for (int i = 0; i < Irreguliers->Count(); ++i)
+    for (const TDonneesIrreg& d : Irreguliers->Definitions(i))
+      irreguliers_[d.K].push_back({Irreguliers->Cle(i), d.Modele, d.Morpho});
+}
+
+TParadigme TFlechisseur::Paradigme(int position) const {
+  const TLexique& lex = *Lexique;
+  const TDonneesLexicales& direct = lex.Donnees(position, true);
+  if (RenvoiCf(direct.Sens)) {
+    // The heading of a cross-reference is the target's: its paradigm is the
+    // target's, found as the analysis finds it.
+    const std::string cible = lex.Vedette(position);
+    const TDonneesLexicales& e = lex.Donnees(position, false);
+    int p = 0;
+    if (cible != lex.Cle(position) && lex.ChercheModele(cible, e.Modele, p) &&
+        !RenvoiCf(lex.Donnees(p, true).Sens))
+      return Paradigme(p);
+  }
+  TParadigme r;
+  r.Position = position;
+  r.Vedette = lex.Cle(position);
+  r.Entree = r.Vedette + ", " + direct.Sens;
+  r.Modele = direct.Modele;
+  r.Genre = direct.Genre;
+  if (r.Modele < 0 || r.Modele >= NombreModeles) return r;
+  const Morpho genre =
+      (r.Genre >= 0 && r.Genre <= 2) ? MasquesGenre[static_cast<std::size_t>(r.Genre)] : 0;
+
+  std::vector<TFormeFlechie> regulieres;
+  if (r.Modele <= 10 && r.Genre == 2)
+    regulieres.push_back(
+        {r.Vedette, MasquesCas[2] | MasquesNombre[0] | genre, OrigineForme::Vedette});
+  if (const Morpho m = MorphoDeVedette(r.Modele); m != 0)
+    regulieres.push_back({r.Vedette, m | genre, OrigineForme::Vedette});
+
+  // The stems of each stem number, as the analysis finds them again.
+  std::array<std::vector<std::string>, 4> radicaux;
+  if (RadicalUnListe(r.Modele)) {
+    radicaux[1] = Champs(direct.RadicauxA);
+  } else {
+    // The citation ending is what Canons appends to an empty stem.
+    const std::vector<std::string> citation = lex.Canons("", r.Modele);
+    if (!citation.empty() && r.Vedette.size() >= citation[0].size() &&
+        r.Vedette.compare(r.Vedette.size() - citation[0].size(), std::string::npos, citation[0]) ==
+            0)
+      radicaux[1].push_back(r.Vedette.substr(0, r.Vedette.size() - citation[0].size()));
+  }
+  if (EstVerbe(r.Modele)) {
+    radicaux[2] = Champs(direct.RadicauxA);
+    radicaux[3] = Champs(direct.RadicauxB);
+  }
+  for (const auto& [terminaison, d] : desinences_[static_cast<std::size_t>(r.Modele)]) {
+    if (d.Radical < 1 || d.Radical > 3) continue;
+    for (const std::string& radical : radicaux[static_cast<std::size_t>(d.Radical)])
+      regulieres.push_back({radical + terminaison, d.Morpho | genre, OrigineForme::Desinence});
+  }
+
+  std::vector<TFormeFlechie> irregulieres;
+  if (auto it = irreguliers_.find(r.Vedette); it != irreguliers_.end()) {
+    for (const TIrreg& i : it->second) {
+      if (i.Modele != r.Modele) continue;
+      // The analysis files an irregular form under the first entry of its
+      // key and model only.
+      int p = 0;
+      if (!lex.ChercheModele(r.Vedette, r.Modele, p) || p != position) continue;
+      irregulieres.push_back({i.Forme, i.Traits | genre, OrigineForme::Irreguliere});
+    }
+  }
+
+  for (TFormeFlechie& f : regulieres) {
+    const bool remplacee =
+        std::any_of(irregulieres.begin(), irregulieres.end(),
+                    [&](const TFormeFlechie& i) { return Couvre(i.Traits, f.Traits); });
+    if (!remplacee) AjouteSansDoublon(r.Formes, std::move(f));
+  }
+  for (TFormeFlechie& f : irregulieres) AjouteSansDoublon(r.Formes, std::move(f));
+  return r;
+}
+
+std::vector<TParadigme> ParadigmesDuMot(std::string_view mot) {
+  bool trouve = false;
+  const std::unique_ptr<TListeAnalyses> analyses = Lemmatise(mot, trouve);
+  std::vector<TParadigme> resultat;
+  if (!trouve || !analyses) return resultat;
+  const TFlechisseur flechisseur;
+  const TLexique& lex = *Lexique;
+  std::vector<int> vues;
+  for (int i = 0; i < analyses->Count(); ++i) {
+    const TAnalyse& a = analyses->Analyse(i);
+    const std::string vedette = a.Entree.substr(0, a.Entree.find(", "));
+    std::vector<int> modeles;
+    for (const TDef& d : a.Numeros)
+      if (std::find(modeles.begin(), modeles.end(), d.Modele) == modeles.end())
+        modeles.push_back(d.Modele);
+    if (modeles.empty()) modeles.push_back(30);
+    int p = 0;
+    lex.Find(vedette, p);
+    for (; p < lex.Count() && CompareCles(lex.Cle(p), vedette) == 0; ++p) {
+      const TDonneesLexicales& e = lex.Donnees(p, true);
+      if (RenvoiCf(e.Sens)) continue;
+      if (CompareCles(lex.Cle(p) + ", " + e.Sens, a.Entree) != 0) continue;
+      if (std::find(modeles.begin(), modeles.end(), e.Modele) == modeles.end()) continue;
+      if (std::find(vues.begin(), vues.end(), p) != vues.end()) continue;
+      vues.push_back(p);
+      resultat.push_back(flechisseur.Paradigme(p));
+    }
+  }
+  return resultat;
+}

@@ -1,0 +1,171 @@
+// Paradigms on a small lexicon: stems of each stem number, the headword's own
+// readings, irregular forms in place of the regular ones they cover,
+// cross-references, and their layout as tables, text and HTML.
+#include "morpho/paradigme.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "morpho/tableaux_flexion.h"
+#include "petit_lexique.h"
+
+using namespace traits;
+
+namespace {
+
+class Paradigmes : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    lex_.Entree("amicus", "amicus", 0, "", "", "ami")
+        .Entree("uita", "uita", 1, "", "", "vie")
+        .Entree("templum", "templum", 2, "", "", "temple")
+        .Entree("miles", "miles", 0, "milit", "", "soldat")
+        .Entree("amo", "amo", -1, "amau", "amat", "aimer")
+        .Entree("fero", "lego", -1, "tul", "lat", "porter")
+        .Entree("ego", "pronoms", -1, "", "", "je")
+        .Entree("caritas", "miles", 1, "caritat", "", "cf.  amor")
+        .Entree("amor", "miles", 0, "amor", "", "amour")
+        .Entree("et", "invaria", -1, "", "", "et")
+        .Desinence("us", "amicus", 1, Nom | Sg)
+        .Desinence("i", "amicus", 1, Gen | Sg)
+        .Desinence("os", "amicus", 1, Acc | Pl)
+        .Desinence("a", "uita", 1, Nom | Sg)
+        .Desinence("is", "uita", 1, Dat | Pl)
+        .Desinence("abus", "uita", 1, Dat | Pl)
+        .Desinence("um", "templum", 1, Nom | Sg)
+        .Desinence("um", "templum", 1, Acc | Sg)
+        .Desinence("em", "miles", 1, Acc | Sg)
+        .Desinence("es", "miles", 1, Nom | Pl)
+        .Desinence("o", "amo", 1, P1 | Sg | Pres | Ind | Actif)
+        .Desinence("as", "amo", 1, P2 | Sg | Pres | Ind | Actif)
+        .Desinence("i", "amo", 2, P1 | Sg | Parf | Ind | Actif)
+        .Desinence("us", "amo", 3, Nom | Sg | Masc | Part | Parf | Passif)
+        .Desinence("are", "amo", 1, Inf | Pres | Actif)
+        .Desinence("o", "lego", 1, P1 | Sg | Pres | Ind | Actif)
+        .Desinence("is", "lego", 1, P2 | Sg | Pres | Ind | Actif)
+        .Desinence("imus", "lego", 1, P1 | Pl | Pres | Ind | Actif)
+        .Desinence("i", "lego", 2, P1 | Sg | Parf | Ind | Actif)
+        .Irregulier("fers", "fero", "lego", P2 | Sg | Pres | Ind | Actif)
+        .Irregulier("me", "ego", "pronoms", Acc | Masc | Fem | Sg)
+        .Irregulier("mihi", "ego", "pronoms", Dat | Masc | Fem | Sg)
+        .Irregulier("mi", "ego", "pronoms", Dat | Masc | Fem | Sg)
+        .Installe();
+  }
+
+  static std::vector<std::pair<std::string, Morpho>> Formes(const TParadigme& p) {
+    std::vector<std::pair<std::string, Morpho>> r;
+    for (const TFormeFlechie& f : p.Formes) r.emplace_back(f.Forme, f.Traits);
+    return r;
+  }
+
+  static TParadigme De(const std::string& mot) {
+    const auto p = ParadigmesDuMot(mot);
+    EXPECT_EQ(p.size(), 1u) << mot;
+    return p.empty() ? TParadigme{} : p.front();
+  }
+
+  PetitLexique lex_;
+};
+
+using Attendu = std::vector<std::pair<std::string, Morpho>>;
+
+TEST_F(Paradigmes, FormesEngendreesParRadicalEtModele) {
+  const struct {
+    std::string mot;
+    Attendu formes;
+  } cas[] = {
+      // Headword reading first; the same form from the ending is not repeated.
+      {"amicos",
+       {{"amicus", Nom | Sg | Masc}, {"amici", Gen | Sg | Masc}, {"amicos", Acc | Pl | Masc}}},
+      // Stem 1 listed in the entry; the nominative is the headword itself.
+      {"milites",
+       {{"miles", Nom | Sg | Masc}, {"militem", Acc | Sg | Masc}, {"milites", Nom | Pl | Masc}}},
+      // A neuter headword is also its accusative.
+      {"templum", {{"templum", Acc | Sg | Neut}, {"templum", Nom | Sg | Neut}}},
+  };
+  for (const auto& c : cas) EXPECT_EQ(Formes(De(c.mot)), c.formes) << c.mot;
+  // Stems 2 and 3 from the verb's lists.
+  const TParadigme amo = De("amo");
+  const Attendu verbe = {{"amo", P1 | Sg | Pres | Ind | Actif},
+                         {"amas", P2 | Sg | Pres | Ind | Actif},
+                         {"amaui", P1 | Sg | Parf | Ind | Actif},
+                         {"amatus", Nom | Sg | Masc | Part | Parf | Passif},
+                         {"amare", Inf | Pres | Actif}};
+  auto formes = Formes(amo);
+  std::sort(formes.begin(), formes.end());
+  auto attendues = verbe;
+  std::sort(attendues.begin(), attendues.end());
+  EXPECT_EQ(formes, attendues);
+  EXPECT_EQ(amo.Entree, "amo, aimer");
+}
+
+TEST_F(Paradigmes, IrregulieresALaPlaceDesRegulieresQuEllesCouvrent) {
+  const TParadigme fero = De("fero");
+  std::vector<std::string> formes;
+  for (const TFormeFlechie& f : fero.Formes) formes.push_back(f.Forme);
+  EXPECT_EQ(std::count(formes.begin(), formes.end(), "feris"), 0);
+  EXPECT_EQ(std::count(formes.begin(), formes.end(), "fers"), 1);
+  EXPECT_EQ(std::count(formes.begin(), formes.end(), "ferimus"), 1);
+  EXPECT_EQ(std::count(formes.begin(), formes.end(), "tuli"), 1);
+  // A pronoun is all irregular forms (in the store's order), both variants
+  // of a reading kept.
+  EXPECT_EQ(Formes(De("me")), (Attendu{{"ego", Nom | Sg | Masc | Fem},
+                                       {"me", Acc | Masc | Fem | Sg},
+                                       {"mi", Dat | Masc | Fem | Sg},
+                                       {"mihi", Dat | Masc | Fem | Sg}}));
+}
+
+TEST_F(Paradigmes, RenvoiDonneLeParadigmeDeLaCibleEtInvariableRien) {
+  int p = 0;
+  ASSERT_TRUE(Lexique->ChercheModele("caritas", 5, p));
+  const TParadigme renvoi = TFlechisseur().Paradigme(p);
+  EXPECT_EQ(renvoi.Vedette, "amor");
+  EXPECT_EQ(renvoi.Entree, "amor, amour");
+  EXPECT_TRUE(De("et").Formes.empty());
+  EXPECT_TRUE(ParadigmesDuMot("xyz").empty());
+  EXPECT_TRUE(ParadigmesDuMot("").empty());
+}
+
+TEST_F(Paradigmes, TableauxTexteEtHtml) {
+  // Variants share their cell; a noun's single gender is no column.
+  const auto tableaux = TableauxFlexion(De("uita"));
+  ASSERT_EQ(tableaux.size(), 1u);
+  EXPECT_EQ(tableaux[0].Titre,
+            "d\xE9"
+            "clinaison");
+  EXPECT_EQ(tableaux[0].Colonnes, (std::vector<std::string>{"singulier", "pluriel"}));
+  EXPECT_EQ(tableaux[0].Lignes, (std::vector<std::string>{"nominatif", "datif"}));
+  EXPECT_EQ(tableaux[0].Cases[1][1].size(), 2u);
+
+  EXPECT_EQ(
+      TexteParadigme(De("uita")),
+      (std::vector<std::string>{"uita, vie",
+                                "  d\xE9"
+                                "clinaison",
+                                "               singulier  pluriel", "    nominatif  uita       -",
+                                "    datif      -          uitis, uitabus", ""}));
+
+  // A verb: persons by tense for each mood and voice, then the infinitive,
+  // then the participle; a pronoun's genders are columns.
+  std::vector<std::string> titres;
+  for (const auto& t : TableauxFlexion(De("amo"))) titres.push_back(t.Titre);
+  EXPECT_EQ(titres,
+            (std::vector<std::string>{"indicatif actif", "infinitif", "participe parfait passif"}));
+  const auto ind = TableauxFlexion(De("amo")).front();
+  EXPECT_EQ(ind.Colonnes, (std::vector<std::string>{"pr\xE9sent", "parfait"}));
+  EXPECT_EQ(ind.Lignes,
+            (std::vector<std::string>{"1\xE8re personne singulier", "2\xE8me personne singulier"}));
+  const auto pronom = TableauxFlexion(De("ego")).front();
+  EXPECT_EQ(pronom.Colonnes,
+            (std::vector<std::string>{"singulier masculin", "singulier f\xE9minin"}));
+
+  const std::string html = HtmlParadigmes({De("uita")}, "Vitabus");
+  EXPECT_NE(html.find("<b>uitabus</b>"), std::string::npos);
+  EXPECT_EQ(html.find("<b>uitis</b>"), std::string::npos);
+  TParadigme piege = De("uita");
+  piege.Entree = "a<b>&";
+  EXPECT_NE(HtmlParadigmes({piege}, "").find("<h3>a&lt;b&gt;&amp;</h3>"), std::string::npos);
+}
+
+}  // namespace

@@ -1,0 +1,56 @@
+// The reading window's two study tools: the vocabulary of the whole text
+// (Edition menu) and the inflection tables of the word under the pointer
+// (context menu). In configured mode each is offered when its "Droits" key
+// is 1 or more; in free mode the vocabulary is offered and the tables are
+// not (the free context menu inserts nothing). Both dialogs are modeless,
+// owned by the window, and traced like the other helps.
+#include <QFileInfo>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QTextEdit>
+
+#include "cp1252.h"
+#include "dialogue_flexion.h"
+#include "dialogue_vocabulaire.h"
+#include "graphie.h"
+#include "lexical/stores.h"
+#include "morpho/rangs_frequence.h"
+#include "tfprinc.h"
+
+void TFPrinc::CreeOutils(QMenu* edition) {
+  Vocabulairedutexte1 = edition->addAction(QStringLiteral("&Vocabulaire du texte"));
+  Vocabulairedutexte1->setObjectName(QStringLiteral("Vocabulairedutexte1"));
+  connect(Vocabulairedutexte1, &QAction::triggered, this, &TFPrinc::Vocabulairedutexte1Click);
+}
+
+void TFPrinc::AjourOutils() {
+  Vocabulairedutexte1->setVisible(E.FichierTexte.empty() || E.vocabulaire >= 1);
+}
+
+void TFPrinc::Vocabulairedutexte1Click() {
+  if (!StoresPrets() || !Vocabulairedutexte1->isVisible()) return;
+  Protege([this] {
+    const std::string texte = Utf8VersCp1252(SansQuantites(RichE->toPlainText().toStdString()));
+    auto* dialogue = new TDialogueVocabulaire(
+        Services, texte, CheminRangsPres(RepertoireProgramme() + "quirandole.lex"), this);
+    dialogue->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialogue, &TDialogueVocabulaire::Insere, this, [this](const QString& lignes) {
+      Memo1->textCursor().insertText(lignes);
+      Memo1->document()->setModified(true);
+    });
+    dialogue->show();
+    EcritTrace(
+        "vocabulaire - " +
+        Utf8VersCp1252(QFileInfo(QString::fromStdString(E.FichierTexte)).fileName().toStdString()));
+  });
+}
+
+void TFPrinc::Flexion1Click() {
+  if (!StoresPrets() || E.MotCourant.empty()) return;
+  Protege([this] {
+    auto* dialogue = new TDialogueFlexion(E.MotCourant, this);
+    dialogue->setAttribute(Qt::WA_DeleteOnClose);
+    dialogue->show();
+    EcritTrace("flexion - " + E.MotCourant);
+  });
+}

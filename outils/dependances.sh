@@ -5,7 +5,7 @@
 set -euo pipefail
 
 paquets=(cmake make pkg-config g++ libgtest-dev libgmock-dev libbenchmark-dev
-         clang libclang-rt-14-dev qt6-base-dev libinih-dev)
+         clang libclang-rt-14-dev qt6-base-dev libinih-dev verbiste)
 
 manquants=()
 for paquet in "${paquets[@]}"; do

@@ -277,7 +277,8 @@ std::string Pluriel(const std::string& mot) {
     const std::size_t tiret = mot.find('-', debut);
     const std::string partie =
         mot.substr(debut, tiret == std::string::npos ? tiret : tiret - debut);
-    if (EstMotOutil(partie)) accorde = false;
+    // A preposition, or an elided one (d'œuvre), begins the complement.
+    if (EstMotOutil(partie) || partie.find('\'') != std::string::npos) accorde = false;
     const bool invariable = premier && EstElementInvariable(partie);
     resultat += (accorde && !invariable) ? PlurielSimple(partie) : partie;
     if (tiret == std::string::npos) break;

@@ -72,8 +72,7 @@ void TFPrinc::PopupMenu1Popup() {
   PopupMenu1->clear();
   // The word's submenu of the previous opening is a child of the menu, which
   // clear() leaves alone.
-  for (QMenu* ancien : PopupMenu1->findChildren<QMenu*>(Qt::FindDirectChildrenOnly))
-    ancien->deleteLater();
+  for (QMenu* ancien : PopupMenu1->findChildren<QMenu*>(Qt::FindDirectChildrenOnly)) ancien->deleteLater();
   if (!StoresPrets()) return;
   Protege([this] {
     QString titre = VersQt(E.MotCourant);
@@ -127,12 +126,8 @@ void TFPrinc::Insere(const std::string& texte, const std::string& trace, int& co
   AjourEtat();
 }
 
-void TFPrinc::InsereEntree() {
-  Insere(" " + E.TexteLexique, "lexique - " + E.MotCourant, E.NbLexique);
-}
-void TFPrinc::InsereMorpho() {
-  Insere(" " + E.TexteMorpho, "morpho - " + E.MotCourant, E.NbMorpho);
-}
+void TFPrinc::InsereEntree() { Insere(" " + E.TexteLexique, "lexique - " + E.MotCourant, E.NbLexique); }
+void TFPrinc::InsereMorpho() { Insere(" " + E.TexteMorpho, "morpho - " + E.MotCourant, E.NbMorpho); }
 void TFPrinc::InsereTraduction() {
   Insere(" " + SansBlancs(E.TexteTraduction), "traduction - " + E.MotCourant, E.NbTraduction);
 }
@@ -160,14 +155,12 @@ void TFPrinc::RichESelectionChange() {
     if (!CommenceParUneLettre(mot1)) mot1.clear();
     if (!CommenceParUneLettre(mot2)) mot2.clear();
     if (!mot1.empty() && !mot2.empty()) {
-      const QString question = QStringLiteral("Afficher les liens possibles entre %1 et %2 ?")
-                                   .arg(VersQt(mot1), VersQt(mot2));
+      const QString question = QStringLiteral("Afficher les liens possibles entre %1 et %2 ?").arg(VersQt(mot1), VersQt(mot2));
       if (Services.Confirme(this, question)) {
         try {
           std::string liens = TLienSyntaxique(mot1, mot2).Texte();
           liens += TLienSyntaxique(mot2, mot1).Texte();
-          Services.Message(this,
-                           VersQt(liens).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+          Services.Message(this, VersQt(liens).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
           EcritTrace("syntaxe - " + mot1 + "-" + mot2);
         } catch (const std::exception& erreur) {
           SignaleErreur(erreur);

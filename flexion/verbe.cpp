@@ -198,7 +198,7 @@ void TVerbe::Conjugue(int personne, int temps, int mode, int voix, bool avecPron
   const bool personnel =
       (mode >= 1 && mode <= 3) || (mode == 4 && (personne == 2 || personne == 4 || personne == 5));
   if ((personnel && !PersonneImpersonnelle(Infinitif, personne)) ||
-      (voix == 1 && mode == 4 && temps == 5 && Pronominal)) {
+      (personnel && voix == 1 && mode == 4 && temps == 5 && Pronominal)) {
     resultat.clear();
     return;
   }

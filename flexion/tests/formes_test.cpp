@@ -78,7 +78,7 @@ TEST(FormesFrancaises, FormesQueLeFrancaisNAPas) {
       {"échoir", 3, 1, 1, 1, "échoit"},    {"échoir", 6, 1, 1, 1, "échoient"},
       {"échoir", 4, 3, 1, 1, ""},          {"pleuvoir", 2, 2, 1, 1, ""},
       {"pleuvoir", 3, 2, 1, 1, "pleuvra"}, {"pleuvoir", 2, 1, 4, 1, ""},
-      {"se laver", 2, 5, 4, 1, ""},        {"se laver", 2, 1, 4, 1, "lave-toi"},
+      {"se laver", 2, 5, 4, 1, ""},        {"se laver", 1, 5, 4, 1, "erreur"},        {"se laver", 2, 1, 4, 1, "lave-toi"},
       {"devoir", 6, 1, 1, 2, "sont dus"},  {"mouvoir", 4, 1, 1, 2, "sommes mus"},
       {"vouloir", 2, 1, 4, 1, "veuille"},  {"vouloir", 5, 1, 4, 1, "veuillez"},
       {"dissoudre", 3, 4, 1, 1, ""},       {"résoudre", 3, 4, 1, 1, "résolut"},

@@ -15,12 +15,16 @@ constexpr std::array<bool, 256> EstLettreTable = TableLettres();
 
 bool EstBlanc(char c) { return static_cast<unsigned char>(c) <= ' '; }
 
-// s without its leading letters.
-std::string_view SansLettresInitiales(std::string_view s) {
-  std::size_t i = 0;
-  while (i < s.size() && EstLettre(s[i])) ++i;
-  return s.substr(i);
+// End of the word that begins at i: letters, and a hyphen between letters.
+std::size_t FinDuMot(std::string_view s, std::size_t i) {
+  while (i < s.size() && (EstLettre(s[i]) || (s[i] == '-' && i > 0 && EstLettre(s[i - 1]) &&
+                                              i + 1 < s.size() && EstLettre(s[i + 1]))))
+    ++i;
+  return i;
 }
+
+// s without its leading word.
+std::string_view SansLettresInitiales(std::string_view s) { return s.substr(FinDuMot(s, 0)); }
 
 }  // namespace
 
@@ -73,7 +77,7 @@ std::vector<std::string> Mots(std::string_view s) {
   while (i < s.size()) {
     while (i < s.size() && !EstLettre(s[i])) ++i;
     std::size_t debut = i;
-    while (i < s.size() && EstLettre(s[i])) ++i;
+    i = FinDuMot(s, i);
     if (i > debut) mots.emplace_back(s.substr(debut, i - debut));
   }
   return mots;
@@ -81,9 +85,7 @@ std::vector<std::string> Mots(std::string_view s) {
 
 std::string PremierMot(std::string_view s) {
   std::string texte = Rogne(s);
-  std::size_t i = 0;
-  while (i < texte.size() && EstLettre(texte[i])) ++i;
-  return texte.substr(0, i);
+  return texte.substr(0, FinDuMot(texte, 0));
 }
 
 std::string MotN(int n, std::string_view s) {

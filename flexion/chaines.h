@@ -12,16 +12,16 @@
 #include <string_view>
 #include <vector>
 
-// The French letter set, 78 characters: the 39 lower-case letters (with à â
-// ç é è ê ë î ï ô ü û ù), then the same text with only its ASCII letters in
-// capitals.  Accented capitals, the apostrophe, the hyphen and digits are not
-// letters.
+// The French letter set: the lower-case letters (with à â æ ç é è ê ë î ï ô
+// œ ü û ù ÿ), then the capitals, accented ones included (À É Œ Æ...).  The
+// apostrophe, the hyphen and digits are not letters; a hyphen between two
+// letters belongs to the word (petit-fils).
 // clang-format off
 inline constexpr std::string_view Lettres =
-    "a\xE0\xE2" "bc\xE7" "de\xE9\xE8\xEA\xEB" "fghi\xEE\xEF" "jklmno\xF4"
-    "pqrstu\xFC\xFB\xF9" "vwxyz"
-    "A\xE0\xE2" "BC\xE7" "DE\xE9\xE8\xEA\xEB" "FGHI\xEE\xEF" "JKLMNO\xF4"
-    "PQRSTU\xFC\xFB\xF9" "VWXYZ";
+    "a\xE0\xE2\xE6" "bc\xE7" "de\xE9\xE8\xEA\xEB" "fghi\xEE\xEF" "jklmno\xF4\x9C"
+    "pqrstu\xFC\xFB\xF9" "vwxy\xFFz"
+    "A\xC0\xC2\xC6" "BC\xC7" "DE\xC9\xC8\xCA\xCB" "FGHI\xCE\xCF" "JKLMNO\xD4\x8C"
+    "PQRSTU\xDC\xDB\xD9" "VWXY\x9FZ";
 // clang-format on
 
 // True when c occurs in Lettres.
@@ -52,11 +52,12 @@ int DernierePosition(std::string_view sous, std::string_view s);
 // s trimmed at both ends of blanks and control characters (bytes <= ' ').
 std::string Rogne(std::string_view s);
 
-// The maximal runs of letters of s, in order.
+// The words of s, in order: maximal runs of letters, a hyphen between two
+// letters included.
 std::vector<std::string> Mots(std::string_view s);
 
-// The run of letters that begins s once trimmed; empty when the trimmed text
-// does not begin with a letter.
+// The word (letters, inner hyphens) that begins s once trimmed; empty when
+// the trimmed text does not begin with a letter.
 std::string PremierMot(std::string_view s);
 
 // The n-th blank-separated word of s (1-based), empty when n < 1 or when

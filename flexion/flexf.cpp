@@ -20,7 +20,32 @@ constexpr std::string_view TexteVerbesEtre =
     "advenir aller arriver d\xE9" "c\xE9" "der devenir \xE9" "choir enlaidir entrer "
     "intervenir mourir na\xEEtre obvenir partir parvenir provenir redevenir rentrer "
     "repara\xEEtre repartir ressortir rester retomber retourner revenir sortir survenir "
-    "tomber venir";
+    "tomber venir "
+    // Verbs of appearing and of going up and down, which the Latin verbs they
+    // render use without object: il est apparu, il est descendu.
+    "appara\xEEtre r\xE9" "appara\xEEtre dispara\xEEtre descendre redescendre monter remonter";
+
+// Verbs that take no direct object and so have no passive, as the meanings
+// of the lexicon use them (combattre renders the Latin verbs of fighting,
+// which take none either).  Their Latin passive is impersonal: on combat.
+constexpr std::string_view TexteVerbesSansPassif =
+    "abonder aboyer accourir adh\xE9rer aller appara\xEEtre arriver \xEAtre avoir bavarder "
+    "boiter bondir bouillonner briller chanceler co\xEFncider combattre confluer conspirer "
+    "couler courir cro\xEEtre d\xE9" "cro\xEEtre demeurer devenir d\xEEner divaguer dormir "
+    "douter d\xE9plaire d\xE9g\xE9n\xE9rer \xE9migrer errer exceller exister expirer "
+    "falloir fleurir forniquer frissonner g\xE9mir grandir hennir h\xE9siter jaillir "
+    "je\xFBner jouir languir lutter marcher mentir mourir mugir na\xEEtre nager naviguer "
+    "nuire ob\xE9ir parler partir parvenir persister pers\xE9v\xE9rer p\xE9rir plaire "
+    "pleuvoir pouvoir progresser ramer ramper rayonner reculer r\xE9gner r\xE9sister "
+    "r\xE9sonner rester retentir retomber revenir revivre rire rivaliser sembler s\xE9vir "
+    "soupirer sourire succomber survenir tomber tonner trembler triompher venir vieillir "
+    "voltiger \xE9ructer";
+
+// Verbs whose h is aspirated: no elision before them (je hais, il se hâte).
+constexpr std::string_view TexteVerbesHAspire =
+    "h\xE2" "bler hacher hachurer ha\xEFr haler h\xE2ler haleter handicaper hanter happer "
+    "haranguer harasser harceler harnacher harponner hasarder h\xE2ter hausser h\xE9ler "
+    "hennir h\xE9risser heurter hisser hocher honnir hoqueter houspiller huer hululer hurler";
 
 constexpr std::string_view TexteVerbesEter =
     "acheter racheter b\xE9gueter corseter crocheter fileter fureter haleter celer "
@@ -63,6 +88,31 @@ const std::vector<std::string>& VerbesEtre() {
   return liste;
 }
 
+const std::vector<std::string>& VerbesSansPassif() {
+  static const std::vector<std::string> liste = ListeTriee(TexteVerbesSansPassif);
+  return liste;
+}
+
+const std::vector<std::string>& VerbesHAspire() {
+  static const std::vector<std::string> liste = ListeTriee(TexteVerbesHAspire);
+  return liste;
+}
+
+bool APassif(const std::string& infinitif) {
+  if (Commence("se ", infinitif) || Commence("s'", infinitif)) return false;
+  const auto verbe = CreeVerbe(infinitif);
+  return verbe && verbe->Auxiliaire() == "avoir" && !DansVerbes(VerbesSansPassif(), infinitif);
+}
+
+bool PersonneImpersonnelle(const std::string& infinitif, int personne) {
+  const std::string v = SansPronomReflechi(infinitif);
+  if (v == "falloir") return personne == 3;
+  if (v == "pleuvoir" || v == "\xE9"
+                              "choir")
+    return personne == 3 || personne == 6;
+  return true;
+}
+
 const std::vector<std::string>& VerbesEter() {
   static const std::vector<std::string> liste = ListeTriee(TexteVerbesEter);
   return liste;
@@ -101,10 +151,11 @@ std::unique_ptr<TVerbe> CreeVerbe(const std::string& i) {
   if (FinitPar(i, {"\xE9" "brer", "\xE9" "cer", "\xE9" "cher", "\xE9" "crer", "\xE9" "der",
                    "\xE9gler", "\xE9gner", "\xE9grer", "\xE9guer", "\xE9ler", "\xE9mer",
                    "\xE9ner", "\xE9per", "\xE9quer", "\xE9rer", "\xE9ser", "\xE9ter",
-                   "\xE9trer", "\xE9vrer", "\xE9yer"}))
+                   "\xE9trer", "\xE9vrer", "\xE9yer", "\xE9ger"}))
     return Cree<TVebrer>(i);                                                   // 18
   if (FinitPar(i, {"eler", "eter"})) return Cree<TVettell>(i);                 // 19
-  if (Termine("yer", i)) return Cree<TVyer>(i);                                // 20
+  // grasseyer keeps its y: il grasseye.
+  if (Termine("yer", i) && !Termine("eyer", i)) return Cree<TVyer>(i);          // 20
   if (Termine("er", i)) return Cree<TVerbe>(i);                                // 21
   if (Termine("na\xEEtre", i)) return Cree<TVnaitre>(i);                       // 22
   if (Termine("pa\xEEtre", i)) return Cree<TVpaitre>(i);                       // 23
@@ -117,7 +168,7 @@ std::unique_ptr<TVerbe> CreeVerbe(const std::string& i) {
   if (Termine("choir", i)) return Cree<TVchoir>(i);                            // 30
   if (Termine("clore", i)) return Cree<TVclore>(i);                            // 31
   if (Termine("clure", i)) return Cree<TVclure>(i);                            // 32
-  if (Termine("confire", i)) return Cree<TVconfire>(i);                        // 33
+  if (FinitPar(i, {"confire", "suffire"})) return Cree<TVconfire>(i);          // 33
   if (Termine("courir", i)) return Cree<TVcourir>(i);                          // 34
   if (Termine("croire", i)) return Cree<TVcroire>(i);                          // 35
   if (Termine("cro\xEEtre", i)) return Cree<TVcroitre>(i);                     // 36
@@ -139,10 +190,11 @@ std::unique_ptr<TVerbe> CreeVerbe(const std::string& i) {
   if (Termine("qu\xE9rir", i)) return Cree<TVquerir>(i);                       // 52
   if (Termine("saillir", i)) return Cree<TVcueillir>(i);                         // 53
   if (Termine("savoir", i)) return Cree<TVsavoir>(i);                          // 54
+  if (Termine("voir", i)) return Cree<TVvoir>(i);  // entrevoir
   if (Termine("servir", i)) return Cree<TVservir>(i);                          // 55
   if (Termine("soudre", i)) return Cree<TVsoudre>(i);                          // 56
   if (Termine("suivre", i)) return Cree<TVsuivre>(i);                          // 57
-  if (Termine("traire", i)) return Cree<TVtraire>(i);                          // 58
+  if (FinitPar(i, {"traire", "braire"})) return Cree<TVtraire>(i);             // 58
   if (Termine("vaincre", i)) return Cree<TVvaincre>(i);                        // 59
   if (FinitPar(i, {"venir", "tenir"})) return Cree<TVvenir>(i);                // 60
   if (Termine("uire", i)) return Cree<TVuire>(i);                              // 61
@@ -152,8 +204,11 @@ std::unique_ptr<TVerbe> CreeVerbe(const std::string& i) {
   if (Termine("coudre", i)) return Cree<TVcoudre>(i);                          // 65
   if (Termine("moudre", i)) return Cree<TVmoudre>(i);                          // 66
   if (Termine("dre", i)) return Cree<TVdre>(i);                                // 67
+  if (Termine("rompre", i)) return Cree<TVrompre>(i);
   if (Termine("v\xEAtir", i)) return Cree<TVvetir>(i);                         // 68
   if (Termine("tir", i) && EnTirSansIss(i)) return Cree<TVtir>(i);             // 69
+  if (Termine("faillir", i)) return Cree<TVcueillir>(i);  // défaillir
+  if (Termine("ha\xEFr", i)) return Cree<TVhair>(i);
   if (Termine("ir", i)) return Cree<TVir>(i);                                  // 70
   return nullptr;
 }
@@ -167,10 +222,106 @@ std::string ConjugueVerbe(const std::string& infinitif, int personne, int temps,
   return resultat;
 }
 
-std::string Pluriel(const std::string& mot) {
+namespace {
+
+// Words that end the plural of a phrase or a compound: what follows them is
+// their complement, which keeps its number (chefs de guerre, arcs-en-ciel).
+bool EstMotOutil(const std::string& mot) {
+  static const std::vector<std::string> mots = Mots(
+      "de du des d l la le les un une au aux en pour sans sur sous par avec contre entre chez "
+      "\xE0 dans vers qui que");
+  return std::find(mots.begin(), mots.end(), mot) != mots.end();
+}
+
+// First elements of a compound that never take the plural.
+bool EstElementInvariable(const std::string& mot) {
+  static const std::vector<std::string> mots =
+      Mots("demi mi semi vice ex non avant arri\xE8re porte garde haut");
+  return std::find(mots.begin(), mots.end(), mot) != mots.end();
+}
+
+std::string PlurielSimple(const std::string& mot) {
   if (mot.empty()) return mot;
   if (std::string_view("xsz").find(DerniereLettre(mot)) != std::string_view::npos) return mot;
-  if (Termine("eu", mot) || Termine("au", mot)) return mot + "x";
-  if (Termine("al", mot)) return SansFin(mot, 1) + "ux";
+  // clang-format off
+  static const std::vector<std::pair<std::string, std::string>> irreguliers = {
+      {"\x9Cil", "yeux"}, {"ciel", "cieux"}, {"a\xEFeul", "a\xEFeux"}};
+  // clang-format on
+  for (const auto& [singulier, pluriel] : irreguliers)
+    if (mot == singulier) return pluriel;
+  static const std::vector<std::string> enOux = Mots("bijou caillou chou genou hibou joujou pou");
+  static const std::vector<std::string> enAlS = Mots(
+      "bal carnaval chacal festival r\xE9"
+      "cital r\xE9gal cal");
+  static const std::vector<std::string> enAilAux =
+      Mots("bail corail \xE9mail soupirail travail vantail vitrail");
+  static const std::vector<std::string> enEuS = Mots("bleu pneu \xE9meu landau sarrau");
+  auto dans = [&](const std::vector<std::string>& liste) {
+    return std::find(liste.begin(), liste.end(), mot) != liste.end();
+  };
+  if (dans(enOux)) return mot + "x";
+  if (dans(enAilAux)) return SansFin(mot, 3) + "aux";
+  if ((Termine("eu", mot) || Termine("au", mot)) && !dans(enEuS)) return mot + "x";
+  if (Termine("al", mot) && !dans(enAlS)) return SansFin(mot, 1) + "ux";
   return mot + "s";
+}
+
+}  // namespace
+
+std::string Pluriel(const std::string& mot) {
+  if (mot.find('-') == std::string::npos) return PlurielSimple(mot);
+  std::string resultat;
+  std::size_t debut = 0;
+  bool accorde = true;
+  for (bool premier = true;; premier = false) {
+    const std::size_t tiret = mot.find('-', debut);
+    const std::string partie =
+        mot.substr(debut, tiret == std::string::npos ? tiret : tiret - debut);
+    // A preposition, or an elided one (d'œuvre), begins the complement.
+    if (EstMotOutil(partie) || partie.find('\'') != std::string::npos) accorde = false;
+    const bool invariable = premier && EstElementInvariable(partie);
+    resultat += (accorde && !invariable) ? PlurielSimple(partie) : partie;
+    if (tiret == std::string::npos) break;
+    resultat += '-';
+    debut = tiret + 1;
+  }
+  return resultat;
+}
+
+std::string PlurielExpression(const std::string& expression) {
+  std::string resultat;
+  bool accorde = true;
+  std::size_t i = 0;
+  while (i < expression.size()) {
+    // A word runs to the next blank; an elided article (l', d') ends the
+    // plural as "de" and "la" do.
+    std::size_t fin = expression.find(' ', i);
+    if (fin == std::string::npos) fin = expression.size();
+    const std::string mot = expression.substr(i, fin - i);
+    const std::string tete = PremierMot(mot);
+    if (tete.empty() || EstMotOutil(tete) || tete.size() != mot.size()) accorde = false;
+    resultat += accorde ? Pluriel(mot) : mot;
+    if (fin < expression.size()) resultat += ' ';
+    i = fin + 1;
+  }
+  return resultat;
+}
+
+std::string ParticipePasse(const std::string& infinitif, bool pluriel) {
+  const auto verbe = CreeVerbe(infinitif);
+  if (!verbe) return {};
+  const std::string participe = SansPronomReflechi(verbe->ParticipePasse());
+  if (!pluriel) return participe;
+  static const std::vector<std::string> invariables = Mots("\xEAtre falloir nuire luire reluire");
+  const std::string v = SansPronomReflechi(infinitif);
+  if (std::find(invariables.begin(), invariables.end(), v) != invariables.end()) return {};
+  return PlurielParticipe(participe);
+}
+
+std::string PlurielParticipe(const std::string& participe) {
+  if (participe.empty()) return participe;
+  const char fin = DerniereLettre(participe);
+  if (fin == 's' || fin == 'x') return participe;
+  if (fin == '\xFB') return SansFin(participe, 1) + "us";
+  return participe + "s";
 }

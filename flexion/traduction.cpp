@@ -1,9 +1,12 @@
 #include "flexion/traduction.h"
 
+#include <algorithm>
 #include <memory>
+#include <vector>
 
 #include "flexion/chaines.h"
 #include "flexion/flexf.h"
+#include "flexion/verbe.h"
 #include "morpho/lemmatise.h"
 
 std::string SensApresDeuxPoints(std::string_view s) {
@@ -29,19 +32,152 @@ std::string InfinitifDuSens(std::string_view sens) {
   return PremierMot(s);
 }
 
-std::string TraduitAnalyse(const TAnalyse& analyse) {
+std::string PremierSens(std::string_view sens) {
+  std::string s;
+  int parentheses = 0;
+  for (char c : Rogne(sens)) {
+    if (c == '(') ++parentheses;
+    if (parentheses == 0 && (c == ',' || c == ';')) break;
+    if (parentheses == 0) s += c;
+    if (c == ')' && parentheses > 0) --parentheses;
+  }
+  // Blanks left twice where a parenthesis stood are made one.
+  std::string resultat;
+  for (char c : Rogne(s))
+    if (!(c == ' ' && !resultat.empty() && resultat.back() == ' ')) resultat += c;
+  return resultat;
+}
+
+TSensVerbal SensVerbal(std::string_view sens) {
+  TSensVerbal v;
+  const std::string premier = PremierSens(sens);
+  v.Infinitif = InfinitifDuSens(premier);
+  if (v.Infinitif.empty()) return v;
+  // PremierSens leaves single blanks, so the infinitive is the beginning of
+  // the first meaning as written.
+  std::size_t longueur = v.Infinitif.size();
+  if (Commence("se ", v.Infinitif)) longueur = 3 + MotN(2, premier).size();
+  v.Complement = Rogne(std::string_view(premier).substr(std::min(longueur, premier.size())));
+  return v;
+}
+
+namespace {
+
+constexpr std::string_view Etre = "\xEAtre";
+
+// Words that open an attribute and keep their number: ils sont là, loin,
+// en colère, d'accord.
+bool AttributInvariable(const std::string& attribut) {
+  static const std::vector<std::string> mots = Mots(
+      "l\xE0 loin pr\xE8s ici ailleurs bien mal mieux en \xE0 au aux de du des d dans sur sous "
+      "avec sans hors pour contre debout ensemble plus moins tr\xE8s si");
+  const std::string premier = PremierMot(attribut);
+  return premier.empty() || std::find(mots.begin(), mots.end(), premier) != mots.end();
+}
+
+// The verb of the meaning that renders a Latin passive when the first one
+// has none in French and is no intransitive verb (avoir: posséder).
+std::string VerbeAuPassif(std::string_view sens) {
+  std::string reste = Rogne(sens);
+  while (!reste.empty()) {
+    const std::string infinitif = InfinitifDuSens(PremierSens(reste));
+    if (!infinitif.empty() && APassif(infinitif)) return infinitif;
+    const auto virgule = reste.find_first_of(",;");
+    if (virgule == std::string::npos) break;
+    reste = Rogne(reste.substr(virgule + 1));
+  }
+  return {};
+}
+
+// True for an entry the dictionary marks impersonal (licet, oportet): the
+// Latin verb has no first or second person.
+bool EstImpersonnel(std::string_view entree) {
+  const auto deuxPoints = entree.find(':');
+  return entree.substr(0, deuxPoints).find("impers.") != std::string_view::npos;
+}
+
+// One reading rendered, without its trailing blank; empty when French has
+// nothing to show for it.
+std::string RenduLecture(const TSensVerbal& sens, const std::string& suppleant, bool impersonnel,
+                         const TDef& d) {
+  if (d.NumVoix() < 0) return {};
+  if (impersonnel && (d.NumPersonne() == 0 || d.NumPersonne() == 1)) return {};
+  int personne = PersonneFr(d.NumPersonne(), d.NumNombre());
+  int temps = TempsFr(d.NumTemps());
+  int mode = ModeFr(d.NumMode());
+  const int voix = d.NumVoix() + 1;
+  bool que = false;
+  // The Latin future imperative: the French imperative for the second
+  // persons (sache, soyez), the subjunctive with "qu'" for the third.
+  if (mode == 4 && temps == 2) {
+    temps = 1;
+    if (personne == 3 || personne == 6) {
+      mode = 2;
+      que = true;
+    }
+  }
+  std::string infinitif = sens.Infinitif;
+  std::string complement = sens.Complement;
+  std::string forme;
+  bool actif = voix == 1;
+  if (voix == 2 && CreeVerbe(infinitif) && !APassif(infinitif)) {
+    if (SansPronomReflechi(infinitif) == "avoir") {
+      // No intransitive verb: its Latin passive is personal (habetur: il est
+      // possédé), rendered by the next verb that has a passive, if any.
+      if (suppleant.empty()) return {};
+      infinitif = suppleant;
+    } else if (personne == 3 && (mode == 1 || mode == 2)) {
+      // A Latin impersonal passive: "on" and the active (itur: on va).
+      forme = ConjugueVerbe(infinitif, 3, temps, mode, 1, true);
+      if (Commence("il ", forme)) forme = "on " + forme.substr(3);
+      actif = true;
+    } else {
+      return {};
+    }
+  }
+  if (forme.empty()) forme = ConjugueVerbe(infinitif, personne, temps, mode, voix, true);
+  if (forme.empty() || forme == "?" || forme == "erreur") return forme;
+  // A passive has no room for what followed the active verb.
+  if (!actif) complement.clear();
+  if (!complement.empty()) {
+    // The attribute after "être" takes the number of the subject: ils sont
+    // absents.
+    if (SansPronomReflechi(infinitif) == Etre && personne >= 4 && personne <= 6 &&
+        !AttributInvariable(complement))
+      complement = PlurielExpression(complement);
+    forme += " " + complement;
+  }
+  if (que) forme = TVerbe::Elide("que", forme);
+  return forme;
+}
+
+// Adds each form of `texte` (forms separated by blanks... the rendering of
+// one analysis) not yet in `vues`.
+void AjouteNouvelle(const std::string& forme, std::vector<std::string>& vues, std::string& texte) {
+  if (forme.empty() || std::find(vues.begin(), vues.end(), forme) != vues.end()) return;
+  vues.push_back(forme);
+  texte += forme + " ";
+}
+
+// The renderings of one analysis, each once, each followed by a blank.
+std::string RenduAnalyse(const TAnalyse& analyse, std::vector<std::string>& vues) {
   std::string resultat;
   const std::string entree = Rogne(analyse.Entree);
   if (entree == "?") return resultat;
-  const std::string infinitif = InfinitifDuSens(SensApresDeuxPoints(entree));
-  for (int i = 0; const TDef* d = analyse.Numero(i); ++i) {
-    if (d->NumVoix() < 0) continue;
-    const int personne = PersonneFr(d->NumPersonne(), d->NumNombre());
-    const std::string forme = ConjugueVerbe(infinitif, personne, TempsFr(d->NumTemps()),
-                                            ModeFr(d->NumMode()), d->NumVoix() + 1, true);
-    if (!forme.empty()) resultat += forme + " ";
-  }
+  const std::string texteSens = SensApresDeuxPoints(entree);
+  const TSensVerbal sens = SensVerbal(texteSens);
+  const std::string suppleant = VerbeAuPassif(texteSens);
+  const bool impersonnel = EstImpersonnel(entree);
+  for (int i = 0; const TDef* d = analyse.Numero(i); ++i)
+    AjouteNouvelle(RenduLecture(sens, suppleant, impersonnel, *d), vues, resultat);
   return resultat;
+}
+
+}  // namespace
+
+std::string TraduitAnalyse(const TAnalyse& analyse) {
+  std::vector<std::string> vues;
+  return RenduAnalyse(analyse, vues);
 }
 
 std::string Traduction(std::string_view forme) {
@@ -49,9 +185,31 @@ std::string Traduction(std::string_view forme) {
   bool trouve = false;
   std::unique_ptr<TListeAnalyses> liste = Lemmatise(forme, trouve);
   if (!liste) return resultat;
+  std::vector<std::string> vues;
   for (int i = 0; i < liste->Count(); ++i) {
-    std::string t = TraduitAnalyse(liste->Analyse(i));
+    std::string t = RenduAnalyse(liste->Analyse(i), vues);
     if (!t.empty()) resultat += t + " ";
   }
   return resultat;
+}
+
+std::string TexteTraduction(const TListeAnalyses& analyses) {
+  std::string texte;
+  std::vector<std::string> vues;
+  for (int i = 0; i < analyses.Count(); ++i) {
+    const TAnalyse& analyse = analyses.Analyse(i);
+    const TDef* description = analyse.Numero(0);
+    if (!description) continue;
+    std::string rendu;
+    if (description->Partie() == 0) {
+      const std::string sens = PremierSens(SensApresDeuxPoints(analyse.Entree));
+      AjouteNouvelle(description->NumNombre() == 0 ? sens : PlurielExpression(sens), vues, rendu);
+    } else if (description->Partie() == 3) {
+      // Only the forms not shown yet: a verb read twice shows once.
+      rendu = RenduAnalyse(analyse, vues);
+    }
+    rendu = Rogne(rendu);
+    if (!rendu.empty()) texte += " " + rendu;
+  }
+  return texte;
 }

@@ -28,11 +28,42 @@ int ModeFr(int indexMode);    // indicatif, subjonctif 1-2; impératif.. 4..8; a
 // "se " or "s'" of a pronominal verb (se laver, s'asseoir).
 std::string InfinitifDuSens(std::string_view sens);
 
+// The first meaning of a list of meanings: up to the first comma or
+// semicolon outside parentheses, parenthesised remarks left out (de (+
+// abl.), depuis -> "de").
+std::string PremierSens(std::string_view sens);
+
+// A verb's first meaning: the French verb (with "se " or "s'") and what
+// follows it (être absent: "être", "absent"; se mettre en colère: "se
+// mettre", "en colère").
+struct TSensVerbal {
+  std::string Infinitif;
+  std::string Complement;
+};
+TSensVerbal SensVerbal(std::string_view sens);
+
 // Each reading of the analysis rendered with its subject pronoun, each form
-// followed by a blank.  Empty for the heading "?"; a reading that is no verb
-// reading (no voice: a noun or an adjective) renders nothing.
+// once and followed by a blank.  The first meaning is conjugated with its
+// complement, the attribute after "être" in the subject's number (ils sont
+// absents).  A passive French lacks renders with "on" and the active in the
+// third person singular (itur: on va), through the next verb of the meaning
+// for "avoir" (habetur: il est possédé), and not at all otherwise; an entry
+// marked "impers." has no first or second person; the Latin future
+// imperative goes to the imperative (scito: sache) or, in the third
+// persons, to the subjunctive with "qu'" (esto: qu'il soit).  Empty for the
+// heading "?"; a reading that is no verb reading (no voice: a noun or an
+// adjective) renders nothing.
 std::string TraduitAnalyse(const TAnalyse& analyse);
 
 // TraduitAnalyse of every analysis of the form, in list order, each non-empty
-// rendering followed by a blank.
+// rendering followed by a blank; a form already shown for an earlier
+// analysis is not repeated.
 std::string Traduction(std::string_view forme);
+
+// The context menu's "traduction" text for a word's analyses: for each
+// analysis by the part of speech of its first reading, a noun's first
+// meaning (in the plural unless the reading is singular: villes
+// fortifiées), a verb's renderings as TraduitAnalyse gives them; each piece
+// preceded by a blank, none repeated.  Empty when no analysis is a noun or
+// a verb.
+std::string TexteTraduction(const TListeAnalyses& analyses);

@@ -22,8 +22,8 @@ constexpr TTablePersonnes TableReflechisImperatif = {"", "toi", "", "nous", "vou
 
 constexpr std::string_view Etre = "\xEAtre";
 // The first letters before which "je", "me", "se"... lose their e: a â e é ê
-// i î o ô u û y (not h).
-constexpr std::string_view Elidante = "a\xE2\x65\xE9\xEAi\xEEo\xF4u\xFBy";
+// i î o ô u û y, and a mute h.
+constexpr std::string_view Elidante = "a\xE2\x65\xE9\xE8\xEAi\xEE\xEFo\xF4u\xFByh";
 constexpr std::string_view Erreur = "erreur";
 constexpr std::string_view Inconnu = "?";
 
@@ -161,23 +161,26 @@ std::string TVerbe::Compose(const std::string& aux, int personne, int tempsAux, 
   if (participe.empty()) return {};
   std::string auxiliaire = ConjugueVerbe(aux, personne, tempsAux, modeAux, voixAux, false);
   if (auxiliaire.empty() || EstEchec(auxiliaire)) return auxiliaire;
-  std::string resultat = auxiliaire + " " + participe;
-  if (personne > 3 && aux == Etre && !Termine("s", resultat)) resultat += "s";
-  return resultat;
+  // The participle agrees with a plural subject after "être": sommes allés,
+  // sont dus.
+  if (personne > 3 && aux == Etre) participe = PlurielParticipe(participe);
+  return auxiliaire + " " + participe;
 }
 
-std::string TVerbe::Elide(const std::string& pronom, const std::string& forme) {
+std::string TVerbe::Elide(const std::string& pronom, const std::string& forme, bool hAspire) {
   if (forme.empty()) return {};
   if (pronom.empty()) return forme;
-  if (pronom.back() == 'e' && Elidante.find(forme[0]) != std::string_view::npos)
+  if (pronom.back() == 'e' && Elidante.find(forme[0]) != std::string_view::npos &&
+      !(hAspire && forme[0] == 'h'))
     return SansFin(pronom, 1) + "'" + forme;
   return pronom + " " + forme;
 }
 
-std::string TVerbe::AvecSujet(int personne, const std::string& forme, bool pronominal) {
+std::string TVerbe::AvecSujet(int personne, const std::string& forme, bool pronominal,
+                              bool hAspire) {
   std::string sujet(Pronoms(personne));
   if (pronominal) sujet += " " + std::string(Reflechis(personne));
-  return Elide(sujet, forme);
+  return Elide(sujet, forme, hAspire);
 }
 
 void TVerbe::Conjugue(int personne, int temps, int mode, int voix, bool avecPronom,
@@ -190,6 +193,16 @@ void TVerbe::Conjugue(int personne, int temps, int mode, int voix, bool avecPron
   if (mode >= 4 && mode <= 6) avecPronom = false;
   // A personal mood needs a person to conjugate for.
   if (mode >= 1 && mode <= 3 && !EstPersonne(personne)) return;
+  // Forms French lacks are left out: the persons of an impersonal verb
+  // (falloir, pleuvoir), the past imperative of a pronominal verb.
+  const bool personnel =
+      (mode >= 1 && mode <= 3) || (mode == 4 && (personne == 2 || personne == 4 || personne == 5));
+  if ((personnel && !PersonneImpersonnelle(Infinitif, personne)) ||
+      (personnel && voix == 1 && mode == 4 && temps == 5 && Pronominal)) {
+    resultat.clear();
+    return;
+  }
+  const bool hAspire = DansVerbes(VerbesHAspire(), Base());
 
   auto compose = [&](int tempsAux, int modeAux) {
     return Compose(aux, personne, tempsAux, modeAux, 1);
@@ -274,7 +287,8 @@ void TVerbe::Conjugue(int personne, int temps, int mode, int voix, bool avecPron
         break;
     }
   } else if (voix == 2) {
-    if (!ParticipePasse().empty() && aux == "avoir")
+    // Verbs that take "être" and intransitive verbs have no passive.
+    if (!ParticipePasse().empty() && aux == "avoir" && !DansVerbes(VerbesSansPassif(), Base()))
       forme = Compose(std::string(Etre), personne, temps, mode, 1);
   }
   if (!forme) return;
@@ -291,8 +305,8 @@ void TVerbe::Conjugue(int personne, int temps, int mode, int voix, bool avecPron
     f += "-" + std::string(ParPersonne(TableReflechisImperatif, personne));
 
   if (avecPronom)
-    f = AvecSujet(personne, f, Pronominal);
+    f = AvecSujet(personne, f, Pronominal, hAspire);
   else if (prefixeSe)
-    f = Elide("se", f);
+    f = Elide("se", f, hAspire);
   resultat = f;
 }

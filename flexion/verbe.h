@@ -60,7 +60,9 @@ class TVerbe {
   // The driver.  Leaves resultat as it was for what it cannot render (a mood
   // outside 1..6, a tense French lacks in that mood, an indicative tense
   // outside 1..8, a personal mood with a person outside 1..6, a voice
-  // outside 1..2, the passive of a verb conjugated with "être").
+  // outside 1..2, the passive of a verb conjugated with "être" or of a verb
+  // without passive).  Empties it for a form French lacks: a person of an
+  // impersonal verb, the past imperative of a pronominal verb.
   void Conjugue(int personne, int temps, int mode, int voix, bool avecPronom,
                 std::string& resultat);
 
@@ -71,12 +73,15 @@ class TVerbe {
   std::string Compose(const std::string& aux, int personne, int tempsAux, int modeAux,
                       int voixAux) const;
 
-  // pronom + form, elided before a vowel when the pronoun ends with "e"
-  // (j'aime, s'asseyant).  An empty form gives an empty result: there is
-  // nothing to put the pronoun before.
-  static std::string Elide(const std::string& pronom, const std::string& forme);
+  // pronom + form, elided before a vowel or a mute h when the pronoun ends
+  // with "e" (j'aime, s'asseyant, j'habite), not before an aspirated h (je
+  // hais).  An empty form gives an empty result: there is nothing to put the
+  // pronoun before.
+  static std::string Elide(const std::string& pronom, const std::string& forme,
+                           bool hAspire = false);
   // Subject pronoun (and reflexive pronoun) + form: je m'aime, il aime.
-  static std::string AvecSujet(int personne, const std::string& forme, bool pronominal);
+  static std::string AvecSujet(int personne, const std::string& forme, bool pronominal,
+                               bool hAspire = false);
 
   // Ending tables; empty outside 1..6 (Pronoms: outside 0..6).
   static std::string_view Pronoms(int personne);

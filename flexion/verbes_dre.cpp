@@ -16,6 +16,10 @@ std::string TVdre::Present(int p) const {
 std::string TVdre::PasseSimple(int p) const { return Joint(RadicalPasse(), DesPasseI(p)); }
 std::string TVdre::ParticipePasse() const { return RadicalPasse() + "u"; }
 
+std::string TVrompre::Present(int p) const {
+  return p == 3 ? RadicalPresent(p) + "t" : TVdre::Present(p);
+}
+
 std::string TVasseoir::RadicalPresent(int p) const {
   return Singulier(p) ? Sans(4) + "ie" : Sans(3) + "y";
 }
@@ -59,7 +63,11 @@ std::string TVsoudre::RadicalPresent(int p) const {
   return Singulier(p) ? Sans(3) : Sans(4) + "lv";
 }
 std::string TVsoudre::RadicalPasse() const { return Sans(4) + "l"; }
-std::string TVsoudre::PasseSimple(int p) const { return Joint(RadicalPasse(), DesPasseU(p)); }
+// absoudre and dissoudre have no passé simple; résoudre has résolus.
+std::string TVsoudre::PasseSimple(int p) const {
+  if (Termine("absoudre", Base()) || Termine("dissoudre", Base())) return {};
+  return Joint(RadicalPasse(), DesPasseU(p));
+}
 // absous, dissous; résolu.
 std::string TVsoudre::ParticipePasse() const {
   if (Termine("absoudre", Base()) || Termine("dissoudre", Base())) return Sans(3) + "s";

@@ -14,6 +14,13 @@ class TVdre : public TVerbe {
   std::string ParticipePasse() const override;
 };
 
+// romps, rompt, rompons, rompis, rompu (also corrompre, interrompre).
+class TVrompre : public TVdre {
+ public:
+  using TVdre::TVdre;
+  std::string Present(int personne) const override;
+};
+
 // assieds, assied, asseyons, assiérai, assis.
 class TVasseoir : public TVdre {
  public:

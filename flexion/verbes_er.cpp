@@ -21,9 +21,12 @@ std::string RemplaceDernier(std::string radical, char lettre, char par) {
 // The future stem is the changed present singular + "r": achète -> achèter.
 std::string TVeter::RadicalFutur() const { return Joint(RadicalPresent(1), "e") + "r"; }
 
+// The change of the stem and the ç / ge of the regular join apply to
+// different endings (e against a, o), so both are made: dépèce, dépeçons;
+// assiège, assiégeons.
 std::string TVeter::Joint(const std::string& radical, std::string_view desinence) const {
   std::string r = ChangeLeRadical(desinence) ? RemplaceDernier(radical, 'e', '\xE8') : radical;
-  return r + std::string(desinence);
+  return TVerbe::Joint(r, desinence);
 }
 
 std::string TVettell::RadicalFutur() const { return Joint(RadicalPresent(1), "e") + "r"; }
@@ -31,12 +34,12 @@ std::string TVettell::RadicalFutur() const { return Joint(RadicalPresent(1), "e"
 std::string TVettell::Joint(const std::string& radical, std::string_view desinence) const {
   std::string r = radical;
   if (ChangeLeRadical(desinence) && !r.empty()) r += r.back();
-  return r + std::string(desinence);
+  return TVerbe::Joint(r, desinence);
 }
 
 std::string TVebrer::Joint(const std::string& radical, std::string_view desinence) const {
   std::string r = ChangeLeRadical(desinence) ? RemplaceDernier(radical, '\xE9', '\xE8') : radical;
-  return r + std::string(desinence);
+  return TVerbe::Joint(r, desinence);
 }
 
 // enverrai, renverrai.
@@ -48,5 +51,5 @@ std::string TVyer::RadicalFutur() const {
 std::string TVyer::Joint(const std::string& radical, std::string_view desinence) const {
   std::string r = radical;
   if (ChangeLeRadical(desinence) && !r.empty()) r.back() = 'i';
-  return r + std::string(desinence);
+  return TVerbe::Joint(r, desinence);
 }

@@ -1,5 +1,6 @@
 // The four spelling-change classes of the -er verbs.  Each differs from the
-// regular verb in Joint only: before an ending that begins with "e" and does
+// regular verb in Joint (and some in the future stem), keeping its ç and ge
+// before a and o: before an ending that begins with "e" and does
 // not end with "z" (e, es, ent, not ez, ons, ais) the stem changes, so the
 // change shows in the present singular and third plural, the imperative
 // singular and the present subjunctive.  The classes whose change also marks

@@ -7,7 +7,9 @@ namespace {
 constexpr TTablePersonnes PresentFaillir = {"faux",     "faux",    "faut",
                                             "faillons", "faillez", "faillent"};
 constexpr TTablePersonnes PasseSimpleOuir = {"ou\xEFs",   "ou\xEFs",   "ou\xEFt",
-                                             "ou\xEEmes", "ou\xEEtes", "ou\xEFrent"};
+                                             "ou\xEFmes", "ou\xEFtes", "ou\xEFrent"};
+// The diaeresis of haïr stands where the other verbs put a circumflex.
+constexpr TTablePersonnes DesPasseHair = {"s", "s", "t", "mes", "tes", "rent"};
 constexpr TTablePersonnes PasseSimpleVenir = {"ins",      "ins",      "int",
                                               "\xEEnmes", "\xEEntes", "inrent"};
 
@@ -91,6 +93,15 @@ std::string TVvenir::PasseSimple(int p) const {
   return fin.empty() ? std::string() : Sans(4) + std::string(fin);
 }
 std::string TVvenir::ParticipePasse() const { return Sans(2) + "u"; }
+
+std::string TVhair::RadicalPresent(int p) const {
+  return Singulier(p) ? Sans(2) + "i" : Sans(1) + "ss";
+}
+std::string TVhair::PasseSimple(int p) const {
+  std::string_view fin = ParPersonne(DesPasseHair, p);
+  return fin.empty() ? std::string() : Sans(1) + std::string(fin);
+}
+std::string TVhair::ParticipePasse() const { return Sans(1); }
 
 std::string TVvetir::RadicalPresent(int p) const {
   return p == 3 ? Sans(3) : TVsst::RadicalPresent(p);

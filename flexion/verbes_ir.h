@@ -134,6 +134,16 @@ class TVvenir : public TVsst {
   std::string ParticipePasse() const override;
 };
 
+// hais, hait, haïssons, haïs, haïmes, haï: the diaeresis everywhere but in
+// the present singular.
+class TVhair : public TVsst {
+ public:
+  using TVsst::TVsst;
+  std::string RadicalPresent(int personne) const override;
+  std::string PasseSimple(int personne) const override;
+  std::string ParticipePasse() const override;
+};
+
 // vêts, vêt, vêtons, vêtu.
 class TVvetir : public TVsst {
  public:

@@ -41,7 +41,12 @@ std::string TVconfire::RadicalPresent(int p) const {
   return Singulier(p) ? Sans(2) : Sans(2) + "s";
 }
 std::string TVconfire::RadicalPasse() const { return Sans(3); }
-std::string TVconfire::ParticipePasse() const { return RadicalPasse() + "it"; }
+// confit, frit; suffi, circoncis.
+std::string TVconfire::ParticipePasse() const {
+  if (Termine("suffire", Base())) return RadicalPasse() + "i";
+  if (Termine("circoncire", Base())) return RadicalPasse() + "is";
+  return RadicalPasse() + "it";
+}
 
 std::string TVcroire::RadicalPresent(int p) const { return NousVous(p) ? Sans(3) + "y" : Sans(2); }
 std::string TVcroire::RadicalPasse() const { return Sans(4); }
@@ -104,5 +109,5 @@ std::string TVtraire::ParticipePasse() const { return Present(3); }
 std::string TVuire::RadicalPresent(int p) const { return Singulier(p) ? Sans(2) : Sans(2) + "s"; }
 std::string TVuire::RadicalPasse() const { return RadicalPresent(4); }
 std::string TVuire::ParticipePasse() const {
-  return (Base() == "luire" || Base() == "nuire") ? Sans(2) : Present(3);
+  return (Termine("luire", Base()) || Termine("nuire", Base())) ? Sans(2) : Present(3);
 }

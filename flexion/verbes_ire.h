@@ -33,7 +33,8 @@ class TVclure : public TVsst {
   std::string ParticipePasse() const override;
 };
 
-// confis, confisons, confit (also frire, circoncire).
+// confis, confisons, confit (also frire; suffire: suffi; circoncire:
+// circoncis).
 class TVconfire : public TVsst {
  public:
   using TVsst::TVsst;
@@ -127,7 +128,7 @@ class TVtraire : public TVsst {
   std::string ParticipePasse() const override;
 };
 
-// conduis, conduisons, conduisis, conduit; lui, nui.
+// conduis, conduisons, conduisis, conduit; lui, relui, nui.
 class TVuire : public TVsst {
  public:
   using TVsst::TVsst;

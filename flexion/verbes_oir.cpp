@@ -91,6 +91,8 @@ std::string TVpouvoir::RadicalPasse() const { return "p"; }
 std::string TVpouvoir::Present(int p) const { return std::string(ParPersonne(PresentPouvoir, p)); }
 std::string TVpouvoir::PasseSimple(int p) const { return Joint(RadicalPasse(), DesPasseU(p)); }
 std::string TVpouvoir::SubjPresent(int p) const { return "puiss" + std::string(DesSubjonctif(p)); }
+// pouvoir has no imperative.
+std::string TVpouvoir::Imperatif(int) const { return {}; }
 std::string TVpouvoir::ParticipePasse() const { return "pu"; }
 
 std::string TVpourvoir::RadicalPresent(int p) const {
@@ -138,6 +140,10 @@ std::string TVvaloir::SubjPresent(int p) const {
   if (Termine("pr\xE9valoir", Base()) || fin.empty()) return TVxxt::SubjPresent(p);
   return (fin.front() == 'e' ? Tete() + "ill" : RadicalPresent(4)) + std::string(fin);
 }
+// falloir has no present participle.
+std::string TVvaloir::ParticipePresent() const {
+  return Termine("falloir", Base()) ? std::string() : TVxxt::ParticipePresent();
+}
 std::string TVvaloir::ParticipePasse() const { return RadicalPasse() + "u"; }
 
 std::string TVvouloir::RadicalPresent(int p) const {
@@ -150,5 +156,10 @@ std::string TVvouloir::SubjPresent(int p) const {
   std::string_view fin = DesSubjonctif(p);
   std::string radical = (!fin.empty() && fin.front() == 'e') ? Sans(6) + "euill" : Sans(3);
   return radical + std::string(fin);
+}
+std::string TVvouloir::Imperatif(int p) const {
+  if (p == 2) return SubjPresent(1);
+  if (p == 4 || p == 5) return Sans(6) + "euill" + std::string(DesSubjonctif(p)).substr(1);
+  return "erreur";
 }
 std::string TVvouloir::ParticipePasse() const { return RadicalPasse() + "u"; }

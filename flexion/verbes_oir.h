@@ -81,6 +81,7 @@ class TVpouvoir : public TVsst {
   std::string Present(int personne) const override;
   std::string PasseSimple(int personne) const override;
   std::string SubjPresent(int personne) const override;
+  std::string Imperatif(int personne) const override;
   std::string ParticipePasse() const override;
 };
 
@@ -135,18 +136,21 @@ class TVvaloir : public TVxxt {
   std::string RadicalPresent(int personne) const override;
   std::string RadicalFutur() const override;
   std::string SubjPresent(int personne) const override;
+  std::string ParticipePresent() const override;
   std::string ParticipePasse() const override;
 
  private:
   std::string Tete() const;
 };
 
-// veux, voulons, veulent, voudrai, voulus, veuille, voulu.
+// veux, voulons, veulent, voudrai, voulus, veuille, voulu; the imperative
+// of the subjunctive stem: veuille, veuillez.
 class TVvouloir : public TVxxt {
  public:
   using TVxxt::TVxxt;
   std::string RadicalPresent(int personne) const override;
   std::string RadicalFutur() const override;
   std::string SubjPresent(int personne) const override;
+  std::string Imperatif(int personne) const override;
   std::string ParticipePasse() const override;
 };

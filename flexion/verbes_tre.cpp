@@ -40,8 +40,11 @@ std::string TVpaitre::ParticipePasse() const {
   return RadicalPasse() + "u";
 }
 
+// croîs, croît; its compounds keep the circumflex before t only: accrois,
+// accroît.
 std::string TVcroitre::RadicalPresent(int p) const {
-  return Singulier(p) ? Sans(3) : Sans(4) + "iss";
+  if (!Singulier(p)) return Sans(4) + "iss";
+  return (p == 3 || EstCroitre()) ? Sans(3) : Sans(4) + "i";
 }
 // Only croître itself keeps the circumflex that tells it from croire (crûs,
 // crû); its compounds write accrus, accru.

@@ -7,7 +7,7 @@ set -euo pipefail
 
 paquets=(cmake make pkg-config g++ libgtest-dev libgmock-dev libbenchmark-dev
          clang libclang-rt-14-dev qt6-base-dev libinih-dev
-         qt6-translations-l10n unzip)
+         qt6-translations-l10n unzip verbiste)
 
 manquants=()
 for paquet in "${paquets[@]}"; do

@@ -107,15 +107,8 @@ void TFPrinc::PopupMenu1Popup() {
       E.TexteLexique += " " + sens;
       E.TexteMorpho.clear();
       for (const auto& ligne : analyses->Lignes(2)) E.TexteMorpho += ligne + "\r\n";
-      const TDef* description = analyse.Numero(0);
-      if (!description) continue;
-      if (description->Partie() == 0) {
-        const std::string nom = PremierMot(sens);
-        E.TexteTraduction += " " + (description->NumNombre() == 0 ? nom : Pluriel(nom));
-      } else if (description->Partie() == 3) {
-        E.TexteTraduction += " " + Traduction(E.MotCourant);
-      }
     }
+    E.TexteTraduction = TexteTraduction(*analyses);
     if (!E.TexteLexique.empty()) {
       if (E.insereLex > 0) mot->addAction(QStringLiteral("&lexique"), this, &TFPrinc::InsereEntree);
       if (E.insereMorpho > 0 && !E.TexteMorpho.empty())

@@ -21,8 +21,10 @@ inline constexpr std::string_view ListeVerbesAppel =
     ",appello,dico,nomino,eligo,creo,iudico,existimo,puto,habeo";
 // Possessive adjectives, which a genitive never complements.
 inline constexpr std::string_view ListePossessifs = ",meus,tuus,suus,noster,uester,";
+// Prepositions with the ablative, with the short spellings the lexicon
+// files under ab and ex (a, abs, e).
 inline constexpr std::string_view ListePrepositionsAblatif =
-    ",ab,cum,de,e,ex,in,pro,sine,sub,sub,super,";
+    ",a,ab,abs,cum,de,e,ex,in,pro,sine,sub,super,";
 inline constexpr std::string_view ListePrepositionsAccusatif =
     ",ad,aduersus,adversus,ante,in,inter,ob,per,sub,super,";
 inline constexpr std::string_view ListeConjonctions = ",ut,cum,quando,quia,quod,si,";

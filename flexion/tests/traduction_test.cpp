@@ -64,9 +64,11 @@ TEST(TraduitAnalyse, UneFormeParLecture) {
   EXPECT_EQ(Rendu("aimer", {Parf | Part | Passif | Nom | Sg}), "ayant été aimé ");
   EXPECT_EQ(Rendu("aimer", {P3 | Pl | Fut | Ind | Passif}), "ils seront aimés ");
   EXPECT_EQ(Rendu("aimer", {P2 | Sg | Pres | Imper | Actif}), "aime ");
-  // An ambiguous form: its readings in order.
+  // An ambiguous form: its readings in order, a French form shown once.
   EXPECT_EQ(Rendu("aimer", {P3 | Sg | Pres | Ind | Actif, P3 | Sg | Pres | Subj | Actif}),
-            "il aime il aime ");
+            "il aime ");
+  EXPECT_EQ(Rendu("aimer", {P3 | Sg | Pres | Ind | Actif, P3 | Pl | Pres | Ind | Actif}),
+            "il aime ils aiment ");
   EXPECT_EQ(Rendu("se laver", {P1 | Sg | Pres | Ind | Actif}), "je me lave ");
   EXPECT_EQ(Rendu("se laver", {P3 | Sg | Parf | Ind | Actif}), "il s'est lavé ");
 }
@@ -89,9 +91,6 @@ TEST(TraduitAnalyse, CasSansRendu) {
   EXPECT_EQ(TraduitAnalyse(inconnue), "");
   // No verb class: "?" per reading.
   EXPECT_EQ(Rendu("chose", {P3 | Sg | Pres | Ind | Actif}), "? ");
-  // A Latin future imperative has no French form: "erreur" or left as "?".
-  EXPECT_EQ(Rendu("aimer", {P3 | Sg | Fut | Imper | Actif}), "erreur ");
-  EXPECT_EQ(Rendu("aimer", {P2 | Sg | Fut | Imper | Actif}), "? ");
   EXPECT_EQ(Rendu("aimer", {Gerondif | Actif | Abl}), "? ");
   // A noun reading has no voice and renders nothing.
   TAnalyse nom("amor", Cp("amor, oris, m. : amour"));
@@ -116,4 +115,65 @@ TEST(Traduction, ChaqueAnalyseDuMot) {
 TEST(Traduction, SansLexiqueErreur) {
   LiberLexique();
   EXPECT_THROW(Traduction("amat"), Erreur);
+}
+
+// The Latin future imperative rendered "? erreur": the second persons go to
+// the imperative, the third to the subjunctive with "qu'".
+TEST(TraduitAnalyse, ImperatifFutur) {
+  EXPECT_EQ(Rendu("savoir", {P2 | Sg | Fut | Imper | Actif}), "sache ");
+  EXPECT_EQ(Rendu("être", {P2 | Pl | Fut | Imper | Actif}), "soyez ");
+  EXPECT_EQ(Rendu("être", {P3 | Sg | Fut | Imper | Actif}), "qu'il soit ");
+  EXPECT_EQ(Rendu("aimer", {P3 | Pl | Fut | Imper | Actif}), "qu'ils aiment ");
+  EXPECT_EQ(Rendu("aimer", {P3 | Sg | Fut | Imper | Passif}), "qu'il soit aimé ");
+}
+
+// The first meaning is conjugated whole: "ils sont" for absunt, "il se met"
+// for irascitur.
+TEST(TraduitAnalyse, SensAvecSonComplement) {
+  const std::tuple<const char*, Morpho, const char*> cas[] = {
+      {"être absent, être loin", P3 | Pl | Pres | Ind | Actif, "ils sont absents "},
+      {"être absent", P1 | Sg | Parf | Ind | Actif, "j'ai été absent "},
+      {"être capable de (+ inf.)", P1 | Pl | Pres | Ind | Actif, "nous sommes capables de "},
+      {"être là, assister", P3 | Pl | Pres | Ind | Actif, "ils sont là "},
+      {"être en colère", P3 | Pl | Impf | Ind | Actif, "ils étaient en colère "},
+      {"se mettre en colère", P3 | Sg | Pres | Ind | Actif, "il se met en colère "},
+      {"avoir l'habitude de", P3 | Sg | Pres | Ind | Actif, "il a l'habitude de "},
+      {"être absent", Pres | Inf | Actif, "être absent "},
+      // A passive leaves the complement aside: it followed the active verb.
+      {"prendre soin de", P3 | Sg | Pres | Ind | Passif, "il est pris "},
+  };
+  for (const auto& [sens, lecture, attendu] : cas)
+    EXPECT_EQ(Rendu(sens, {lecture}), attendu) << sens;
+  const TSensVerbal v = SensVerbal(Cp("s'enfuir au loin, fuir"));
+  EXPECT_EQ(v.Infinitif, "s'enfuir");
+  EXPECT_EQ(v.Complement, "au loin");
+  EXPECT_EQ(PremierSens(Cp("de (+ abl.), depuis")), "de");
+}
+
+// "il est été", "il est nui", "il est dormi": a passive French lacks.
+TEST(TraduitAnalyse, PassifSansPassifFrancais) {
+  const std::tuple<const char*, Morpho, const char*> cas[] = {
+      {"aller, marcher", P3 | Sg | Pres | Ind | Passif, "on va "},
+      {"dormir", P3 | Sg | Impf | Subj | Passif, "on dormît "},
+      {"nuire", P3 | Sg | Parf | Ind | Passif, "on a nui "},
+      {"venir", P3 | Sg | Parf | Ind | Passif, "on est venu "},
+      {"se battre", P3 | Sg | Pres | Ind | Passif, "on se bat "},
+      {"être", P3 | Sg | Pres | Ind | Passif, "on est "},
+      {"dormir", P1 | Sg | Pres | Ind | Passif, ""},
+      {"dormir", Parf | Part | Passif | Nom | Sg, ""},
+      {"avoir, posséder, tenir", P3 | Pl | Pres | Ind | Passif, "ils sont possédés "},
+      {"avoir", P3 | Sg | Pres | Ind | Passif, ""},
+  };
+  for (const auto& [sens, lecture, attendu] : cas)
+    EXPECT_EQ(Rendu(sens, {lecture}), attendu) << sens;
+}
+
+// "je suis il est" for licet: an impersonal entry has no first or second
+// person.
+TEST(TraduitAnalyse, EntreeImpersonnelle) {
+  TAnalyse a("licet", Cp("licet, ere, uit, impers. : être permis, pouvoir"));
+  for (Morpho m :
+       {P1 | Sg | Pres | Ind | Actif, P3 | Sg | Pres | Ind | Actif, P2 | Pl | Pres | Ind | Actif})
+    a.Numeros.push_back(TDef{ModeleParNom("moneo"), 0, m});
+  EXPECT_EQ(U8(TraduitAnalyse(a)), "il est permis ");
 }

@@ -80,11 +80,12 @@ TEST(Pronominal, PronomReflechiEtElision) {
       {"se laver", 1, 1, 1, 1, "lave"},
   });
   // clang-format on
-  // Elision before a vowel or y, never before h.
+  // Elision before a vowel, y and a mute h, not before an aspirated h.
   EXPECT_EQ(U8(TVerbe::Elide("je", "aime")), "j'aime");
   EXPECT_EQ(U8(TVerbe::Elide("se", Cp("écrie"))), "s'écrie");
   EXPECT_EQ(U8(TVerbe::Elide("je", "yodle")), "j'yodle");
-  EXPECT_EQ(U8(TVerbe::Elide("je", "habite")), "je habite");
+  EXPECT_EQ(U8(TVerbe::Elide("je", "habite")), "j'habite");
+  EXPECT_EQ(U8(TVerbe::Elide("je", "hais", true)), "je hais");
   EXPECT_EQ(U8(TVerbe::Elide("il", "aime")), "il aime");
 }
 

@@ -43,82 +43,115 @@ std::string Minuscules(std::string_view forme) {
   return s;
 }
 
-// One rewrite of the editions' spellings: `de` becomes `vers`, at the start
-// of the word only or anywhere.
+enum class Lieu { Debut, Partout, Fin };
+constexpr Lieu D = Lieu::Debut, P = Lieu::Partout, F = Lieu::Fin;
+constexpr std::uint32_t GenitifSingulier = 0x48, VocatifSingulier = 0x42;
+
+// One rewrite of the editions' spellings: `De` becomes `Vers`, at the start
+// of the word, anywhere or at its end; the readings kept (Garde, 0: all).
 struct TRegle {
   std::string_view De, Vers;
-  bool DebutSeulement;
+  Lieu Ou;
+  std::uint32_t Garde = 0;
 };
 
 // Prefixes are written assimilated or not, each way round; the lexicon
 // follows one habit per word, so both are tried.
 constexpr TRegle Regles[] = {
-    {"adf", "aff", true},
-    {"aff", "adf", true},
-    {"adl", "all", true},
-    {"all", "adl", true},
-    {"adp", "app", true},
-    {"app", "adp", true},
-    {"adc", "acc", true},
-    {"acc", "adc", true},
-    {"adg", "agg", true},
-    {"agg", "adg", true},
-    {"adr", "arr", true},
-    {"arr", "adr", true},
-    {"ads", "ass", true},
-    {"ass", "ads", true},
-    {"adt", "att", true},
-    {"att", "adt", true},
-    {"adq", "acq", true},
-    {"acq", "adq", true},
-    {"conl", "coll", true},
-    {"coll", "conl", true},
-    {"conm", "comm", true},
-    {"comm", "conm", true},
-    {"conp", "comp", true},
-    {"comp", "conp", true},
-    {"conr", "corr", true},
-    {"corr", "conr", true},
-    {"inl", "ill", true},
-    {"ill", "inl", true},
-    {"inm", "imm", true},
-    {"imm", "inm", true},
-    {"inp", "imp", true},
-    {"imp", "inp", true},
-    {"inr", "irr", true},
-    {"irr", "inr", true},
-    {"subm", "summ", true},
-    {"summ", "subm", true},
-    {"subf", "suff", true},
-    {"suff", "subf", true},
-    {"subc", "succ", true},
-    {"succ", "subc", true},
-    {"subp", "supp", true},
-    {"supp", "subp", true},
-    {"obp", "opp", true},
-    {"opp", "obp", true},
+    {"adf", "aff", D},
+    {"aff", "adf", D},
+    {"adl", "all", D},
+    {"all", "adl", D},
+    {"adp", "app", D},
+    {"app", "adp", D},
+    {"adc", "acc", D},
+    {"acc", "adc", D},
+    {"adg", "agg", D},
+    {"agg", "adg", D},
+    {"adr", "arr", D},
+    {"arr", "adr", D},
+    {"ads", "ass", D},
+    {"ass", "ads", D},
+    {"adt", "att", D},
+    {"att", "adt", D},
+    {"adq", "acq", D},
+    {"acq", "adq", D},
+    {"conl", "coll", D},
+    {"coll", "conl", D},
+    {"conm", "comm", D},
+    {"comm", "conm", D},
+    {"conp", "comp", D},
+    {"comp", "conp", D},
+    {"conr", "corr", D},
+    {"corr", "conr", D},
+    {"inl", "ill", D},
+    {"ill", "inl", D},
+    {"inm", "imm", D},
+    {"imm", "inm", D},
+    {"inp", "imp", D},
+    {"imp", "inp", D},
+    {"inr", "irr", D},
+    {"irr", "inr", D},
+    {"subm", "summ", D},
+    {"summ", "subm", D},
+    {"subf", "suff", D},
+    {"suff", "subf", D},
+    {"subc", "succ", D},
+    {"succ", "subc", D},
+    {"subp", "supp", D},
+    {"supp", "subp", D},
+    {"obp", "opp", D},
+    {"opp", "obp", D},
     // ex before s written or not (exspecto, expecto; exstitit, extitit).
-    {"exs", "ex", true},
-    {"ex", "exs", true},
+    {"exs", "ex", D},
+    {"ex", "exs", D},
     // Older spellings: quoius, quoi, quom, quor for cuius, cui, cum, cur.
-    {"quoi", "cui", true},
-    {"quom", "cum", true},
-    {"quor", "cur", true},
+    {"quoi", "cui", D},
+    {"quom", "cum", D},
+    {"quor", "cur", D},
     // uo for uu (seruos, uolt, diuom), -umus for -imus (optumus, existumo),
     // -undus for -endus (faciundum), n before q (tanquam), doubled
     // consonants (littus, caussa); and the reverse where editions differ.
-    {"uo", "uu", false},
-    {"um", "im", false},
-    {"und", "end", false},
-    {"nq", "mq", false},
-    {"mq", "nq", false},
-    {"tt", "t", false},
-    {"ss", "s", false},
+    {"uo", "uu", P},
+    {"um", "im", P},
+    {"und", "end", P},
+    {"nq", "mq", P},
+    {"mq", "nq", P},
+    {"tt", "t", P},
+    {"ss", "s", P},
+    // The genitive in -i of nouns in -ius and -ium (negoti, ingeni) and the
+    // vocative in -i of nouns in -ius (Vergili).
+    {"i", "ii", F, GenitifSingulier},
+    {"i", "ie", F, VocatifSingulier},
+    // Perfects contracted by the loss of -u- (consuerant, nosse, audisti).
+    {"runt", "uerunt", F},
+    {"rant", "uerant", F},
+    {"rat", "uerat", F},
+    {"ram", "ueram", F},
+    {"ras", "ueras", F},
+    {"ramus", "ueramus", F},
+    {"ratis", "ueratis", F},
+    {"rint", "uerint", F},
+    {"rit", "uerit", F},
+    {"rim", "uerim", F},
+    {"ro", "uero", F},
+    {"sse", "uisse", F},
+    {"sti", "uisti", F},
+    {"stis", "uistis", F},
+    {"ssem", "uissem", F},
+    {"sses", "uisses", F},
+    {"sset", "uisset", F},
+    {"ssent", "uissent", F},
 };
 
-void AjouteSiNouveau(std::vector<std::string>& liste, std::string s, std::string_view sauf) {
-  if (s.empty() || s == sauf) return;
-  if (std::find(liste.begin(), liste.end(), s) == liste.end()) liste.push_back(std::move(s));
+const std::string& FormeDe(const std::string& s) { return s; }
+const std::string& FormeDe(const TVariante& v) { return v.Forme; }
+
+// Adds a spelling unless it is empty, the word itself or already there.
+template <class T>
+void AjouteSiNouveau(std::vector<T>& liste, T v, std::string_view sauf) {
+  if (FormeDe(v).empty() || FormeDe(v) == sauf) return;
+  if (std::find(liste.begin(), liste.end(), v) == liste.end()) liste.push_back(std::move(v));
 }
 
 }  // namespace
@@ -136,22 +169,29 @@ std::vector<std::string> GraphiesPrincipales(std::string_view forme) {
   }
   std::string minuscule = Normalise(Minuscules(telle));
   graphies.push_back(telle);
-  AjouteSiNouveau(graphies, std::move(uei), {});
-  AjouteSiNouveau(graphies, std::move(minuscule), {});
+  AjouteSiNouveau(graphies, std::move(uei), telle);
+  AjouteSiNouveau(graphies, std::move(minuscule), telle);
   return graphies;
 }
 
-std::vector<std::string> VariantesDeGraphie(std::string_view mot) {
-  std::vector<std::string> variantes;
+std::vector<TVariante> VariantesDeGraphie(std::string_view mot) {
+  std::vector<TVariante> variantes;
   if (mot.size() > LongueurMaxVariantes) return variantes;
   for (const TRegle& r : Regles) {
+    if (r.Ou == Lieu::Fin) {
+      if (mot.size() > r.De.size() && mot.substr(mot.size() - r.De.size()) == r.De) {
+        std::string v(mot.substr(0, mot.size() - r.De.size()));
+        AjouteSiNouveau(variantes, TVariante{v.append(r.Vers), r.Garde}, mot);
+      }
+      continue;
+    }
     std::string toutes;
     std::size_t lieux = 0, reste = 0;
     for (std::size_t p = mot.find(r.De); p != std::string_view::npos; p = mot.find(r.De, p + 1)) {
-      if (r.DebutSeulement && p != 0) break;
+      if (r.Ou == Lieu::Debut && p != 0) break;
       std::string une(mot);
       une.replace(p, r.De.size(), r.Vers);
-      AjouteSiNouveau(variantes, std::move(une), mot);
+      AjouteSiNouveau(variantes, TVariante{std::move(une), r.Garde}, mot);
       // All places at once, left to right, places not overlapping.
       if (p >= reste) {
         toutes.append(mot.substr(reste, p - reste)).append(r.Vers);
@@ -159,7 +199,8 @@ std::vector<std::string> VariantesDeGraphie(std::string_view mot) {
         ++lieux;
       }
     }
-    if (lieux > 1) AjouteSiNouveau(variantes, toutes.append(mot.substr(reste)), mot);
+    if (lieux > 1)
+      AjouteSiNouveau(variantes, TVariante{toutes.append(mot.substr(reste)), r.Garde}, mot);
   }
   return variantes;
 }

@@ -9,6 +9,7 @@
 // Windows-1252.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,10 +20,20 @@
 // normalised form.  Empty for an empty form.
 std::vector<std::string> GraphiesPrincipales(std::string_view forme);
 
+// Another spelling of a word, and the readings it may give: those whose
+// morphology word holds every bit of Garde (0: all).  A genitive negoti is
+// looked up as negotii and keeps only its genitive singular readings.
+struct TVariante {
+  std::string Forme;
+  std::uint32_t Garde = 0;
+  friend bool operator==(const TVariante&, const TVariante&) = default;
+};
+
 // Other spellings of one word, tried only when its principal spellings find
 // nothing: each rule of the editions' spellings applied at one place, and at
-// every place at once when it applies at several.  Without repeats and
-// without the word itself; empty for a word longer than LongueurMaxVariantes.
-std::vector<std::string> VariantesDeGraphie(std::string_view mot);
+// every place at once when it applies at several; the contracted forms
+// (-i for -ii, perfects without -u-) restored.  Without repeats and without
+// the word itself; empty for a word longer than LongueurMaxVariantes.
+std::vector<TVariante> VariantesDeGraphie(std::string_view mot);
 
 inline constexpr std::size_t LongueurMaxVariantes = 40;

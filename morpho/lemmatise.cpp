@@ -24,6 +24,7 @@ constexpr Morpho NominatifSingulierMasculinFeminin = 0x341;
 constexpr Morpho NominatifSingulierTroisGenres = 0x741;
 constexpr Morpho PremierePersonnePresentActif = 0x8104840;
 constexpr int GenreNeutre = 2;
+constexpr int ModelePronoms = 29;
 
 constexpr Morpho TroisiemePersonnePresentActif = 0x8106040;
 
@@ -90,32 +91,56 @@ class TRecherche {
   // case stand side by side in the lexicon; the whole run is walked so that
   // "liber" is found even when "Liber" sorts first.  The readings a headword
   // gets by default (nominative singular, first person of the present) are
-  // given only to an entry that the irregular forms and the endings did not
-  // read already: they know better (se is no nominative, coepi no present),
-  // and the same reading is not shown twice.
+  // weighed against what the irregular forms and the endings, which ran
+  // first, read of the same entry: a pronoun whose forms are listed keeps
+  // only them (se is no nominative), a verb read in the first person
+  // singular of another tense keeps that one (coepi is no present), and no
+  // reading is shown twice.
   void EtapeLexique(const std::string& f) {
     int position = 0;
     if (!s_.Lex.Find(f, position)) return;
     struct TDefaut {
       std::string Entete;
       const TDonneesLexicales* E;
+      std::vector<Morpho> Lectures;
     };
     std::vector<TDefaut> defauts;
     for (; position < s_.Lex.Count() && CompareCles(s_.Lex.Cle(position), f) == 0; ++position) {
       const std::string& cle = s_.Lex.Cle(position);
       if (cle != f) continue;
       const TDonneesLexicales& e = s_.Lex.Donnees(position, false);
-      std::string entete = cle + ", " + e.Sens;
-      int deja = 0;
-      if (cible_->Find(entete, deja)) continue;
-      defauts.push_back({std::move(entete), &e});
+      TDefaut d{cle + ", " + e.Sens, &e, {}};
+      const int modele = e.Modele;
+      if (modele >= 0 && modele <= 10 && e.Genre == GenreNeutre)
+        d.Lectures.push_back(AccusatifSingulier);
+      d.Lectures.push_back(MorphoDeVedette(e));
+      int i = 0;
+      // Weighed against the other stages only, not against another entry
+      // of the same heading.
+      if (cible_->Find(d.Entete, i)) {
+        const TAnalyse& deja = cible_->Analyse(i);
+        std::erase_if(d.Lectures, [&](Morpho m) { return LectureCouverte(deja, e, m); });
+        if (d.Lectures.empty()) continue;
+      }
+      defauts.push_back(std::move(d));
     }
     for (const TDefaut& d : defauts) {
-      const int modele = d.E->Modele;
-      if (modele >= 0 && modele <= 10 && d.E->Genre == GenreNeutre)
-        cible_->Ajoute(d.Entete, modele, AccusatifSingulier, *d.E);
-      cible_->Ajoute(d.Entete, modele, MorphoDeVedette(*d.E), *d.E);
+      if (d.Lectures.empty()) continue;
+      for (Morpho m : d.Lectures) cible_->Ajoute(d.Entete, d.E->Modele, m, *d.E);
     }
+  }
+
+  // Whether the readings already found for an entry make its default reading
+  // `m` needless or false.
+  static bool LectureCouverte(const TAnalyse& deja, const TDonneesLexicales& e, Morpho m) {
+    constexpr Morpho Cas = 0x3F, Nombres = 0xC0, Personnes = 0x3800;
+    const int modele = e.Modele;
+    if (modele == ModelePronoms) return !deja.Numeros.empty();
+    const bool verbe = modele >= 17 && modele <= 28;
+    const Morpho masque = !verbe ? (Cas | Nombres) : Impersonnel(e) ? m : (Personnes | Nombres);
+    for (const TDef& d : deja.Numeros)
+      if ((d.Morpho & m & masque) == (m & masque)) return true;
+    return false;
   }
 
   // Every entry of the lemma's key and model, so that homographs of one
@@ -233,16 +258,49 @@ class TRecherche {
   bool prefixeAuLexique_ = true;
 };
 
+// Keeps only the readings that hold every bit of `garde`, and only the
+// analyses left with a reading.
+void Garde(TListeAnalyses& liste, Morpho garde) {
+  if (garde == 0) return;
+  for (int i = liste.Count(); i-- > 0;) {
+    TListeNumeros& numeros = liste.Analyse(i).Numeros;
+    std::erase_if(numeros, [&](const TDef& d) { return (d.Morpho & garde) != garde; });
+    if (numeros.empty()) liste.Delete(i);
+  }
+  liste.Trouve = liste.Count() > 0;
+}
+
+// Moves the analyses of `de` into `dans`; under a heading already there, the
+// readings not there yet are appended (the genitive and the vocative that
+// two spellings of Vergili find are both kept).
+void Reunis(TListeAnalyses& dans, TListeAnalyses& de) {
+  for (int i = 0; i < de.Count(); ++i) {
+    TAnalyse& a = de.Analyse(i);
+    int p = 0;
+    if (dans.Find(de.Cle(i), p)) {
+      TListeNumeros& numeros = dans.Analyse(p).Numeros;
+      for (const TDef& d : a.Numeros)
+        if (std::find(numeros.begin(), numeros.end(), d) == numeros.end()) numeros.push_back(d);
+    } else {
+      static_cast<TListeTriee<TAnalyse>&>(dans).Ajoute(de.Cle(i),
+                                                       std::make_unique<TAnalyse>(std::move(a)));
+    }
+  }
+  dans.Trouve = dans.Count() > 0;
+  de.Clear();
+  de.Trouve = false;
+}
+
 // The stages on each spelling; the lists that found something are merged
-// into the first of them (a heading found twice is kept once).  nullptr when
-// none found anything.
-std::unique_ptr<TListeAnalyses> Reunit(TRecherche& r, const std::vector<std::string>& graphies) {
+// into the first of them.  nullptr when none found anything.
+std::unique_ptr<TListeAnalyses> Reunit(TRecherche& r, const std::vector<TVariante>& graphies) {
   std::unique_ptr<TListeAnalyses> resultat;
-  for (const std::string& g : graphies) {
-    auto liste = r.Etapes(g);
+  for (const TVariante& g : graphies) {
+    auto liste = r.Etapes(g.Forme);
+    Garde(*liste, g.Garde);
     if (!liste->Trouve) continue;
     if (resultat)
-      resultat->Fusionne(*liste);
+      Reunis(*resultat, *liste);
     else
       resultat = std::move(liste);
   }
@@ -253,14 +311,31 @@ std::unique_ptr<TListeAnalyses> Reunit(TRecherche& r, const std::vector<std::str
 std::unique_ptr<TListeAnalyses> CherchePlusieurs(TRecherche& r,
                                                  const std::vector<std::string>& graphies,
                                                  bool variantesPermises) {
-  if (auto liste = Reunit(r, graphies)) return liste;
+  std::vector<TVariante> principales;
+  for (const std::string& g : graphies) principales.push_back({g, 0});
+  if (auto liste = Reunit(r, principales)) return liste;
   if (!variantesPermises) return nullptr;
-  std::vector<std::string> variantes;
-  for (const std::string& g : graphies)
-    for (std::string& v : VariantesDeGraphie(g))
-      if (std::find(variantes.begin(), variantes.end(), v) == variantes.end())
+  std::vector<TVariante> variantes;
+  std::vector<std::size_t> origines;  // the spelling each variant comes from
+  for (std::size_t i = 0; i < graphies.size(); ++i)
+    for (TVariante& v : VariantesDeGraphie(graphies[i]))
+      if (std::find(variantes.begin(), variantes.end(), v) == variantes.end()) {
         variantes.push_back(std::move(v));
-  return Reunit(r, variantes);
+        origines.push_back(i);
+      }
+  auto trouvees = Reunit(r, variantes);
+  if (!trouvees) return nullptr;
+  // The list keeps the spelling of the text; its analyses the variant that
+  // found them.
+  std::size_t origine = 0;
+  for (std::size_t i = 0; i < variantes.size(); ++i)
+    if (variantes[i].Forme == trouvees->Forme) {
+      origine = origines[i];
+      break;
+    }
+  auto liste = std::make_unique<TListeAnalyses>(graphies[origine]);
+  Reunis(*liste, *trouvees);
+  return liste;
 }
 
 // The whole search over the spellings of one word.  Only when nothing at all

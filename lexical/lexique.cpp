@@ -64,14 +64,14 @@ std::string_view CibleRenvoi(std::string_view sens) {
 using Indexation = std::vector<std::pair<std::string, std::unique_ptr<TK>>>;
 
 // Queues each non-empty stem of a comma-separated list, in list order.
-void AjouteRadicaux(Indexation& a_indexer, std::string_view liste, const std::string& cle) {
+void AjouteRadicaux(Indexation& a_indexer, std::string_view liste, int entree) {
   std::size_t debut = 0;
   while (debut <= liste.size()) {
     std::size_t fin = liste.find(',', debut);
     if (fin == std::string_view::npos) fin = liste.size();
     if (fin > debut)
       a_indexer.emplace_back(std::string(liste.substr(debut, fin - debut)),
-                             std::make_unique<TK>(TK{cle}));
+                             std::make_unique<TK>(TK{entree}));
     debut = fin + 1;
   }
 }
@@ -95,19 +95,24 @@ void TDonneesLexicales::Ecris(TEcrivain& ecrivain) const {
   ecrivain.EcrisChaine(Sens);
 }
 
-void TRadicaux::Ajoute(const std::string& radical, const std::string& cle) {
-  if (!radical.empty()) Ajoute(radical, std::make_unique<TK>(TK{cle}));
+void TRadicaux::Ajoute(const std::string& radical, int entree) {
+  if (!radical.empty()) Ajoute(radical, std::make_unique<TK>(TK{entree}));
 }
 
-std::vector<std::string> TRadicaux::CanonDe(std::string_view radical) const {
-  std::vector<std::string> cles;
+std::vector<int> TRadicaux::EntreesDe(std::string_view radical) const {
+  std::vector<int> entrees;
   int i = 0;
-  if (!Find(radical, i)) return cles;
+  if (!Find(radical, i)) return entrees;
   // The whole run of stems equal ignoring case is walked, so that a stem
   // spelt exactly is found even behind a case variant of it.
   for (; i < Count() && CompareCles(Cle(i), radical) == 0; ++i)
-    if (Cle(i) == radical) cles.push_back(Objet(i).K);
-  return cles;
+    if (Cle(i) == radical) entrees.push_back(Objet(i).Entree);
+  return entrees;
+}
+
+std::optional<std::string> CleReconstruite(std::string_view radical, int modele) {
+  if (const char* fin = FinCitation(modele)) return std::string(radical) + fin;
+  return std::nullopt;
 }
 
 void TLexique::IndexeRadicaux() {
@@ -135,10 +140,10 @@ void TLexique::IndexeRadicaux() {
   for (int i = 0; i < Count(); ++i) {
     const TDonneesLexicales& e = Donnees(i, true);
     if (RadicalListe(e.Modele) || e.Modele == 9) {
-      AjouteRadicaux(r1, e.RadicauxA, Cle(i));
+      AjouteRadicaux(r1, e.RadicauxA, i);
     } else if (e.Modele >= 17 && e.Modele <= 28) {
-      AjouteRadicaux(r2, e.RadicauxA, Cle(i));
-      AjouteRadicaux(r3, e.RadicauxB, Cle(i));
+      AjouteRadicaux(r2, e.RadicauxA, i);
+      AjouteRadicaux(r3, e.RadicauxB, i);
     }
   }
   Radicaux1.AjouteTous(std::move(r1));
@@ -148,8 +153,14 @@ void TLexique::IndexeRadicaux() {
 
 std::vector<std::string> TLexique::Canons(std::string_view radical, int modele) const {
   if (const char* fin = FinCitation(modele)) return {std::string(radical) + fin};
-  if (RadicalListe(modele)) return Radicaux1.CanonDe(radical);
+  if (RadicalListe(modele)) return CanonDe(Radicaux1, radical);
   return {};
+}
+
+std::vector<std::string> TLexique::CanonDe(const TRadicaux& index, std::string_view radical) const {
+  std::vector<std::string> cles;
+  for (int p : index.EntreesDe(radical)) cles.push_back(Cle(p));
+  return cles;
 }
 
 const TDonneesLexicales& TLexique::Donnees(int i, bool direct) const {
@@ -176,6 +187,16 @@ bool TLexique::ChercheModele(std::string_view cle, int modele, int& position) co
   for (; position < Count() && CompareCles(Cle(position), cle) == 0; ++position)
     if (Cle(position) == cle && Donnees(position, false).Modele == modele) return true;
   return false;
+}
+
+std::vector<int> TLexique::EntreesDeModele(std::string_view cle, int modele) const {
+  std::vector<int> entrees;
+  int position = 0;
+  if (!Find(cle, position)) return entrees;
+  for (; position < Count() && CompareCles(Cle(position), cle) == 0; ++position)
+    if (Cle(position) == cle && Donnees(position, false).Modele == modele)
+      entrees.push_back(position);
+  return entrees;
 }
 
 std::unique_ptr<TLexique> TLexique::Lis(TLecteur& lecteur) {

@@ -1,12 +1,17 @@
 // TLexique: the Latin lexicon. Key: lemma key (headword); object: its entry.
 // Equal keys are accepted (homographs), latest inserted first. Three stem
-// indexes map the stems listed in the entries to their lemma keys:
+// indexes map the stems listed in the entries to the entries that list them:
 // Radicaux1 (RadicauxA of models 5-9, 14, 15), Radicaux2 (RadicauxA of verbs
-// 17-28), Radicaux3 (RadicauxB of verbs). Read from and written to section 1
+// 17-28), Radicaux3 (RadicauxB of verbs). An index item holds the entry's
+// position, not a copy of its key, so that the indexes take memory in
+// proportion to the stems read and a stem leads only to the entry that lists
+// it. The positions hold until the lexicon changes: IndexeRadicaux must run
+// again after any insertion or removal. Read from and written to section 1
 // of quirandole.lex; read-only while the program runs.
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,21 +33,28 @@ struct TDonneesLexicales {
   friend bool operator==(const TDonneesLexicales&, const TDonneesLexicales&) = default;
 };
 
+// One item of a stem index: the entry that lists the stem.
 struct TK {
-  std::string K;  // a lemma key
+  int Entree = -1;  // position in the lexicon
 };
 
-// A stem index: stem -> lemma key, duplicates accepted.
+// A stem index: stem -> entry position, duplicates accepted.
 class TRadicaux : public TListeTriee<TK> {
  public:
   TRadicaux() : TListeTriee(Doublons::Acceptes) {}
   void Vide() { Clear(); }
   using TListeTriee::Ajoute;
-  // Indexes the stem under the key; an empty stem is ignored.
-  void Ajoute(const std::string& radical, const std::string& cle);
-  // Lemma keys of the stem (compared exactly), in index order.
-  std::vector<std::string> CanonDe(std::string_view radical) const;
+  // Indexes the stem under the entry; an empty stem is ignored.
+  void Ajoute(const std::string& radical, int entree);
+  // Positions of the entries that list the stem (compared exactly), in
+  // index order.
+  std::vector<int> EntreesDe(std::string_view radical) const;
 };
+
+// The headword rebuilt from a stem of stem number 1 under a model (stem +
+// citation ending: am + o, amic + us); nullopt for the models whose stem 1
+// is listed in the entries (5-8, 14, 15) and for those without a rule.
+std::optional<std::string> CleReconstruite(std::string_view radical, int modele);
 
 class TLexique : public TListeTriee<TDonneesLexicales> {
  public:
@@ -54,9 +66,11 @@ class TLexique : public TListeTriee<TDonneesLexicales> {
   // Rebuilds the three stem indexes from all entries.
   void IndexeRadicaux();
   // Candidate lemma keys for a stem of stem number 1 under a model: stem +
-  // citation ending, or the keys listed in Radicaux1 (models 5-8, 14, 15);
-  // empty for a model without a rule.
+  // citation ending, or the keys of the entries listing it in Radicaux1
+  // (models 5-8, 14, 15); empty for a model without a rule.
   std::vector<std::string> Canons(std::string_view radical, int modele) const;
+  // Keys of the entries that list the stem in one of the indexes.
+  std::vector<std::string> CanonDe(const TRadicaux& index, std::string_view radical) const;
   // The entry at i; unless direct, the target of its "cf. " cross-reference
   // when that target exists.
   const TDonneesLexicales& Donnees(int i, bool direct) const;
@@ -66,6 +80,9 @@ class TLexique : public TListeTriee<TDonneesLexicales> {
   // this model; position of that entry, else after the run of equal keys
   // (or the insertion position).
   bool ChercheModele(std::string_view cle, int modele, int& position) const;
+  // Every entry with exactly this key and (through its cross-reference) this
+  // model, in lexicon order: homographs of one model are all reachable.
+  std::vector<int> EntreesDeModele(std::string_view cle, int modele) const;
 
   // Builds the lexicon from section 1 and indexes its stems.
   static std::unique_ptr<TLexique> Lis(TLecteur& lecteur);

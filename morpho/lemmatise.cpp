@@ -1,5 +1,6 @@
 #include "morpho/lemmatise.h"
 
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <string>
@@ -11,6 +12,7 @@
 #include "lexical/lexique.h"
 #include "lexical/stores.h"
 #include "lexical/vocabulaire.h"
+#include "morpho/graphies.h"
 
 // Readings of a form that is itself a headword.
 namespace {
@@ -21,9 +23,20 @@ constexpr Morpho NominatifSingulierMasculinFeminin = 0x341;
 constexpr Morpho NominatifSingulierTroisGenres = 0x741;
 constexpr Morpho PremierePersonnePresentActif = 0x8104840;
 constexpr int GenreNeutre = 2;
+constexpr int ModelePronoms = 29;
+constexpr Morpho TroisiemePersonnePresentActif = 0x8106040;
+
+// An impersonal verb, so marked in the dictionary information of its entry
+// (the text before " : "), is cited in the third person.
+bool Impersonnel(const TDonneesLexicales& e) {
+  const std::string_view sens = e.Sens;
+  return sens.substr(0, sens.find(" : ")).find("impers.") != std::string_view::npos;
+}
 }  // namespace
 
-Morpho MorphoDeVedette(int modele) {
+Morpho MorphoDeVedette(const TDonneesLexicales& e) {
+  const int modele = e.Modele;
+  if (modele >= 17 && modele <= 28 && Impersonnel(e)) return TroisiemePersonnePresentActif;
   if (modele >= 0 && modele <= 10) return NominatifSingulier;
   switch (modele) {
     case 11:
@@ -60,42 +73,87 @@ Stores StoresCharges() {
 // The search on one exact form, filling `liste` (whose Forme is the form).
 class TRecherche {
  public:
-  TRecherche(const Stores& s, TListeAnalyses& liste) : s_(s), liste_(liste) {}
+  explicit TRecherche(const Stores& s) : s_(s) {}
 
-  void Lance() {
-    const std::string& f = liste_.Forme;
-    if (f.empty()) return;
-    Etapes(f, liste_);
-    if (!liste_.Trouve) EtapeEnclitique(f);
+  // The headword, irregular and ending stages on exactly the form given.
+  std::unique_ptr<TListeAnalyses> Etapes(const std::string& f) {
+    auto liste = std::make_unique<TListeAnalyses>(f);
+    if (f.empty()) return liste;
+    cible_ = liste.get();
+    EtapeIrreguliers(f);
+    EtapeDesinences(f);
+    EtapeLexique(f);
+    cible_ = nullptr;
+    return liste;
   }
 
  private:
   // Every entry whose headword is exactly the form.  Headwords equal ignoring
   // case stand side by side in the lexicon; the whole run is walked so that
-  // "liber" is found even when "Liber" sorts first.
+  // "liber" is found even when "Liber" sorts first.  The readings a headword
+  // gets by default (nominative singular, first person of the present) are
+  // weighed against what the irregular forms and the endings, which ran
+  // first, read of the same entry: a pronoun whose forms are listed keeps
+  // only them (se is no nominative), a verb read in the first person
+  // singular of another tense keeps that one (coepi is no present), and no
+  // reading is shown twice.
   void EtapeLexique(const std::string& f) {
     int position = 0;
     if (!s_.Lex.Find(f, position)) return;
+    struct TDefaut {
+      std::string Entete;
+      const TDonneesLexicales* E;
+      std::vector<Morpho> Lectures;
+    };
+    std::vector<TDefaut> defauts;
     for (; position < s_.Lex.Count() && CompareCles(s_.Lex.Cle(position), f) == 0; ++position) {
       const std::string& cle = s_.Lex.Cle(position);
       if (cle != f) continue;
       const TDonneesLexicales& e = s_.Lex.Donnees(position, false);
-      const std::string entete = cle + ", " + e.Sens;
+      TDefaut d{cle + ", " + e.Sens, &e, {}};
       const int modele = e.Modele;
       if (modele >= 0 && modele <= 10 && e.Genre == GenreNeutre)
-        cible_->Ajoute(entete, modele, AccusatifSingulier, e);
-      cible_->Ajoute(entete, modele, MorphoDeVedette(modele), e);
+        d.Lectures.push_back(AccusatifSingulier);
+      d.Lectures.push_back(MorphoDeVedette(e));
+      int i = 0;
+      // Weighed against the other stages only, not against another entry
+      // of the same heading.
+      if (cible_->Find(d.Entete, i)) {
+        const TAnalyse& deja = cible_->Analyse(i);
+        std::erase_if(d.Lectures, [&](Morpho m) { return LectureCouverte(deja, e, m); });
+        if (d.Lectures.empty()) continue;
+      }
+      defauts.push_back(std::move(d));
+    }
+    for (const TDefaut& d : defauts) {
+      if (d.Lectures.empty()) continue;
+      for (Morpho m : d.Lectures) cible_->Ajoute(d.Entete, d.E->Modele, m, *d.E);
     }
   }
 
+  // Whether the readings already found for an entry make its default reading
+  // `m` needless or false.
+  static bool LectureCouverte(const TAnalyse& deja, const TDonneesLexicales& e, Morpho m) {
+    constexpr Morpho Cas = 0x3F, Nombres = 0xC0, Personnes = 0x3800;
+    const int modele = e.Modele;
+    if (modele == ModelePronoms) return !deja.Numeros.empty();
+    const bool verbe = modele >= 17 && modele <= 28;
+    const Morpho masque = !verbe ? (Cas | Nombres) : Impersonnel(e) ? m : (Personnes | Nombres);
+    for (const TDef& d : deja.Numeros)
+      if ((d.Morpho & m & masque) == (m & masque)) return true;
+    return false;
+  }
+
+  // Every entry of the lemma's key and model, so that homographs of one
+  // model are all reached.
   void EtapeIrreguliers(const std::string& f) {
     int position = 0;
     if (!s_.Irr.Find(f, position)) return;
     for (const TDonneesIrreg& d : s_.Irr.Definitions(position)) {
-      int p = 0;
-      if (!s_.Lex.ChercheModele(d.K, d.Modele, p)) continue;
-      const TDonneesLexicales& e = s_.Lex.Donnees(p, false);
-      cible_->Ajoute(s_.Lex.Cle(p) + ", " + e.Sens, e.Modele, d.Morpho, e);
+      for (int p : s_.Lex.EntreesDeModele(d.K, d.Modele)) {
+        const TDonneesLexicales& e = s_.Lex.Donnees(p, false);
+        cible_->Ajoute(s_.Lex.Cle(p) + ", " + e.Sens, e.Modele, d.Morpho, e);
+      }
     }
   }
 
@@ -116,7 +174,7 @@ class TRecherche {
       }
       const std::string radical = f.substr(0, k);
       confirmes_.clear();
-      for (auto& c : canonsDe_) c.reset();
+      for (auto& c : listes_) c.reset();
       prefixeAuLexique_ = PrefixeAuLexique(radical);
       for (const TDef& d : s_.Des.Definitions(position)) AccepteLecture(radical, d);
     }
@@ -147,89 +205,194 @@ class TRecherche {
     std::vector<std::pair<int, std::string>> Entrees;  // position, heading
   };
 
+  // The entries that list the stem in the index of a stem number (1, 2 or
+  // 3), looked up once per stem whatever the model.
+  const std::vector<int>& EntreesListant(const std::string& radical, int numero) {
+    auto& memo = listes_[static_cast<std::size_t>(numero - 1)];
+    if (!memo) {
+      const TRadicaux& index = numero == 1   ? s_.Lex.Radicaux1
+                               : numero == 2 ? s_.Lex.Radicaux2
+                                             : s_.Lex.Radicaux3;
+      memo = index.EntreesDe(radical);
+    }
+    return *memo;
+  }
+
   const TConfirmation& Confirme(const std::string& radical, int numero, int modele) {
     for (const TConfirmation& c : confirmes_)
       if (c.Radical == numero && c.Modele == modele) return c;
     TConfirmation c;
     c.Radical = numero;
     c.Modele = modele;
-    std::vector<std::string> canons;
-    const std::vector<std::string>* candidats = &canons;
-    if (numero == 1) {
-      canons = s_.Lex.Canons(radical, modele);
-    } else {
-      // Stems 2 and 3 do not depend on the model: looked up once per stem.
-      auto& memo = canonsDe_[static_cast<std::size_t>(numero - 2)];
-      if (!memo) memo = (numero == 2 ? s_.Lex.Radicaux2 : s_.Lex.Radicaux3).CanonDe(radical);
-      candidats = &*memo;
-    }
-    for (const std::string& k : *candidats) {
-      if (k.empty()) continue;
+    std::vector<int> positions;
+    const std::optional<std::string> cle =
+        numero == 1 ? CleReconstruite(radical, modele) : std::nullopt;
+    if (cle) {
       // A headword rebuilt on the stem cannot exist when no headword
       // begins with the stem.
-      if (!prefixeAuLexique_ && k.compare(0, radical.size(), radical) == 0) continue;
-      int p = 0;
-      if (!s_.Lex.ChercheModele(k, modele, p)) continue;
-      c.Entrees.emplace_back(p, s_.Lex.Vedette(p) + ", " + s_.Lex.Donnees(p, false).Sens);
+      if (prefixeAuLexique_) positions = s_.Lex.EntreesDeModele(*cle, modele);
+    } else {
+      // A listed stem leads only to the entry that lists it, and only
+      // when that entry (through its cross-reference) has the model.
+      for (int p : EntreesListant(radical, numero))
+        if (s_.Lex.Donnees(p, false).Modele == modele) positions.push_back(p);
     }
+    for (int p : positions)
+      c.Entrees.emplace_back(p, s_.Lex.Vedette(p) + ", " + s_.Lex.Donnees(p, false).Sens);
     confirmes_.push_back(std::move(c));
     return confirmes_.back();
   }
 
   void AccepteLecture(const std::string& radical, const TDef& d) {
     if (d.Radical < 1 || d.Radical > 3) return;
+    // Stem 1 of models without a citation ending or a listed stem (pronouns,
+    // invariables) confirms nothing.
     for (const auto& [p, entete] : Confirme(radical, d.Radical, d.Modele).Entrees)
       cible_->Ajoute(entete, d.Modele, d.Morpho, s_.Lex.Donnees(p, false));
   }
 
-  // The headword, irregular and ending stages, filling `liste`.
-  void Etapes(const std::string& f, TListeAnalyses& liste) {
-    cible_ = &liste;
-    EtapeLexique(f);
-    EtapeIrreguliers(f);
-    EtapeDesinences(f);
-  }
-
-  // Enclitics are removed one after the other until the remainder is
-  // found; the analyses keep the remainder as their form.  A loop rather
-  // than a nested search, so that no input can exhaust the stack.
-  void EtapeEnclitique(const std::string& f) {
-    for (std::string reste = SansEnclitique(f); !reste.empty(); reste = SansEnclitique(reste)) {
-      TListeAnalyses interne(reste);
-      Etapes(reste, interne);
-      if (interne.Trouve) {
-        liste_.Fusionne(interne);
-        return;
-      }
-    }
-  }
-
   const Stores& s_;
-  TListeAnalyses& liste_;
   TListeAnalyses* cible_ = nullptr;  // the list the stages fill
   // For the stem being tried:
   std::vector<TConfirmation> confirmes_;
-  std::array<std::optional<std::vector<std::string>>, 2> canonsDe_;  // stems 2 and 3
+  std::array<std::optional<std::vector<int>>, 3> listes_;  // stems 1, 2 and 3
   bool prefixeAuLexique_ = true;
 };
 
-std::string Minuscules(std::string_view forme) {
-  std::string s(forme);
-  for (char& c : s)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return s;
+// Keeps only the readings that hold every bit of `garde`, and only the
+// analyses left with a reading.
+void Garde(TListeAnalyses& liste, Morpho garde) {
+  if (garde == 0) return;
+  for (int i = liste.Count(); i-- > 0;) {
+    TListeNumeros& numeros = liste.Analyse(i).Numeros;
+    std::erase_if(numeros, [&](const TDef& d) { return (d.Morpho & garde) != garde; });
+    if (numeros.empty()) liste.Delete(i);
+  }
+  liste.Trouve = liste.Count() > 0;
 }
 
-std::unique_ptr<TListeAnalyses> Cherche(const Stores& s, std::string forme) {
-  auto liste = std::make_unique<TListeAnalyses>(std::move(forme));
-  TRecherche(s, *liste).Lance();
+// Moves the analyses of `de` into `dans`; under a heading already there, the
+// readings not there yet are appended (the genitive and the vocative that
+// two spellings of Vergili find are both kept).
+void Reunis(TListeAnalyses& dans, TListeAnalyses& de) {
+  for (int i = 0; i < de.Count(); ++i) {
+    TAnalyse& a = de.Analyse(i);
+    int p = 0;
+    if (dans.Find(de.Cle(i), p)) {
+      TListeNumeros& numeros = dans.Analyse(p).Numeros;
+      for (const TDef& d : a.Numeros)
+        if (std::find(numeros.begin(), numeros.end(), d) == numeros.end()) numeros.push_back(d);
+    } else {
+      static_cast<TListeTriee<TAnalyse>&>(dans).Ajoute(de.Cle(i),
+                                                       std::make_unique<TAnalyse>(std::move(a)));
+    }
+  }
+  dans.Trouve = dans.Count() > 0;
+  de.Clear();
+  de.Trouve = false;
+}
+
+// The stages on each spelling; the lists that found something are merged
+// into the first of them.  nullptr when none found anything.
+std::unique_ptr<TListeAnalyses> Reunit(TRecherche& r, const std::vector<TVariante>& graphies) {
+  std::unique_ptr<TListeAnalyses> resultat;
+  for (const TVariante& g : graphies) {
+    auto liste = r.Etapes(g.Forme);
+    Garde(*liste, g.Garde);
+    if (!liste->Trouve) continue;
+    if (resultat)
+      Reunis(*resultat, *liste);
+    else
+      resultat = std::move(liste);
+  }
+  return resultat;
+}
+
+// The spellings, then, when none of them finds anything, their variants.
+std::unique_ptr<TListeAnalyses> CherchePlusieurs(TRecherche& r,
+                                                 const std::vector<std::string>& graphies,
+                                                 bool variantesPermises) {
+  std::vector<TVariante> principales;
+  for (const std::string& g : graphies) principales.push_back({g, 0});
+  if (auto liste = Reunit(r, principales)) {
+    // A contracted genitive or vocative (ingeni, Pompei, Vergili) is often
+    // also some other word's form (ingeni, imperative of ingeno): the
+    // readings of the full spelling are added, restricted to that case.
+    if (variantesPermises) {
+      std::vector<TVariante> contractees;
+      for (const std::string& g : graphies)
+        for (TVariante& v : VariantesDeGraphie(g))
+          if (v.Garde != 0 && std::find(contractees.begin(), contractees.end(), v) == contractees.end())
+            contractees.push_back(std::move(v));
+      if (auto ajout = Reunit(r, contractees)) Reunis(*liste, *ajout);
+    }
+    return liste;
+  }
+  if (!variantesPermises) return nullptr;
+  std::vector<TVariante> variantes;
+  std::vector<std::size_t> origines;  // the spelling each variant comes from
+  for (std::size_t i = 0; i < graphies.size(); ++i)
+    for (TVariante& v : VariantesDeGraphie(graphies[i]))
+      if (std::find(variantes.begin(), variantes.end(), v) == variantes.end()) {
+        variantes.push_back(std::move(v));
+        origines.push_back(i);
+      }
+  auto trouvees = Reunit(r, variantes);
+  if (!trouvees) return nullptr;
+  // The list keeps the spelling of the text; its analyses the variant that
+  // found them.
+  std::size_t origine = 0;
+  for (std::size_t i = 0; i < variantes.size(); ++i)
+    if (variantes[i].Forme == trouvees->Forme) {
+      origine = origines[i];
+      break;
+    }
+  auto liste = std::make_unique<TListeAnalyses>(graphies[origine]);
+  Reunis(*liste, *trouvees);
   return liste;
+}
+
+// The whole search over the spellings of one word.  Only when nothing at all
+// is found are enclitics removed, one after the other, until the remainder is
+// found; the analyses keep the remainder as their form, the list the spelling
+// it came from.  A loop rather than a nested search, so that no input can
+// exhaust the stack.  When nothing is found the list is that of the last
+// spelling (the lower-cased one).
+std::unique_ptr<TListeAnalyses> Cherche(const Stores& s, const std::vector<std::string>& graphies,
+                                        bool variantes) {
+  TRecherche r(s);
+  if (auto liste = CherchePlusieurs(r, graphies, variantes)) return liste;
+  std::vector<std::pair<std::string, std::string>> restes;  // spelling, remainder
+  for (const std::string& g : graphies) restes.emplace_back(g, g);
+  while (true) {
+    std::vector<std::pair<std::string, std::string>> suivants;
+    for (auto& [graphie, reste] : restes) {
+      std::string court = SansEnclitique(reste);
+      if (!court.empty()) suivants.emplace_back(graphie, std::move(court));
+    }
+    if (suivants.empty()) break;
+    restes = std::move(suivants);
+    std::vector<std::string> formes;
+    for (const auto& [graphie, reste] : restes) formes.push_back(reste);
+    if (auto interne = CherchePlusieurs(r, formes, variantes)) {
+      std::string forme = restes.front().first;
+      for (const auto& [graphie, reste] : restes)
+        if (reste == interne->Forme) {
+          forme = graphie;
+          break;
+        }
+      auto liste = std::make_unique<TListeAnalyses>(std::move(forme));
+      liste->Fusionne(*interne);
+      return liste;
+    }
+  }
+  return std::make_unique<TListeAnalyses>(graphies.empty() ? std::string() : graphies.back());
 }
 
 }  // namespace
 
 std::unique_ptr<TListeAnalyses> AnalyseForme(std::string_view forme) {
-  return Cherche(StoresCharges(), std::string(forme));
+  return Cherche(StoresCharges(), {std::string(forme)}, false);
 }
 
 std::unique_ptr<TListeAnalyses> Lemmatise(std::string_view forme, bool& trouve) {
@@ -237,27 +400,11 @@ std::unique_ptr<TListeAnalyses> Lemmatise(std::string_view forme, bool& trouve) 
   if (forme.empty()) return nullptr;
   const Stores s = StoresCharges();
 
-  std::string telle = Normalise(forme);
-  std::string minuscule = Normalise(Minuscules(forme));
-  // When lower-casing changes nothing, the second and third attempts would
-  // repeat the first search and add nothing: they are skipped.
-  const bool memeForme = (minuscule == telle);
-
-  auto liste = Cherche(s, std::move(telle));
+  // A word that begins with a capital gets the readings of its lower-case
+  // spelling too (Quod: the conjunction beside the relative; Hic: the
+  // adverb beside the pronoun), and V and J read as U and I (Venus).
+  auto liste = Cherche(s, GraphiesPrincipales(forme), true);
   trouve = liste->Trouve;
-  if (!trouve) {
-    if (!memeForme) {
-      liste = Cherche(s, std::move(minuscule));
-      trouve = liste->Trouve;
-    }
-    return liste;
-  }
-  const std::string& premiere = liste->Analyse(0).Entree;
-  const bool nomPropre = !premiere.empty() && premiere[0] >= 'A' && premiere[0] <= 'Z';
-  if (nomPropre && !memeForme) {
-    auto minuscules = Cherche(s, std::move(minuscule));
-    if (minuscules->Trouve) liste->Fusionne(*minuscules);
-  }
   return liste;
 }
 

@@ -1,8 +1,9 @@
 // From a written Latin word to the list of its analyses.
 //
 // The search is exhaustive and deterministic: the form as a headword, as an
-// irregular form, as every split into stem and ending, and only when nothing
-// is found, without its enclitic.  It reads the three global stores (Lexique,
+// irregular form, as every split into stem and ending; when nothing is found,
+// under the other spellings of the editions (graphies.h); and only when
+// nothing at all is found, without its enclitic.  It reads the three global stores (Lexique,
 // Desinences, Irreguliers) and never changes them; when they are not loaded
 // every function here throws Erreur("Lexique non chargé") instead.  Results
 // are owned by the caller.  A form that cannot be analysed is no error: the
@@ -16,19 +17,20 @@
 
 #include "morpho/analyses.h"
 
-// The reading a headword gets as such (nominative singular, or first person
-// of the present for a verb; 0 for an invariable); neuter nouns get the
-// accusative singular as well.
-Morpho MorphoDeVedette(int modele);
+// The reading a headword gets as such (nominative singular, first person of
+// the present for a verb, third person for an impersonal one; 0 for an
+// invariable); neuter nouns get the accusative singular as well.
+Morpho MorphoDeVedette(const TDonneesLexicales& entree);
 
 // The four-stage search on exactly the form given (no normalisation, no change
-// of case).  An empty form gives an empty list.
+// of case, no other spelling).  An empty form gives an empty list.
 std::unique_ptr<TListeAnalyses> AnalyseForme(std::string_view forme);
 
-// The analyses of a word as written in a text (any letter case, v/j spelling):
-// first the normalised form as written, then if needed the lower-cased one,
-// merged in when the first result looks like a proper name.  nullptr and
-// trouve == false for an empty form.
+// The analyses of a word as written in a text (any letter case, v/j spelling,
+// diaeresis): the readings of each of its principal spellings (as written,
+// with V/J as U/I, lower-cased) merged, the list's form being the first
+// spelling that found something.  nullptr and trouve == false for an empty
+// form.
 std::unique_ptr<TListeAnalyses> Lemmatise(std::string_view forme, bool& trouve);
 
 // The hover text of a word: Lignes(mode) of its analyses, or the single line

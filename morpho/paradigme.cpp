@@ -82,7 +82,7 @@ TParadigme TFlechisseur::Paradigme(int position) const {
   if (r.Modele <= 10 && r.Genre == 2)
     regulieres.push_back(
         {r.Vedette, MasquesCas[2] | MasquesNombre[0] | genre, OrigineForme::Vedette});
-  if (const Morpho m = MorphoDeVedette(r.Modele); m != 0)
+  if (const Morpho m = MorphoDeVedette(direct); m != 0)
     regulieres.push_back({r.Vedette, m | genre, OrigineForme::Vedette});
 
   // The stems of each stem number, as the analysis finds them again.

@@ -78,7 +78,7 @@ TEST_F(Sources, CompileDansLOrdreDesFichiers) {
   EXPECT_EQ(s.Lexique->Objet(p).Sens, "as, are, aui, atum : aimer, ch\xE9rir");
   ASSERT_TRUE(s.Lexique->Find("miles", p));
   EXPECT_EQ(s.Lexique->Objet(p), (TDonneesLexicales{5, 0, "milit", "", "itis, m. : soldat"}));
-  EXPECT_EQ(s.Lexique->Radicaux1.CanonDe("milit"), std::vector<std::string>{"miles"});
+  EXPECT_EQ(s.Lexique->CanonDe(s.Lexique->Radicaux1, "milit"), std::vector<std::string>{"miles"});
   // Homographs are inserted as loading does: the last line stands first,
   // so once written and loaded again they come in source order.
   ASSERT_TRUE(s.Lexique->Find("liber", p));

@@ -95,7 +95,7 @@ TEST_F(Stores, CoupeAChaqueOctet) {
   EXPECT_EQ(MessageDeChargement(FichierExemple.substr(0, SectionUn.size() + 6)), Lecture);
   ASSERT_TRUE(Lexique);
   EXPECT_EQ(Lexique->Count(), 2);
-  EXPECT_EQ(Lexique->Radicaux1.CanonDe("milit"), std::vector<std::string>{"miles"});
+  EXPECT_EQ(Lexique->CanonDe(Lexique->Radicaux1, "milit"), std::vector<std::string>{"miles"});
   EXPECT_FALSE(Desinences || Irreguliers);
 }
 

@@ -19,6 +19,7 @@ class Lemmatisation : public ::testing::Test {
     lex_.Entree("amicus", "amicus", 0, "-", "-", "ami")
         .Entree("populus", "amicus", 0, "", "", "peuple")
         .Entree("templum", "templum", 2, "", "", "temple")
+        .Entree("nomen", "corpus", 2, "nomin", "", "nom")
         .Entree("amo", "amo", -1, "amau", "amat", "aimer")
         .Entree("miles", "miles", 0, "milit", "", "soldat")
         .Entree("sum", "sum", -1, "fu", "", "\xEAtre")
@@ -92,10 +93,14 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         // The failure line repeats the word as passed.
         Cas{"", {" : ?"}}, Cas{"Xyzzy", {"Xyzzy : ?"}},
-        // A neuter headword: accusative then nominative, then the endings.
+        // A neuter headword that no ending reads: accusative then
+        // nominative; one that the endings read: their readings only, never
+        // the same reading twice.
+        Cas{"nomen",
+            {"nomen", "  nomen, nom", "    accusatif neutre singulier",
+             "    nominatif neutre singulier"}},
         Cas{"templum",
-            {"templum", "  templum, temple", "    accusatif neutre singulier",
-             "    nominatif neutre singulier", "    nominatif neutre singulier",
+            {"templum", "  templum, temple", "    nominatif neutre singulier",
              "    accusatif neutre singulier"}},
         Cas{"amo", {"amo", "  amo, aimer", "    " + PresentP1}},
         // Perfect and supine stems, and a stem listed in the entry.

@@ -16,8 +16,10 @@ Principles followed by the tables below:
   on the lemma's stems is listed (fero on model lego: ferebam, feram, ferens,
   tuli, latum are regular on the stems fer/tul/lat; fers, fert, ferre are not).
 - A form equal to its lemma's key is found as a headword with default features
-  (nominatif singulier masculin féminin for a pronoun); it is listed here only
-  when its true features differ (hic: masculin only).
+  (nominatif singulier masculin féminin for a pronoun), which the analysis
+  gives only when this store does not read the form as the same lemma: every
+  form of a pronoun is therefore listed, the nominative included (tu is a
+  nominative and a vocative; se is none).
 - Every lemma used here must exist with the same key and model in the lexicon,
   or its forms are silently ignored: the lemmas that are not in
   data/lexique-base.txt are declared in LEMMES_REGULIERS and checked at the end
@@ -58,8 +60,11 @@ LEMMES_REGULIERS = {
     'nosco': 'lego', 'cognosco': 'lego', 'filius': 'amicus',
 }
 
-# Default features of a pronoun found as a headword: such a line is redundant.
-DEFAUT_PRONOM = {'nominatif', 'masculin', 'féminin', 'singulier'}
+# Lemmas of the nouns outside their model (below), held by the other lexicon
+# files with their model.
+LEMMES_HORS_BASE = {'cornu', 'genu', 'gelu', 'Aeneas', 'Anchises', 'Dido', 'Orpheus', 'aether',
+                    'aer', 'heros', 'Tros', 'uir', 'liber', 'nummus', 'socius', 'modius',
+                    'denarius'}
 
 lignes = []
 
@@ -67,8 +72,6 @@ lignes = []
 def ajoute(forme, lemme, modele, *traits):
     """One output line; traits are words or blank-separated groups of words."""
     t = ' '.join(x for x in traits if x)
-    if modele == 'pronoms' and forme == lemme and set(t.split()) == DEFAUT_PRONOM:
-        return
     lignes.append((forme, lemme, modele, t))
 
 
@@ -594,6 +597,48 @@ temps('inquam', 'lego', '- inque - - - -', IMP, 'présent')
 temps('inquam', 'lego', '- inquito - - - -', IMP, 'futur')
 
 
+# ============================================ nouns outside their model
+# Neuter nouns of the fourth declension (cornu, cornus) follow manus except in
+# the nominative, vocative and accusative, -u and -ua.
+NEUTRES_QUATRIEME = ['cornu', 'genu', 'gelu']
+for lemme in NEUTRES_QUATRIEME:
+    b = lemme[:-1]
+    for cas in ('nominatif', 'vocatif', 'accusatif'):
+        ajoute(b + 'u', lemme, 'manus', cas, 'singulier')
+        ajoute(b + 'ua', lemme, 'manus', cas, 'pluriel')
+
+# Genitive plural in -um of some second declension nouns (deum, uirum,
+# liberum "des enfants", nummum, socium), beside -orum.
+GENITIFS_EN_UM = [('uir', 'amicus', 'uirum'), ('liber', 'puer', 'liberum'),
+                  ('nummus', 'amicus', 'nummum'), ('socius', 'amicus', 'socium'),
+                  ('modius', 'amicus', 'modium'), ('denarius', 'amicus', 'denarium')]
+for lemme, modele, forme in GENITIFS_EN_UM:
+    ajoute(forme, lemme, modele, 'génitif pluriel')
+
+# Greek case forms of Greek names and nouns, beside the Latin ones that their
+# model builds.
+GRECS = [
+    ('Aeneas', 'uita', 'Aenean', 'accusatif singulier'),
+    ('Anchises', 'res', 'Anchisae', 'génitif singulier'),
+    ('Anchises', 'res', 'Anchisae', 'datif singulier'),
+    ('Anchises', 'res', 'Anchisen', 'accusatif singulier'),
+    ('Anchises', 'res', 'Anchisa', 'vocatif singulier'),
+    ('Anchises', 'res', 'Anchisa', 'ablatif singulier'),
+    ('Dido', 'miles', 'Didus', 'génitif singulier'),
+    ('Dido', 'miles', 'Dido', 'accusatif singulier'),
+    ('Orpheus', 'amicus', 'Orphea', 'accusatif singulier'),
+    ('Orpheus', 'amicus', 'Orpheos', 'génitif singulier'),
+    ('Orpheus', 'amicus', 'Orpheu', 'vocatif singulier'),
+    ('aether', 'miles', 'aethera', 'accusatif singulier'),
+    ('aer', 'miles', 'aera', 'accusatif singulier'),
+    ('heros', 'miles', 'heroa', 'accusatif singulier'),
+    ('heros', 'miles', 'heroas', 'accusatif pluriel'),
+    ('Tros', 'miles', 'Troas', 'accusatif pluriel'),
+]
+for lemme, modele, forme, traits in GRECS:
+    ajoute(forme, lemme, modele, traits)
+
+
 # ================================================================ checks
 def verifie():
     """Every trait term known, every model known, every lemma present in the
@@ -626,10 +671,11 @@ def verifie():
                     erreurs += 1
                     continue
                 entrees.setdefault(champs[0], set()).add(champs[1])
-    principal = os.path.join(DATA, 'lexique.txt')
     autres = {}
-    if os.path.exists(principal):
-        for ligne in open(principal, encoding='utf-8'):
+    for nom in sorted(os.listdir(DATA)) if os.path.isdir(DATA) else []:
+        if not (nom.startswith('lexique') and nom.endswith('.txt')) or nom == 'lexique-base.txt':
+            continue
+        for ligne in open(os.path.join(DATA, nom), encoding='utf-8'):
             if ligne.strip() and not ligne.startswith('#'):
                 champs = ligne.split('\t')
                 if len(champs) > 1:
@@ -640,6 +686,8 @@ def verifie():
         if LEMMES_REGULIERS.get(lemme) == modele:
             if autres and modele not in autres.get(lemme, ()):
                 print(f'{lemme} ({modele}) absent de lexique.txt', file=sys.stderr)
+            continue
+        if modele in autres.get(lemme, ()) and lemme in LEMMES_HORS_BASE:
             continue
         print(f'{lemme} ({modele}): aucune entrée de ce modèle', file=sys.stderr)
         erreurs += 1

@@ -46,6 +46,27 @@ std::string NormaliseLemme(std::string_view lemme) {
   return s;
 }
 
+// A count of a form list: decimal digits only, below a billion so that the
+// sums stay within a long.
+bool LisCompte(std::string_view texte, long& compte) {
+  if (texte.empty() || texte.size() > 9) return false;
+  compte = 0;
+  for (char c : texte) {
+    if (c < '0' || c > '9') return false;
+    compte = compte * 10 + (c - '0');
+  }
+  return true;
+}
+
+bool LigneIgnoree(std::string_view ligne) { return ligne.empty() || ligne[0] == '#'; }
+
+std::string PartEnPourcent(long n, long total, int decimales) {
+  char texte[32];
+  std::snprintf(texte, sizeof texte, "%.*f %%", decimales,
+                total ? 100.0 * static_cast<double>(n) / static_cast<double>(total) : 0.0);
+  return texte;
+}
+
 void Developpe(std::string_view reste, std::string prefixe, std::vector<std::string>& sortie) {
   const std::size_t ouvre = reste.find('(');
   const std::size_t ferme = ouvre == std::string_view::npos ? ouvre : reste.find(')', ouvre);
@@ -83,6 +104,59 @@ std::vector<std::string> GraphiesLemme(std::string_view lemmeCp1252) {
   return graphies;
 }
 
+std::vector<TFormeComptee> LisFormesComptees(std::istream& entree, std::string_view nom) {
+  std::vector<TFormeComptee> formes;
+  std::string ligne;
+  bool premiere = true;
+  for (long numero = 1; std::getline(entree, ligne); ++numero) {
+    if (!ligne.empty() && ligne.back() == '\r') ligne.pop_back();
+    if (LigneIgnoree(ligne)) continue;
+    const auto c = Colonnes(ligne);
+    long compte = 0;
+    const bool lisible = c.size() == 2 && !c[0].empty() && LisCompte(c[1], compte);
+    // The first row may name the columns.
+    const bool entete = premiere && c.size() == 2 && !lisible;
+    premiere = false;
+    if (entete) continue;
+    if (!lisible)
+      throw Erreur(Formate("%s:%s : une ligne doit donner une forme et son nombre d'occurrences",
+                           {Utf8VersCp1252(nom), std::to_string(numero)}));
+    formes.push_back({std::string(c[0]), compte});
+  }
+  return formes;
+}
+
+TCouvertureFormes MesureCouvertureFormes(const std::vector<TFormeComptee>& formes) {
+  TCouvertureFormes c;
+  std::unordered_map<std::string, long> nonAnalysees;
+  for (const TFormeComptee& f : formes) {
+    ++c.Formes;
+    c.Occurrences += f.Occurrences;
+    bool trouve = false;
+    Lemmatise(Utf8VersCp1252(f.Forme), trouve);
+    if (trouve) {
+      ++c.FormesAnalysees;
+      c.OccurrencesAnalysees += f.Occurrences;
+    } else {
+      nonAnalysees[f.Forme] += f.Occurrences;
+    }
+  }
+  c.NonAnalysees.assign(nonAnalysees.begin(), nonAnalysees.end());
+  std::sort(c.NonAnalysees.begin(), c.NonAnalysees.end(), [](const auto& a, const auto& b) {
+    return a.second != b.second ? a.second > b.second : a.first < b.first;
+  });
+  return c;
+}
+
+bool EstListeDeFormes(std::istream& entree) {
+  std::string ligne;
+  while (std::getline(entree, ligne)) {
+    if (!ligne.empty() && ligne.back() == '\r') ligne.pop_back();
+    if (!LigneIgnoree(ligne)) return Colonnes(ligne).size() == 2;
+  }
+  return false;
+}
+
 TCouverture MesureCouverture(const std::vector<TJeton>& jetons) {
   TCouverture c;
   std::unordered_map<std::string, long> manques;
@@ -115,26 +189,52 @@ TCouverture MesureCouverture(const std::vector<TJeton>& jetons) {
 void RapportCouverture(const std::vector<std::string>& fichiers, std::ostream& sortie,
                        int nbManques) {
   std::vector<TJeton> jetons;
+  std::vector<TFormeComptee> formes;
+  bool arbores = false, listes = false;
   for (const std::string& f : fichiers) {
     std::ifstream entree(f, std::ios::binary);
     if (!entree) throw Erreur(Formate("Impossible d'ouvrir le fichier %s", {Utf8VersCp1252(f)}));
-    auto lus = LisJetonsConllu(entree);
-    jetons.insert(jetons.end(), std::make_move_iterator(lus.begin()),
-                  std::make_move_iterator(lus.end()));
+    const bool liste = EstListeDeFormes(entree);
+    entree.clear();
+    entree.seekg(0);
+    if (liste) {
+      listes = true;
+      auto lues = LisFormesComptees(entree, f);
+      formes.insert(formes.end(), std::make_move_iterator(lues.begin()),
+                    std::make_move_iterator(lues.end()));
+    } else {
+      arbores = true;
+      auto lus = LisJetonsConllu(entree);
+      jetons.insert(jetons.end(), std::make_move_iterator(lus.begin()),
+                    std::make_move_iterator(lus.end()));
+    }
   }
-  const TCouverture c = MesureCouverture(jetons);
-  auto part = [&](long n) {
-    char texte[32];
-    std::snprintf(texte, sizeof texte, "%.1f %%",
-                  c.Jetons ? 100.0 * static_cast<double>(n) / static_cast<double>(c.Jetons) : 0.0);
-    return std::string(texte);
-  };
-  sortie << "Mots : " << c.Jetons << "\n";
-  sortie << "Analys\xC3\xA9s : " << c.Analyses << " (" << part(c.Analyses) << ")\n";
-  sortie << "Lemme retrouv\xC3\xA9 : " << c.LemmesTrouves << " (" << part(c.LemmesTrouves) << ")\n";
-  const int n = std::min<int>(nbManques, static_cast<int>(c.Manques.size()));
-  sortie << "Les " << n << " lemmes manqu\xC3\xA9s les plus fr\xC3\xA9quents :\n";
-  for (int i = 0; i < n; ++i)
-    sortie << c.Manques[static_cast<std::size_t>(i)].second << "\t"
-           << c.Manques[static_cast<std::size_t>(i)].first << "\n";
+  if (arbores || !listes) {
+    const TCouverture c = MesureCouverture(jetons);
+    sortie << "Mots : " << c.Jetons << "\n";
+    sortie << "Analys\xC3\xA9s : " << c.Analyses << " (" << PartEnPourcent(c.Analyses, c.Jetons, 1)
+           << ")\n";
+    sortie << "Lemme retrouv\xC3\xA9 : " << c.LemmesTrouves << " ("
+           << PartEnPourcent(c.LemmesTrouves, c.Jetons, 1) << ")\n";
+    const int n = std::min<int>(nbManques, static_cast<int>(c.Manques.size()));
+    sortie << "Les " << n << " lemmes manqu\xC3\xA9s les plus fr\xC3\xA9quents :\n";
+    for (int i = 0; i < n; ++i)
+      sortie << c.Manques[static_cast<std::size_t>(i)].second << "\t"
+             << c.Manques[static_cast<std::size_t>(i)].first << "\n";
+  }
+  if (listes) {
+    const TCouvertureFormes c = MesureCouvertureFormes(formes);
+    sortie << "Formes : " << c.Formes << ", analys\xC3\xA9"
+           << "es : " << c.FormesAnalysees << " (" << PartEnPourcent(c.FormesAnalysees, c.Formes, 2)
+           << ")\n";
+    sortie << "Occurrences : " << c.Occurrences << ", analys\xC3\xA9"
+           << "es : " << c.OccurrencesAnalysees << " ("
+           << PartEnPourcent(c.OccurrencesAnalysees, c.Occurrences, 2) << ")\n";
+    const int n = std::min<int>(nbManques, static_cast<int>(c.NonAnalysees.size()));
+    sortie << "Les " << n << " formes non analys\xC3\xA9"
+           << "es les plus fr\xC3\xA9quentes :\n";
+    for (int i = 0; i < n; ++i)
+      sortie << c.NonAnalysees[static_cast<std::size_t>(i)].second << "\t"
+             << c.NonAnalysees[static_cast<std::size_t>(i)].first << "\n";
+  }
 }

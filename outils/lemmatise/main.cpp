@@ -29,6 +29,11 @@ constexpr const char* Usage =
     "  lemmatise [--lexique FICHIER] --liens MOT1 MOT2      liens syntaxiques dans les deux sens\n"
     "  lemmatise [--lexique FICHIER] --couverture F.conllu... couverture d'un corpus "
     "arbor\xC3\xA9\n"
+    "  lemmatise [--lexique FICHIER] --couverture formes.tsv... part des occurrences "
+    "analys\xC3\xA9"
+    "es\n"
+    "                                                       (colonnes forme, occurrences)\n"
+    "     --manques N : nombre de lemmes ou de formes manqu\xC3\xA9s affich\xC3\xA9s (50)\n"
     "  lemmatise [--lexique FICHIER] --traduction MOT       traduction fran\xC3\xA7"
     "aise des analyses\n"
     "  lemmatise --conjugue INFINITIF                       conjugaison d'un verbe fran\xC3\xA7"
@@ -92,11 +97,19 @@ int main(int argc, char** argv) {
   std::vector<std::string> operandes;
   TOptionsVocabulaire vocabulaire;
   bool optionsVocabulaire = false;
+  int manques = 50;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
     if (a == "--lexique") {
       if (i + 1 >= args.size()) return ErreurUsage("--lexique demande un nom de fichier");
       lexique = args[++i];
+    } else if (a == "--manques") {
+      if (i + 1 >= args.size()) return ErreurUsage("--manques demande un nombre");
+      const std::string& nombre = args[++i];
+      if (nombre.empty() || nombre.size() > 6 ||
+          nombre.find_first_not_of("0123456789") != std::string::npos)
+        return ErreurUsage("--manques demande un nombre : " + nombre);
+      manques = std::stoi(nombre);
     } else if (a == "--aide" || a == "-h" || a == "--help") {
       std::cout << Usage;
       return 0;
@@ -151,7 +164,7 @@ int main(int argc, char** argv) {
         "e standard");
   if (commande == "--liens" && n != 2) return ErreurUsage("--liens demande deux mots");
   if (commande == "--couverture" && n == 0)
-    return ErreurUsage("--couverture demande au moins un fichier CoNLL-U");
+    return ErreurUsage("--couverture demande au moins un fichier (CoNLL-U ou liste de formes)");
   if ((commande == "--traduction" || commande == "--conjugue" || commande == "--flexion") && n != 1)
     return ErreurUsage(commande + " demande un mot");
   if (commande == "--vocabulaire" && n != 1)
@@ -177,7 +190,7 @@ int main(int argc, char** argv) {
     }
     if (commande == "--flexion") return CommandeFlexion(operandes[0], std::cout);
     if (commande == "--couverture") {
-      RapportCouverture(operandes, std::cout);
+      RapportCouverture(operandes, std::cout, manques);
       return 0;
     }
     return CommandeTraduction(operandes[0], std::cout);

@@ -5,6 +5,7 @@
 
 #include <sstream>
 
+#include "lexical/erreur.h"
 #include "petit_lexique.h"
 #include "tsv.h"
 
@@ -63,4 +64,56 @@ TEST(Tsv, UneLigneParLecture) {
                                 "singulier indicatif pr\xC3\xA9sent actif"}));
   EXPECT_EQ(LignesTsv("et"), (std::vector<std::string>{"et\tet\tet, et, aussi\t\t\t"}));
   EXPECT_EQ(LignesTsv("nix"), (std::vector<std::string>{"nix\t?\t\t\t\t"}));
+}
+
+TEST(CouvertureFormes, LectureDeLaListe) {
+  std::istringstream liste("forme\toccurrences\n\n# note\nVenit\t12\r\nde\t3\n");
+  const auto formes = LisFormesComptees(liste, "formes.tsv");
+  ASSERT_EQ(formes.size(), 2u);
+  EXPECT_EQ(formes[0].Forme, "Venit");
+  EXPECT_EQ(formes[0].Occurrences, 12);
+  EXPECT_EQ(formes[1].Occurrences, 3);
+
+  // A bad row past the header is refused with its line number, never
+  // counted as zero.
+  for (const char* fautive : {"et\t5\nin\tdix\n", "et\t5\nin\n", "et\t5\nin\t3\t4\n",
+                              "et\t5\nin\t-3\n", "et\t5\nin\t99999999999\n"}) {
+    std::istringstream texte(fautive);
+    try {
+      LisFormesComptees(texte, "f.tsv");
+      ADD_FAILURE() << fautive;
+    } catch (const Erreur& e) {
+      EXPECT_NE(std::string(e.what()).find("f.tsv:2"), std::string::npos) << e.what();
+    }
+  }
+}
+
+TEST(CouvertureFormes, ReconnaissanceDuFormat) {
+  const std::vector<std::pair<std::string, bool>> cas = {
+      {"forme\toccurrences\net\t3\n", true},
+      {"# commentaire\n\net\t3\n", true},
+      {"# sent_id = 1\n1\tde\tde\tADP\tR-\t_\t0\troot\t_\t_\n", false},
+      {"", false},
+  };
+  for (const auto& [texte, liste] : cas) {
+    std::istringstream entree(texte);
+    EXPECT_EQ(EstListeDeFormes(entree), liste) << texte;
+  }
+}
+
+TEST(CouvertureFormes, PartPondereeEtFormesManquees) {
+  PetitLexique lex;
+  lex.Entree("uenio", "audio", -1, "uen", "uent", "venir")
+      .Entree("de", "invaria", -1, "", "", "de")
+      .Desinence("it", "audio", 1, P3 | Sg | Pres | Ind | Actif)
+      .Installe();
+  const std::vector<TFormeComptee> formes = {{"Venit", 60}, {"de", 20}, {"foo", 5},
+                                             {"bar", 10},   {"foo", 7}, {"baz", 12}};
+  const TCouvertureFormes c = MesureCouvertureFormes(formes);
+  EXPECT_EQ(c.Formes, 6);
+  EXPECT_EQ(c.FormesAnalysees, 2);
+  EXPECT_EQ(c.Occurrences, 114);
+  EXPECT_EQ(c.OccurrencesAnalysees, 80);
+  EXPECT_EQ(c.NonAnalysees,
+            (std::vector<std::pair<std::string, long>>{{"baz", 12}, {"foo", 12}, {"bar", 10}}));
 }

@@ -1,0 +1,206 @@
+#include "morpho/graphies.h"
+
+#include <algorithm>
+
+#include "lexical/chaines_latines.h"
+
+namespace {
+
+// A vowel with a diaeresis, read as the plain vowel (poëta, aër, Troës).
+char SansTrema(char c) {
+  switch (static_cast<unsigned char>(c)) {
+    case 0xE4:
+      return 'a';
+    case 0xEB:
+      return 'e';
+    case 0xEF:
+      return 'i';
+    case 0xF6:
+      return 'o';
+    case 0xFC:
+      return 'u';
+    case 0xFF:
+      return 'y';
+    case 0xC4:
+      return 'A';
+    case 0xCB:
+      return 'E';
+    case 0xCF:
+      return 'I';
+    case 0xD6:
+      return 'O';
+    case 0xDC:
+      return 'U';
+    default:
+      return c;
+  }
+}
+
+std::string Minuscules(std::string_view forme) {
+  std::string s(forme);
+  for (char& c : s)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return s;
+}
+
+enum class Lieu { Debut, Partout, Fin };
+constexpr Lieu D = Lieu::Debut, P = Lieu::Partout, F = Lieu::Fin;
+constexpr std::uint32_t GenitifSingulier = 0x48, VocatifSingulier = 0x42;
+
+// One rewrite of the editions' spellings: `De` becomes `Vers`, at the start
+// of the word, anywhere or at its end; the readings kept (Garde, 0: all).
+struct TRegle {
+  std::string_view De, Vers;
+  Lieu Ou;
+  std::uint32_t Garde = 0;
+};
+
+// Prefixes are written assimilated or not, each way round; the lexicon
+// follows one habit per word, so both are tried.
+constexpr TRegle Regles[] = {
+    {"adf", "aff", D},
+    {"aff", "adf", D},
+    {"adl", "all", D},
+    {"all", "adl", D},
+    {"adp", "app", D},
+    {"app", "adp", D},
+    {"adc", "acc", D},
+    {"acc", "adc", D},
+    {"adg", "agg", D},
+    {"agg", "adg", D},
+    {"adr", "arr", D},
+    {"arr", "adr", D},
+    {"ads", "ass", D},
+    {"ass", "ads", D},
+    {"adt", "att", D},
+    {"att", "adt", D},
+    {"adq", "acq", D},
+    {"acq", "adq", D},
+    {"conl", "coll", D},
+    {"coll", "conl", D},
+    {"conm", "comm", D},
+    {"comm", "conm", D},
+    {"conp", "comp", D},
+    {"comp", "conp", D},
+    {"conr", "corr", D},
+    {"corr", "conr", D},
+    {"inl", "ill", D},
+    {"ill", "inl", D},
+    {"inm", "imm", D},
+    {"imm", "inm", D},
+    {"inp", "imp", D},
+    {"imp", "inp", D},
+    {"inr", "irr", D},
+    {"irr", "inr", D},
+    {"subm", "summ", D},
+    {"summ", "subm", D},
+    {"subf", "suff", D},
+    {"suff", "subf", D},
+    {"subc", "succ", D},
+    {"succ", "subc", D},
+    {"subp", "supp", D},
+    {"supp", "subp", D},
+    {"obp", "opp", D},
+    {"opp", "obp", D},
+    // ex before s written or not (exspecto, expecto; exstitit, extitit).
+    {"exs", "ex", D},
+    {"ex", "exs", D},
+    // Older spellings: quoius, quoi, quom, quor for cuius, cui, cum, cur.
+    {"quoi", "cui", D},
+    {"quom", "cum", D},
+    {"quor", "cur", D},
+    // uo for uu (seruos, uolt, diuom), -umus for -imus (optumus, existumo),
+    // -undus for -endus (faciundum), n before q (tanquam), doubled
+    // consonants (littus, caussa); and the reverse where editions differ.
+    {"uo", "uu", P},
+    {"um", "im", P},
+    {"und", "end", P},
+    {"nq", "mq", P},
+    {"mq", "nq", P},
+    {"tt", "t", P},
+    {"ss", "s", P},
+    // The genitive in -i of nouns in -ius and -ium (negoti, ingeni) and the
+    // vocative in -i of nouns in -ius (Vergili).
+    {"i", "ii", F, GenitifSingulier},
+    {"i", "ie", F, VocatifSingulier},
+    // Perfects contracted by the loss of -u- (consuerant, nosse, audisti).
+    {"runt", "uerunt", F},
+    {"rant", "uerant", F},
+    {"rat", "uerat", F},
+    {"ram", "ueram", F},
+    {"ras", "ueras", F},
+    {"ramus", "ueramus", F},
+    {"ratis", "ueratis", F},
+    {"rint", "uerint", F},
+    {"rit", "uerit", F},
+    {"rim", "uerim", F},
+    {"ro", "uero", F},
+    {"sse", "uisse", F},
+    {"sti", "uisti", F},
+    {"stis", "uistis", F},
+    {"ssem", "uissem", F},
+    {"sses", "uisses", F},
+    {"sset", "uisset", F},
+    {"ssent", "uissent", F},
+};
+
+const std::string& FormeDe(const std::string& s) { return s; }
+const std::string& FormeDe(const TVariante& v) { return v.Forme; }
+
+// Adds a spelling unless it is empty, the word itself or already there.
+template <class T>
+void AjouteSiNouveau(std::vector<T>& liste, T v, std::string_view sauf) {
+  if (FormeDe(v).empty() || FormeDe(v) == sauf) return;
+  if (std::find(liste.begin(), liste.end(), v) == liste.end()) liste.push_back(std::move(v));
+}
+
+}  // namespace
+
+std::vector<std::string> GraphiesPrincipales(std::string_view forme) {
+  std::vector<std::string> graphies;
+  if (forme.empty()) return graphies;
+  std::string telle(forme);
+  for (char& c : telle) c = SansTrema(c);
+  telle = Normalise(telle);
+  std::string uei = telle;
+  for (char& c : uei) {
+    if (c == 'V') c = 'U';
+    if (c == 'J') c = 'I';
+  }
+  std::string minuscule = Normalise(Minuscules(telle));
+  graphies.push_back(telle);
+  AjouteSiNouveau(graphies, std::move(uei), telle);
+  AjouteSiNouveau(graphies, std::move(minuscule), telle);
+  return graphies;
+}
+
+std::vector<TVariante> VariantesDeGraphie(std::string_view mot) {
+  std::vector<TVariante> variantes;
+  if (mot.size() > LongueurMaxVariantes) return variantes;
+  for (const TRegle& r : Regles) {
+    if (r.Ou == Lieu::Fin) {
+      if (mot.size() > r.De.size() && mot.substr(mot.size() - r.De.size()) == r.De) {
+        std::string v(mot.substr(0, mot.size() - r.De.size()));
+        AjouteSiNouveau(variantes, TVariante{v.append(r.Vers), r.Garde}, mot);
+      }
+      continue;
+    }
+    std::string toutes;
+    std::size_t lieux = 0, reste = 0;
+    for (std::size_t p = mot.find(r.De); p != std::string_view::npos; p = mot.find(r.De, p + 1)) {
+      if (r.Ou == Lieu::Debut && p != 0) break;
+      std::string une(mot);
+      une.replace(p, r.De.size(), r.Vers);
+      AjouteSiNouveau(variantes, TVariante{std::move(une), r.Garde}, mot);
+      // All places at once, left to right, places not overlapping.
+      if (p >= reste) {
+        toutes.append(mot.substr(reste, p - reste)).append(r.Vers);
+        reste = p + r.De.size();
+        ++lieux;
+      }
+    }
+    if (lieux > 1)
+      AjouteSiNouveau(variantes, TVariante{toutes.append(mot.substr(reste)), r.Garde}, mot);
+  }
+  return variantes;
+}

@@ -1,0 +1,39 @@
+// The spellings under which a written Latin word is looked up.
+//
+// Texts and editions write one word in several ways: with a capital at the
+// start of a sentence or of a name, V and J for U and I, vowels with a
+// diaeresis (poëta), prefixes assimilated or not (adfero, affero), older
+// spellings (optumus, seruos, quoius, faciundum, tanquam, caussa).  The
+// lexicon holds one spelling: lower-case u/i for common words.  These pure
+// functions give the spellings to try; they never fail.  Strings are
+// Windows-1252.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The spellings always searched, most faithful first, without repeats: the
+// form normalised as written (v -> u, j -> i, diaeresis dropped), the same
+// with capital V and J read as U and I (Venus -> Uenus), and the lower-cased
+// normalised form.  Empty for an empty form.
+std::vector<std::string> GraphiesPrincipales(std::string_view forme);
+
+// Another spelling of a word, and the readings it may give: those whose
+// morphology word holds every bit of Garde (0: all).  A genitive negoti is
+// looked up as negotii and keeps only its genitive singular readings.
+struct TVariante {
+  std::string Forme;
+  std::uint32_t Garde = 0;
+  friend bool operator==(const TVariante&, const TVariante&) = default;
+};
+
+// Other spellings of one word, tried only when its principal spellings find
+// nothing: each rule of the editions' spellings applied at one place, and at
+// every place at once when it applies at several; the contracted forms
+// (-i for -ii, perfects without -u-) restored.  Without repeats and without
+// the word itself; empty for a word longer than LongueurMaxVariantes.
+std::vector<TVariante> VariantesDeGraphie(std::string_view mot);
+
+inline constexpr std::size_t LongueurMaxVariantes = 40;

@@ -1,0 +1,65 @@
+// The spellings a word is looked up under.
+#include "morpho/graphies.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace {
+using Graphies = std::vector<std::string>;
+
+bool Contient(const std::vector<TVariante>& v, const std::string& forme, std::uint32_t garde = 0) {
+  return std::find(v.begin(), v.end(), TVariante{forme, garde}) != v.end();
+}
+}  // namespace
+
+TEST(Graphies, Principales) {
+  const struct {
+    std::string forme;
+    Graphies graphies;
+  } cas[] = {
+      {"", {}},
+      {"amicus", {"amicus"}},
+      {"Venus", {"Venus", "Uenus", "uenus"}},
+      {"Julius", {"Julius", "Iulius", "iulius"}},
+      {"vivit", {"uiuit"}},
+      {"po\xEBta", {"poeta"}},
+      {"Tro\xEBs", {"Troes", "troes"}},
+      {"A\xCB", {"AE", "ae"}},
+  };
+  for (const auto& c : cas) EXPECT_EQ(GraphiesPrincipales(c.forme), c.graphies) << c.forme;
+}
+
+TEST(Graphies, VariantesDesEditions) {
+  const struct {
+    std::string mot, variante;
+    std::uint32_t garde;
+  } cas[] = {
+      {"adfero", "affero", 0},
+      {"affero", "adfero", 0},
+      {"expecto", "exspecto", 0},
+      {"exspecto", "expecto", 0},
+      {"optumus", "optimus", 0},
+      {"quoius", "cuius", 0},
+      {"seruos", "seruus", 0},
+      {"uolt", "uult", 0},
+      {"faciundum", "faciendum", 0},
+      {"tanquam", "tamquam", 0},
+      {"littus", "litus", 0},
+      {"caussa", "causa", 0},
+      {"negoti", "negotii", 0x48},
+      {"Vergili", "Vergilie", 0x42},
+      {"consuerant", "consueuerant", 0},
+      // Every place at once: both "um" of maxumum.
+      {"maxumum", "maximim", 0},
+  };
+  for (const auto& c : cas)
+    EXPECT_TRUE(Contient(VariantesDeGraphie(c.mot), c.variante, c.garde))
+        << c.mot << " -> " << c.variante;
+  // A prefix rule applies at the start only; the word itself is no variant.
+  EXPECT_FALSE(Contient(VariantesDeGraphie("reaffero"), "readfero"));
+  EXPECT_FALSE(Contient(VariantesDeGraphie("seruos"), "seruos"));
+  // Long inputs get no variants, so that no word costs more than a few
+  // searches.
+  EXPECT_TRUE(VariantesDeGraphie(std::string(LongueurMaxVariantes + 1, 'u') + "o").empty());
+}

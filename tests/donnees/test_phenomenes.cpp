@@ -1,0 +1,130 @@
+// The forms of classical texts, one table per phenomenon (fixture
+// phenomenes.tsv), analysed over the shipped lexicon: each row names a form,
+// the beginning of the heading it must lead to and the beginning of one of
+// its descriptions ("-": an invariable heading, read without description;
+// "*": any description), or with "absent" a reading that must not be given.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "lexical/cp1252.h"
+#include "lexical/stores.h"
+#include "morpho/lemmatise.h"
+
+namespace {
+
+struct TLigne {
+  int Numero = 0;
+  std::string Forme, Entree, Description;
+  bool Absent = false;
+};
+
+std::map<std::string, std::vector<TLigne>> LisPhenomenes() {
+  std::map<std::string, std::vector<TLigne>> phenomenes;
+  std::ifstream f(LECTURIEL_PHENOMENES);
+  std::string ligne;
+  for (int n = 1; std::getline(f, ligne); ++n) {
+    if (ligne.empty() || ligne[0] == '#') continue;
+    std::vector<std::string> c;
+    for (std::size_t debut = 0;;) {
+      const std::size_t fin = ligne.find('\t', debut);
+      c.push_back(ligne.substr(debut, fin == std::string::npos ? fin : fin - debut));
+      if (fin == std::string::npos) break;
+      debut = fin + 1;
+    }
+    c.resize(5);
+    phenomenes[c[0]].push_back(
+        {n, Utf8VersCp1252(c[1]), Utf8VersCp1252(c[2]), Utf8VersCp1252(c[3]), c[4] == "absent"});
+  }
+  return phenomenes;
+}
+
+const std::map<std::string, std::vector<TLigne>>& Phenomenes() {
+  static const auto phenomenes = LisPhenomenes();
+  return phenomenes;
+}
+
+std::vector<std::string> Noms() {
+  std::vector<std::string> noms;
+  for (const auto& [nom, lignes] : Phenomenes()) noms.push_back(nom);
+  return noms;
+}
+
+bool CommencePar(const std::string& texte, const std::string& debut) {
+  return texte.compare(0, debut.size(), debut) == 0;
+}
+
+// Whether the analyses of the form hold a heading and a description as the
+// row names them.
+bool LectureDonnee(const TLigne& l, std::string& lu) {
+  bool trouve = false;
+  auto liste = Lemmatise(l.Forme, trouve);
+  if (!trouve) {
+    lu = "non analys\xE9";
+    return false;
+  }
+  bool donnee = false;
+  for (int i = 0; i < liste->Count(); ++i) {
+    const TAnalyse& a = liste->Analyse(i);
+    lu += " | " + a.Entree;
+    if (!CommencePar(a.Entree, l.Entree)) continue;
+    if (l.Description == "-" && a.Numeros.empty()) donnee = true;
+    for (const TDef& d : a.Numeros) {
+      std::string texte = d.Libelle(false);
+      if (!texte.empty() && texte[0] == ' ') texte.erase(0, 1);
+      lu += " [" + texte + "]";
+      if (l.Description == "*" || CommencePar(texte, l.Description)) donnee = true;
+    }
+  }
+  return donnee;
+}
+
+class Phenomene : public ::testing::TestWithParam<std::string> {
+ protected:
+  static void SetUpTestSuite() { ChargeLexique(LECTURIEL_LEX); }
+  static void TearDownTestSuite() { LiberLexique(); }
+};
+
+TEST_P(Phenomene, FormesDesTextesClassiques) {
+  for (const TLigne& l : Phenomenes().at(GetParam())) {
+    std::string lu;
+    EXPECT_EQ(LectureDonnee(l, lu), !l.Absent)
+        << "phenomenes.tsv:" << l.Numero << " " << Cp1252VersUtf8(l.Forme) << " -> "
+        << Cp1252VersUtf8(l.Entree) << " / " << Cp1252VersUtf8(l.Description)
+        << "\n  lu :" << Cp1252VersUtf8(lu);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Donnees, Phenomene, ::testing::ValuesIn(Noms()), [](const auto& info) {
+  std::string nom;
+  for (char c : info.param) nom += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+  return nom;
+});
+
+// Every verb the lexicon marks impersonal reads its headword in the third
+// person, never the first.
+TEST(LecturesParDefaut, UnImpersonnelNEstJamaisALaPremierePersonne) {
+  ChargeLexique(LECTURIEL_LEX);
+  int impersonnels = 0;
+  for (int i = 0; i < Lexique->Count(); ++i) {
+    const TDonneesLexicales& e = Lexique->Donnees(i, false);
+    const std::string info = e.Sens.substr(0, e.Sens.find(" : "));
+    if (e.Modele < 17 || e.Modele > 28 || info.find("impers.") == std::string::npos) continue;
+    ++impersonnels;
+    bool trouve = false;
+    auto liste = Lemmatise(Lexique->Cle(i), trouve);
+    ASSERT_TRUE(trouve) << Cp1252VersUtf8(Lexique->Cle(i));
+    for (int j = 0; j < liste->Count(); ++j) {
+      const TAnalyse& a = liste->Analyse(j);
+      if (!CommencePar(a.Entree, Lexique->Cle(i) + ", " + e.Sens)) continue;
+      for (const TDef& d : a.Numeros) EXPECT_NE(d.NumPersonne(), 0) << Cp1252VersUtf8(a.Entree);
+    }
+  }
+  EXPECT_GT(impersonnels, 5);
+  LiberLexique();
+}
+
+}  // namespace

@@ -1,11 +1,28 @@
 #!/usr/bin/env bash
 # Installs, with apt-get, the Debian packages Lecturiel builds with, only
 # those missing (apt-get update first in that case). Runs as root, or
-# through sudo otherwise.
+# through sudo otherwise. Without argument: what the program needs to build
+# and run; each argument adds what one more task needs.
+#   outils/dependances.sh [--tests] [--bench] [--fuzz] [--paquet]
 set -euo pipefail
 
-paquets=(cmake make pkg-config g++ libgtest-dev libgmock-dev libbenchmark-dev
-         clang libclang-rt-14-dev qt6-base-dev libinih-dev)
+# The program: compiler, build tools, Qt Widgets, the INI reader.
+paquets=(cmake make pkg-config g++ qt6-base-dev libinih-dev)
+
+for tache in "$@"; do
+  case $tache in
+    --tests) paquets+=(libgtest-dev libgmock-dev) ;;
+    --bench) paquets+=(libbenchmark-dev) ;;
+    # clang with its libFuzzer and sanitizer runtimes.
+    --fuzz) paquets+=(clang libclang-rt-14-dev) ;;
+    # cpack -G DEB: dpkg-shlibdeps (dpkg-dev) and file find the dependencies.
+    --paquet) paquets+=(dpkg-dev file) ;;
+    *)
+      echo "dependances.sh : option inconnue « $tache » (attendu : --tests, --bench, --fuzz, --paquet)" >&2
+      exit 2
+      ;;
+  esac
+done
 
 manquants=()
 for paquet in "${paquets[@]}"; do

@@ -3,7 +3,7 @@
 # those missing (apt-get update first in that case). Runs as root, or
 # through sudo otherwise. Without argument: what the program needs to build
 # and run; each argument adds what one more task needs.
-#   outils/dependances.sh [--tests] [--bench] [--fuzz] [--paquet]
+#   outils/dependances.sh [--tests] [--bench] [--fuzz] [--format] [--paquet]
 set -euo pipefail
 
 # The program: compiler, build tools, Qt Widgets, the INI reader.
@@ -15,10 +15,11 @@ for tache in "$@"; do
     --bench) paquets+=(libbenchmark-dev) ;;
     # clang with its libFuzzer and sanitizer runtimes.
     --fuzz) paquets+=(clang libclang-rt-14-dev) ;;
+    --format) paquets+=(clang-format) ;;
     # cpack -G DEB: dpkg-shlibdeps (dpkg-dev) and file find the dependencies.
     --paquet) paquets+=(dpkg-dev file) ;;
     *)
-      echo "dependances.sh : option inconnue « $tache » (attendu : --tests, --bench, --fuzz, --paquet)" >&2
+      echo "dependances.sh : option inconnue « $tache » (attendu : --tests, --bench, --fuzz, --format, --paquet)" >&2
       exit 2
       ;;
   esac

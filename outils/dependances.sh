@@ -16,8 +16,9 @@ for tache in "$@"; do
     # clang with its libFuzzer and sanitizer runtimes.
     --fuzz) paquets+=(clang libclang-rt-14-dev) ;;
     --format) paquets+=(clang-format) ;;
-    # cpack -G DEB: dpkg-shlibdeps (dpkg-dev) and file find the dependencies.
-    --paquet) paquets+=(dpkg-dev file) ;;
+    # cpack -G DEB: dpkg-shlibdeps (dpkg-dev) and file find the dependencies;
+    # lintian checks the package.
+    --paquet) paquets+=(dpkg-dev file lintian) ;;
     *)
       echo "dependances.sh : option inconnue « $tache » (attendu : --tests, --bench, --fuzz, --format, --paquet)" >&2
       exit 2

@@ -1,10 +1,12 @@
 // Speed of the hover analysis: Lemmatise and the layout-2 lines of every word
 // token of the treebank, with the compiled lexicon beside the benchmark.
 // Also finds the slowest word (best of several runs of each distinct word)
-// and measures it on its own.
+// and measures it on its own. The treebank folder is the one given at
+// configure time, or the LECTURIEL_CORPUS environment variable when set.
 #include <benchmark/benchmark.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -17,9 +19,14 @@
 
 namespace {
 
-std::vector<std::string> MotsDuCorpus() {
+std::string DossierCorpus() {
+  const char* variable = std::getenv("LECTURIEL_CORPUS");
+  return variable && *variable ? variable : LECTURIEL_CORPUS;
+}
+
+std::vector<std::string> MotsDuCorpus(const std::string& dossier) {
   std::vector<std::string> mots;
-  for (const auto& f : std::filesystem::directory_iterator(LECTURIEL_CORPUS)) {
+  for (const auto& f : std::filesystem::directory_iterator(dossier)) {
     if (f.path().extension() != ".conllu") continue;
     std::ifstream entree(f.path());
     for (const TJeton& j : LisJetonsConllu(entree)) mots.push_back(Utf8VersCp1252(j.Forme));
@@ -74,9 +81,17 @@ int main(int argc, char** argv) {
     std::cerr << "lexique illisible (" << lexique << ") : " << e.what() << "\n";
     return 1;
   }
-  static const std::vector<std::string> mots = MotsDuCorpus();
+  const std::string dossier = DossierCorpus();
+  std::error_code erreur;
+  if (!std::filesystem::is_directory(dossier, erreur)) {
+    std::cerr << "lemmatise_bench : dossier du corpus introuvable : " << dossier
+              << "\nDonner un dossier de fichiers .conllu par la variable d'environnement "
+                 "LECTURIEL_CORPUS ou par -DLECTURIEL_CORPUS=DOSSIER \xC3\xA0 la configuration.\n";
+    return 1;
+  }
+  static const std::vector<std::string> mots = MotsDuCorpus(dossier);
   if (mots.empty()) {
-    std::cerr << "aucun mot dans " << LECTURIEL_CORPUS << "\n";
+    std::cerr << "lemmatise_bench : aucun mot dans les fichiers .conllu de " << dossier << "\n";
     return 1;
   }
   const auto [lent, duree] = PlusLent(mots);

@@ -8,8 +8,10 @@ racine=$(cd "$(dirname "$0")/.." && pwd)
 duree=${1:-60}
 build=${LECTURIEL_FUZZ_BUILD:-$racine/build-fuzz}
 
+# The fuzzing toolchain (clang, libFuzzer) is installed here, not for every build.
+"$racine/outils/dependances.sh" --fuzz
 cmake -S "$racine" -B "$build" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DLECTURIEL_FUZZ=ON -DLECTURIEL_FENETRE=OFF -DLECTURIEL_BENCH=OFF >/dev/null
+  -DLECTURIEL_FUZZ=ON -DLECTURIEL_FENETRE=OFF -DLECTURIEL_BENCH=OFF -DBUILD_TESTING=OFF >/dev/null
 cmake --build "$build" -j2 --target fuzz_chargement
 
 # New inputs go to a scratch corpus; the committed seeds stay as they are.

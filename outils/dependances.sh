@@ -1,13 +1,33 @@
 #!/usr/bin/env bash
 # Installs, with apt-get, the Debian packages Lecturiel builds with, only
 # those missing (apt-get update first in that case). Runs as root, or
-# through sudo otherwise. qt6-translations-l10n puts Qt's own dialogs in
-# French.
+# through sudo otherwise. Without argument: what the program needs to build
+# and run; each argument adds what one more task needs.
+#   outils/dependances.sh [--tests] [--bench] [--fuzz] [--format] [--paquet]
 set -euo pipefail
 
-paquets=(cmake make pkg-config g++ libgtest-dev libgmock-dev libbenchmark-dev
-         clang libclang-rt-14-dev qt6-base-dev libinih-dev
-         qt6-translations-l10n unzip verbiste)
+# The program: compiler, build tools, Qt Widgets, the INI reader, and Qt's
+# own translations, which put its dialogs in French.
+paquets=(cmake make pkg-config g++ qt6-base-dev libinih-dev qt6-translations-l10n)
+
+for tache in "$@"; do
+  case $tache in
+    # verbiste is the French conjugation oracle of a test; unzip reads back
+    # the OpenDocument files the window tests save.
+    --tests) paquets+=(libgtest-dev libgmock-dev verbiste unzip) ;;
+    --bench) paquets+=(libbenchmark-dev) ;;
+    # clang with its libFuzzer and sanitizer runtimes.
+    --fuzz) paquets+=(clang libclang-rt-14-dev) ;;
+    --format) paquets+=(clang-format) ;;
+    # cpack -G DEB: dpkg-shlibdeps (dpkg-dev) and file find the dependencies;
+    # lintian checks the package.
+    --paquet) paquets+=(dpkg-dev file lintian) ;;
+    *)
+      echo "dependances.sh : option inconnue « $tache » (attendu : --tests, --bench, --fuzz, --format, --paquet)" >&2
+      exit 2
+      ;;
+  esac
+done
 
 manquants=()
 for paquet in "${paquets[@]}"; do

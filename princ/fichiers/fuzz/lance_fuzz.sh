@@ -7,9 +7,11 @@ source_dir=$(cd "$(dirname "$0")/../../.." && pwd)
 build_dir=${1:-${source_dir}/build-fuzz-rtf}
 secondes=${FUZZ_SECONDES:-60}
 
+# The fuzzing toolchain (clang, libFuzzer) is installed here, not for every build.
+"$source_dir/outils/dependances.sh" --fuzz
 cmake -S "$source_dir" -B "$build_dir" \
   -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
-  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLECTURIEL_FUZZ=ON -DLECTURIEL_BENCH=OFF >/dev/null
+  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLECTURIEL_FUZZ=ON -DLECTURIEL_BENCH=OFF -DBUILD_TESTING=OFF >/dev/null
 cmake --build "$build_dir" -j2 --target fuzz_rtf
 
 work="$build_dir/fuzz-rtf"

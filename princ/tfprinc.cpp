@@ -200,6 +200,8 @@ void TFPrinc::FormCreate() {
   try {
     {
       const TFichierIni ini(CheminIni());
+      if (ini.Probleme())
+        Services.Erreur(this, QString::fromStdString(Cp1252VersUtf8(*ini.Probleme())));
       E.FichierTexte = Cp1252VersUtf8(ini.LisChaine("Fichier", "Nom", ""));
       E.RepSauvegarde = Cp1252VersUtf8(ini.LisChaine("Sauvegarde", "repertoire", ""));
       cheminLexique = Cp1252VersUtf8(ini.LisChaine("Fichier", "lexique", Utf8VersCp1252(cheminLexique)));

@@ -89,8 +89,11 @@ bool EntierDecimal(std::string_view texte, int& valeur) {
   const auto [fin, code] = std::from_chars(texte.data(), texte.data() + texte.size(), valeur);
   if (texte.empty() || fin != texte.data() + texte.size()) return false;
   // A count the old program let run past the largest integer is kept at it.
-  if (code == std::errc::result_out_of_range && texte.front() != '-') valeur = INT_MAX;
-  return code == std::errc{} || code == std::errc::result_out_of_range;
+  if (code == std::errc::result_out_of_range && texte.front() != '-') {
+    valeur = INT_MAX;
+    return true;
+  }
+  return code == std::errc{};
 }
 
 std::string Dossier(const std::string& chemin) {
@@ -199,13 +202,9 @@ std::string ContenuLignes(const std::vector<std::string>& lignes) {
   return contenu;
 }
 
-void EcrisLignes(const std::string& chemin, const std::vector<std::string>& lignes) {
-  std::string contenu;
-  try {
-    contenu = ContenuLignes(lignes);
-  } catch (const std::bad_alloc&) {
-    EchecEcriture(chemin, ENOMEM);
-  }
+namespace {
+
+void Remplace(const std::string& chemin, const std::string& contenu) {
   const std::string cible = CibleDesLiens(chemin);
   struct stat ancien {};
   const bool existe = stat(cible.c_str(), &ancien) == 0;
@@ -252,8 +251,24 @@ void EcrisLignes(const std::string& chemin, const std::vector<std::string>& lign
   }
 }
 
+}  // namespace
+
+void EcrisLignes(const std::string& chemin, const std::vector<std::string>& lignes) {
+  try {
+    Remplace(chemin, ContenuLignes(lignes));
+  } catch (const std::bad_alloc&) {
+    EchecEcriture(chemin, ENOMEM);
+  }
+}
+
 void AjouteLigne(const std::string& chemin, std::string_view ligne) {
-  std::string texte(ligne);
+  std::string texte;
+  try {
+    texte.reserve(ligne.size() + 2);
+  } catch (const std::bad_alloc&) {
+    EchecEcriture(chemin, ENOMEM);
+  }
+  texte = ligne;
   for (char& c : texte) {
     const auto o = static_cast<unsigned char>(c);
     // Controls, and the five bytes Windows-1252 leaves undefined, which

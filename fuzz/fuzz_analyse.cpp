@@ -40,7 +40,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
   const std::string_view octets(reinterpret_cast<const char*>(donnees), taille);
   const std::size_t coupure = octets.find_first_of(std::string_view("\n\0", 2));
   const std::string mot1(octets.substr(0, coupure));
-  const std::string mot2(coupure == std::string_view::npos ? std::string_view() : octets.substr(coupure + 1));
+  const std::string mot2(coupure == std::string_view::npos ? std::string_view()
+                                                           : octets.substr(coupure + 1));
   Analyse(mot1);
   Analyse(mot2);
   TLienSyntaxique(mot1, mot2).Texte();

@@ -71,13 +71,19 @@ std::unique_ptr<TListeIrreg> TListeIrreg::Lis(TLecteur& lecteur) {
     std::string forme = lecteur.LisChaine();
     if (!forme.empty() && forme.back() >= '0' && forme.back() <= '9') forme.pop_back();
     const std::int32_t m = lecteur.LisEntier();
+    // The form is folded and looked up once for all its definitions: per
+    // definition, a long form with many definitions cost their product.
+    std::vector<TDonneesIrreg>* definitions = nullptr;
     for (std::int32_t j = 0; j < m; ++j) {
       std::string K = lecteur.LisChaine();
       const auto morpho = static_cast<std::uint32_t>(lecteur.LisEntier());
       const std::int32_t modele = lecteur.LisEntier();
-      auto [it, nouvelle] = indices.try_emplace(ClePliee(forme), formes.size());
-      if (nouvelle) formes.emplace_back(forme, std::make_unique<std::vector<TDonneesIrreg>>());
-      formes[it->second].second->emplace_back(morpho, modele, std::move(K));
+      if (!definitions) {
+        auto [it, nouvelle] = indices.try_emplace(ClePliee(forme), formes.size());
+        if (nouvelle) formes.emplace_back(forme, std::make_unique<std::vector<TDonneesIrreg>>());
+        definitions = formes[it->second].second.get();
+      }
+      definitions->emplace_back(morpho, modele, std::move(K));
     }
   }
   liste->AjouteTous(std::move(formes));

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <new>
 #include <system_error>
 
 #include "cp1252.h"
@@ -30,18 +31,28 @@ struct SauvegardeFinale {
 
 void ChargeLexique(TLecteur& lecteur) {
   LiberLexique();
-  Lexique = TLexique::Lis(lecteur);
-  Desinences = TListeDes::Lis(lecteur);
-  Irreguliers = TListeIrreg::Lis(lecteur);
+  // Running out of memory is a load failure like the others, reported in
+  // French; the store being built is freed by the unwinding.
+  try {
+    Lexique = TLexique::Lis(lecteur);
+    Desinences = TListeDes::Lis(lecteur);
+    Irreguliers = TListeIrreg::Lis(lecteur);
+  } catch (const std::bad_alloc&) {
+    throw Erreur(MessageMemoire);
+  }
   Lexique->Modifie = false;
 }
 
 void ChargeLexique(const std::string& chemin) {
   LiberLexique();
-  std::ifstream fichier(chemin, std::ios::binary);
-  if (!fichier) throw Erreur(MessageOuverture(chemin));
-  TLecteur lecteur(fichier);
-  ChargeLexique(lecteur);
+  try {
+    std::ifstream fichier(chemin, std::ios::binary);
+    if (!fichier) throw Erreur(MessageOuverture(chemin));
+    TLecteur lecteur(fichier);
+    ChargeLexique(lecteur);
+  } catch (const std::bad_alloc&) {
+    throw Erreur(MessageMemoire);
+  }
 }
 
 void EcrisSections(TEcrivain& ecrivain, const TLexique& lexique, const TListeDes& desinences,

@@ -19,8 +19,11 @@ extern std::unique_ptr<TLexique> Lexique;
 extern std::unique_ptr<TListeDes> Desinences;
 extern std::unique_ptr<TListeIrreg> Irreguliers;
 
+inline constexpr const char* MessageMemoire = "M\xE9moire insuffisante pour charger le lexique";
+
 // Loads the file. Erreur "Impossible d'ouvrir le fichier %s", or the reading
-// errors of TLecteur, or the duplicate error of the endings table.
+// errors of TLecteur, or the duplicate error of the endings table, or
+// MessageMemoire when memory runs out (never std::bad_alloc).
 void ChargeLexique(const std::string& chemin);
 // Same from a reader already open (tests, fuzzing).
 void ChargeLexique(TLecteur& lecteur);

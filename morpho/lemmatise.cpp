@@ -397,7 +397,7 @@ std::unique_ptr<TListeAnalyses> AnalyseForme(std::string_view forme) {
 
 std::unique_ptr<TListeAnalyses> Lemmatise(std::string_view forme, bool& trouve) {
   trouve = false;
-  if (forme.empty()) return nullptr;
+  if (forme.empty() || forme.size() > LongueurMaxForme) return nullptr;
   const Stores s = StoresCharges();
 
   // A word that begins with a capital gets the readings of its lower-case

@@ -30,8 +30,15 @@ std::unique_ptr<TListeAnalyses> AnalyseForme(std::string_view forme);
 // diaeresis): the readings of each of its principal spellings (as written,
 // with V/J as U/I, lower-cased) merged, the list's form being the first
 // spelling that found something.  nullptr and trouve == false for an empty
-// form.
+// form, and for a form longer than LongueurMaxForme, which is not
+// analysed at all.
 std::unique_ptr<TListeAnalyses> Lemmatise(std::string_view forme, bool& trouve);
+
+// No Latin word, enclitics included, comes near this length; a longer run of
+// letters (a pasted line without its blanks, "Roma" followed by thousands of
+// "ne") is no word, and would make the enclitic stage cost grow with the
+// square of its length.
+inline constexpr std::size_t LongueurMaxForme = 40;
 
 // The hover text of a word: Lignes(mode) of its analyses, or the single line
 // `forme` + " : ?" when nothing was found (the word exactly as passed).

@@ -6,9 +6,9 @@
 #   outils/dependances.sh [--tests] [--bench] [--fuzz] [--format] [--paquet]
 set -euo pipefail
 
-# The program: compiler, build tools, Qt Widgets, the INI reader, and Qt's
+# The program: compiler, build tools, Qt Widgets, and Qt's
 # own translations, which put its dialogs in French.
-paquets=(cmake make pkg-config g++ qt6-base-dev libinih-dev qt6-translations-l10n)
+paquets=(cmake make pkg-config g++ qt6-base-dev qt6-translations-l10n)
 
 for tache in "$@"; do
   case $tache in

@@ -229,6 +229,8 @@ void TFPrinc::FormCreate() {
   // file must not cost the pupil the other helps for the whole lesson.
   std::optional<TFichierIni> ini;
   Protege([&] { ini.emplace(CheminIni()); });
+  if (ini && ini->Probleme())
+    Services.Erreur(this, QString::fromStdString(Cp1252VersUtf8(*ini->Probleme())));
   const auto chemin = [&](const char* section, const char* cle) {
     return ini ? Absolu(Cp1252VersUtf8(ini->LisChaine(section, cle, ""))) : std::string();
   };

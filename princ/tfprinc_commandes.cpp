@@ -20,7 +20,7 @@ namespace {
 std::vector<std::string> ParagraphesEn1252(const QPlainTextEdit& notes) {
   std::vector<std::string> lignes;
   for (QTextBlock bloc = notes.document()->begin(); bloc.isValid(); bloc = bloc.next())
-    lignes.push_back(Utf8VersCp1252(SansQuantites(bloc.text().toStdString())));
+    lignes.push_back(NotesEn1252(bloc.text().toStdString()));
   return lignes;
 }
 
@@ -47,6 +47,10 @@ void TFPrinc::EnregistrerBlocNotes1Click() { EnregistreNotes(); }
 bool TFPrinc::EnregistreNotes() {
   bool enregistrees = false;
   Protege([&] {
+    if (const std::string avertissement =
+            AvertissementCaracteresPerdus(Memo1->toPlainText().toStdString());
+        !avertissement.empty())
+      Services.Message(this, QString::fromStdString(avertissement));
     if (!E.FichierNotes.empty()) {
       // One line per paragraph: lines broken where the pane happened to wrap
       // would pile up hard breaks in the pupil's notes save after save.

@@ -138,7 +138,7 @@ void TFPrinc::Insere(const std::string& texte, const std::string& trace, int& co
     SignaleErreur(erreur);
     return;
   }
-  ++compteur;
+  compteur = CompteurSuivant(compteur);
   AjourEtat();
 }
 

@@ -1,15 +1,32 @@
 #include "fichier_ini.h"
 
-#include <ini.h>
+#include <sys/stat.h>
 
 #include <cctype>
+#include <cerrno>
 #include <charconv>
 #include <cstdint>
+#include <new>
 
 #include "cp1252.h"
+#include "erreur.h"
 #include "texte_latin.h"
 
+// The file is parsed here rather than by libinih: that library reads a
+// string through a fixed line buffer (200 bytes in Debian's build, whatever
+// its run-time settings say), so a long path was cut and its remainder read
+// as a line of its own, where it could define another key. Here a line is
+// whatever lies between two line ends.
+
 namespace {
+
+bool Blanc(char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; }
+
+std::string_view SansBlancs(std::string_view s) {
+  while (!s.empty() && Blanc(s.front())) s.remove_prefix(1);
+  while (!s.empty() && Blanc(s.back())) s.remove_suffix(1);
+  return s;
+}
 
 std::string Minuscules(std::string_view texte) {
   std::string resultat(texte);
@@ -21,56 +38,87 @@ std::string Cle(std::string_view section, std::string_view cle) {
   return Minuscules(section) + '\n' + Minuscules(cle);
 }
 
-struct TLecture {
-  std::map<std::string, std::string>* Valeurs;
-  bool Utf8;
-};
-
-int Recoit(void* utilisateur, const char* section, const char* nom, const char* valeur) {
-  auto* lecture = static_cast<TLecture*>(utilisateur);
-  std::string_view v = valeur ? valeur : "";
-  if (v.size() >= 2 && v.front() == '"' && v.back() == '"') v = v.substr(1, v.size() - 2);
-  lecture->Valeurs->try_emplace(Cle(section, nom), lecture->Utf8 ? Utf8VersCp1252(v) : std::string(v));
-  return 1;
-}
-
 }  // namespace
 
 TFichierIni::TFichierIni(const std::string& chemin) {
-  std::string octets;
+  // Only a file that is not there at all means "no configuration": one that
+  // is there and cannot be read must not silently start the free mode.
+  struct stat infos {};
+  if (lstat(chemin.c_str(), &infos) != 0 && (errno == ENOENT || errno == ENOTDIR)) return;
   try {
-    octets = LisOctets(chemin);
-  } catch (...) {
-    return;  // no configuration file: every key is absent
+    Lis(LisOctets(chemin));
+  } catch (const Erreur& e) {
+    Valeurs.clear();
+    probleme_ = e.what();
+  } catch (const std::bad_alloc&) {
+    Valeurs.clear();
+    probleme_ = Formate("Impossible de lire le fichier %s : %s",
+                        {Utf8VersCp1252(chemin), "m\xE9moire insuffisante"});
   }
-  // A value runs to the end of its line as in Windows INI files: a path may
-  // hold a ';', and no line length is imposed.
-  ini_allow_inline_comments = false;
-  ini_allow_multiline = false;
-  ini_use_stack = false;
-  ini_allow_realloc = true;
-  TLecture lecture{&Valeurs, EstUtf8Valide(octets)};
-  ini_parse_string(octets.c_str(), Recoit, &lecture);
 }
 
-std::string TFichierIni::LisChaine(std::string_view section, std::string_view cle, const std::string& defaut) const {
+TFichierIni TFichierIni::DepuisOctets(std::string_view octets) {
+  TFichierIni ini;
+  ini.Lis(octets);
+  return ini;
+}
+
+void TFichierIni::Lis(std::string_view octets) {
+  std::string converti;
+  bool utf8 = true;
+  if (EstUtf16(octets)) {
+    converti = Utf16VersUtf8(octets);  // as Windows Notepad saves "Unicode"
+    octets = converti;
+  } else {
+    utf8 = EstUtf8Valide(octets);
+    if (octets.substr(0, 3) == "\xEF\xBB\xBF") octets.remove_prefix(3);
+  }
+  std::string section;
+  std::size_t debut = 0;
+  while (debut < octets.size()) {
+    std::size_t fin = octets.find_first_of("\r\n", debut);
+    if (fin == std::string_view::npos) fin = octets.size();
+    std::string_view ligne = SansBlancs(octets.substr(debut, fin - debut));
+    debut = fin + 1;
+    if (ligne.empty() || ligne.front() == ';' || ligne.front() == '#') continue;
+    if (ligne.front() == '[') {
+      const std::size_t fermante = ligne.find(']');
+      if (fermante != std::string_view::npos)
+        section = std::string(SansBlancs(ligne.substr(1, fermante - 1)));
+      continue;
+    }
+    // "name=value" or "name: value", split at the first of the two; a
+    // value runs to the end of the line (a ';' in a path is no comment).
+    const std::size_t egal = ligne.find_first_of("=:");
+    if (egal == std::string_view::npos) continue;
+    const std::string_view nom = SansBlancs(ligne.substr(0, egal));
+    std::string_view valeur = SansBlancs(ligne.substr(egal + 1));
+    if (valeur.size() >= 2 && valeur.front() == '"' && valeur.back() == '"')
+      valeur = valeur.substr(1, valeur.size() - 2);
+    Valeurs.try_emplace(Cle(section, nom), utf8 ? Utf8VersCp1252(valeur) : std::string(valeur));
+  }
+}
+
+std::string TFichierIni::LisChaine(std::string_view section, std::string_view cle,
+                                   const std::string& defaut) const {
   const auto it = Valeurs.find(Cle(section, cle));
   return it == Valeurs.end() ? defaut : it->second;
 }
 
 std::optional<int> TFichierIni::Entier(std::string_view texte) {
-  while (!texte.empty() && std::isspace(static_cast<unsigned char>(texte.front()))) texte.remove_prefix(1);
-  while (!texte.empty() && std::isspace(static_cast<unsigned char>(texte.back()))) texte.remove_suffix(1);
+  texte = SansBlancs(texte);
   if (texte.size() > 2 && texte[0] == '0' && (texte[1] == 'x' || texte[1] == 'X')) {
     std::uint32_t valeur = 0;
-    const auto [fin, code] = std::from_chars(texte.data() + 2, texte.data() + texte.size(), valeur, 16);
+    const auto [fin, code] =
+        std::from_chars(texte.data() + 2, texte.data() + texte.size(), valeur, 16);
     if (code != std::errc{} || fin != texte.data() + texte.size()) return std::nullopt;
     return static_cast<std::int32_t>(valeur);
   }
   if (!texte.empty() && texte.front() == '+') texte.remove_prefix(1);
   int valeur = 0;
   const auto [fin, code] = std::from_chars(texte.data(), texte.data() + texte.size(), valeur);
-  if (texte.empty() || code != std::errc{} || fin != texte.data() + texte.size()) return std::nullopt;
+  if (texte.empty() || code != std::errc{} || fin != texte.data() + texte.size())
+    return std::nullopt;
   return valeur;
 }
 

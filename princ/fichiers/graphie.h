@@ -8,3 +8,6 @@
 #include <string_view>
 
 std::string SansQuantites(std::string_view utf8);
+
+// Only the vowel length marks dropped; the ligatures stay as they are.
+std::string SansMarquesDeQuantite(std::string_view utf8);

@@ -1,0 +1,50 @@
+// Fuzz target of the analysis: any bytes as one or two words (split at the
+// first line feed or NUL), given to Lemmatise, the hint lines of every
+// layout, the French rendering and the syntax links in both orders, over the
+// stores compiled from data/. Nothing may crash, leak, hang or throw; a word
+// that is not found gives exactly its " : ?" line.
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "flexion/traduction.h"
+#include "lexical/erreur.h"
+#include "lexical/sources.h"
+#include "lexical/stores.h"
+#include "morpho/lemmatise.h"
+#include "syntaxe/lien_syntaxique.h"
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  TStoresSources sources = LisSources(LECTURIEL_DONNEES);
+  Lexique = std::move(sources.Lexique);
+  Desinences = std::move(sources.Desinences);
+  Irreguliers = std::move(sources.Irreguliers);
+  return 0;
+}
+
+namespace {
+void Analyse(const std::string& mot) {
+  bool trouve = false;
+  const auto lignes = TexteAnalyses(mot, 2, trouve);
+  if (!trouve && lignes != std::vector<std::string>{mot + " : ?"}) std::abort();
+  const auto liste = Lemmatise(mot, trouve);
+  if (trouve != (liste && liste->Trouve)) std::abort();
+  if (liste)
+    for (int mode = 0; mode <= 2; ++mode) liste->Lignes(mode);
+  Traduction(mot);
+}
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille) {
+  const std::string_view octets(reinterpret_cast<const char*>(donnees), taille);
+  const std::size_t coupure = octets.find_first_of(std::string_view("\n\0", 2));
+  const std::string mot1(octets.substr(0, coupure));
+  const std::string mot2(coupure == std::string_view::npos ? std::string_view()
+                                                           : octets.substr(coupure + 1));
+  Analyse(mot1);
+  Analyse(mot2);
+  TLienSyntaxique(mot1, mot2).Texte();
+  TLienSyntaxique(mot2, mot1).Texte();
+  return 0;
+}

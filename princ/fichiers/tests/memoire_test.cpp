@@ -1,0 +1,57 @@
+// Each allocation of a load of the window's files made to fail in turn:
+// the load must fail with a French Erreur, never let std::bad_alloc out.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+
+#include "echec_allocation.h"
+#include "erreur.h"
+#include "fichier_ini.h"
+#include "notes.h"
+#include "texte_latin.h"
+
+namespace {
+
+template <class Action>
+void SeulementDesErreursFrancaises(const char* quoi, Action action) {
+  SCOPED_TRACE(quoi);
+  long erreurs = 0;
+  const long essais = echec_allocation::ChaqueEchec(action, [&](std::exception_ptr issue) {
+    if (!issue) return;
+    try {
+      std::rethrow_exception(issue);
+    } catch (const Erreur& e) {
+      EXPECT_NE(std::string(e.what()).find("m\xE9moire insuffisante"), std::string::npos)
+          << e.what();
+      ++erreurs;
+    } catch (const std::exception& e) {
+      ADD_FAILURE() << "exception " << e.what();
+    }
+  });
+  EXPECT_GT(essais, 1);
+  EXPECT_EQ(erreurs, essais - 1);
+}
+
+TEST(ManqueDeMemoire, FichiersDeLaFenetre) {
+  const std::string texte = ::testing::TempDir() + "memoire-texte.txt";
+  std::ofstream(texte, std::ios::binary)
+      << "Gallia est omnis\r\ndiuisa in partes tres\r\nauxil.,1,2,3\r\n";
+  const std::string rtf = ::testing::TempDir() + "memoire-texte.rtf";
+  std::ofstream(rtf, std::ios::binary) << "{\\rtf1 {\\b Gallia} est\\par omnis}";
+  SeulementDesErreursFrancaises("texte", [&] { LisTexteLatin(texte); });
+  SeulementDesErreursFrancaises("rtf", [&] { LisTexteLatin(rtf); });
+  SeulementDesErreursFrancaises("notes lues", [&] { LisLignes(texte); });
+  const std::string copie = texte + ".copie";
+  const std::vector<std::string> lignes{"auxil.,1,2,3", "notes"};
+  SeulementDesErreursFrancaises("notes ecrites", [&] { EcrisLignes(copie, lignes); });
+  SeulementDesErreursFrancaises("trace", [&] { AjouteLigne(copie, "Marie lexique - uentus"); });
+  // The configuration never throws: the reason is kept for the window.
+  const std::string ini = ::testing::TempDir() + "memoire.ini";
+  std::ofstream(ini, std::ios::binary) << "[Fichier]\nNom=/textes/lettre.txt\n";
+  echec_allocation::ChaqueEchec([&] { TFichierIni lu(ini); },
+                                [](std::exception_ptr issue) { EXPECT_FALSE(issue); });
+  for (const std::string& f : {texte, rtf, ini, copie}) std::remove(f.c_str());
+}
+
+}  // namespace

@@ -6,31 +6,35 @@
 
 namespace {
 
-// A vowel with a diaeresis, read as the plain vowel (poëta, aër, Troës).
+// A vowel with a diaeresis (poëta, aër, Troës), or with the accents some
+// editions put on stressed or long syllables (égo, ést, quí, núnc), read as
+// the plain vowel.
 char SansTrema(char c) {
   switch (static_cast<unsigned char>(c)) {
-    case 0xE4:
+    case 0xE0: case 0xE1: case 0xE2: case 0xE4:
       return 'a';
-    case 0xEB:
+    case 0xE8: case 0xE9: case 0xEA: case 0xEB:
       return 'e';
-    case 0xEF:
+    case 0xEC: case 0xED: case 0xEE: case 0xEF:
       return 'i';
-    case 0xF6:
+    case 0xF2: case 0xF3: case 0xF4: case 0xF6:
       return 'o';
-    case 0xFC:
+    case 0xF9: case 0xFA: case 0xFB: case 0xFC:
       return 'u';
-    case 0xFF:
+    case 0xFD: case 0xFF:
       return 'y';
-    case 0xC4:
+    case 0xC0: case 0xC1: case 0xC2: case 0xC4:
       return 'A';
-    case 0xCB:
+    case 0xC8: case 0xC9: case 0xCA: case 0xCB:
       return 'E';
-    case 0xCF:
+    case 0xCC: case 0xCD: case 0xCE: case 0xCF:
       return 'I';
-    case 0xD6:
+    case 0xD2: case 0xD3: case 0xD4: case 0xD6:
       return 'O';
-    case 0xDC:
+    case 0xD9: case 0xDA: case 0xDB: case 0xDC:
       return 'U';
+    case 0xDD:
+      return 'Y';
     default:
       return c;
   }
@@ -168,9 +172,19 @@ std::vector<std::string> GraphiesPrincipales(std::string_view forme) {
     if (c == 'J') c = 'I';
   }
   std::string minuscule = Normalise(Minuscules(telle));
+  // A word in capitals (a speaker's name in a dialogue, CESTIVS) is also
+  // read as a name: its first letter alone a capital.
+  std::string nom;
+  if (telle.size() > 1 && std::none_of(telle.begin(), telle.end(),
+                                       [](char c) { return c >= 'a' && c <= 'z'; }) &&
+      minuscule[0] >= 'a' && minuscule[0] <= 'z') {
+    nom = minuscule;
+    nom[0] = static_cast<char>(nom[0] - 'a' + 'A');
+  }
   graphies.push_back(telle);
   AjouteSiNouveau(graphies, std::move(uei), telle);
   AjouteSiNouveau(graphies, std::move(minuscule), telle);
+  AjouteSiNouveau(graphies, std::move(nom), telle);
   return graphies;
 }
 

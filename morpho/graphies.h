@@ -15,9 +15,10 @@
 #include <vector>
 
 // The spellings always searched, most faithful first, without repeats: the
-// form normalised as written (v -> u, j -> i, diaeresis dropped), the same
-// with capital V and J read as U and I (Venus -> Uenus), and the lower-cased
-// normalised form.  Empty for an empty form.
+// form normalised as written (v -> u, j -> i, diaeresis and stress accents
+// dropped), the same with capital V and J read as U and I (Venus -> Uenus),
+// the lower-cased normalised form, and for a word in capitals the same with
+// its first letter a capital (CESTIVS -> Cestius).  Empty for an empty form.
 std::vector<std::string> GraphiesPrincipales(std::string_view forme);
 
 // Another spelling of a word, and the readings it may give: those whose

@@ -25,7 +25,14 @@ TEST(Graphies, Principales) {
       {"vivit", {"uiuit"}},
       {"po\xEBta", {"poeta"}},
       {"Tro\xEBs", {"Troes", "troes"}},
-      {"A\xCB", {"AE", "ae"}},
+      {"A\xCB", {"AE", "ae", "Ae"}},
+      // Stress accents of some editions.
+      {"\xE9go", {"ego"}},
+      {"qu\xED" "d", {"quid"}},
+      {"Qu\xED" "d", {"Quid", "quid"}},
+      // A name in capitals is read as a name too.
+      {"CESTIVS", {"CESTIVS", "CESTIUS", "cestius", "Cestius"}},
+      {"M", {"M", "m"}},
   };
   for (const auto& c : cas) EXPECT_EQ(GraphiesPrincipales(c.forme), c.graphies) << c.forme;
 }

@@ -131,10 +131,11 @@ def main():
         # The fact table repeats some headwords with slightly different facts;
         # the same meaning under the same key and model is kept once.
         meme_sens = None if renvoi else (c[0], c[1], c[5].split(' : ', 1)[-1])
-        if cle in vus or meme_sens in vus:
+        if cle in vus or (meme_sens is not None and meme_sens in vus):
             continue
         vus.add(cle)
-        vus.add(meme_sens)
+        if meme_sens is not None:
+            vus.add(meme_sens)
         sortie.append('\t'.join(c))
     print('# Lexique classique : mots des auteurs scolaires ajoutés au lexique principal.')
     print('# clé, modèle, genre, radicaux A, radicaux B, sens (« informations : sens français »).')

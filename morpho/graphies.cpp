@@ -49,7 +49,9 @@ std::string Minuscules(std::string_view forme) {
 
 enum class Lieu { Debut, Partout, Fin };
 constexpr Lieu D = Lieu::Debut, P = Lieu::Partout, F = Lieu::Fin;
-constexpr std::uint32_t GenitifSingulier = 0x48, VocatifSingulier = 0x42;
+constexpr std::uint32_t GenitifSingulier = 0x48, VocatifSingulier = 0x42,
+                        AccusatifSingulier = 0x44, AccusatifPluriel = 0x84,
+                        GenitifPluriel = 0x88;
 
 // One rewrite of the editions' spellings: `De` becomes `Vers`, at the start
 // of the word, anywhere or at its end; the readings kept (Garde, 0: all).
@@ -57,6 +59,8 @@ struct TRegle {
   std::string_view De, Vers;
   Lieu Ou;
   std::uint32_t Garde = 0;
+  // Applied only to words of at most this many letters (0: any length).
+  std::size_t LongueurMax = 0;
 };
 
 // Prefixes are written assimilated or not, each way round; the lexicon
@@ -146,6 +150,43 @@ constexpr TRegle Regles[] = {
     {"sses", "uisses", F},
     {"sset", "uisset", F},
     {"ssent", "uissent", F},
+    {"xti", "xisti", F},
+    {"xtis", "xistis", F},
+    // The old genitive in -ai (aquai, uitai), the genitive plural in -ium of
+    // nouns that have -um (ciuitatium), the passive infinitive in -ier
+    // (percontarier), numeral adverbs in -iens (deciens).
+    {"ai", "ae", F, GenitifSingulier},
+    {"ium", "um", F, GenitifPluriel},
+    {"ier", "i", F},
+    {"iens", "ies", F},
+    {"secu", "sequu", D},
+    // est joined to the word before it (opust, necessest, certumst), -ne
+    // shortened to -n (satin, uiden, egon, tun), the particles -ce, -cine,
+    // -met and -pte (huiusce, hocine, nobismet, suapte), si and ec- joined
+    // to a pronoun (siquis, ecquis).
+    {"st", "", F},
+    {"st", "s", F},
+    {"n", "", F, 0, 6},
+    {"n", "s", F, 0, 6},
+    {"ce", "", F},
+    {"cine", "c", F},
+    {"met", "", F},
+    {"pte", "", F},
+    {"si", "", D},
+    {"ec", "", D},
+    // Greek case forms of Greek names and nouns: accusatives in -an, -en,
+    // -in, -a, -ea and -as (Aenean, Mithridaten, Hectora, Persea,
+    // Macedonas), the genitive in -es (rhetorices), -on for -um (Ilion).
+    {"an", "am", F, AccusatifSingulier},
+    {"en", "em", F, AccusatifSingulier},
+    {"en", "am", F, AccusatifSingulier},
+    {"in", "im", F, AccusatifSingulier},
+    {"im", "idem", F, AccusatifSingulier},
+    {"a", "em", F, AccusatifSingulier},
+    {"ea", "eum", F, AccusatifSingulier},
+    {"as", "es", F, AccusatifPluriel},
+    {"es", "ae", F, GenitifSingulier},
+    {"on", "um", F},
 };
 
 const std::string& FormeDe(const std::string& s) { return s; }
@@ -192,6 +233,7 @@ std::vector<TVariante> VariantesDeGraphie(std::string_view mot) {
   std::vector<TVariante> variantes;
   if (mot.size() > LongueurMaxVariantes) return variantes;
   for (const TRegle& r : Regles) {
+    if (r.LongueurMax != 0 && mot.size() > r.LongueurMax) continue;
     if (r.Ou == Lieu::Fin) {
       if (mot.size() > r.De.size() && mot.substr(mot.size() - r.De.size()) == r.De) {
         std::string v(mot.substr(0, mot.size() - r.De.size()));

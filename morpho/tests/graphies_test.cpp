@@ -59,6 +59,16 @@ TEST(Graphies, VariantesDesEditions) {
       {"consuerant", "consueuerant", 0},
       // Every place at once: both "um" of maxumum.
       {"maxumum", "maximim", 0},
+      {"opust", "opus", 0},
+      {"necessest", "necesse", 0},
+      {"satin", "satis", 0},
+      {"huiusce", "huius", 0},
+      {"nobismet", "nobis", 0},
+      {"siquis", "quis", 0},
+      {"aquai", "aquae", 0x48},
+      {"ciuitatium", "ciuitatum", 0x88},
+      {"Mithridaten", "Mithridatem", 0x44},
+      {"Macedonas", "Macedones", 0x84},
   };
   for (const auto& c : cas)
     EXPECT_TRUE(Contient(VariantesDeGraphie(c.mot), c.variante, c.garde))
@@ -66,6 +76,8 @@ TEST(Graphies, VariantesDesEditions) {
   // A prefix rule applies at the start only; the word itself is no variant.
   EXPECT_FALSE(Contient(VariantesDeGraphie("reaffero"), "readfero"));
   EXPECT_FALSE(Contient(VariantesDeGraphie("seruos"), "seruos"));
+  // -n for -ne only on short words, not on the Greek accusatives in -n.
+  EXPECT_FALSE(Contient(VariantesDeGraphie("Mithridaten"), "Mithridate"));
   // Long inputs get no variants, so that no word costs more than a few
   // searches.
   EXPECT_TRUE(VariantesDeGraphie(std::string(LongueurMaxVariantes + 1, 'u') + "o").empty());

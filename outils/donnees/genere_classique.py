@@ -66,6 +66,8 @@ def lignes_de(r, s):
                 # Impersonal verbs keep the 3rd singular as headword.
                 modele = modele[:-1]
                 lignes.append(g.ligne(lemme, modele, '', ra, rb, f'{info} : {s}'))
+                # The endings rebuild the 1st singular, which refers to it.
+                lignes.append(g.ligne(stem + g.FINALE[modele], modele, '', '', '', f'cf.  {lemme}'))
             else:
                 avec_renvoi(modele, '', ra, rb, info, stem)
     elif pos in g.INVARIABLE:

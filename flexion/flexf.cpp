@@ -245,7 +245,7 @@ std::string PlurielSimple(const std::string& mot) {
   if (std::string_view("xsz").find(DerniereLettre(mot)) != std::string_view::npos) return mot;
   // clang-format off
   static const std::vector<std::pair<std::string, std::string>> irreguliers = {
-      {"\x9Cil", "yeux"}, {"ciel", "cieux"}, {"a\xEFeul", "a\xEFeux"}};
+      {"\x9Cil", "yeux"}, {"ciel", "cieux"}, {"a\xEF" "eul", "a\xEF" "eux"}};
   // clang-format on
   for (const auto& [singulier, pluriel] : irreguliers)
     if (mot == singulier) return pluriel;

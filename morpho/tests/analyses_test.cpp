@@ -32,9 +32,14 @@ TEST(ListeAnalyses, VedettesEgalesAuxCapitalesPresFusionnees) {
 
 TEST(ListeAnalyses, GenreDeLEntreeEtDispositionsDesLignes) {
   TListeAnalyses genres("x");
-  genres.Ajoute("x, x", 4, 0, TDonneesLexicales{.Genre = 2});
-  genres.Ajoute("x, x", 4, Nom | Sg, TDonneesLexicales{.Genre = 0});
-  genres.Ajoute("x, x", 4, Nom | Sg, TDonneesLexicales{.Genre = 7});  // not a gender
+  const auto entree = [](int genre) {
+    TDonneesLexicales e;
+    e.Genre = genre;
+    return e;
+  };
+  genres.Ajoute("x, x", 4, 0, entree(2));
+  genres.Ajoute("x, x", 4, Nom | Sg, entree(0));
+  genres.Ajoute("x, x", 4, Nom | Sg, entree(7));  // not a gender
   EXPECT_EQ(genres.Lignes(2),
             (Lignes{"x", "  x, x", "     neutre", "    nominatif masculin singulier",
                     "    nominatif singulier"}));

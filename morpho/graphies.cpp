@@ -121,6 +121,7 @@ constexpr TRegle Regles[] = {
     // -undus for -endus (faciundum), n before q (tanquam), doubled
     // consonants (littus, caussa); and the reverse where editions differ.
     {"uo", "uu", P},
+    {"uo", "ue", P},
     {"um", "im", P},
     {"und", "end", P},
     {"nq", "mq", P},

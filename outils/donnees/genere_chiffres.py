@@ -49,7 +49,7 @@ def romain(n, soustractif=True):
 
 
 def main():
-    nombres = list(range(1, 101)) + list(range(200, 1001, 100)) + [1500, 2000, 3000]
+    nombres = list(range(1, 301)) + list(range(400, 1001, 100)) + [1500, 2000, 3000]
     vus = {}
     for n in nombres:
         # Both ways of writing 4, 9, 40...: iv and iiii, ix and uiiii.

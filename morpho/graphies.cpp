@@ -264,3 +264,11 @@ std::vector<TVariante> VariantesDeGraphie(std::string_view mot) {
   }
   return variantes;
 }
+
+std::vector<TVariante> ContracteesEnI(std::string_view mot) {
+  std::vector<TVariante> variantes;
+  if (mot.size() < 2 || mot.size() > LongueurMaxVariantes || mot.back() != 'i') return variantes;
+  variantes.push_back({std::string(mot) + "i", GenitifSingulier});
+  variantes.push_back({std::string(mot.substr(0, mot.size() - 1)) + "ie", VocatifSingulier});
+  return variantes;
+}

@@ -38,3 +38,10 @@ struct TVariante {
 std::vector<TVariante> VariantesDeGraphie(std::string_view mot);
 
 inline constexpr std::size_t LongueurMaxVariantes = 40;
+
+// The full spellings of a genitive or vocative contracted to -i (negoti ->
+// negotii, genitive singular only; Vergili -> Vergilie, vocative singular
+// only), looked up even when the word finds something as written, since
+// the short form is often some other word's form too (ingeni, imperative of
+// ingeno).  Empty for a word not in -i or longer than LongueurMaxVariantes.
+std::vector<TVariante> ContracteesEnI(std::string_view mot);

@@ -321,8 +321,8 @@ std::unique_ptr<TListeAnalyses> CherchePlusieurs(TRecherche& r,
     if (variantesPermises) {
       std::vector<TVariante> contractees;
       for (const std::string& g : graphies)
-        for (TVariante& v : VariantesDeGraphie(g))
-          if (v.Garde != 0 && std::find(contractees.begin(), contractees.end(), v) == contractees.end())
+        for (TVariante& v : ContracteesEnI(g))
+          if (std::find(contractees.begin(), contractees.end(), v) == contractees.end())
             contractees.push_back(std::move(v));
       if (auto ajout = Reunit(r, contractees)) Reunis(*liste, *ajout);
     }

@@ -82,3 +82,11 @@ TEST(Graphies, VariantesDesEditions) {
   // searches.
   EXPECT_TRUE(VariantesDeGraphie(std::string(LongueurMaxVariantes + 1, 'u') + "o").empty());
 }
+
+TEST(Graphies, ContracteesEnIToujoursCherchees) {
+  EXPECT_EQ(ContracteesEnI("ingeni"),
+            (std::vector<TVariante>{{"ingenii", 0x48}, {"ingenie", 0x42}}));
+  EXPECT_TRUE(ContracteesEnI("rosa").empty());
+  EXPECT_TRUE(ContracteesEnI("i").empty());
+  EXPECT_TRUE(ContracteesEnI(std::string(LongueurMaxVariantes + 1, 'i')).empty());
+}

@@ -66,4 +66,12 @@ std::string Traduction(std::string_view forme);
 // fortifiées), a verb's renderings as TraduitAnalyse gives them; each piece
 // preceded by a blank, none repeated.  Empty when no analysis is a noun or
 // a verb.
+//
+// A word with two verb analyses does not get the whole rendering twice:
+// each verb analysis contributes the forms of its own readings only, and a
+// form an earlier analysis already gave is left out (uenitur, from ueneo
+// and from uenio: "on est vendu on vient"; two entries with one meaning
+// show their common form once).  Rendering the whole word at each verb
+// analysis, as one Traduction call per verb analysis would, puts every form
+// in the pupil's notes once per verb analysis.
 std::string TexteTraduction(const TListeAnalyses& analyses);

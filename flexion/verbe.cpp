@@ -4,6 +4,7 @@
 
 #include "flexion/chaines.h"
 #include "flexion/flexf.h"
+#include "flexion/listes_verbes.h"
 
 namespace {
 
@@ -159,6 +160,12 @@ std::string TVerbe::Compose(const std::string& aux, int personne, int tempsAux, 
   // after the auxiliary it has no place (je me suis lavé).
   std::string participe = SansPronomReflechi(ParticipePasse());
   if (participe.empty()) return {};
+  // The one call back into the class chain, and it ends: the auxiliary is
+  // "avoir" or "être", asked in the active.  An active compound tense asks
+  // it in a simple tense (tempsAux 1 to 4), which composes nothing.  The
+  // passive asks "être" in the requested tense, and a compound one of those
+  // asks "être"'s own auxiliary, "avoir", in a simple tense: two calls at
+  // most.  A tense outside 1..8 composes nothing either.
   std::string auxiliaire = ConjugueVerbe(aux, personne, tempsAux, modeAux, voixAux, false);
   if (auxiliaire.empty() || EstEchec(auxiliaire)) return auxiliaire;
   // The participle agrees with a plural subject after "être": sommes allés,
@@ -186,11 +193,6 @@ std::string TVerbe::AvecSujet(int personne, const std::string& forme, bool prono
 void TVerbe::Conjugue(int personne, int temps, int mode, int voix, bool avecPronom,
                       std::string& resultat) {
   Pronominal = Commence("s'", Infinitif) || Commence("se ", Infinitif);
-  const std::string aux = Pronominal ? std::string(Etre) : Auxiliaire();
-  // Infinitive and participle of a pronominal verb keep their "se": se lavant,
-  // s'être lavé, se laver.
-  const bool prefixeSe = (mode == 5 || mode == 6) && Pronominal;
-  if (mode >= 4 && mode <= 6) avecPronom = false;
   // A personal mood needs a person to conjugate for.
   if (mode >= 1 && mode <= 3 && !EstPersonne(personne)) return;
   // Forms French lacks are left out: the persons of an impersonal verb
@@ -202,111 +204,103 @@ void TVerbe::Conjugue(int personne, int temps, int mode, int voix, bool avecPron
     resultat.clear();
     return;
   }
-  const bool hAspire = DansVerbes(VerbesHAspire(), Base());
-
-  auto compose = [&](int tempsAux, int modeAux) {
-    return Compose(aux, personne, tempsAux, modeAux, 1);
-  };
-
   std::optional<std::string> forme;
-  if (voix == 1) {
-    switch (mode) {
-      case 1:
-        switch (temps) {
-          case 1:
-            forme = Present(personne);
-            break;
-          case 2:
-            forme = Futur(personne);
-            break;
-          case 3:
-            forme = Imparfait(personne);
-            break;
-          case 4:
-            forme = PasseSimple(personne);
-            break;
-          case 5:
-          case 6:
-          case 7:
-          case 8:
-            forme = compose(temps - 4, 1);
-            break;
-          default:
-            break;  // no such tense: left as it was
-        }
-        break;
-      case 2:
-        switch (temps) {
-          case 1:
-            forme = SubjPresent(personne);
-            break;
-          case 3:
-            forme = SubjImparfait(personne);
-            break;
-          case 5:
-            forme = compose(1, 2);
-            break;
-          case 7:
-            forme = compose(3, 2);
-            break;
-          default:
-            forme = std::string(Erreur);
-            break;
-        }
-        break;
-      case 3:
-        if (temps == 1)
-          forme = Futur(personne).empty() ? std::string()
-                                          : Joint(RadicalFutur(), DesImparfait(personne));
-        else if (temps == 5)
-          forme = compose(1, 3);
-        else
-          forme = std::string(Erreur);
-        break;
-      case 4:
-        if (personne != 2 && personne != 4 && personne != 5)
-          forme = std::string(Erreur);
-        else if (temps == 1)
-          forme = Imperatif(personne);
-        else if (temps == 5)
-          forme = compose(1, 4);
-        break;
-      case 5:
-        if (temps == 1)
-          forme = Infinitif;
-        else if (temps == 5)
-          forme = compose(1, 5);
-        break;
-      case 6:
-        if (temps == 1)
-          forme = ParticipePresent();
-        else if (temps == 5)
-          forme = compose(1, 6);
-        break;
-      default:
-        break;
-    }
-  } else if (voix == 2) {
-    // Verbs that take "être" and intransitive verbs have no passive.
-    if (!ParticipePasse().empty() && aux == "avoir" && !DansVerbes(VerbesSansPassif(), Base()))
-      forme = Compose(std::string(Etre), personne, temps, mode, 1);
-  }
+  if (voix == 1)
+    forme = FormeActive(personne, temps, mode);
+  else if (voix == 2)
+    forme = FormePassive(personne, temps, mode);
   if (!forme) return;
+  if (EstEchec(*forme) || forme->empty())
+    resultat = std::move(*forme);
+  else
+    resultat = Habille(std::move(*forme), personne, temps, mode, avecPronom);
+}
 
-  std::string f = std::move(*forme);
-  if (EstEchec(f) || f.empty()) {
-    resultat = f;
-    return;
+std::string TVerbe::AuxiliaireDesTempsComposes() const {
+  return Pronominal ? std::string(Etre) : Auxiliaire();
+}
+
+std::optional<std::string> TVerbe::FormeActive(int personne, int temps, int mode) const {
+  auto compose = [&](int tempsAux, int modeAux) {
+    return Compose(AuxiliaireDesTempsComposes(), personne, tempsAux, modeAux, 1);
+  };
+  switch (mode) {
+    case 1:
+      switch (temps) {
+        case 1:
+          return Present(personne);
+        case 2:
+          return Futur(personne);
+        case 3:
+          return Imparfait(personne);
+        case 4:
+          return PasseSimple(personne);
+        case 5:
+        case 6:
+        case 7:
+        case 8:
+          return compose(temps - 4, 1);
+        default:
+          return std::nullopt;  // no such tense: left as it was
+      }
+    case 2:
+      switch (temps) {
+        case 1:
+          return SubjPresent(personne);
+        case 3:
+          return SubjImparfait(personne);
+        case 5:
+          return compose(1, 2);
+        case 7:
+          return compose(3, 2);
+        default:
+          return std::string(Erreur);
+      }
+    case 3:
+      if (temps == 1)
+        return Futur(personne).empty() ? std::string()
+                                       : Joint(RadicalFutur(), DesImparfait(personne));
+      if (temps == 5) return compose(1, 3);
+      return std::string(Erreur);
+    case 4:
+      if (personne != 2 && personne != 4 && personne != 5) return std::string(Erreur);
+      if (temps == 1) return Imperatif(personne);
+      if (temps == 5) return compose(1, 4);
+      return std::nullopt;
+    case 5:
+      if (temps == 1) return Infinitif;
+      if (temps == 5) return compose(1, 5);
+      return std::nullopt;
+    case 6:
+      if (temps == 1) return ParticipePresent();
+      if (temps == 5) return compose(1, 6);
+      return std::nullopt;
+    default:
+      return std::nullopt;
   }
-  // The stems carry the pronominal prefix of the infinitive: off it comes.
-  f = SupprimeTout("s'", f);
-  if (Commence("se ", f)) f = f.substr(3);
-  if (mode == 4 && Pronominal && temps == 1)
-    f += "-" + std::string(ParPersonne(TableReflechisImperatif, personne));
+}
 
-  if (avecPronom)
-    f = AvecSujet(personne, f, Pronominal, hAspire);
-  else if (prefixeSe)
-    f = Elide("se", f, hAspire);
-  resultat = f;
+std::optional<std::string> TVerbe::FormePassive(int personne, int temps, int mode) const {
+  // Verbs that take "être" (pronominal ones included) and intransitive verbs
+  // have no passive.
+  if (ParticipePasse().empty() || AuxiliaireDesTempsComposes() != "avoir" ||
+      DansVerbes(VerbesSansPassif(), Base()))
+    return std::nullopt;
+  return Compose(std::string(Etre), personne, temps, mode, 1);
+}
+
+std::string TVerbe::Habille(std::string forme, int personne, int temps, int mode,
+                            bool avecPronom) const {
+  // The stems carry the pronominal prefix of the infinitive: off it comes.
+  forme = SupprimeTout("s'", forme);
+  if (Commence("se ", forme)) forme = forme.substr(3);
+  if (mode == 4 && Pronominal && temps == 1)
+    forme += "-" + std::string(ParPersonne(TableReflechisImperatif, personne));
+  const bool hAspire = DansVerbes(VerbesHAspire(), Base());
+  // The impersonal moods have no subject; their pronominal verb keeps its
+  // "se": se lavant, s'être lavé, se laver.
+  const bool impersonnel = mode >= 4 && mode <= 6;
+  if (avecPronom && !impersonnel) return AvecSujet(personne, forme, Pronominal, hAspire);
+  if ((mode == 5 || mode == 6) && Pronominal) return Elide("se", forme, hAspire);
+  return forme;
 }

@@ -2,9 +2,11 @@
 // or without its subject pronoun.
 //
 // The base class conjugates the regular verbs in -er; every other pattern is
-// a subclass that overrides some of the thirteen virtual operations, declared
-// here in their fixed slot order.  Conjugue (the driver) and Compose are not
-// virtual and serve every class.  Objects are made for one request by
+// a subclass that overrides some of the thirteen virtual operations, each a
+// stem or a simple form.  Conjugue (the driver) and Compose are not virtual
+// and serve every class: the driver picks the operation for the mood and
+// tense, builds compound tenses and the passive from the auxiliary, and
+// dresses the form with its pronouns.  Objects are made for one request by
 // ConjugueVerbe (flexf.h) and own nothing but the infinitive.
 //
 // Numbering: Personne 1..6 (je tu il nous vous ils); Temps 1 présent, 2 futur,
@@ -17,6 +19,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -30,25 +33,40 @@ class TVerbe {
  public:
   explicit TVerbe(std::string infinitif);
 
-  // Slot 0: third person singular of the imperfect subjunctive without its
-  // final "t" (aimâ).
+  // The third person singular of the imperfect subjunctive without its
+  // final "t" (aimâ, vîn); the other persons are built from the
+  // passé simple.
   virtual std::string SubjImparfait3() const;
-  // Slot 1.
+  // The stem of the present for the person (aim; dor- and dorm- for
+  // dormir): the present, and through it the imperative; person 4 gives the
+  // imperfect and the present participle, persons 4 and 6 the present
+  // subjunctive, person 1 the regular past participle.
   virtual std::string RadicalPresent(int personne) const;
-  // Slot 2: the stem of the future and the conditional.
+  // The stem of the future and the conditional (aimer, prendr).
   virtual std::string RadicalFutur() const;
-  // Slot 3: the stem of the passé simple.
+  // The stem of the passé simple (aim, pr); empty for a verb without one.
   virtual std::string RadicalPasse() const;
-  // Slot 4: stem + ending, with ç / ge before a, o, â, û in the base class.
+  // Stem and ending joined: ç and ge before a, o, â, û in the base class
+  // (commençons, mangeons); è, a doubled consonant or i before a mute e in
+  // the spelling-change classes (achète, appelle, emploie).
   virtual std::string Joint(const std::string& radical, std::string_view desinence) const;
-  // Slots 5 to 12.
+  // The present indicative (aime).
   virtual std::string Present(int personne) const;
+  // The future indicative (aimerai).
   virtual std::string Futur(int personne) const;
+  // The imperfect indicative (aimais).
   virtual std::string Imparfait(int personne) const;
+  // The passé simple (aimai).
   virtual std::string PasseSimple(int personne) const;
+  // The present subjunctive, without "que" (aime, aimions).
   virtual std::string SubjPresent(int personne) const;
+  // The present imperative for persons 2, 4, 5 (aime, aimons, aimez);
+  // "erreur" for the persons it lacks.
   virtual std::string Imperatif(int personne) const;
+  // The present participle (aimant).
   virtual std::string ParticipePresent() const;
+  // The masculine singular past participle (aimé); empty for a verb without
+  // one, which then has no compound tenses and no passive.
   virtual std::string ParticipePasse() const;
 
   virtual ~TVerbe() = default;
@@ -109,6 +127,22 @@ class TVerbe {
  private:
   // The imperfect subjunctive; empty when the verb has no passé simple.
   std::string SubjImparfait(int personne) const;
+  // "être" for a pronominal verb, else Auxiliaire; needs Pronominal set.
+  std::string AuxiliaireDesTempsComposes() const;
+
+  // The three steps of the driver.  The active form for the mood and tense:
+  // a simple form from the operation of that tense, a compound one through
+  // Compose; "erreur" for a tense the mood lacks; std::nullopt where the
+  // result stays as the caller gave it.
+  std::optional<std::string> FormeActive(int personne, int temps, int mode) const;
+  // The passive: "être" in the mood and tense, then the past participle
+  // (il est aimé); std::nullopt for a verb without passive.
+  std::optional<std::string> FormePassive(int personne, int temps, int mode) const;
+  // The form as it is read: without the "se " or "s'" the stems carry,
+  // with the reflexive pronoun after a pronominal imperative (lave-toi),
+  // with the subject pronoun when asked in a personal mood, with "se"
+  // before a pronominal infinitive or participle (se lavant).
+  std::string Habille(std::string forme, int personne, int temps, int mode, bool avecPronom) const;
 };
 
 // The infinitive without a leading "se " or "s'".

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "aide.h"
+#include "flexion/listes_verbes.h"
 
 namespace {
 

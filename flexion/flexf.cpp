@@ -46,10 +46,10 @@ bool APassif(const std::string& infinitif) {
 
 bool PersonneImpersonnelle(const std::string& infinitif, int personne) {
   const std::string v = SansPronomReflechi(infinitif);
-  if (v == "falloir") return personne == 3;
+  if (v == "falloir") return personne == Il;
   if (v == "pleuvoir" || v == "\xE9"
                               "choir")
-    return personne == 3 || personne == 6;
+    return personne == Il || personne == Ils;
   return true;
 }
 
@@ -142,8 +142,8 @@ std::unique_ptr<TVerbe> CreeVerbe(const std::string& i) {
 }
 // clang-format on
 
-std::string ConjugueVerbe(const std::string& infinitif, int personne, int temps, int mode, int voix,
-                          bool avecPronom) {
+std::string ConjugueVerbe(const std::string& infinitif, int personne, TTempsFr temps, TModeFr mode,
+                          TVoixFr voix, bool avecPronom) {
   std::string resultat = "?";
   if (std::unique_ptr<TVerbe> verbe = CreeVerbe(infinitif))
     verbe->Conjugue(personne, temps, mode, voix, avecPronom, resultat);

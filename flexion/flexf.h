@@ -5,7 +5,7 @@
 // object of it, runs its driver and drops it; the verb lists the chain and
 // the driver consult are in listes_verbes.h.  Nothing here fails: "?" reports an
 // infinitive no class conjugates, "erreur" a combination French lacks.
-// Strings are Windows-1252; numbering as in verbe.h.
+// Strings are Windows-1252; numbering as in numerotation.h.
 #pragma once
 
 #include <memory>
@@ -31,8 +31,8 @@ std::unique_ptr<TVerbe> CreeVerbe(const std::string& infinitif);
 
 // One French form: "?" when no class fits the infinitive, otherwise what the
 // class's driver gives from "?".
-std::string ConjugueVerbe(const std::string& infinitif, int personne, int temps, int mode, int voix,
-                          bool avecPronom);
+std::string ConjugueVerbe(const std::string& infinitif, int personne, TTempsFr temps, TModeFr mode,
+                          TVoixFr voix, bool avecPronom);
 
 // French plural of a noun or adjective: unchanged after x, s, z; + "x"
 // after "eu", "au" and for the seven nouns in -ou that take it (bijoux);

@@ -9,19 +9,18 @@
 // dresses the form with its pronouns.  Objects are made for one request by
 // ConjugueVerbe (flexf.h) and own nothing but the infinitive.
 //
-// Numbering: Personne 1..6 (je tu il nous vous ils); Temps 1 présent, 2 futur,
-// 3 imparfait, 4 passé simple, 5..8 their compound counterparts (auxiliary in
-// tense minus 4); Mode 1 indicatif, 2 subjonctif, 3 conditionnel, 4 impératif,
-// 5 infinitif, 6 participe; Voix 1 actif, 2 passif.  Nothing fails: a
-// combination French lacks gives "erreur", a form a defective verb lacks is
-// empty, and what the driver cannot render leaves the caller's result as it
-// was.  Strings are Windows-1252.
+// Persons, tenses, moods and voices are numbered as in numerotation.h.
+// Nothing fails: a combination French lacks gives "erreur", a form a
+// defective verb lacks is empty, and what the driver cannot render leaves
+// the caller's result as it was.  Strings are Windows-1252.
 #pragma once
 
 #include <array>
 #include <optional>
 #include <string>
 #include <string_view>
+
+#include "flexion/numerotation.h"
 
 // An ending table indexed by person 1..6.
 using TTablePersonnes = std::array<std::string_view, 6>;
@@ -81,15 +80,15 @@ class TVerbe {
   // outside 1..2, the passive of a verb conjugated with "être" or of a verb
   // without passive).  Empties it for a form French lacks: a person of an
   // impersonal verb, the past imperative of a pronominal verb.
-  void Conjugue(int personne, int temps, int mode, int voix, bool avecPronom,
+  void Conjugue(int personne, TTempsFr temps, TModeFr mode, TVoixFr voix, bool avecPronom,
                 std::string& resultat);
 
   // Compound form: the auxiliary `aux` conjugated in (tempsAux, modeAux,
   // voixAux), a blank, the past participle; plural "s" after "être".  Empty
   // when the verb has no past participle; the auxiliary's own "erreur" or
   // "?" is passed on alone.
-  std::string Compose(const std::string& aux, int personne, int tempsAux, int modeAux,
-                      int voixAux) const;
+  std::string Compose(const std::string& aux, int personne, TTempsFr tempsAux, TModeFr modeAux,
+                      TVoixFr voixAux) const;
 
   // pronom + form, elided before a vowel or a mute h when the pronoun ends
   // with "e" (j'aime, s'asseyant, j'habite), not before an aspirated h (je
@@ -134,15 +133,16 @@ class TVerbe {
   // a simple form from the operation of that tense, a compound one through
   // Compose; "erreur" for a tense the mood lacks; std::nullopt where the
   // result stays as the caller gave it.
-  std::optional<std::string> FormeActive(int personne, int temps, int mode) const;
+  std::optional<std::string> FormeActive(int personne, TTempsFr temps, TModeFr mode) const;
   // The passive: "être" in the mood and tense, then the past participle
   // (il est aimé); std::nullopt for a verb without passive.
-  std::optional<std::string> FormePassive(int personne, int temps, int mode) const;
+  std::optional<std::string> FormePassive(int personne, TTempsFr temps, TModeFr mode) const;
   // The form as it is read: without the "se " or "s'" the stems carry,
   // with the reflexive pronoun after a pronominal imperative (lave-toi),
   // with the subject pronoun when asked in a personal mood, with "se"
   // before a pronominal infinitive or participle (se lavant).
-  std::string Habille(std::string forme, int personne, int temps, int mode, bool avecPronom) const;
+  std::string Habille(std::string forme, int personne, TTempsFr temps, TModeFr mode,
+                      bool avecPronom) const;
 };
 
 // The infinitive without a leading "se " or "s'".

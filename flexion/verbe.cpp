@@ -167,10 +167,10 @@ std::string TVerbe::Compose(const std::string& aux, int personne, TTempsFr temps
   if (participe.empty()) return {};
   // The one call back into the class chain, and it ends: the auxiliary is
   // "avoir" or "être", asked in the active.  An active compound tense asks
-  // it in a simple tense (présent to passé simple), which composes nothing.  The
-  // passive asks "être" in the requested tense, and a compound one of those
-  // asks "être"'s own auxiliary, "avoir", in a simple tense: two calls at
-  // most.  A tense outside the eight composes nothing either.
+  // it in a simple tense (présent to passé simple), which composes nothing.
+  // The passive asks "être" in the requested tense, and a compound one of
+  // those asks "être"'s own auxiliary, "avoir", in a simple tense: two calls
+  // at most.  A tense outside the eight composes nothing either.
   std::string auxiliaire = ConjugueVerbe(aux, personne, tempsAux, modeAux, voixAux, false);
   if (auxiliaire.empty() || EstEchec(auxiliaire)) return auxiliaire;
   // The participle agrees with a plural subject after "être": sommes allés,

@@ -2,10 +2,10 @@
 //
 // ConjugueVerbe picks the verb class of an infinitive by a fixed, ordered
 // chain of tests on its spelling (the first that succeeds decides), makes one
-// object of it, runs its driver and drops it.  The two verb lists are
-// constants built once from their texts.  Nothing here fails: "?" reports an
+// object of it, runs its driver and drops it; the verb lists the chain and
+// the driver consult are in listes_verbes.h.  Nothing here fails: "?" reports an
 // infinitive no class conjugates, "erreur" a combination French lacks.
-// Strings are Windows-1252; numbering as in verbe.h.
+// Strings are Windows-1252; numbering as in numerotation.h.
 #pragma once
 
 #include <memory>
@@ -14,18 +14,6 @@
 #include <vector>
 
 #include "flexion/verbe.h"
-
-// The infinitives conjugated with "être", sorted ignoring letter case.
-const std::vector<std::string>& VerbesEtre();
-// The -eter and -eler infinitives that take è (achète, gèle), same order.
-const std::vector<std::string>& VerbesEter();
-// Verbs without passive: intransitive as the lexicon's meanings use them,
-// and être, avoir, pouvoir.
-const std::vector<std::string>& VerbesSansPassif();
-// Verbs whose h is aspirated, before which je, me, se do not elide.
-const std::vector<std::string>& VerbesHAspire();
-// True when mot is in the list, letter case ignored.
-bool DansVerbes(const std::vector<std::string>& liste, std::string_view mot);
 
 // True when French puts the verb in the passive: a class conjugates it, it
 // is no pronominal verb, takes "avoir" and is not in VerbesSansPassif.
@@ -43,8 +31,8 @@ std::unique_ptr<TVerbe> CreeVerbe(const std::string& infinitif);
 
 // One French form: "?" when no class fits the infinitive, otherwise what the
 // class's driver gives from "?".
-std::string ConjugueVerbe(const std::string& infinitif, int personne, int temps, int mode, int voix,
-                          bool avecPronom);
+std::string ConjugueVerbe(const std::string& infinitif, int personne, TTempsFr temps, TModeFr mode,
+                          TVoixFr voix, bool avecPronom);
 
 // French plural of a noun or adjective: unchanged after x, s, z; + "x"
 // after "eu", "au" and for the seven nouns in -ou that take it (bijoux);

@@ -16,13 +16,19 @@ std::string SensApresDeuxPoints(std::string_view s) {
 
 int PersonneFr(int indexPersonne, int indexNombre) { return indexPersonne + 1 + 3 * indexNombre; }
 
-int TempsFr(int indexTemps) { return indexTemps < 3 ? indexTemps + 1 : indexTemps + 2; }
-
-int ModeFr(int indexMode) {
-  // Unsigned on purpose: an absent mood (-1) counts as large and reads as the
-  // indicative.
-  return static_cast<unsigned>(indexMode) <= 1u ? indexMode + 1 : indexMode + 2;
+TTempsFr TempsFr(int indexTemps) {
+  // The Latin parfait skips the French passé simple: il a aimé.
+  return static_cast<TTempsFr>(indexTemps < 3 ? indexTemps + 1 : indexTemps + 2);
 }
+
+TModeFr ModeFr(int indexMode) {
+  // Unsigned on purpose: an absent mood (-1) counts as large and reads as the
+  // indicative.  The Latin impératif skips the French conditionnel.
+  return static_cast<TModeFr>(static_cast<unsigned>(indexMode) <= 1u ? indexMode + 1
+                                                                     : indexMode + 2);
+}
+
+TVoixFr VoixFr(int indexVoix) { return static_cast<TVoixFr>(indexVoix + 1); }
 
 std::string InfinitifDuSens(std::string_view sens) {
   std::string s = Rogne(sens);
@@ -103,32 +109,32 @@ std::string RenduLecture(const TSensVerbal& sens, const std::string& suppleant, 
   if (d.NumVoix() < 0) return {};
   if (impersonnel && (d.NumPersonne() == 0 || d.NumPersonne() == 1)) return {};
   int personne = PersonneFr(d.NumPersonne(), d.NumNombre());
-  int temps = TempsFr(d.NumTemps());
-  int mode = ModeFr(d.NumMode());
-  const int voix = d.NumVoix() + 1;
+  TTempsFr temps = TempsFr(d.NumTemps());
+  TModeFr mode = ModeFr(d.NumMode());
+  const TVoixFr voix = VoixFr(d.NumVoix());
   bool que = false;
   // The Latin future imperative: the French imperative for the second
   // persons (sache, soyez), the subjunctive with "qu'" for the third.
-  if (mode == 4 && temps == 2) {
-    temps = 1;
-    if (personne == 3 || personne == 6) {
-      mode = 2;
+  if (mode == TModeFr::Imperatif && temps == TTempsFr::Futur) {
+    temps = TTempsFr::Present;
+    if (personne == Il || personne == Ils) {
+      mode = TModeFr::Subjonctif;
       que = true;
     }
   }
   std::string infinitif = sens.Infinitif;
   std::string complement = sens.Complement;
   std::string forme;
-  bool actif = voix == 1;
-  if (voix == 2 && CreeVerbe(infinitif) && !APassif(infinitif)) {
+  bool actif = voix == TVoixFr::Actif;
+  if (voix == TVoixFr::Passif && CreeVerbe(infinitif) && !APassif(infinitif)) {
     if (SansPronomReflechi(infinitif) == "avoir") {
       // No intransitive verb: its Latin passive is personal (habetur: il est
       // possédé), rendered by the next verb that has a passive, if any.
       if (suppleant.empty()) return {};
       infinitif = suppleant;
-    } else if (personne == 3 && (mode == 1 || mode == 2)) {
+    } else if (personne == Il && (mode == TModeFr::Indicatif || mode == TModeFr::Subjonctif)) {
       // A Latin impersonal passive: "on" and the active (itur: on va).
-      forme = ConjugueVerbe(infinitif, 3, temps, mode, 1, true);
+      forme = ConjugueVerbe(infinitif, Il, temps, mode, TVoixFr::Actif, true);
       if (Commence("il ", forme)) forme = "on " + forme.substr(3);
       actif = true;
     } else {
@@ -142,7 +148,7 @@ std::string RenduLecture(const TSensVerbal& sens, const std::string& suppleant, 
   if (!complement.empty()) {
     // The attribute after "être" takes the number of the subject: ils sont
     // absents.
-    if (SansPronomReflechi(infinitif) == Etre && personne >= 4 && personne <= 6 &&
+    if (SansPronomReflechi(infinitif) == Etre && personne >= Nous && personne <= Ils &&
         !AttributInvariable(complement))
       complement = PlurielExpression(complement);
     forme += " " + complement;

@@ -12,6 +12,7 @@
 #include <string>
 #include <string_view>
 
+#include "flexion/numerotation.h"
 #include "morpho/analyses.h"
 
 // The part of s after its first ":", trimmed of blanks and control
@@ -19,10 +20,19 @@
 std::string SensApresDeuxPoints(std::string_view s);
 
 // Latin category indexes (0-based, -1 when absent) to the French numbering
-// of the verb classes.
-int PersonneFr(int indexPersonne, int indexNombre);  // person + 1 + 3 * number
-int TempsFr(int indexTemps);  // présent, futur, imparfait 1-3; the perfects 5-7; absent 0
-int ModeFr(int indexMode);    // indicatif, subjonctif 1-2; impératif.. 4..8; absent 1
+// of the verb classes (numerotation.h).
+// Person + 1 + 3 * number: Je..Ils; -3 when neither is given.
+int PersonneFr(int indexPersonne, int indexNombre);
+// Présent, futur, imparfait to the same tenses; parfait, futur antérieur,
+// plus-que-parfait to passé composé, futur antérieur, plus-que-parfait; no
+// tense to 0, which has no French form.
+TTempsFr TempsFr(int indexTemps);
+// Indicatif, subjonctif to the same moods; impératif, infinitif, participe
+// to the same moods; gérondif and adjectif verbal to 7 and 8, which have no
+// French form; no mood to the indicatif.
+TModeFr ModeFr(int indexMode);
+// Actif, passif to the same voices; no voice to 0, which has no French form.
+TVoixFr VoixFr(int indexVoix);
 
 // The French verb an entry's meaning begins with: its first word, with the
 // "se " or "s'" of a pronominal verb (se laver, s'asseoir).
@@ -66,4 +76,12 @@ std::string Traduction(std::string_view forme);
 // fortifiées), a verb's renderings as TraduitAnalyse gives them; each piece
 // preceded by a blank, none repeated.  Empty when no analysis is a noun or
 // a verb.
+//
+// A word with two verb analyses does not get the whole rendering twice:
+// each verb analysis contributes the forms of its own readings only, and a
+// form an earlier analysis already gave is left out (uenitur, from ueneo
+// and from uenio: "on est vendu on vient"; two entries with one meaning
+// show their common form once).  Rendering the whole word at each verb
+// analysis, as one Traduction call per verb analysis would, puts every form
+// in the pupil's notes once per verb analysis.
 std::string TexteTraduction(const TListeAnalyses& analyses);

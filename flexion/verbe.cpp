@@ -4,6 +4,7 @@
 
 #include "flexion/chaines.h"
 #include "flexion/flexf.h"
+#include "flexion/listes_verbes.h"
 
 namespace {
 
@@ -27,7 +28,12 @@ constexpr std::string_view Elidante = "a\xE2\x65\xE9\xE8\xEAi\xEE\xEFo\xF4u\xFBy
 constexpr std::string_view Erreur = "erreur";
 constexpr std::string_view Inconnu = "?";
 
-bool EstPersonne(int personne) { return personne >= 1 && personne <= 6; }
+bool EstPersonne(int personne) { return personne >= Je && personne <= Ils; }
+
+// The persons of the imperative: tu, nous, vous.
+bool EstPersonneImperatif(int personne) {
+  return personne == Tu || personne == Nous || personne == Vous;
+}
 
 // What the driver gives back as a failure, never dressed with a pronoun.
 bool EstEchec(const std::string& forme) { return forme == Erreur || forme == Inconnu; }
@@ -51,7 +57,7 @@ std::string TVerbe::Sans(int n) const { return SansFin(Infinitif, n); }
 std::string TVerbe::Base() const { return SansPronomReflechi(Infinitif); }
 
 std::string_view TVerbe::Pronoms(int personne) {
-  return personne >= 0 && personne <= 6 ? TablePronoms[personne] : std::string_view{};
+  return personne >= 0 && personne <= Ils ? TablePronoms[personne] : std::string_view{};
 }
 std::string_view TVerbe::Reflechis(int p) { return ParPersonne(TableReflechis, p); }
 std::string_view TVerbe::DesFutur(int p) { return ParPersonne(TableFutur, p); }
@@ -64,7 +70,7 @@ std::string_view TVerbe::DesSubjonctif(int p) { return ParPersonne(TableSubjonct
 // --- the thirteen operations of the regular -er verb -----------------------
 
 std::string TVerbe::SubjImparfait3() const {
-  std::string s = SansFin(PasseSimple(2), 1);
+  std::string s = SansFin(PasseSimple(Tu), 1);
   if (s.empty()) return s;
   switch (s.back()) {
     case 'a':
@@ -109,37 +115,37 @@ std::string TVerbe::Present(int p) const {
 std::string TVerbe::Futur(int p) const { return Joint(RadicalFutur(), DesFutur(p)); }
 
 std::string TVerbe::Imparfait(int p) const {
-  std::string radical = RadicalPresent(4);
+  std::string radical = RadicalPresent(Nous);
   return radical.empty() ? std::string() : Joint(radical, DesImparfait(p));
 }
 
 std::string TVerbe::PasseSimple(int p) const { return Joint(RadicalPasse(), DesPasseA(p)); }
 
 std::string TVerbe::SubjPresent(int p) const {
-  std::string radical = (p == 4 || p == 5) ? RadicalPresent(4) : RadicalPresent(6);
+  std::string radical = (p == Nous || p == Vous) ? RadicalPresent(Nous) : RadicalPresent(Ils);
   // Joint is neutral here for the regular verb (no ending begins with a or o)
   // and gives the spelling-change classes their è, ll, i: que j'achète.
   return radical.empty() ? std::string() : Joint(radical, DesSubjonctif(p));
 }
 
 std::string TVerbe::Imperatif(int p) const {
-  if (p == 2) {
-    std::string forme = Present(2);
+  if (p == Tu) {
+    std::string forme = Present(Tu);
     // tu aimes -> aime, tu vas -> va, tu ouvres -> ouvre.
     if (Termine("er", Infinitif) || Termine("es", forme)) forme = SansFin(forme, 1);
     return forme;
   }
-  if (p == 4 || p == 5) return Present(p);
+  if (p == Nous || p == Vous) return Present(p);
   return std::string(Erreur);
 }
 
 std::string TVerbe::ParticipePresent() const {
   // Joint, for mangeant and commençant as in mangeons and commençons.
-  std::string radical = RadicalPresent(4);
+  std::string radical = RadicalPresent(Nous);
   return radical.empty() ? std::string() : Joint(radical, "ant");
 }
 
-std::string TVerbe::ParticipePasse() const { return RadicalPresent(1) + "\xE9"; }
+std::string TVerbe::ParticipePasse() const { return RadicalPresent(Je) + "\xE9"; }
 
 // --- non-virtual operations --------------------------------------------------
 
@@ -148,22 +154,28 @@ std::string TVerbe::Auxiliaire() const {
 }
 
 std::string TVerbe::SubjImparfait(int p) const {
-  if (RadicalPasse().empty() || PasseSimple(2).empty()) return {};
-  if (p == 3) return SubjImparfait3() + "t";
-  return PasseSimple(2) + "s" + std::string(DesSubjonctif(p));
+  if (RadicalPasse().empty() || PasseSimple(Tu).empty()) return {};
+  if (p == Il) return SubjImparfait3() + "t";
+  return PasseSimple(Tu) + "s" + std::string(DesSubjonctif(p));
 }
 
-std::string TVerbe::Compose(const std::string& aux, int personne, int tempsAux, int modeAux,
-                            int voixAux) const {
+std::string TVerbe::Compose(const std::string& aux, int personne, TTempsFr tempsAux,
+                            TModeFr modeAux, TVoixFr voixAux) const {
   // The participle of a pronominal verb carries the "se " of the infinitive;
   // after the auxiliary it has no place (je me suis lavé).
   std::string participe = SansPronomReflechi(ParticipePasse());
   if (participe.empty()) return {};
+  // The one call back into the class chain, and it ends: the auxiliary is
+  // "avoir" or "être", asked in the active.  An active compound tense asks
+  // it in a simple tense (présent to passé simple), which composes nothing.
+  // The passive asks "être" in the requested tense, and a compound one of
+  // those asks "être"'s own auxiliary, "avoir", in a simple tense: two calls
+  // at most.  A tense outside the eight composes nothing either.
   std::string auxiliaire = ConjugueVerbe(aux, personne, tempsAux, modeAux, voixAux, false);
   if (auxiliaire.empty() || EstEchec(auxiliaire)) return auxiliaire;
   // The participle agrees with a plural subject after "être": sommes allés,
   // sont dus.
-  if (personne > 3 && aux == Etre) participe = PlurielParticipe(participe);
+  if (personne >= Nous && aux == Etre) participe = PlurielParticipe(participe);
   return auxiliaire + " " + participe;
 }
 
@@ -183,130 +195,118 @@ std::string TVerbe::AvecSujet(int personne, const std::string& forme, bool prono
   return Elide(sujet, forme, hAspire);
 }
 
-void TVerbe::Conjugue(int personne, int temps, int mode, int voix, bool avecPronom,
+void TVerbe::Conjugue(int personne, TTempsFr temps, TModeFr mode, TVoixFr voix, bool avecPronom,
                       std::string& resultat) {
   Pronominal = Commence("s'", Infinitif) || Commence("se ", Infinitif);
-  const std::string aux = Pronominal ? std::string(Etre) : Auxiliaire();
-  // Infinitive and participle of a pronominal verb keep their "se": se lavant,
-  // s'être lavé, se laver.
-  const bool prefixeSe = (mode == 5 || mode == 6) && Pronominal;
-  if (mode >= 4 && mode <= 6) avecPronom = false;
   // A personal mood needs a person to conjugate for.
-  if (mode >= 1 && mode <= 3 && !EstPersonne(personne)) return;
+  if (EstModePersonnel(mode) && !EstPersonne(personne)) return;
   // Forms French lacks are left out: the persons of an impersonal verb
   // (falloir, pleuvoir), the past imperative of a pronominal verb.
   const bool personnel =
-      (mode >= 1 && mode <= 3) || (mode == 4 && (personne == 2 || personne == 4 || personne == 5));
+      EstModePersonnel(mode) || (mode == TModeFr::Imperatif && EstPersonneImperatif(personne));
   if ((personnel && !PersonneImpersonnelle(Infinitif, personne)) ||
-      (personnel && voix == 1 && mode == 4 && temps == 5 && Pronominal)) {
+      (personnel && voix == TVoixFr::Actif && mode == TModeFr::Imperatif &&
+       temps == TTempsFr::PasseCompose && Pronominal)) {
     resultat.clear();
     return;
   }
-  const bool hAspire = DansVerbes(VerbesHAspire(), Base());
-
-  auto compose = [&](int tempsAux, int modeAux) {
-    return Compose(aux, personne, tempsAux, modeAux, 1);
-  };
-
   std::optional<std::string> forme;
-  if (voix == 1) {
-    switch (mode) {
-      case 1:
-        switch (temps) {
-          case 1:
-            forme = Present(personne);
-            break;
-          case 2:
-            forme = Futur(personne);
-            break;
-          case 3:
-            forme = Imparfait(personne);
-            break;
-          case 4:
-            forme = PasseSimple(personne);
-            break;
-          case 5:
-          case 6:
-          case 7:
-          case 8:
-            forme = compose(temps - 4, 1);
-            break;
-          default:
-            break;  // no such tense: left as it was
-        }
-        break;
-      case 2:
-        switch (temps) {
-          case 1:
-            forme = SubjPresent(personne);
-            break;
-          case 3:
-            forme = SubjImparfait(personne);
-            break;
-          case 5:
-            forme = compose(1, 2);
-            break;
-          case 7:
-            forme = compose(3, 2);
-            break;
-          default:
-            forme = std::string(Erreur);
-            break;
-        }
-        break;
-      case 3:
-        if (temps == 1)
-          forme = Futur(personne).empty() ? std::string()
-                                          : Joint(RadicalFutur(), DesImparfait(personne));
-        else if (temps == 5)
-          forme = compose(1, 3);
-        else
-          forme = std::string(Erreur);
-        break;
-      case 4:
-        if (personne != 2 && personne != 4 && personne != 5)
-          forme = std::string(Erreur);
-        else if (temps == 1)
-          forme = Imperatif(personne);
-        else if (temps == 5)
-          forme = compose(1, 4);
-        break;
-      case 5:
-        if (temps == 1)
-          forme = Infinitif;
-        else if (temps == 5)
-          forme = compose(1, 5);
-        break;
-      case 6:
-        if (temps == 1)
-          forme = ParticipePresent();
-        else if (temps == 5)
-          forme = compose(1, 6);
-        break;
-      default:
-        break;
-    }
-  } else if (voix == 2) {
-    // Verbs that take "être" and intransitive verbs have no passive.
-    if (!ParticipePasse().empty() && aux == "avoir" && !DansVerbes(VerbesSansPassif(), Base()))
-      forme = Compose(std::string(Etre), personne, temps, mode, 1);
-  }
+  if (voix == TVoixFr::Actif)
+    forme = FormeActive(personne, temps, mode);
+  else if (voix == TVoixFr::Passif)
+    forme = FormePassive(personne, temps, mode);
   if (!forme) return;
+  if (EstEchec(*forme) || forme->empty())
+    resultat = std::move(*forme);
+  else
+    resultat = Habille(std::move(*forme), personne, temps, mode, avecPronom);
+}
 
-  std::string f = std::move(*forme);
-  if (EstEchec(f) || f.empty()) {
-    resultat = f;
-    return;
+std::string TVerbe::AuxiliaireDesTempsComposes() const {
+  return Pronominal ? std::string(Etre) : Auxiliaire();
+}
+
+std::optional<std::string> TVerbe::FormeActive(int personne, TTempsFr temps, TModeFr mode) const {
+  auto compose = [&](TTempsFr tempsAux, TModeFr modeAux) {
+    return Compose(AuxiliaireDesTempsComposes(), personne, tempsAux, modeAux, TVoixFr::Actif);
+  };
+  switch (mode) {
+    case TModeFr::Indicatif:
+      switch (temps) {
+        case TTempsFr::Present:
+          return Present(personne);
+        case TTempsFr::Futur:
+          return Futur(personne);
+        case TTempsFr::Imparfait:
+          return Imparfait(personne);
+        case TTempsFr::PasseSimple:
+          return PasseSimple(personne);
+        case TTempsFr::PasseCompose:
+        case TTempsFr::FuturAnterieur:
+        case TTempsFr::PlusQueParfait:
+        case TTempsFr::PasseAnterieur:
+          return compose(TempsAuxiliaire(temps), TModeFr::Indicatif);
+        default:
+          return std::nullopt;  // no such tense: left as it was
+      }
+    case TModeFr::Subjonctif:
+      switch (temps) {
+        case TTempsFr::Present:
+          return SubjPresent(personne);
+        case TTempsFr::Imparfait:
+          return SubjImparfait(personne);
+        case TTempsFr::PasseCompose:
+          return compose(TTempsFr::Present, TModeFr::Subjonctif);
+        case TTempsFr::PlusQueParfait:
+          return compose(TTempsFr::Imparfait, TModeFr::Subjonctif);
+        default:
+          return std::string(Erreur);
+      }
+    case TModeFr::Conditionnel:
+      if (temps == TTempsFr::Present)
+        return Futur(personne).empty() ? std::string()
+                                       : Joint(RadicalFutur(), DesImparfait(personne));
+      if (temps == TTempsFr::PasseCompose) return compose(TTempsFr::Present, TModeFr::Conditionnel);
+      return std::string(Erreur);
+    case TModeFr::Imperatif:
+      if (!EstPersonneImperatif(personne)) return std::string(Erreur);
+      if (temps == TTempsFr::Present) return Imperatif(personne);
+      if (temps == TTempsFr::PasseCompose) return compose(TTempsFr::Present, TModeFr::Imperatif);
+      return std::nullopt;
+    case TModeFr::Infinitif:
+      if (temps == TTempsFr::Present) return Infinitif;
+      if (temps == TTempsFr::PasseCompose) return compose(TTempsFr::Present, TModeFr::Infinitif);
+      return std::nullopt;
+    case TModeFr::Participe:
+      if (temps == TTempsFr::Present) return ParticipePresent();
+      if (temps == TTempsFr::PasseCompose) return compose(TTempsFr::Present, TModeFr::Participe);
+      return std::nullopt;
+    default:
+      return std::nullopt;
   }
-  // The stems carry the pronominal prefix of the infinitive: off it comes.
-  f = SupprimeTout("s'", f);
-  if (Commence("se ", f)) f = f.substr(3);
-  if (mode == 4 && Pronominal && temps == 1)
-    f += "-" + std::string(ParPersonne(TableReflechisImperatif, personne));
+}
 
-  if (avecPronom)
-    f = AvecSujet(personne, f, Pronominal, hAspire);
-  else if (prefixeSe)
-    f = Elide("se", f, hAspire);
-  resultat = f;
+std::optional<std::string> TVerbe::FormePassive(int personne, TTempsFr temps, TModeFr mode) const {
+  // Verbs that take "être" (pronominal ones included) and intransitive verbs
+  // have no passive.
+  if (ParticipePasse().empty() || AuxiliaireDesTempsComposes() != "avoir" ||
+      DansVerbes(VerbesSansPassif(), Base()))
+    return std::nullopt;
+  return Compose(std::string(Etre), personne, temps, mode, TVoixFr::Actif);
+}
+
+std::string TVerbe::Habille(std::string forme, int personne, TTempsFr temps, TModeFr mode,
+                            bool avecPronom) const {
+  // The stems carry the pronominal prefix of the infinitive: off it comes.
+  forme = SupprimeTout("s'", forme);
+  if (Commence("se ", forme)) forme = forme.substr(3);
+  if (mode == TModeFr::Imperatif && Pronominal && temps == TTempsFr::Present)
+    forme += "-" + std::string(ParPersonne(TableReflechisImperatif, personne));
+  const bool hAspire = DansVerbes(VerbesHAspire(), Base());
+  // The moods without subject keep the "se" of a pronominal verb in the
+  // infinitive and the participle: se lavant, s'être lavé, se laver.
+  if (avecPronom && !EstModeSansSujet(mode)) return AvecSujet(personne, forme, Pronominal, hAspire);
+  if ((mode == TModeFr::Infinitif || mode == TModeFr::Participe) && Pronominal)
+    return Elide("se", forme, hAspire);
+  return forme;
 }

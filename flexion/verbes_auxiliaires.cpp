@@ -20,7 +20,7 @@ std::string TVetre::Imparfait(int p) const { return Joint("\xE9t", DesImparfait(
 std::string TVetre::PasseSimple(int p) const { return Joint(RadicalPasse(), DesPasseU(p)); }
 std::string TVetre::SubjPresent(int p) const { return De(SubjonctifEtre, p); }
 std::string TVetre::Imperatif(int p) const {
-  return (p == 2 || p == 4 || p == 5) ? SubjPresent(p) : "erreur";
+  return (p == Tu || p == Nous || p == Vous) ? SubjPresent(p) : "erreur";
 }
 std::string TVetre::ParticipePresent() const { return "\xE9tant"; }
 std::string TVetre::ParticipePasse() const { return "\xE9t\xE9"; }
@@ -37,5 +37,5 @@ std::string TVavoir::ParticipePasse() const { return "eu"; }
 std::string TValler::RadicalFutur() const { return Sans(5) + "ir"; }
 std::string TValler::Present(int p) const { return De(PresentAller, p); }
 std::string TValler::SubjPresent(int p) const {
-  return std::string(p == 4 || p == 5 ? "all" : "aill") + std::string(DesSubjonctif(p));
+  return std::string(p == Nous || p == Vous ? "all" : "aill") + std::string(DesSubjonctif(p));
 }

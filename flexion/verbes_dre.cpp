@@ -4,20 +4,20 @@
 
 namespace {
 
-bool Singulier(int p) { return p >= 1 && p <= 3; }
+bool Singulier(int p) { return p >= Je && p <= Il; }
 
 }  // namespace
 
 std::string TVdre::Present(int p) const {
-  if (p == 1 || p == 2) return Joint(RadicalPresent(p), "s");
-  if (p == 3) return Joint(RadicalPresent(p), "");
+  if (p == Je || p == Tu) return Joint(RadicalPresent(p), "s");
+  if (p == Il) return Joint(RadicalPresent(p), "");
   return TVerbe::Present(p);
 }
 std::string TVdre::PasseSimple(int p) const { return Joint(RadicalPasse(), DesPasseI(p)); }
 std::string TVdre::ParticipePasse() const { return RadicalPasse() + "u"; }
 
 std::string TVrompre::Present(int p) const {
-  return p == 3 ? RadicalPresent(p) + "t" : TVdre::Present(p);
+  return p == Il ? RadicalPresent(p) + "t" : TVdre::Present(p);
 }
 
 std::string TVasseoir::RadicalPresent(int p) const {
@@ -27,37 +27,37 @@ std::string TVasseoir::RadicalPresent(int p) const {
 std::string TVasseoir::RadicalFutur() const { return Sans(4) + "i\xE9r"; }
 std::string TVasseoir::RadicalPasse() const { return Sans(4); }
 std::string TVasseoir::Present(int p) const {
-  if (p == 1 || p == 2) return Joint(RadicalPresent(p), "ds");
-  if (p == 3) return Joint(RadicalPresent(p), "d");
+  if (p == Je || p == Tu) return Joint(RadicalPresent(p), "ds");
+  if (p == Il) return Joint(RadicalPresent(p), "d");
   return TVdre::Present(p);
 }
 std::string TVasseoir::ParticipePasse() const { return RadicalPasse() + "is"; }
 
 std::string TVcoudre::RadicalPresent(int p) const { return Singulier(p) ? Sans(2) : Sans(3) + "s"; }
-std::string TVcoudre::RadicalPasse() const { return RadicalPresent(4); }
+std::string TVcoudre::RadicalPasse() const { return RadicalPresent(Nous); }
 
 std::string TVmoudre::RadicalPresent(int p) const { return Singulier(p) ? Sans(2) : Sans(3) + "l"; }
-std::string TVmoudre::RadicalPasse() const { return RadicalPresent(4); }
+std::string TVmoudre::RadicalPasse() const { return RadicalPresent(Nous); }
 std::string TVmoudre::PasseSimple(int p) const { return Joint(RadicalPasse(), DesPasseU(p)); }
 
 // ils prennent: the n doubles before a mute ending, as in the subjunctive.
 std::string TVprendre::RadicalPresent(int p) const {
   if (Singulier(p)) return Sans(2);
-  if (p == 6) return Sans(3) + "n";
+  if (p == Ils) return Sans(3) + "n";
   return Sans(3);
 }
 std::string TVprendre::RadicalPasse() const { return Sans(5); }
 std::string TVprendre::SubjPresent(int p) const {
   std::string_view fin = DesSubjonctif(p);
-  std::string radical = RadicalPresent(4);
+  std::string radical = RadicalPresent(Nous);
   if (!fin.empty() && fin.front() == 'e') radical += "n";
   return radical + std::string(fin);
 }
-std::string TVprendre::ParticipePasse() const { return PasseSimple(1); }
+std::string TVprendre::ParticipePasse() const { return PasseSimple(Je); }
 
 std::string TVindre::RadicalPresent(int p) const { return Singulier(p) ? Sans(3) : Sans(4) + "gn"; }
-std::string TVindre::RadicalPasse() const { return RadicalPresent(4); }
-std::string TVindre::ParticipePasse() const { return Present(3); }
+std::string TVindre::RadicalPasse() const { return RadicalPresent(Nous); }
+std::string TVindre::ParticipePasse() const { return Present(Il); }
 
 std::string TVsoudre::RadicalPresent(int p) const {
   return Singulier(p) ? Sans(3) : Sans(4) + "lv";

@@ -19,7 +19,7 @@ std::string RemplaceDernier(std::string radical, char lettre, char par) {
 }  // namespace
 
 // The future stem is the changed present singular + "r": achète -> achèter.
-std::string TVeter::RadicalFutur() const { return Joint(RadicalPresent(1), "e") + "r"; }
+std::string TVeter::RadicalFutur() const { return Joint(RadicalPresent(Je), "e") + "r"; }
 
 // The change of the stem and the ç / ge of the regular join apply to
 // different endings (e against a, o), so both are made: dépèce, dépeçons;
@@ -29,7 +29,7 @@ std::string TVeter::Joint(const std::string& radical, std::string_view desinence
   return TVerbe::Joint(r, desinence);
 }
 
-std::string TVettell::RadicalFutur() const { return Joint(RadicalPresent(1), "e") + "r"; }
+std::string TVettell::RadicalFutur() const { return Joint(RadicalPresent(Je), "e") + "r"; }
 
 std::string TVettell::Joint(const std::string& radical, std::string_view desinence) const {
   std::string r = radical;
@@ -45,7 +45,7 @@ std::string TVebrer::Joint(const std::string& radical, std::string_view desinenc
 // enverrai, renverrai.
 std::string TVyer::RadicalFutur() const {
   if (Termine("envoyer", Infinitif)) return Sans(5) + "verr";
-  return Joint(RadicalPresent(1), "e") + "r";
+  return Joint(RadicalPresent(Je), "e") + "r";
 }
 
 std::string TVyer::Joint(const std::string& radical, std::string_view desinence) const {

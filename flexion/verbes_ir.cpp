@@ -13,7 +13,7 @@ constexpr TTablePersonnes DesPasseHair = {"s", "s", "t", "mes", "tes", "rent"};
 constexpr TTablePersonnes PasseSimpleVenir = {"ins",      "ins",      "int",
                                               "\xEEnmes", "\xEEntes", "inrent"};
 
-bool Singulier(int p) { return p >= 1 && p <= 3; }
+bool Singulier(int p) { return p >= Je && p <= Il; }
 
 }  // namespace
 
@@ -26,7 +26,7 @@ std::string TVcueillir::RadicalFutur() const {
 std::string TVcueillir::PasseSimple(int p) const { return Joint(RadicalPasse(), DesPasseI(p)); }
 std::string TVcueillir::ParticipePasse() const { return Sans(2) + "i"; }
 
-std::string TVir::RadicalPresent(int p) const { return Sans(1) + (p >= 4 ? "ss" : ""); }
+std::string TVir::RadicalPresent(int p) const { return Sans(1) + (p >= Nous ? "ss" : ""); }
 std::string TVir::PasseSimple(int p) const { return Joint(RadicalPasse(), DesPasseI(p)); }
 std::string TVir::ParticipePasse() const { return Sans(2) + "i"; }
 
@@ -46,24 +46,26 @@ std::string TVdormir::RadicalPresent(int p) const { return Singulier(p) ? Sans(3
 std::string TVfaillir::Present(int p) const { return std::string(ParPersonne(PresentFaillir, p)); }
 
 std::string TVfuir::RadicalPresent(int p) const {
-  return (p == 4 || p == 5) ? Sans(2) + "y" : Sans(1);
+  return (p == Nous || p == Vous) ? Sans(2) + "y" : Sans(1);
 }
 
 std::string TVgesir::RadicalPresent(int p) const {
-  if (p == 1 || p == 2) return "gi";
-  if (p == 3) return "g\xEE";
+  if (p == Je || p == Tu) return "gi";
+  if (p == Il) return "g\xEE";
   return "gis";
 }
 std::string TVgesir::Futur(int) const { return {}; }
 std::string TVgesir::PasseSimple(int) const { return {}; }
 std::string TVgesir::ParticipePasse() const { return {}; }
 
-std::string TVmourir::RadicalPresent(int p) const { return (p == 4 || p == 5) ? "mour" : "meur"; }
+std::string TVmourir::RadicalPresent(int p) const {
+  return (p == Nous || p == Vous) ? "mour" : "meur";
+}
 std::string TVmourir::RadicalFutur() const { return Sans(2) + "r"; }
 std::string TVmourir::PasseSimple(int p) const { return Joint(RadicalPasse(), DesPasseU(p)); }
 std::string TVmourir::ParticipePasse() const { return "mort"; }
 
-std::string TVouir::RadicalPresent(int p) const { return (p == 4 || p == 5) ? "oy" : "oi"; }
+std::string TVouir::RadicalPresent(int p) const { return (p == Nous || p == Vous) ? "oy" : "oi"; }
 std::string TVouir::PasseSimple(int p) const {
   return std::string(ParPersonne(PasseSimpleOuir, p));
 }
@@ -71,20 +73,20 @@ std::string TVouir::ParticipePasse() const { return "ou\xEF"; }
 
 std::string TVquerir::RadicalPresent(int p) const {
   if (Singulier(p)) return Sans(4) + "ier";
-  if (p == 4 || p == 5) return Sans(4) + "\xE9r";
+  if (p == Nous || p == Vous) return Sans(4) + "\xE9r";
   return Sans(4) + "i\xE8r";
 }
 std::string TVquerir::RadicalFutur() const { return Sans(4) + "err"; }
 std::string TVquerir::RadicalPasse() const { return Sans(4); }
-std::string TVquerir::ParticipePasse() const { return PasseSimple(1); }
+std::string TVquerir::ParticipePasse() const { return PasseSimple(Je); }
 
 std::string TVservir::RadicalPresent(int p) const { return Singulier(p) ? Sans(3) : Sans(2); }
 
 std::string TVvenir::SubjImparfait3() const { return Sans(4) + "\xEEn"; }
 std::string TVvenir::RadicalPresent(int p) const {
   if (Singulier(p)) return Sans(4) + "ien";
-  if (p == 4 || p == 5) return Sans(2);
-  if (p == 6) return Sans(4) + "ienn";
+  if (p == Nous || p == Vous) return Sans(2);
+  if (p == Ils) return Sans(4) + "ienn";
   return {};
 }
 std::string TVvenir::RadicalFutur() const { return Sans(4) + "iendr"; }
@@ -104,6 +106,6 @@ std::string TVhair::PasseSimple(int p) const {
 std::string TVhair::ParticipePasse() const { return Sans(1); }
 
 std::string TVvetir::RadicalPresent(int p) const {
-  return p == 3 ? Sans(3) : TVsst::RadicalPresent(p);
+  return p == Il ? Sans(3) : TVsst::RadicalPresent(p);
 }
 std::string TVvetir::ParticipePasse() const { return RadicalPasse() + "u"; }

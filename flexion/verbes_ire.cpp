@@ -4,8 +4,8 @@
 
 namespace {
 
-bool Singulier(int p) { return p >= 1 && p <= 3; }
-bool NousVous(int p) { return p == 4 || p == 5; }
+bool Singulier(int p) { return p >= Je && p <= Il; }
+bool NousVous(int p) { return p == Nous || p == Vous; }
 
 }  // namespace
 
@@ -17,13 +17,13 @@ std::string TVboire::RadicalPresent(int p) const {
 std::string TVboire::RadicalPasse() const { return Sans(4); }
 std::string TVboire::PasseSimple(int p) const { return Joint(RadicalPasse(), DesPasseU(p)); }
 std::string TVboire::SubjPresent(int p) const {
-  return NousVous(p) ? RadicalPresent(4) + std::string(DesSubjonctif(p)) : TVsst::SubjPresent(p);
+  return NousVous(p) ? RadicalPresent(Nous) + std::string(DesSubjonctif(p)) : TVsst::SubjPresent(p);
 }
 std::string TVboire::ParticipePasse() const { return RadicalPasse() + "u"; }
 
 std::string TVclore::RadicalPresent(int p) const {
-  if (p == 1 || p == 2) return Sans(2);
-  if (p == 3) return Sans(3) + "\xF4";
+  if (p == Je || p == Tu) return Sans(2);
+  if (p == Il) return Sans(3) + "\xF4";
   if (NousVous(p)) return Base() == "enclore" ? Sans(2) + "s" : std::string();
   return Sans(2) + "s";
 }
@@ -61,27 +61,27 @@ std::string TVdire::RadicalPresent(int p) const {
 std::string TVdire::RadicalPasse() const { return Sans(3); }
 // vous dites, vous redites; the other compounds say vous contredisez.
 std::string TVdire::Present(int p) const {
-  if (p == 5 && (Base() == "dire" || Base() == "redire")) return Sans(2) + "tes";
+  if (p == Vous && (Base() == "dire" || Base() == "redire")) return Sans(2) + "tes";
   return TVsst::Present(p);
 }
 std::string TVdire::ParticipePasse() const { return Sans(2) + "t"; }
 
 std::string TVecrire::RadicalPresent(int p) const { return Singulier(p) ? Sans(2) : Sans(2) + "v"; }
-std::string TVecrire::RadicalPasse() const { return RadicalPresent(4); }
+std::string TVecrire::RadicalPasse() const { return RadicalPresent(Nous); }
 std::string TVecrire::ParticipePasse() const { return Sans(2) + "t"; }
 
 std::string TVfaire::RadicalPresent(int p) const { return Singulier(p) ? Sans(2) : Sans(2) + "s"; }
 std::string TVfaire::RadicalFutur() const { return Sans(4) + "er"; }
 std::string TVfaire::RadicalPasse() const { return Sans(4); }
 std::string TVfaire::Present(int p) const {
-  if (p == 5) return Sans(2) + "tes";
-  if (p == 6) return Sans(4) + "ont";
+  if (p == Vous) return Sans(2) + "tes";
+  if (p == Ils) return Sans(4) + "ont";
   return TVsst::Present(p);
 }
 std::string TVfaire::SubjPresent(int p) const {
   return Sans(3) + "ss" + std::string(DesSubjonctif(p));
 }
-std::string TVfaire::ParticipePasse() const { return Present(3); }
+std::string TVfaire::ParticipePasse() const { return Present(Il); }
 
 std::string TVlire::RadicalPresent(int p) const { return Singulier(p) ? Sans(2) : Sans(2) + "s"; }
 std::string TVlire::RadicalPasse() const { return Sans(3); }
@@ -92,8 +92,8 @@ std::string TVtaire::RadicalPasse() const { return Sans(4); }
 std::string TVtaire::PasseSimple(int p) const { return RadicalPasse() + std::string(DesPasseU(p)); }
 
 std::string TVplaire::RadicalPresent(int p) const {
-  if (p == 1 || p == 2) return Sans(2);
-  if (p == 3) return Sans(3) + "\xEE";
+  if (p == Je || p == Tu) return Sans(2);
+  if (p == Il) return Sans(3) + "\xEE";
   return Sans(2) + "s";
 }
 std::string TVplaire::RadicalPasse() const { return Sans(4); }
@@ -104,10 +104,10 @@ std::string TVrire::RadicalPasse() const { return Sans(3); }
 
 std::string TVtraire::RadicalPresent(int p) const { return NousVous(p) ? Sans(3) + "y" : Sans(2); }
 std::string TVtraire::PasseSimple(int) const { return {}; }
-std::string TVtraire::ParticipePasse() const { return Present(3); }
+std::string TVtraire::ParticipePasse() const { return Present(Il); }
 
 std::string TVuire::RadicalPresent(int p) const { return Singulier(p) ? Sans(2) : Sans(2) + "s"; }
-std::string TVuire::RadicalPasse() const { return RadicalPresent(4); }
+std::string TVuire::RadicalPasse() const { return RadicalPresent(Nous); }
 std::string TVuire::ParticipePasse() const {
-  return (Termine("luire", Base()) || Termine("nuire", Base())) ? Sans(2) : Present(3);
+  return (Termine("luire", Base()) || Termine("nuire", Base())) ? Sans(2) : Present(Il);
 }

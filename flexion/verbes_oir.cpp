@@ -7,8 +7,8 @@ namespace {
 constexpr TTablePersonnes PresentPouvoir = {"peux", "peux", "peut", "pouvons", "pouvez", "peuvent"};
 constexpr TTablePersonnes DesImperatif = {"", "e", "", "ons", "ez", ""};
 
-bool Singulier(int p) { return p >= 1 && p <= 3; }
-bool NousVous(int p) { return p == 4 || p == 5; }
+bool Singulier(int p) { return p >= Je && p <= Il; }
+bool NousVous(int p) { return p == Nous || p == Vous; }
 
 // clang-format off
 constexpr std::string_view Dechoir = "d\xE9" "choir";
@@ -31,7 +31,8 @@ std::string TVcevoir::ParticipePasse() const { return Joint(RadicalPasse(), "u")
 std::string TVchoir::RadicalPresent(int) const { return Sans(1); }
 std::string TVchoir::RadicalPasse() const { return Sans(3); }
 std::string TVchoir::Present(int p) const {
-  if (NousVous(p)) return Base() == Dechoir ? Sans(2) + (p == 4 ? "yons" : "yez") : std::string();
+  if (NousVous(p))
+    return Base() == Dechoir ? Sans(2) + (p == Nous ? "yons" : "yez") : std::string();
   return TVsst::Present(p);
 }
 bool TVchoir::EstEchoir() const { return Base() == Echoir; }
@@ -74,13 +75,13 @@ std::string TVpleuvoir::RadicalPresent(int) const { return Sans(3); }
 std::string TVpleuvoir::RadicalFutur() const { return Sans(3) + "r"; }
 std::string TVpleuvoir::RadicalPasse() const { return Sans(6); }
 std::string TVpleuvoir::Present(int p) const {
-  if (p == 3) return Sans(4) + "t";
-  if (p == 6) return Sans(3) + "ent";
+  if (p == Il) return Sans(4) + "t";
+  if (p == Ils) return Sans(3) + "ent";
   return {};
 }
 std::string TVpleuvoir::PasseSimple(int p) const { return Joint(RadicalPasse(), DesPasseU(p)); }
 std::string TVpleuvoir::SubjPresent(int p) const {
-  return (p == 3 || p == 6) ? Sans(3) + std::string(DesSubjonctif(p)) : std::string();
+  return (p == Il || p == Ils) ? Sans(3) + std::string(DesSubjonctif(p)) : std::string();
 }
 std::string TVpleuvoir::ParticipePasse() const { return RadicalPasse() + "u"; }
 
@@ -128,7 +129,7 @@ std::string TVsavoir::ParticipePasse() const { return RadicalPasse() + "u"; }
 
 std::string TVsurseoir::RadicalPresent(int p) const { return NousVous(p) ? "sursoy" : "sursoi"; }
 std::string TVsurseoir::RadicalPasse() const { return Sans(4); }
-std::string TVsurseoir::ParticipePasse() const { return PasseSimple(1); }
+std::string TVsurseoir::ParticipePasse() const { return PasseSimple(Je); }
 
 // va- of valoir, fa- of falloir (whose ll is one letter more).
 std::string TVvaloir::Tete() const { return Termine("falloir", Base()) ? Sans(5) : Sans(4); }
@@ -138,7 +139,7 @@ std::string TVvaloir::RadicalFutur() const { return Tete() + "udr"; }
 std::string TVvaloir::SubjPresent(int p) const {
   std::string_view fin = DesSubjonctif(p);
   if (Termine("pr\xE9valoir", Base()) || fin.empty()) return TVxxt::SubjPresent(p);
-  return (fin.front() == 'e' ? Tete() + "ill" : RadicalPresent(4)) + std::string(fin);
+  return (fin.front() == 'e' ? Tete() + "ill" : RadicalPresent(Nous)) + std::string(fin);
 }
 // falloir has no present participle.
 std::string TVvaloir::ParticipePresent() const {
@@ -158,8 +159,8 @@ std::string TVvouloir::SubjPresent(int p) const {
   return radical + std::string(fin);
 }
 std::string TVvouloir::Imperatif(int p) const {
-  if (p == 2) return SubjPresent(1);
-  if (p == 4 || p == 5) return Sans(6) + "euill" + std::string(DesSubjonctif(p)).substr(1);
+  if (p == Tu) return SubjPresent(Je);
+  if (p == Nous || p == Vous) return Sans(6) + "euill" + std::string(DesSubjonctif(p)).substr(1);
   return "erreur";
 }
 std::string TVvouloir::ParticipePasse() const { return RadicalPasse() + "u"; }

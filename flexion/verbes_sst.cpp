@@ -1,8 +1,8 @@
 #include "flexion/verbes_sst.h"
 
 std::string TVsst::Present(int p) const {
-  if (p == 1 || p == 2) return Joint(RadicalPresent(p), "s");
-  if (p == 3) return Joint(RadicalPresent(p), "t");
+  if (p == Je || p == Tu) return Joint(RadicalPresent(p), "s");
+  if (p == Il) return Joint(RadicalPresent(p), "t");
   return TVerbe::Present(p);
 }
 
@@ -13,7 +13,7 @@ std::string TVsst::ParticipePasse() const { return RadicalPasse() + "i"; }
 std::string TVxxt::RadicalPasse() const { return Sans(3); }
 
 std::string TVxxt::Present(int p) const {
-  if (p == 1 || p == 2) return RadicalPresent(p) + "x";
+  if (p == Je || p == Tu) return RadicalPresent(p) + "x";
   return TVsst::Present(p);
 }
 

@@ -4,13 +4,13 @@
 
 namespace {
 
-bool Singulier(int p) { return p >= 1 && p <= 3; }
+bool Singulier(int p) { return p >= Je && p <= Il; }
 
 }  // namespace
 
 std::string TVaitre::RadicalPresent(int p) const {
-  if (p == 1 || p == 2) return Sans(4) + "i";
-  if (p == 3) return Sans(3);
+  if (p == Je || p == Tu) return Sans(4) + "i";
+  if (p == Il) return Sans(3);
   return Sans(4) + "iss";
 }
 std::string TVaitre::RadicalPasse() const { return Sans(5); }
@@ -44,7 +44,7 @@ std::string TVpaitre::ParticipePasse() const {
 // accroît.
 std::string TVcroitre::RadicalPresent(int p) const {
   if (!Singulier(p)) return Sans(4) + "iss";
-  return (p == 3 || EstCroitre()) ? Sans(3) : Sans(4) + "i";
+  return (p == Il || EstCroitre()) ? Sans(3) : Sans(4) + "i";
 }
 // Only croître itself keeps the circumflex that tells it from croire (crûs,
 // crû); its compounds write accrus, accru.
@@ -58,15 +58,15 @@ std::string TVcroitre::PasseSimple(int p) const {
 std::string TVcroitre::ParticipePasse() const { return RadicalPasse(); }
 
 std::string TVmettre::RadicalPresent(int p) const {
-  if (p == 1 || p == 2) return Sans(3);
-  if (p == 3) return Sans(4);
+  if (p == Je || p == Tu) return Sans(3);
+  if (p == Il) return Sans(4);
   return Sans(2);
 }
 std::string TVmettre::RadicalPasse() const { return Sans(5); }
 std::string TVmettre::ParticipePasse() const { return RadicalPasse() + "is"; }
 
 std::string TVbattre::RadicalPresent(int p) const {
-  return p == 3 ? Sans(4) : TVtir::RadicalPresent(p);
+  return p == Il ? Sans(4) : TVtir::RadicalPresent(p);
 }
 std::string TVbattre::ParticipePasse() const { return RadicalPasse() + "u"; }
 
@@ -81,9 +81,9 @@ std::string TVvivre::ParticipePasse() const { return RadicalPasse() + "u"; }
 std::string TVvaincre::RadicalPresent(int p) const {
   return Singulier(p) ? Sans(2) : Sans(3) + "qu";
 }
-std::string TVvaincre::RadicalPasse() const { return RadicalPresent(4); }
+std::string TVvaincre::RadicalPasse() const { return RadicalPresent(Nous); }
 std::string TVvaincre::Present(int p) const {
-  return p == 3 ? RadicalPresent(3) : TVsst::Present(p);
+  return p == Il ? RadicalPresent(Il) : TVsst::Present(p);
 }
 // vaincu: the stem keeps its c.
 std::string TVvaincre::ParticipePasse() const { return Sans(2) + "u"; }

@@ -21,7 +21,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
             mode = choix(donnees[2], 6), voix = choix(donnees[3], 2);
   const bool pronom = donnees[4] & 1;
   const std::string infinitif(reinterpret_cast<const char*>(donnees) + 5, taille - 5);
-  const std::string forme = ConjugueVerbe(infinitif, personne, temps, mode, voix, pronom);
+  // Any number is a valid value of the enumerations, named or not.
+  const std::string forme =
+      ConjugueVerbe(infinitif, personne, static_cast<TTempsFr>(temps), static_cast<TModeFr>(mode),
+                    static_cast<TVoixFr>(voix), pronom);
   if (!CreeVerbe(infinitif) && forme != "?") std::abort();
   Pluriel(infinitif);
   Pluriel(PremierMot(infinitif));

@@ -6,12 +6,11 @@
 #include <QTextCursor>
 #include <QTextEdit>
 #include <QToolTip>
+#include <optional>
 
 #include "cp1252.h"
 #include "erreur.h"
-#include "flexion/chaines.h"
-#include "flexion/flexf.h"
-#include "flexion/traduction.h"
+#include "flexion/aides_mot.h"
 #include "lexical/stores.h"
 #include "morpho/lemmatise.h"
 #include "mulot.h"
@@ -90,40 +89,31 @@ void TFPrinc::PopupMenu1Popup() {
     ancien->deleteLater();
   if (!StoresPrets()) return;
   Protege([this] {
+    // The texts are kept as they are now: the insertions use them even if
+    // the pointer has moved on to another word since.
+    const std::optional<TAidesMot> aides = AidesMot(E.MotCourant);
+    if (!aides) return;  // no analysis: no menu at all
+    E.TexteLexique = aides->Lexique;
+    E.TexteMorpho = aides->Morpho;
+    E.TexteTraduction = aides->Traduction;
     QString titre = VersQt(E.MotCourant);
-    auto* mot = new QMenu(titre.replace(u'&', QStringLiteral("&&")), PopupMenu1);
-    bool trouve = false;
-    const std::unique_ptr<TListeAnalyses> analyses = Lemmatise(E.MotCourant, trouve);
-    if (!trouve || !analyses) {
-      delete mot;
+    titre.replace(u'&', QStringLiteral("&&"));
+    const bool lexique = E.insereLex > 0;
+    const bool morpho = E.insereMorpho > 0 && !E.TexteMorpho.empty();
+    const bool traduction = E.insereTr > 0 && !E.TexteTraduction.empty();
+    const bool flexion = E.flexion > 0;
+    if (!lexique && !morpho && !traduction && !flexion) {
+      // The word alone, as an item that does nothing.
+      PopupMenu1->addAction(titre);
       return;
     }
-    E.TexteLexique.clear();
-    E.TexteMorpho.clear();
-    E.TexteTraduction.clear();
-    for (int i = 0; i < analyses->Count(); ++i) {
-      const TAnalyse& analyse = analyses->Analyse(i);
-      const std::string sens = SensApresDeuxPoints(analyse.Entree);
-      E.TexteLexique += " " + sens;
-      E.TexteMorpho.clear();
-      for (const auto& ligne : analyses->Lignes(2)) E.TexteMorpho += ligne + "\r\n";
-    }
-    E.TexteTraduction = TexteTraduction(*analyses);
-    if (!E.TexteLexique.empty()) {
-      if (E.insereLex > 0) mot->addAction(QStringLiteral("&lexique"), this, &TFPrinc::InsereEntree);
-      if (E.insereMorpho > 0 && !E.TexteMorpho.empty())
-        mot->addAction(QStringLiteral("lexique et &morphologie"), this, &TFPrinc::InsereMorpho);
-      if (!E.TexteTraduction.empty() && E.insereTr > 0)
-        mot->addAction(QStringLiteral("&traduction"), this, &TFPrinc::InsereTraduction);
-      if (E.flexion > 0) mot->addAction(QStringLiteral("&flexion"), this, &TFPrinc::Flexion1Click);
-    }
-    if (mot->isEmpty()) {
-      // The word alone, as an item that does nothing.
-      PopupMenu1->addAction(mot->title());
-      delete mot;
-    } else {
-      PopupMenu1->addMenu(mot);
-    }
+    // Owned by PopupMenu1, discarded at its next opening.
+    QMenu* mot = PopupMenu1->addMenu(titre);
+    if (lexique) mot->addAction(QStringLiteral("&lexique"), this, &TFPrinc::InsereEntree);
+    if (morpho)
+      mot->addAction(QStringLiteral("lexique et &morphologie"), this, &TFPrinc::InsereMorpho);
+    if (traduction) mot->addAction(QStringLiteral("&traduction"), this, &TFPrinc::InsereTraduction);
+    if (flexion) mot->addAction(QStringLiteral("&flexion"), this, &TFPrinc::Flexion1Click);
   });
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "aide.h"
+#include "flexion/listes_verbes.h"
 
 namespace {
 
@@ -151,7 +152,8 @@ TEST(Corrections, TempsHorsDeUnAHuitTermine) {
 
 // A vowel outside a, i, î, u, û became a NUL character (ouïr).
 TEST(Corrections, SubjonctifImparfaitSansCaractereNul) {
-  const std::string f = ConjugueVerbe(Cp("ouïr"), 3, 3, 2, 1, false);
+  const std::string f = ConjugueVerbe(Cp("ouïr"), Il, TTempsFr::Imparfait, TModeFr::Subjonctif,
+                                      TVoixFr::Actif, false);
   EXPECT_EQ(f.find('\0'), std::string::npos);
   EXPECT_EQ(U8(f), "ouït");
 }

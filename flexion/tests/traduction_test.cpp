@@ -35,9 +35,9 @@ TEST(Correspondance, PersonneTempsMode) {
   for (auto [personne, nombre, fr] : {std::tuple{0, 0, 1}, {2, 1, 6}, {-1, -1, -3}, {-1, 1, 3}})
     EXPECT_EQ(PersonneFr(personne, nombre), fr) << personne << " " << nombre;
   for (auto [latin, fr] : {std::pair{0, 1}, {2, 3}, {3, 5}, {5, 7}, {-1, 0}})
-    EXPECT_EQ(TempsFr(latin), fr) << latin;
+    EXPECT_EQ(static_cast<int>(TempsFr(latin)), fr) << latin;
   for (auto [latin, fr] : {std::pair{0, 1}, {1, 2}, {2, 4}, {4, 6}, {6, 8}, {-1, 1}})
-    EXPECT_EQ(ModeFr(latin), fr) << latin;
+    EXPECT_EQ(static_cast<int>(ModeFr(latin)), fr) << latin;
 }
 
 TEST(SensApresDeuxPoints, PartieApresLePremierDeuxPoints) {

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "aide.h"
+#include "flexion/listes_verbes.h"
 
 TEST(VerbeRegulier, TempsSimplesEtModes) {
   // clang-format off

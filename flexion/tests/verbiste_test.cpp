@@ -76,7 +76,8 @@ std::string NotreForme(const std::string& infinitif, const Section& s, int perso
     if (!CreeVerbe(infinitif)) return "?";
     forme = ParticipePasse(infinitif, personne == 4);
   } else {
-    forme = ConjugueVerbe(infinitif, personne == 0 ? 1 : personne, s.temps, s.mode, 1, false);
+    forme = ConjugueVerbe(infinitif, personne == 0 ? 1 : personne, static_cast<TTempsFr>(s.temps),
+                          static_cast<TModeFr>(s.mode), TVoixFr::Actif, false);
     if (forme == "erreur") forme.clear();
   }
   return U8(forme);

@@ -14,30 +14,34 @@
 
 namespace {
 
-// French numbering of the verb classes, as labels (UTF-8).
+// The moods and tenses of numerotation.h in their order, as labels (UTF-8).
 constexpr std::array<std::string_view, 6> NomsModesFr = {"indicatif", "subjonctif", "conditionnel",
                                                          "impératif", "infinitif",  "participe"};
 constexpr std::array<std::string_view, 8> NomsTempsFr = {
     "présent",       "futur",           "imparfait",        "passé simple",
     "passé composé", "futur antérieur", "plus-que-parfait", "passé antérieur"};
 
-bool EstPersonnel(int mode) { return mode <= 4; }
+// The moods with persons: the three personal ones and the imperative.
+bool EstPersonnel(TModeFr mode) { return mode <= TModeFr::Imperatif; }
 
 // Writes every form French has for the verb in one voice; false when the
 // voice gives no form at all (a verb without passive).
-bool EcrisVoix(const std::string& infinitif, int voix, std::ostream& sortie) {
+bool EcrisVoix(const std::string& infinitif, TVoixFr voix, std::ostream& sortie) {
   bool ecrit = false;
-  for (int mode = 1; mode <= 6; ++mode)
-    for (int temps = 1; temps <= 8; ++temps)
-      for (int personne = 1; personne <= (EstPersonnel(mode) ? 6 : 1); ++personne) {
+  for (int m = 1; m <= static_cast<int>(NomsModesFr.size()); ++m)
+    for (int t = 1; t <= static_cast<int>(NomsTempsFr.size()); ++t) {
+      const auto mode = static_cast<TModeFr>(m);
+      const auto temps = static_cast<TTempsFr>(t);
+      for (int personne = Je; personne <= (EstPersonnel(mode) ? Ils : Je); ++personne) {
         const std::string forme = ConjugueVerbe(infinitif, personne, temps, mode, voix, true);
         if (forme == "?" || forme == "erreur") continue;
-        sortie << NomsModesFr[mode - 1] << " " << NomsTempsFr[temps - 1];
-        if (voix == 2) sortie << " passif";
+        sortie << NomsModesFr[m - 1] << " " << NomsTempsFr[t - 1];
+        if (voix == TVoixFr::Passif) sortie << " passif";
         if (EstPersonnel(mode)) sortie << " " << personne;
         sortie << " : " << (forme.empty() ? std::string("-") : Cp1252VersUtf8(forme)) << "\n";
         ecrit = true;
       }
+    }
   return ecrit;
 }
 
@@ -76,7 +80,7 @@ int CommandeConjugue(const std::string& infinitifUtf8, std::ostream& sortie) {
     sortie << "Aucune classe de verbe ne conjugue « " << Cp1252VersUtf8(*infinitif) << " ».\n";
     return 1;
   }
-  EcrisVoix(*infinitif, 1, sortie);
-  EcrisVoix(*infinitif, 2, sortie);
+  EcrisVoix(*infinitif, TVoixFr::Actif, sortie);
+  EcrisVoix(*infinitif, TVoixFr::Passif, sortie);
   return 0;
 }

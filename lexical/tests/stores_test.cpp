@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <set>
 
 #include "outils_test.h"
@@ -156,5 +158,25 @@ TEST_F(Stores, FichierAbsentPuisSauvegardeALaPlaceDeLAncien) {
   EXPECT_EQ(std::filesystem::file_size(chemin), FichierExemple.size());
   ChargeLexique(chemin);
   EXPECT_EQ(OctetsDesStores(), FichierExemple);
+  std::filesystem::remove(chemin);
+}
+
+// A static object's destructor used to write the lexicon back at the end of
+// every program linking the library, tests and tools included: a program
+// that ends with the lexicon marked modified must leave the file alone.
+TEST(SortieDeathTest, AucuneSauvegardeCacheeALaFin) {
+  const std::string chemin = CheminLexiqueParDefaut();
+  const std::string ancien = "ancien lexique";
+  std::ofstream(chemin, std::ios::binary) << ancien;
+  EXPECT_EXIT(
+      {
+        ChargeOctets(FichierExemple);
+        Lexique->Modifie = true;
+        std::exit(0);
+      },
+      ::testing::ExitedWithCode(0), "");
+  std::ifstream fichier(chemin, std::ios::binary);
+  const std::string lu((std::istreambuf_iterator<char>(fichier)), std::istreambuf_iterator<char>());
+  EXPECT_EQ(lu, ancien);
   std::filesystem::remove(chemin);
 }

@@ -30,12 +30,12 @@ int IndexCas(Morpho m) {
 }
 
 int PartieDuModele(int modele) {
-  if (modele >= 0 && modele <= 10) return 0;
-  if (modele >= 11 && modele <= 16) return 1;
-  if (modele >= 17 && modele <= 28) return 3;
-  if (modele == 29) return 2;
-  if (modele == 30) return 4;
-  return -1;
+  if (modele >= 0 && modele <= 10) return Partie::Nom;
+  if (modele >= 11 && modele <= 16) return Partie::Adjectif;
+  if (modele >= 17 && modele <= 28) return Partie::Verbe;
+  if (modele == 29) return Partie::Pronom;
+  if (modele == 30) return Partie::Invariable;
+  return Partie::Aucune;
 }
 
 int ModeleParNom(std::string_view nom) {

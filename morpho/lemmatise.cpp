@@ -16,15 +16,15 @@
 
 // Readings of a form that is itself a headword.
 namespace {
-constexpr Morpho NominatifSingulier = 0x41;
-constexpr Morpho AccusatifSingulier = 0x44;
-constexpr Morpho NominatifSingulierMasculin = 0x141;
-constexpr Morpho NominatifSingulierMasculinFeminin = 0x341;
-constexpr Morpho NominatifSingulierTroisGenres = 0x741;
-constexpr Morpho PremierePersonnePresentActif = 0x8104840;
-constexpr int GenreNeutre = 2;
+constexpr Morpho NominatifSingulier = Trait::Nominatif | Trait::Singulier;
+constexpr Morpho AccusatifSingulier = Trait::Accusatif | Trait::Singulier;
+constexpr Morpho NominatifSingulierMasculin = NominatifSingulier | Trait::Masculin;
+constexpr Morpho NominatifSingulierMasculinFeminin = NominatifSingulierMasculin | Trait::Feminin;
+constexpr Morpho NominatifSingulierTroisGenres = NominatifSingulierMasculinFeminin | Trait::Neutre;
+constexpr Morpho PresentActif = Trait::Singulier | Trait::Present | Trait::Indicatif | Trait::Actif;
+constexpr Morpho PremierePersonnePresentActif = Trait::PremierePersonne | PresentActif;
 constexpr int ModelePronoms = 29;
-constexpr Morpho TroisiemePersonnePresentActif = 0x8106040;
+constexpr Morpho TroisiemePersonnePresentActif = Trait::TroisiemePersonne | PresentActif;
 
 // An impersonal verb, so marked in the dictionary information of its entry
 // (the text before " : "), is cited in the third person.
@@ -112,7 +112,7 @@ class TRecherche {
       const TDonneesLexicales& e = s_.Lex.Donnees(position, false);
       TDefaut d{cle + ", " + e.Sens, &e, {}};
       const int modele = e.Modele;
-      if (modele >= 0 && modele <= 10 && e.Genre == GenreNeutre)
+      if (modele >= 0 && modele <= 10 && e.Genre == Genre::Neutre)
         d.Lectures.push_back(AccusatifSingulier);
       d.Lectures.push_back(MorphoDeVedette(e));
       int i = 0;
@@ -134,11 +134,12 @@ class TRecherche {
   // Whether the readings already found for an entry make its default reading
   // `m` needless or false.
   static bool LectureCouverte(const TAnalyse& deja, const TDonneesLexicales& e, Morpho m) {
-    constexpr Morpho Cas = 0x3F, Nombres = 0xC0, Personnes = 0x3800;
     const int modele = e.Modele;
     if (modele == ModelePronoms) return !deja.Numeros.empty();
     const bool verbe = modele >= 17 && modele <= 28;
-    const Morpho masque = !verbe ? (Cas | Nombres) : Impersonnel(e) ? m : (Personnes | Nombres);
+    const Morpho masque = !verbe           ? (Trait::TousCas | Trait::TousNombres)
+                          : Impersonnel(e) ? m
+                                           : (Trait::ToutesPersonnes | Trait::TousNombres);
     for (const TDef& d : deja.Numeros)
       if ((d.Morpho & m & masque) == (m & masque)) return true;
     return false;
@@ -322,7 +323,8 @@ std::unique_ptr<TListeAnalyses> CherchePlusieurs(TRecherche& r,
       std::vector<TVariante> contractees;
       for (const std::string& g : graphies)
         for (TVariante& v : VariantesDeGraphie(g))
-          if (v.Garde != 0 && std::find(contractees.begin(), contractees.end(), v) == contractees.end())
+          if (v.Garde != 0 &&
+              std::find(contractees.begin(), contractees.end(), v) == contractees.end())
             contractees.push_back(std::move(v));
       if (auto ajout = Reunit(r, contractees)) Reunis(*liste, *ajout);
     }

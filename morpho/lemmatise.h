@@ -40,6 +40,7 @@ std::unique_ptr<TListeAnalyses> Lemmatise(std::string_view forme, bool& trouve);
 // square of its length.
 inline constexpr std::size_t LongueurMaxForme = 40;
 
-// The hover text of a word: Lignes(mode) of its analyses, or the single line
-// `forme` + " : ?" when nothing was found (the word exactly as passed).
+// The hover text of a word: Lignes(mode) of its analyses (mode a Disposition
+// layout, Disposition::Complete for the hover), or the single line `forme` +
+// " : ?" when nothing was found (the word exactly as passed).
 std::vector<std::string> TexteAnalyses(std::string_view forme, int mode, bool& trouve);

@@ -75,13 +75,14 @@ TParadigme TFlechisseur::Paradigme(int position) const {
   r.Modele = direct.Modele;
   r.Genre = direct.Genre;
   if (r.Modele < 0 || r.Modele >= NombreModeles) return r;
-  const Morpho genre =
-      (r.Genre >= 0 && r.Genre <= 2) ? MasquesGenre[static_cast<std::size_t>(r.Genre)] : 0;
+  const Morpho genre = (r.Genre >= Genre::Masculin && r.Genre <= Genre::Neutre)
+                           ? MasquesGenre[static_cast<std::size_t>(r.Genre)]
+                           : 0;
 
   std::vector<TFormeFlechie> regulieres;
-  if (r.Modele <= 10 && r.Genre == 2)
+  if (r.Modele <= 10 && r.Genre == Genre::Neutre)
     regulieres.push_back(
-        {r.Vedette, MasquesCas[2] | MasquesNombre[0] | genre, OrigineForme::Vedette});
+        {r.Vedette, Trait::Accusatif | Trait::Singulier | genre, OrigineForme::Vedette});
   if (const Morpho m = MorphoDeVedette(direct); m != 0)
     regulieres.push_back({r.Vedette, m | genre, OrigineForme::Vedette});
 

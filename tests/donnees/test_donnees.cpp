@@ -22,7 +22,9 @@ class DonneesLivrees : public ::testing::Test {
   static void SetUpTestSuite() { ChargeLexique(LECTURIEL_LEX); }
   static void TearDownTestSuite() { LiberLexique(); }
 
-  static bool EstRenvoi(const TDonneesLexicales& e) { return e.Sens.find("cf. ") != std::string::npos; }
+  static bool EstRenvoi(const TDonneesLexicales& e) {
+    return e.Sens.find("cf. ") != std::string::npos;
+  }
   static std::string Nom(int i) { return Cp1252VersUtf8(Lexique->Cle(i)); }
 };
 
@@ -44,7 +46,12 @@ TEST_F(DonneesLivrees, LesModelesAStemListeOntLeurRadical) {
     const auto& e = Lexique->Donnees(i, true);
     if (EstRenvoi(e)) continue;
     switch (e.Modele) {
-      case 5: case 6: case 7: case 8: case 14: case 15: {
+      case 5:
+      case 6:
+      case 7:
+      case 8:
+      case 14:
+      case 15: {
         // Without a listed stem every form must come from the irregular store.
         std::vector<std::string> formes;
         Irreguliers->IrregsK(Lexique->Cle(i), formes);
@@ -86,12 +93,12 @@ TEST_F(DonneesLivrees, AucuneEntreeEnDouble) {
 // The French rendering conjugates the first word of a verb's meaning: it must
 // be an infinitive that some verb class handles.
 TEST_F(DonneesLivrees, LePremierMotDUnVerbeSeConjugue) {
-  const std::uint32_t troisiemeSingulierPresent =
-      MasquesPersonne[2] | MasquesNombre[0] | MasquesTemps[0] | MasquesMode[0] | MasquesVoix[0];
+  const std::uint32_t troisiemeSingulierPresent = Trait::TroisiemePersonne | Trait::Singulier |
+                                                  Trait::Present | Trait::Indicatif | Trait::Actif;
   int verbes = 0;
   for (int i = 0; i < Lexique->Count(); ++i) {
     const auto& e = Lexique->Donnees(i, true);
-    if (EstRenvoi(e) || PartieDuModele(e.Modele) != 3) continue;
+    if (EstRenvoi(e) || PartieDuModele(e.Modele) != Partie::Verbe) continue;
     ++verbes;
     TAnalyse analyse("", Lexique->Cle(i) + ", " + e.Sens);
     analyse.Numeros.push_back(TDef{e.Modele, 0, troisiemeSingulierPresent});
@@ -108,7 +115,7 @@ TEST_F(DonneesLivrees, LePremierMotDUnVerbeSeConjugue) {
 TEST_F(DonneesLivrees, LePremierMotDUnNomEstUnMot) {
   for (int i = 0; i < Lexique->Count(); ++i) {
     const auto& e = Lexique->Donnees(i, true);
-    if (EstRenvoi(e) || PartieDuModele(e.Modele) != 0) continue;
+    if (EstRenvoi(e) || PartieDuModele(e.Modele) != Partie::Nom) continue;
     const std::string sens = SensApresDeuxPoints(e.Sens);
     // Proper names may begin with an accented capital (Égypte), and a few
     // nouns with the ligature (œuf): the French letter set holds neither.

@@ -120,7 +120,8 @@ TEST(LecturesParDefaut, UnImpersonnelNEstJamaisALaPremierePersonne) {
     for (int j = 0; j < liste->Count(); ++j) {
       const TAnalyse& a = liste->Analyse(j);
       if (!CommencePar(a.Entree, Lexique->Cle(i) + ", " + e.Sens)) continue;
-      for (const TDef& d : a.Numeros) EXPECT_NE(d.NumPersonne(), 0) << Cp1252VersUtf8(a.Entree);
+      for (const TDef& d : a.Numeros)
+        EXPECT_NE(d.NumPersonne(), Personne::Premiere) << Cp1252VersUtf8(a.Entree);
     }
   }
   EXPECT_GT(impersonnels, 5);

@@ -22,6 +22,7 @@ extern const std::array<std::string_view, 6> NomsTemps;
 extern const std::array<std::string_view, 2> NomsVoix;
 extern const std::array<std::string_view, 3> NomsDegres;
 extern const std::array<std::string_view, 5> NomsParties;
+// The names of the models of modeles.h, by number.
 extern const std::array<std::string_view, 31> NomsModeles;
 
 namespace detail {
@@ -143,8 +144,8 @@ constexpr int IndexCategorie(Morpho m, const std::array<Morpho, N>& masques) {
 // indexes found are combined by bitwise OR (bits 0 and 2 give 2).
 int IndexCas(Morpho m);
 
-// Part of speech of a model (a Partie:: value), Partie::Aucune outside
-// 0..30.
+// Part of speech of a model (a Partie:: value, from the table of
+// modeles.h), Partie::Aucune outside 0..30.
 int PartieDuModele(int modele);
 
 // Model number of a model name ("amicus" -> 1), -1 when unknown.

@@ -3,12 +3,8 @@
 #include <memory>
 #include <utility>
 
+#include "lexical/modeles.h"
 #include "lexical/vocabulaire.h"
-
-namespace {
-// Readings of an invariable model carry nothing worth showing.
-constexpr int ModeleInvariable = 30;
-}  // namespace
 
 TAnalyse::TAnalyse(std::string forme, std::string entree)
     : Forme(std::move(forme)), Entree(std::move(entree)) {}

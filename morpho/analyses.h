@@ -62,7 +62,7 @@ class TListeAnalyses : public TListeTriee<TAnalyse> {
   // Files one reading under `entete`: adds the entry's gender bit, creates the
   // analysis when the heading is new, replaces its heading text otherwise (it
   // can differ in letter case only), appends the reading unless the model is
-  // invariable (30 or more), and sets Trouve.
+  // ModeleInvariable or above (modeles.h), and sets Trouve.
   void Ajoute(const std::string& entete, int modele, std::uint32_t morpho,
               const TDonneesLexicales& e);
   // Moves every analysis of `autre`, in its order and under its heading, into

@@ -17,9 +17,10 @@
 
 #include "morpho/analyses.h"
 
-// The reading a headword gets as such (nominative singular, first person of
-// the present for a verb, third person for an impersonal one; 0 for an
-// invariable); neuter nouns get the accusative singular as well.
+// The reading a headword gets as such: its model's LectureVedette
+// (modeles.h: nominative singular, first person of the present for a verb,
+// 0 for an invariable), the third person for an impersonal verb; neuter
+// nouns get the accusative singular as well.
 Morpho MorphoDeVedette(const TDonneesLexicales& entree);
 
 // The four-stage search on exactly the form given (no normalisation, no change

@@ -7,12 +7,11 @@
 #include "lexical/definition.h"
 #include "lexical/erreur.h"
 #include "lexical/liste_triee.h"
+#include "lexical/modeles.h"
 #include "morpho/lemmatise.h"
 #include "syntaxe/listes_mots.h"
 
 namespace {
-
-constexpr int ModeleInvariable = 30;
 
 // The messages; the first "%s" is Mot1, the second Mot2.
 constexpr const char* MsgNonAnalyse = " n'a pu \xEAtre analys\xE9";

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "lexical/modeles.h"
 #include "petit_lexique.h"
 
 using namespace traits;
@@ -16,7 +17,7 @@ const TDonneesLexicales SansGenre{};
 TEST(ListeAnalyses, VedettesEgalesAuxCapitalesPresFusionnees) {
   TListeAnalyses liste("roma");
   liste.Ajoute("zeta, z", 0, Nom | Sg, SansGenre);
-  liste.Ajoute("roma, ville", 30, 0, SansGenre);  // invariable: no reading
+  liste.Ajoute("roma, ville", ModeleInvariable, 0, SansGenre);  // invariable: no reading
   liste.Ajoute("roma, ville", 0, Nom | Sg, SansGenre);
   liste.Ajoute("Roma, ville", 0, Abl | Sg, SansGenre);
   EXPECT_TRUE(liste.Trouve);
@@ -44,7 +45,7 @@ TEST(ListeAnalyses, GenreDeLEntreeEtDispositionsDesLignes) {
             (Lignes{"x", "  x, x", "     neutre", "    nominatif masculin singulier",
                     "    nominatif singulier"}));
   TListeAnalyses liste("et");
-  liste.Ajoute("et, et", 30, 0, SansGenre);
+  liste.Ajoute("et, et", ModeleInvariable, 0, SansGenre);
   liste.Ajoute("amo, aimer", 17, P1 | Sg | Pres | Ind | Actif, SansGenre);
   EXPECT_EQ(liste.Lignes(Disposition::FormeEtEntetes), (Lignes{"et", " amo, aimer", " et, et"}));
   EXPECT_EQ(liste.Lignes(Disposition::Entetes), (Lignes{" amo, aimer", " et, et"}));

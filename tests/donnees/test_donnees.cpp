@@ -11,6 +11,7 @@
 #include "flexion/chaines.h"
 #include "flexion/traduction.h"
 #include "lexical/cp1252.h"
+#include "lexical/modeles.h"
 #include "lexical/stores.h"
 #include "lexical/vocabulaire.h"
 #include "morpho/analyses.h"
@@ -35,7 +36,7 @@ TEST_F(DonneesLivrees, LexiqueAssezGrandEtModelesValides) {
   for (int i = 0; i < Lexique->Count(); ++i) {
     const auto& e = Lexique->Donnees(i, true);
     EXPECT_GE(e.Modele, 0) << Nom(i);
-    EXPECT_LE(e.Modele, 30) << Nom(i);
+    EXPECT_LT(e.Modele, NombreModeles) << Nom(i);
     EXPECT_GE(e.Genre, -1) << Nom(i);
     EXPECT_LE(e.Genre, 2) << Nom(i);
   }
@@ -45,21 +46,11 @@ TEST_F(DonneesLivrees, LesModelesAStemListeOntLeurRadical) {
   for (int i = 0; i < Lexique->Count(); ++i) {
     const auto& e = Lexique->Donnees(i, true);
     if (EstRenvoi(e)) continue;
-    switch (e.Modele) {
-      case 5:
-      case 6:
-      case 7:
-      case 8:
-      case 14:
-      case 15: {
-        // Without a listed stem every form must come from the irregular store.
-        std::vector<std::string> formes;
-        Irreguliers->IrregsK(Lexique->Cle(i), formes);
-        EXPECT_TRUE(!e.RadicauxA.empty() || !formes.empty()) << Nom(i) << " sans radical 1";
-        break;
-      }
-      default:
-        break;
+    if (FicheModele(e.Modele).RadicalUnListe) {
+      // Without a listed stem every form must come from the irregular store.
+      std::vector<std::string> formes;
+      Irreguliers->IrregsK(Lexique->Cle(i), formes);
+      EXPECT_TRUE(!e.RadicauxA.empty() || !formes.empty()) << Nom(i) << " sans radical 1";
     }
     // Stems never carry blanks or the separator of the other list.
     EXPECT_EQ(e.RadicauxA.find(' '), std::string::npos) << Nom(i);

@@ -17,7 +17,7 @@ void Analyse(benchmark::State& etat, const std::string& mot) {
   ChargeLexique(LECTURIEL_LEX);
   for (auto _ : etat) {
     bool trouve = false;
-    benchmark::DoNotOptimize(TexteAnalyses(mot, 2, trouve));
+    benchmark::DoNotOptimize(TexteAnalyses(mot, Disposition::Complete, trouve));
   }
   LiberLexique();
 }

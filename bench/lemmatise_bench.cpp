@@ -36,7 +36,7 @@ std::vector<std::string> MotsDuCorpus(const std::string& dossier) {
 
 void Analyse(const std::string& mot) {
   bool trouve = false;
-  auto lignes = TexteAnalyses(mot, 2, trouve);
+  auto lignes = TexteAnalyses(mot, Disposition::Complete, trouve);
   benchmark::DoNotOptimize(lignes);
 }
 

@@ -26,12 +26,13 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 namespace {
 void Analyse(const std::string& mot) {
   bool trouve = false;
-  const auto lignes = TexteAnalyses(mot, 2, trouve);
+  const auto lignes = TexteAnalyses(mot, Disposition::Complete, trouve);
   if (!trouve && lignes != std::vector<std::string>{mot + " : ?"}) std::abort();
   const auto liste = Lemmatise(mot, trouve);
   if (trouve != (liste && liste->Trouve)) std::abort();
   if (liste)
-    for (int mode = 0; mode <= 2; ++mode) liste->Lignes(mode);
+    for (int mode = Disposition::FormeEtEntetes; mode <= Disposition::Complete; ++mode)
+      liste->Lignes(mode);
   Traduction(mot);
 }
 }  // namespace

@@ -4,57 +4,10 @@
 #include <utility>
 
 #include "flux.h"
+#include "modeles.h"
 
 namespace {
 constexpr std::string_view MarqueRenvoi = "cf. ";
-
-// Citation ending that rebuilds the lemma from stem 1, or nullptr for the
-// models whose stem 1 is listed in the entries or that have no rule.
-const char* FinCitation(int modele) {
-  switch (modele) {
-    case 0:
-      return "a";
-    case 1:
-    case 9:
-    case 11:
-      return "us";
-    case 2:
-    case 3:
-    case 12:
-    case 13:
-    case 16:
-      return "er";
-    case 4:
-      return "um";
-    case 10:
-      return "es";
-    case 17:
-    case 19:
-      return "o";
-    case 18:
-    case 23:
-      return "eo";
-    case 20:
-    case 21:
-      return "io";
-    case 22:
-      return "sum";
-    case 24:
-    case 26:
-      return "or";
-    case 25:
-      return "eor";
-    case 27:
-    case 28:
-      return "ior";
-    default:
-      return nullptr;
-  }
-}
-
-bool RadicalListe(int modele) {
-  return (modele >= 5 && modele <= 8) || modele == 14 || modele == 15;
-}
 
 // The key a cross-reference names: the text from its sixth character on.
 std::string_view CibleRenvoi(std::string_view sens) {
@@ -111,8 +64,9 @@ std::vector<int> TRadicaux::EntreesDe(std::string_view radical) const {
 }
 
 std::optional<std::string> CleReconstruite(std::string_view radical, int modele) {
-  if (const char* fin = FinCitation(modele)) return std::string(radical) + fin;
-  return std::nullopt;
+  const std::string_view fin = FicheModele(modele).FinCitation;
+  if (fin.empty()) return std::nullopt;
+  return std::string(radical) + std::string(fin);
 }
 
 void TLexique::IndexeRadicaux() {
@@ -127,9 +81,10 @@ void TLexique::IndexeRadicaux() {
     const auto champs = [](const std::string& s) {
       return s.empty() ? 0 : 1 + static_cast<std::size_t>(std::count(s.begin(), s.end(), ','));
     };
-    if (RadicalListe(e.Modele) || e.Modele == 9) {
+    const TRadicauxA sorte = FicheModele(e.Modele).RadicauxA;
+    if (sorte == TRadicauxA::Radical1) {
       n1 += champs(e.RadicauxA);
-    } else if (e.Modele >= 17 && e.Modele <= 28) {
+    } else if (sorte == TRadicauxA::Radical2) {
       n2 += champs(e.RadicauxA);
       n3 += champs(e.RadicauxB);
     }
@@ -139,9 +94,10 @@ void TLexique::IndexeRadicaux() {
   r3.reserve(n3);
   for (int i = 0; i < Count(); ++i) {
     const TDonneesLexicales& e = Donnees(i, true);
-    if (RadicalListe(e.Modele) || e.Modele == 9) {
+    const TRadicauxA sorte = FicheModele(e.Modele).RadicauxA;
+    if (sorte == TRadicauxA::Radical1) {
       AjouteRadicaux(r1, e.RadicauxA, i);
-    } else if (e.Modele >= 17 && e.Modele <= 28) {
+    } else if (sorte == TRadicauxA::Radical2) {
       AjouteRadicaux(r2, e.RadicauxA, i);
       AjouteRadicaux(r3, e.RadicauxB, i);
     }
@@ -152,8 +108,8 @@ void TLexique::IndexeRadicaux() {
 }
 
 std::vector<std::string> TLexique::Canons(std::string_view radical, int modele) const {
-  if (const char* fin = FinCitation(modele)) return {std::string(radical) + fin};
-  if (RadicalListe(modele)) return CanonDe(Radicaux1, radical);
+  if (auto cle = CleReconstruite(radical, modele)) return {std::move(*cle)};
+  if (FicheModele(modele).RadicalUnListe) return CanonDe(Radicaux1, radical);
   return {};
 }
 

@@ -1,8 +1,9 @@
 // TLexique: the Latin lexicon. Key: lemma key (headword); object: its entry.
 // Equal keys are accepted (homographs), latest inserted first. Three stem
-// indexes map the stems listed in the entries to the entries that list them:
-// Radicaux1 (RadicauxA of models 5-9, 14, 15), Radicaux2 (RadicauxA of verbs
-// 17-28), Radicaux3 (RadicauxB of verbs). An index item holds the entry's
+// indexes map the stems listed in the entries to the entries that list them,
+// as the model's row in modeles.h says (TRadicauxA): Radicaux1 (RadicauxA
+// holding stems 1), Radicaux2 (RadicauxA of verbs), Radicaux3 (RadicauxB of
+// verbs). An index item holds the entry's
 // position, not a copy of its key, so that the indexes take memory in
 // proportion to the stems read and a stem leads only to the entry that lists
 // it. The positions hold until the lexicon changes: IndexeRadicaux must run
@@ -52,8 +53,8 @@ class TRadicaux : public TListeTriee<TK> {
 };
 
 // The headword rebuilt from a stem of stem number 1 under a model (stem +
-// citation ending: am + o, amic + us); nullopt for the models whose stem 1
-// is listed in the entries (5-8, 14, 15) and for those without a rule.
+// citation ending of modeles.h: am + o, amic + us); nullopt for the models
+// without a citation ending (stem 1 listed, pronouns, invariables).
 std::optional<std::string> CleReconstruite(std::string_view radical, int modele);
 
 class TLexique : public TListeTriee<TDonneesLexicales> {
@@ -67,7 +68,7 @@ class TLexique : public TListeTriee<TDonneesLexicales> {
   void IndexeRadicaux();
   // Candidate lemma keys for a stem of stem number 1 under a model: stem +
   // citation ending, or the keys of the entries listing it in Radicaux1
-  // (models 5-8, 14, 15); empty for a model without a rule.
+  // (the models whose stem 1 is listed); empty for a model without a rule.
   std::vector<std::string> Canons(std::string_view radical, int modele) const;
   // Keys of the entries that list the stem in one of the indexes.
   std::vector<std::string> CanonDe(const TRadicaux& index, std::string_view radical) const;

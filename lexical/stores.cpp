@@ -16,17 +16,6 @@ namespace {
 std::string MessageOuverture(const std::string& chemin) {
   return Formate("Impossible d'ouvrir le fichier %s", {Utf8VersCp1252(chemin)});
 }
-
-// At program end the stores go back to the file when the lexicon was
-// marked modified; nothing can be reported then, so errors are dropped.
-struct SauvegardeFinale {
-  ~SauvegardeFinale() {
-    try {
-      if (Lexique && Lexique->Modifie && StoresPrets()) SauveLexique();
-    } catch (...) {
-    }
-  }
-} sauvegardeFinale;
 }  // namespace
 
 void ChargeLexique(TLecteur& lecteur) {

@@ -3,6 +3,12 @@
 // lexicon, endings, irregular forms; no header). The stores are created by
 // ChargeLexique and only read afterwards. Loading stops at the first error:
 // the stores read before it stay assigned, the others stay absent.
+//
+// Nothing is saved behind the caller's back: the file is written only by an
+// explicit call. The program entry of the window is the one place that
+// saves (SauveLexique when Lexique->Modifie is set, after the window has
+// closed); the tools, tests and benchmarks that link this library never
+// write quirandole.lex when they end.
 #pragma once
 
 #include <memory>

@@ -1,5 +1,7 @@
 #include "vocabulaire.h"
 
+#include "modeles.h"
+
 const std::array<std::string_view, 6> NomsCas = {"nominatif",  "vocatif", "accusatif",
                                                  "g\xE9nitif", "datif",   "ablatif"};
 const std::array<std::string_view, 3> NomsGenres = {"masculin", "f\xE9minin", "neutre"};
@@ -15,11 +17,11 @@ const std::array<std::string_view, 2> NomsVoix = {"actif", "passif"};
 const std::array<std::string_view, 3> NomsDegres = {"positif", "comparatif", "superlatif"};
 const std::array<std::string_view, 5> NomsParties = {"nom", "adjectif", "pronom", "verbe",
                                                      "invariable"};
-const std::array<std::string_view, 31> NomsModeles = {
-    "uita",   "amicus", "puer",   "ager",   "templum", "miles",   "ciuis",  "corpus",
-    "mare",   "manus",  "res",    "bonus",  "miser",   "pulcher", "fortis", "uetus",
-    "acer",   "amo",    "moneo",  "lego",   "capio",   "audio",   "sum",    "eo",
-    "imitor", "uereor", "sequor", "patior", "potior",  "pronoms", "invaria"};
+const std::array<std::string_view, NombreModeles> NomsModeles = [] {
+  std::array<std::string_view, NombreModeles> noms{};
+  for (std::size_t i = 0; i < noms.size(); ++i) noms[i] = Modeles[i].Nom;
+  return noms;
+}();
 
 int IndexCas(Morpho m) {
   int resultat = -1;
@@ -29,14 +31,7 @@ int IndexCas(Morpho m) {
   return resultat;
 }
 
-int PartieDuModele(int modele) {
-  if (modele >= 0 && modele <= 10) return 0;
-  if (modele >= 11 && modele <= 16) return 1;
-  if (modele >= 17 && modele <= 28) return 3;
-  if (modele == 29) return 2;
-  if (modele == 30) return 4;
-  return -1;
-}
+int PartieDuModele(int modele) { return FicheModele(modele).Partie; }
 
 int ModeleParNom(std::string_view nom) {
   for (int i = 0; i < NombreModeles; ++i)

@@ -3,12 +3,8 @@
 #include <memory>
 #include <utility>
 
+#include "lexical/modeles.h"
 #include "lexical/vocabulaire.h"
-
-namespace {
-// Readings of an invariable model carry nothing worth showing.
-constexpr int ModeleInvariable = 30;
-}  // namespace
 
 TAnalyse::TAnalyse(std::string forme, std::string entree)
     : Forme(std::move(forme)), Entree(std::move(entree)) {}
@@ -65,16 +61,17 @@ const TAnalyse& TListeAnalyses::Analyse(int i) const { return Objet(i); }
 
 std::vector<std::string> TListeAnalyses::Lignes(int mode) const {
   std::vector<std::string> lignes;
-  if (mode == 0 || mode == 2) lignes.push_back(Forme);
+  const bool ligneForme = mode == Disposition::FormeEtEntetes || mode == Disposition::Complete;
+  if (ligneForme) lignes.push_back(Forme);
   if (!Trouve) {
     lignes.push_back(Forme + " ?");
     return lignes;
   }
   for (int i = 0; i < Count(); ++i) {
     const TAnalyse& a = Objet(i);
-    if (mode == 0 || mode == 1) {
+    if (mode == Disposition::FormeEtEntetes || mode == Disposition::Entetes) {
       lignes.push_back(" " + a.Entree);
-    } else if (mode == 2) {
+    } else if (mode == Disposition::Complete) {
       std::vector<std::string> sous = a.Lignes();
       for (std::string& l : sous) lignes.push_back(std::move(l));
     }

@@ -40,6 +40,16 @@ class TAnalyse {
   std::vector<std::string> Lignes() const;
 };
 
+// The text layouts of TListeAnalyses::Lignes; any other value gives the form
+// line alone, or nothing once something was found.
+namespace Disposition {
+enum TDisposition : int {
+  FormeEtEntetes = 0,  // the form line, then " " + heading per analysis
+  Entetes = 1,         // the " " + heading lines only
+  Complete = 2,        // the form line, then each analysis with its readings: the hover text
+};
+}
+
 class TListeAnalyses : public TListeTriee<TAnalyse> {
  public:
   explicit TListeAnalyses(std::string forme = {});
@@ -52,7 +62,7 @@ class TListeAnalyses : public TListeTriee<TAnalyse> {
   // Files one reading under `entete`: adds the entry's gender bit, creates the
   // analysis when the heading is new, replaces its heading text otherwise (it
   // can differ in letter case only), appends the reading unless the model is
-  // invariable (30 or more), and sets Trouve.
+  // ModeleInvariable or above (modeles.h), and sets Trouve.
   void Ajoute(const std::string& entete, int modele, std::uint32_t morpho,
               const TDonneesLexicales& e);
   // Moves every analysis of `autre`, in its order and under its heading, into
@@ -64,8 +74,7 @@ class TListeAnalyses : public TListeTriee<TAnalyse> {
   TAnalyse& Analyse(int i);
   const TAnalyse& Analyse(int i) const;
 
-  // Text layouts: 0 form line then " " + heading per analysis; 1 the heading
-  // lines only; 2 form line then each analysis with its readings (the hover
-  // text).  When nothing was found: (form line in 0 and 2) then form + " ?".
+  // The lines in one of the Disposition layouts.  When nothing was found:
+  // (the form line in FormeEtEntetes and Complete) then form + " ?".
   std::vector<std::string> Lignes(int mode) const;
 };

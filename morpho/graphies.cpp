@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "lexical/chaines_latines.h"
+#include "lexical/vocabulaire.h"
 
 namespace {
 
@@ -11,27 +12,58 @@ namespace {
 // the plain vowel.
 char SansTrema(char c) {
   switch (static_cast<unsigned char>(c)) {
-    case 0xE0: case 0xE1: case 0xE2: case 0xE4:
+    case 0xE0:
+    case 0xE1:
+    case 0xE2:
+    case 0xE4:
       return 'a';
-    case 0xE8: case 0xE9: case 0xEA: case 0xEB:
+    case 0xE8:
+    case 0xE9:
+    case 0xEA:
+    case 0xEB:
       return 'e';
-    case 0xEC: case 0xED: case 0xEE: case 0xEF:
+    case 0xEC:
+    case 0xED:
+    case 0xEE:
+    case 0xEF:
       return 'i';
-    case 0xF2: case 0xF3: case 0xF4: case 0xF6:
+    case 0xF2:
+    case 0xF3:
+    case 0xF4:
+    case 0xF6:
       return 'o';
-    case 0xF9: case 0xFA: case 0xFB: case 0xFC:
+    case 0xF9:
+    case 0xFA:
+    case 0xFB:
+    case 0xFC:
       return 'u';
-    case 0xFD: case 0xFF:
+    case 0xFD:
+    case 0xFF:
       return 'y';
-    case 0xC0: case 0xC1: case 0xC2: case 0xC4:
+    case 0xC0:
+    case 0xC1:
+    case 0xC2:
+    case 0xC4:
       return 'A';
-    case 0xC8: case 0xC9: case 0xCA: case 0xCB:
+    case 0xC8:
+    case 0xC9:
+    case 0xCA:
+    case 0xCB:
       return 'E';
-    case 0xCC: case 0xCD: case 0xCE: case 0xCF:
+    case 0xCC:
+    case 0xCD:
+    case 0xCE:
+    case 0xCF:
       return 'I';
-    case 0xD2: case 0xD3: case 0xD4: case 0xD6:
+    case 0xD2:
+    case 0xD3:
+    case 0xD4:
+    case 0xD6:
       return 'O';
-    case 0xD9: case 0xDA: case 0xDB: case 0xDC:
+    case 0xD9:
+    case 0xDA:
+    case 0xDB:
+    case 0xDC:
       return 'U';
     case 0xDD:
       return 'Y';
@@ -49,9 +81,11 @@ std::string Minuscules(std::string_view forme) {
 
 enum class Lieu { Debut, Partout, Fin };
 constexpr Lieu D = Lieu::Debut, P = Lieu::Partout, F = Lieu::Fin;
-constexpr std::uint32_t GenitifSingulier = 0x48, VocatifSingulier = 0x42,
-                        AccusatifSingulier = 0x44, AccusatifPluriel = 0x84,
-                        GenitifPluriel = 0x88;
+constexpr std::uint32_t GenitifSingulier = Trait::Genitif | Trait::Singulier,
+                        VocatifSingulier = Trait::Vocatif | Trait::Singulier,
+                        AccusatifSingulier = Trait::Accusatif | Trait::Singulier,
+                        AccusatifPluriel = Trait::Accusatif | Trait::Pluriel,
+                        GenitifPluriel = Trait::Genitif | Trait::Pluriel;
 
 // One rewrite of the editions' spellings: `De` becomes `Vers`, at the start
 // of the word, anywhere or at its end; the readings kept (Garde, 0: all).
@@ -220,8 +254,8 @@ std::vector<std::string> GraphiesPrincipales(std::string_view forme) {
   // A word in capitals (a speaker's name in a dialogue, CESTIVS) is also
   // read as a name: its first letter alone a capital.
   std::string nom;
-  if (telle.size() > 1 && std::none_of(telle.begin(), telle.end(),
-                                       [](char c) { return c >= 'a' && c <= 'z'; }) &&
+  if (telle.size() > 1 &&
+      std::none_of(telle.begin(), telle.end(), [](char c) { return c >= 'a' && c <= 'z'; }) &&
       minuscule[0] >= 'a' && minuscule[0] <= 'z') {
     nom = minuscule;
     nom[0] = static_cast<char>(nom[0] - 'a' + 'A');

@@ -10,21 +10,16 @@
 #include "lexical/erreur.h"
 #include "lexical/irreguliers.h"
 #include "lexical/lexique.h"
+#include "lexical/modeles.h"
 #include "lexical/stores.h"
 #include "lexical/vocabulaire.h"
 #include "morpho/graphies.h"
 
 // Readings of a form that is itself a headword.
 namespace {
-constexpr Morpho NominatifSingulier = 0x41;
-constexpr Morpho AccusatifSingulier = 0x44;
-constexpr Morpho NominatifSingulierMasculin = 0x141;
-constexpr Morpho NominatifSingulierMasculinFeminin = 0x341;
-constexpr Morpho NominatifSingulierTroisGenres = 0x741;
-constexpr Morpho PremierePersonnePresentActif = 0x8104840;
-constexpr int GenreNeutre = 2;
-constexpr int ModelePronoms = 29;
-constexpr Morpho TroisiemePersonnePresentActif = 0x8106040;
+constexpr Morpho AccusatifSingulier = Trait::Accusatif | Trait::Singulier;
+constexpr Morpho TroisiemePersonnePresentActif =
+    Trait::TroisiemePersonne | Trait::Singulier | Trait::Present | Trait::Indicatif | Trait::Actif;
 
 // An impersonal verb, so marked in the dictionary information of its entry
 // (the text before " : "), is cited in the third person.
@@ -35,25 +30,9 @@ bool Impersonnel(const TDonneesLexicales& e) {
 }  // namespace
 
 Morpho MorphoDeVedette(const TDonneesLexicales& e) {
-  const int modele = e.Modele;
-  if (modele >= 17 && modele <= 28 && Impersonnel(e)) return TroisiemePersonnePresentActif;
-  if (modele >= 0 && modele <= 10) return NominatifSingulier;
-  switch (modele) {
-    case 11:
-    case 12:
-    case 13:
-    case 16:
-      return NominatifSingulierMasculin;
-    case 14:
-    case 29:
-      return NominatifSingulierMasculinFeminin;
-    case 15:
-      return NominatifSingulierTroisGenres;
-    default:
-      break;
-  }
-  if (modele >= 17 && modele <= 28) return PremierePersonnePresentActif;
-  return 0;
+  const TModele& modele = FicheModele(e.Modele);
+  if (modele.Verbe && Impersonnel(e)) return TroisiemePersonnePresentActif;
+  return modele.LectureVedette;
 }
 
 namespace {
@@ -111,8 +90,7 @@ class TRecherche {
       if (cle != f) continue;
       const TDonneesLexicales& e = s_.Lex.Donnees(position, false);
       TDefaut d{cle + ", " + e.Sens, &e, {}};
-      const int modele = e.Modele;
-      if (modele >= 0 && modele <= 10 && e.Genre == GenreNeutre)
+      if (PartieDuModele(e.Modele) == Partie::Nom && e.Genre == Genre::Neutre)
         d.Lectures.push_back(AccusatifSingulier);
       d.Lectures.push_back(MorphoDeVedette(e));
       int i = 0;
@@ -134,11 +112,12 @@ class TRecherche {
   // Whether the readings already found for an entry make its default reading
   // `m` needless or false.
   static bool LectureCouverte(const TAnalyse& deja, const TDonneesLexicales& e, Morpho m) {
-    constexpr Morpho Cas = 0x3F, Nombres = 0xC0, Personnes = 0x3800;
-    const int modele = e.Modele;
-    if (modele == ModelePronoms) return !deja.Numeros.empty();
-    const bool verbe = modele >= 17 && modele <= 28;
-    const Morpho masque = !verbe ? (Cas | Nombres) : Impersonnel(e) ? m : (Personnes | Nombres);
+    const TModele& modele = FicheModele(e.Modele);
+    if (modele.Partie == Partie::Pronom) return !deja.Numeros.empty();
+    const bool verbe = modele.Verbe;
+    const Morpho masque = !verbe           ? (Trait::TousCas | Trait::TousNombres)
+                          : Impersonnel(e) ? m
+                                           : (Trait::ToutesPersonnes | Trait::TousNombres);
     for (const TDef& d : deja.Numeros)
       if ((d.Morpho & m & masque) == (m & masque)) return true;
     return false;

@@ -17,9 +17,10 @@
 
 #include "morpho/analyses.h"
 
-// The reading a headword gets as such (nominative singular, first person of
-// the present for a verb, third person for an impersonal one; 0 for an
-// invariable); neuter nouns get the accusative singular as well.
+// The reading a headword gets as such: its model's LectureVedette
+// (modeles.h: nominative singular, first person of the present for a verb,
+// 0 for an invariable), the third person for an impersonal verb; neuter
+// nouns get the accusative singular as well.
 Morpho MorphoDeVedette(const TDonneesLexicales& entree);
 
 // The four-stage search on exactly the form given (no normalisation, no change
@@ -40,6 +41,7 @@ std::unique_ptr<TListeAnalyses> Lemmatise(std::string_view forme, bool& trouve);
 // square of its length.
 inline constexpr std::size_t LongueurMaxForme = 40;
 
-// The hover text of a word: Lignes(mode) of its analyses, or the single line
-// `forme` + " : ?" when nothing was found (the word exactly as passed).
+// The hover text of a word: Lignes(mode) of its analyses (mode a Disposition
+// layout, Disposition::Complete for the hover), or the single line `forme` +
+// " : ?" when nothing was found (the word exactly as passed).
 std::vector<std::string> TexteAnalyses(std::string_view forme, int mode, bool& trouve);

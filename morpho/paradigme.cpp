@@ -5,17 +5,11 @@
 
 #include "lexical/chaines_latines.h"
 #include "lexical/erreur.h"
+#include "lexical/modeles.h"
 #include "lexical/stores.h"
 #include "morpho/lemmatise.h"
 
 namespace {
-
-bool EstVerbe(int modele) { return modele >= 17 && modele <= 28; }
-
-// Models whose stem 1 is listed in the entry rather than cut from the headword.
-bool RadicalUnListe(int modele) {
-  return (modele >= 5 && modele <= 8) || modele == 14 || modele == 15;
-}
 
 bool RenvoiCf(const std::string& sens) { return sens.find("cf. ") != std::string::npos; }
 
@@ -75,29 +69,27 @@ TParadigme TFlechisseur::Paradigme(int position) const {
   r.Modele = direct.Modele;
   r.Genre = direct.Genre;
   if (r.Modele < 0 || r.Modele >= NombreModeles) return r;
-  const Morpho genre =
-      (r.Genre >= 0 && r.Genre <= 2) ? MasquesGenre[static_cast<std::size_t>(r.Genre)] : 0;
+  const Morpho genre = (r.Genre >= Genre::Masculin && r.Genre <= Genre::Neutre)
+                           ? MasquesGenre[static_cast<std::size_t>(r.Genre)]
+                           : 0;
 
   std::vector<TFormeFlechie> regulieres;
-  if (r.Modele <= 10 && r.Genre == 2)
+  const TModele& modele = FicheModele(r.Modele);
+  if (modele.Partie == Partie::Nom && r.Genre == Genre::Neutre)
     regulieres.push_back(
-        {r.Vedette, MasquesCas[2] | MasquesNombre[0] | genre, OrigineForme::Vedette});
+        {r.Vedette, Trait::Accusatif | Trait::Singulier | genre, OrigineForme::Vedette});
   if (const Morpho m = MorphoDeVedette(direct); m != 0)
     regulieres.push_back({r.Vedette, m | genre, OrigineForme::Vedette});
 
   // The stems of each stem number, as the analysis finds them again.
   std::array<std::vector<std::string>, 4> radicaux;
-  if (RadicalUnListe(r.Modele)) {
+  if (modele.RadicalUnListe) {
     radicaux[1] = Champs(direct.RadicauxA);
-  } else {
-    // The citation ending is what Canons appends to an empty stem.
-    const std::vector<std::string> citation = lex.Canons("", r.Modele);
-    if (!citation.empty() && r.Vedette.size() >= citation[0].size() &&
-        r.Vedette.compare(r.Vedette.size() - citation[0].size(), std::string::npos, citation[0]) ==
-            0)
-      radicaux[1].push_back(r.Vedette.substr(0, r.Vedette.size() - citation[0].size()));
+  } else if (const std::string_view fin = modele.FinCitation;
+             !fin.empty() && std::string_view(r.Vedette).ends_with(fin)) {
+    radicaux[1].push_back(r.Vedette.substr(0, r.Vedette.size() - fin.size()));
   }
-  if (EstVerbe(r.Modele)) {
+  if (modele.Verbe) {
     radicaux[2] = Champs(direct.RadicauxA);
     radicaux[3] = Champs(direct.RadicauxB);
   }
@@ -144,7 +136,7 @@ std::vector<TParadigme> ParadigmesDuMot(std::string_view mot) {
     for (const TDef& d : a.Numeros)
       if (std::find(modeles.begin(), modeles.end(), d.Modele) == modeles.end())
         modeles.push_back(d.Modele);
-    if (modeles.empty()) modeles.push_back(30);
+    if (modeles.empty()) modeles.push_back(ModeleInvariable);
     int p = 0;
     lex.Find(vedette, p);
     for (; p < lex.Count() && CompareCles(lex.Cle(p), vedette) == 0; ++p) {

@@ -9,10 +9,9 @@
 
 namespace {
 
-constexpr int ModeInfinitif = 3;
-// Tenses in the order of the grammars: present, imperfect, future, perfect,
-// pluperfect, future perfect.
-constexpr int OrdreTemps[6] = {0, 2, 1, 3, 5, 4};
+// Tenses in the order of the grammars.
+constexpr int OrdreTemps[6] = {Temps::Present, Temps::Imparfait,      Temps::Futur,
+                               Temps::Parfait, Temps::PlusQueParfait, Temps::FuturAnterieur};
 
 std::vector<int> Indexes(Morpho m, const Morpho* masques, std::size_t n) {
   std::vector<int> r;
@@ -52,11 +51,10 @@ using CleTableau = std::tuple<int, int, int, int, int>;  // sorte, mode, voix, t
 CleTableau CleDe(Morpho t) {
   const int mode = Premier(t, MasquesMode), voix = Premier(t, MasquesVoix);
   const int temps = Premier(t, MasquesTemps), degre = Premier(t, MasquesDegre);
-  if (t & (MasquesPersonne[0] | MasquesPersonne[1] | MasquesPersonne[2]))
-    return {Conjugaison, mode, voix, -1, -1};
-  if (mode == ModeInfinitif) return {Infinitifs, -1, -1, -1, -1};
+  if (t & Trait::ToutesPersonnes) return {Conjugaison, mode, voix, -1, -1};
+  if (mode == Mode::Infinitif) return {Infinitifs, -1, -1, -1, -1};
   if (Premier(t, MasquesCas) >= 0) {
-    if (mode < 0) return {Declinaison, -1, -1, -1, std::max(degre, 0)};
+    if (mode < 0) return {Declinaison, -1, -1, -1, std::max<int>(degre, Degre::Positif)};
     const int rangTemps =
         temps < 0 ? -1
                   : static_cast<int>(std::find(OrdreTemps, OrdreTemps + 6, temps) - OrdreTemps);
@@ -69,11 +67,11 @@ std::string TitreDe(const CleTableau& c) {
   const auto [sorte, mode, voix, rangTemps, degre] = c;
   switch (sorte) {
     case Declinaison:
-      return degre > 0 ? Joint({"d\xE9"
-                                "clinaison",
-                                Terme(NomsDegres, degre)})
-                       : "d\xE9"
-                         "clinaison";
+      return degre > Degre::Positif ? Joint({"d\xE9"
+                                             "clinaison",
+                                             Terme(NomsDegres, degre)})
+                                    : "d\xE9"
+                                      "clinaison";
     case Conjugaison:
       return Joint({Terme(NomsModes, mode), Terme(NomsVoix, voix)});
     case Infinitifs:
@@ -81,7 +79,7 @@ std::string TitreDe(const CleTableau& c) {
     case FormeNominale:
       return Joint({Terme(NomsModes, mode),
                     rangTemps < 0 ? "" : Terme(NomsTemps, OrdreTemps[rangTemps]),
-                    Terme(NomsVoix, voix), degre > 0 ? Terme(NomsDegres, degre) : ""});
+                    Terme(NomsVoix, voix), degre > Degre::Positif ? Terme(NomsDegres, degre) : ""});
     default:
       return "autres formes";
   }
@@ -149,8 +147,7 @@ TTableauFlexion TableauDe(const CleTableau& cle, const std::vector<const TFormeF
   } else if (sorte == Declinaison || sorte == FormeNominale) {
     // Gender is a column only when the forms have more than one.
     Morpho genres = 0;
-    for (const TFormeFlechie* f : formes)
-      genres |= f->Traits & (MasquesGenre[0] | MasquesGenre[1] | MasquesGenre[2]);
+    for (const TFormeFlechie* f : formes) genres |= f->Traits & Trait::TousGenres;
     const bool parGenre = Indexes(genres, MasquesGenre).size() > 1;
     for (const TFormeFlechie* f : formes) {
       auto nombres = Indexes(f->Traits, MasquesNombre);

@@ -12,12 +12,14 @@
 #include <string_view>
 #include <vector>
 
+#include "lexical/modeles.h"
+
 class TRangs;
 
 struct TVedetteVocabulaire {
-  std::string Entree;   // the heading "headword, meaning"
-  std::string Vedette;  // the headword
-  int Modele = 30;      // model of its first reading (30 for an invariable)
+  std::string Entree;             // the heading "headword, meaning"
+  std::string Vedette;            // the headword
+  int Modele = ModeleInvariable;  // model of its first reading
   int Occurrences = 0;
   // The forms met, in the order met: lower-cased unless the headword is a
   // proper name.

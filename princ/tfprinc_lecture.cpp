@@ -48,7 +48,8 @@ void TFPrinc::RichEMouseMove(int x, int y) {
     }
     bool trouve = false;
     QString texte;
-    for (const auto& ligne : TexteAnalyses(E.MotCourant, 2, trouve)) texte += VersQt(ligne) + u'\n';
+    for (const auto& ligne : TexteAnalyses(E.MotCourant, Disposition::Complete, trouve))
+      texte += VersQt(ligne) + u'\n';
     Bulle = texte;
   } catch (...) {
     Bulle = QStringLiteral("?");

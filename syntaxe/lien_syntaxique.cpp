@@ -7,18 +7,11 @@
 #include "lexical/definition.h"
 #include "lexical/erreur.h"
 #include "lexical/liste_triee.h"
+#include "lexical/modeles.h"
 #include "morpho/lemmatise.h"
 #include "syntaxe/listes_mots.h"
 
 namespace {
-
-// Parts of speech, cases and moods as the rules name them.
-constexpr int Nom = 0, Adjectif = 1, Pronom = 2, Verbe = 3, Invariable = 4;
-constexpr int Nominatif = 0, Accusatif = 2, Genitif = 3, Datif = 4, Ablatif = 5;
-constexpr int Premiere = 0, Deuxieme = 1, Troisieme = 2;
-constexpr int Subjonctif = 1, Infinitif = 3, Participe = 4, AdjectifVerbal = 6;
-constexpr int Passif = 1;
-constexpr int ModeleInvariable = 30;
 
 // The messages; the first "%s" is Mot1, the second Mot2.
 constexpr const char* MsgNonAnalyse = " n'a pu \xEAtre analys\xE9";
@@ -40,7 +33,7 @@ constexpr const char* MsgPrepAblatif = "la pr\xE9position %s introduit l'ablatif
 constexpr const char* MsgPrepAccusatif = "la pr\xE9position %s introduit l'accusatif %s";
 constexpr const char* MsgConjonction = "la conj. %s introduit une prop. sub. dont %s est le verbe";
 
-bool Nominal(int partie) { return partie == Nom || partie == Pronom; }
+bool Nominal(int partie) { return partie == Partie::Nom || partie == Partie::Pronom; }
 
 std::string Minuscules(std::string_view mot) {
   std::string s(mot);
@@ -71,17 +64,17 @@ class TRegles {
 
   void Applique(const TDef& d1, const std::string& l1, const TDef& d2, const std::string& l2) {
     switch (d1.Partie()) {
-      case Nom:
-      case Pronom:
+      case Partie::Nom:
+      case Partie::Pronom:
         GroupeNominal(d1, l1, d2, l2);
         break;
-      case Adjectif:
+      case Partie::Adjectif:
         GroupeAdjectif(d1, l1, d2, l2);
         break;
-      case Verbe:
+      case Partie::Verbe:
         GroupeVerbe(d1, d2);
         break;
-      case Invariable:
+      case Partie::Invariable:
         GroupeInvariable(d2);
         break;
       default:
@@ -92,15 +85,17 @@ class TRegles {
  private:
   void GroupeNominal(const TDef& d1, const std::string& l1, const TDef& d2, const std::string& l2) {
     const int p2 = d2.Partie();
-    if (d1.Partie() == Pronom && DansListe(l1, ListeDeterminants) && d1.NumCas() == d2.NumCas() &&
-        d1.NumNombre() == d2.NumNombre() && d1.NumGenre() == d2.NumGenre())
+    if (d1.Partie() == Partie::Pronom && DansListe(l1, ListeDeterminants) &&
+        d1.NumCas() == d2.NumCas() && d1.NumNombre() == d2.NumNombre() &&
+        d1.NumGenre() == d2.NumGenre())
       Produit(MsgDeterminant);
     if (Nominal(p2)) {
-      if (d1.NumCas() == Genitif) Produit(MsgComplementNom);
+      if (d1.NumCas() == Cas::Genitif) Produit(MsgComplementNom);
       if (d1.NumCas() == d2.NumCas() && d1.NumNombre() == d2.NumNombre()) Produit(MsgAppose);
-    } else if (p2 == Adjectif) {
-      if (d1.NumCas() == Genitif && !DansListe(l2, ListePossessifs)) Produit(MsgGenitifAdjectif);
-    } else if (p2 == Verbe) {
+    } else if (p2 == Partie::Adjectif) {
+      if (d1.NumCas() == Cas::Genitif && !DansListe(l2, ListePossessifs))
+        Produit(MsgGenitifAdjectif);
+    } else if (p2 == Partie::Verbe) {
       ComplementDuVerbe(d1, l1, d2, l2);
     }
   }
@@ -109,21 +104,23 @@ class TRegles {
   void ComplementDuVerbe(const TDef& d1, const std::string& l1, const TDef& d2,
                          const std::string& l2) {
     const int cas1 = d1.NumCas();
-    if (d2.NumPersonne() == Troisieme && d2.NumNombre() == d1.NumNombre() && cas1 == Nominatif) {
+    if (d2.NumPersonne() == Personne::Troisieme && d2.NumNombre() == d1.NumNombre() &&
+        cas1 == Cas::Nominatif) {
       Produit(MsgSujet);
       if (Attributif(d2, l2)) Produit(MsgAttribut);
-    } else if (d2.NumPersonne() == Premiere && l1 == "ego") {
+    } else if (d2.NumPersonne() == Personne::Premiere && l1 == "ego") {
       Produit(MsgSujet);
-    } else if (d2.NumPersonne() == Deuxieme && l1 == "tu") {
+    } else if (d2.NumPersonne() == Personne::Deuxieme && l1 == "tu") {
       Produit(MsgSujet);
-    } else if (cas1 == Accusatif) {
+    } else if (cas1 == Cas::Accusatif) {
       Produit(MsgCod);
-      if (d2.NumMode() == Infinitif) Produit(MsgPropInf);
-    } else if (cas1 == Datif) {
+      if (d2.NumMode() == Mode::Infinitif) Produit(MsgPropInf);
+    } else if (cas1 == Cas::Datif) {
       Produit(MsgDatif);
-    } else if (cas1 == Ablatif) {
+    } else if (cas1 == Cas::Ablatif) {
       Produit(MsgAblatif);
-      if (d2.NumMode() == Participe && d2.NumCas() == Ablatif && d2.NumNombre() == d1.NumNombre())
+      if (d2.NumMode() == Mode::Participe && d2.NumCas() == Cas::Ablatif &&
+          d2.NumNombre() == d1.NumNombre())
         Produit(MsgAblatifAbsolu);
     }
   }
@@ -133,8 +130,8 @@ class TRegles {
     const int p2 = d2.Partie();
     if (Nominal(p2)) {
       if (d1.NumCas() == d2.NumCas() && d1.NumNombre() == d2.NumNombre()) Produit(MsgEpithete);
-    } else if (p2 == Verbe) {
-      if (DansListe(l1, ListeDeterminants) && d1.NumCas() == Nominatif &&
+    } else if (p2 == Partie::Verbe) {
+      if (DansListe(l1, ListeDeterminants) && d1.NumCas() == Cas::Nominatif &&
           d1.NumNombre() == d2.NumNombre())
         Produit(MsgSujet);
       if (Attributif(d2, l2)) Produit(MsgAttribut);
@@ -143,9 +140,9 @@ class TRegles {
 
   void GroupeVerbe(const TDef& d1, const TDef& d2) {
     const int mode1 = d1.NumMode();
-    if (mode1 == Infinitif) {
-      if (d2.Partie() == Verbe) Produit(MsgInfinitif);
-    } else if (mode1 == Participe || mode1 == AdjectifVerbal) {
+    if (mode1 == Mode::Infinitif) {
+      if (d2.Partie() == Partie::Verbe) Produit(MsgInfinitif);
+    } else if (mode1 == Mode::Participe || mode1 == Mode::AdjectifVerbal) {
       if (Nominal(d2.Partie()) && d1.NumCas() == d2.NumCas() && d1.NumNombre() == d2.NumNombre())
         Produit(MsgEpithete);
     }
@@ -155,19 +152,19 @@ class TRegles {
   void GroupeInvariable(const TDef& d2) {
     const int p2 = d2.Partie();
     if (Nominal(p2)) {
-      if (MotDansListe(mot1_, ListePrepositionsAblatif) && d2.NumCas() == Ablatif)
+      if (MotDansListe(mot1_, ListePrepositionsAblatif) && d2.NumCas() == Cas::Ablatif)
         Produit(MsgPrepAblatif);
-      else if (MotDansListe(mot1_, ListePrepositionsAccusatif) && d2.NumCas() == Accusatif)
+      else if (MotDansListe(mot1_, ListePrepositionsAccusatif) && d2.NumCas() == Cas::Accusatif)
         Produit(MsgPrepAccusatif);
-    } else if (p2 == Verbe) {
-      if (MotDansListe(mot1_, ListeConjonctions) && d2.NumMode() <= Subjonctif)
+    } else if (p2 == Partie::Verbe) {
+      if (MotDansListe(mot1_, ListeConjonctions) && d2.NumMode() <= Mode::Subjonctif)
         Produit(MsgConjonction);
     }
   }
 
   static bool Attributif(const TDef& d2, const std::string& l2) {
     return DansListe(l2, ListeCopules) ||
-           (DansListe(l2, ListeVerbesAppel) && d2.NumVoix() == Passif);
+           (DansListe(l2, ListeVerbesAppel) && d2.NumVoix() == Voix::Passif);
   }
 
   void Produit(const char* modele) { sortie_.push_back(Formate(modele, {mot1_, mot2_})); }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "outils_test.h"
+#include "vocabulaire.h"
 
 namespace {
 std::string Entier(std::int32_t v) {
@@ -28,11 +29,14 @@ TEST(Flux, EntiersDansLaPlusPetiteFormeEtRelus) {
       {0, Octets({0x02, 0x00})},           {-1, Octets({0x02, 0xFF})},
       {127, Octets({0x02, 0x7F})},         {-128, Octets({0x02, 0x80})},
       {128, Octets({0x03, 0x80, 0x00})},   {-129, Octets({0x03, 0x7F, 0xFF})},
-      {0x141, Octets({0x03, 0x41, 0x01})}, {32767, Octets({0x03, 0xFF, 0x7F})},
+      {Trait::Nominatif | Trait::Singulier | Trait::Masculin, Octets({0x03, 0x41, 0x01})},
+      {32767, Octets({0x03, 0xFF, 0x7F})},
       {-32768, Octets({0x03, 0x00, 0x80})},
       {32768, Octets({0x04, 0x00, 0x80, 0x00, 0x00})}, {-32769, Octets({0x04, 0xFF, 0x7F, 0xFF, 0xFF})},
-      {0x8104840, Octets({0x04, 0x40, 0x48, 0x10, 0x08})},
-      {static_cast<std::int32_t>(0x80000041u), Octets({0x04, 0x41, 0x00, 0x00, 0x80})}};
+      {Trait::PremierePersonne | Trait::Singulier | Trait::Present | Trait::Indicatif | Trait::Actif,
+       Octets({0x04, 0x40, 0x48, 0x10, 0x08})},
+      {static_cast<std::int32_t>(Trait::Superlatif | Trait::Nominatif | Trait::Singulier),
+       Octets({0x04, 0x41, 0x00, 0x00, 0x80})}};
   // clang-format on
   for (const auto& [valeur, octets] : cas) {
     EXPECT_EQ(Entier(valeur), octets) << valeur;

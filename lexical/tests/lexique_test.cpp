@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "irreguliers.h"
+#include "vocabulaire.h"
 
 namespace {
 void Entree(TLexique& l, const std::string& cle, int modele, std::string a = "", std::string b = "",
@@ -104,26 +105,28 @@ TEST(Lexique, RenvoisCf) {
 }
 
 TEST(Irreguliers, FormesFusionneesEtDefinitionsDUnLemme) {
+  using namespace Trait;
+  const Morpho troisiemePresent = TroisiemePersonne | Present | Indicatif | Actif;
   TListeIrreg irr;
-  irr.Ajoute("est", "sum", 0x8106000, 22);
-  irr.Ajoute("Est", "edo", 0x8106000, 19);
-  irr.Ajoute("est", "sum", 0x1, 22);
+  irr.Ajoute("est", "sum", troisiemePresent, 22);
+  irr.Ajoute("Est", "edo", troisiemePresent, 19);
+  irr.Ajoute("est", "sum", Nominatif, 22);
   ASSERT_EQ(irr.Count(), 1);
   EXPECT_EQ(irr.Cle(0), "est");
   EXPECT_EQ(irr.Definition(0, 1).K, "edo");
-  EXPECT_EQ(irr.Definition(0, 2).Morpho, 0x1u);
+  EXPECT_EQ(irr.Definition(0, 2).Morpho, Nominatif);
   EXPECT_THROW(irr.Definition(0, 3), Erreur);
   // Definitions of one lemma are numbered across the store, in list order.
-  irr.Ajoute("tuli", "fero", 0x8120840, 19);
-  irr.Ajoute("latum", "fero", 0x1, 19);
-  irr.Ajoute("ferre", "fero", 0x800000, 19);
+  irr.Ajoute("tuli", "fero", PremierePersonne | Singulier | Parfait | Indicatif | Actif, 19);
+  irr.Ajoute("latum", "fero", Nominatif, 19);
+  irr.Ajoute("ferre", "fero", Infinitif, 19);
   std::vector<std::string> lignes{"ancienne"};
   irr.IrregsK("fero", lignes);
   EXPECT_EQ(lignes, (std::vector<std::string>{
                         "ferre :  infinitif", "latum : nominatif",
                         "tuli :  1\xE8re personne singulier indicatif parfait actif"}));
   ASSERT_NE(irr.DefKNum("fero", 1), nullptr);
-  EXPECT_EQ(irr.DefKNum("fero", 1)->Morpho, 0x1u);
+  EXPECT_EQ(irr.DefKNum("fero", 1)->Morpho, Nominatif);
   EXPECT_EQ(irr.GraphieFNum("fero", 1), "latum");
   EXPECT_EQ(irr.DefKNum("fero", 3), nullptr);
   EXPECT_EQ(irr.GraphieFNum("fero", 3), "");

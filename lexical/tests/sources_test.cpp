@@ -7,6 +7,7 @@
 
 #include "cp1252.h"
 #include "outils_test.h"
+#include "vocabulaire.h"
 
 namespace fs = std::filesystem;
 
@@ -35,18 +36,20 @@ class Sources : public ::testing::Test {
 }  // namespace
 
 TEST(Traits, TermesFrancaisEtMotMorphologique) {
-  EXPECT_EQ(LisTraits("1\xE8re personne singulier indicatif pr\xE9sent actif"), 0x8104840u);
-  EXPECT_EQ(LisTraits("g\xE9nitif  pluriel"), 0x88u);
-  EXPECT_EQ(LisTraits("futur ant\xE9rieur"), 0x40000u);
-  EXPECT_EQ(LisTraits("futur"), 0x8000u);  // the future comes before the imperfect
-  EXPECT_EQ(LisTraits("adjectif verbal passif"), 0x14000000u);
-  EXPECT_EQ(LisTraits("plus-que-parfait superlatif"), 0x80080000u);
+  using namespace Trait;
+  const Morpho premierePresent = PremierePersonne | Singulier | Present | Indicatif | Actif;
+  EXPECT_EQ(LisTraits("1\xE8re personne singulier indicatif pr\xE9sent actif"), premierePresent);
+  EXPECT_EQ(LisTraits("g\xE9nitif  pluriel"), Genitif | Pluriel);
+  EXPECT_EQ(LisTraits("futur ant\xE9rieur"), FuturAnterieur);
+  EXPECT_EQ(LisTraits("futur"), Futur);
+  EXPECT_EQ(LisTraits("adjectif verbal passif"), AdjectifVerbal | Passif);
+  EXPECT_EQ(LisTraits("plus-que-parfait superlatif"), PlusQueParfait | Superlatif);
   EXPECT_EQ(LisTraits("-"), 0u);
   for (const char* faux : {"genitif", "adjectif", ""}) EXPECT_THROW(LisTraits(faux), Erreur);
   EXPECT_EQ(TexteTraits(0), "-");
-  EXPECT_EQ(TexteTraits(0x8104840), "1\xE8re personne singulier indicatif pr\xE9sent actif");
+  EXPECT_EQ(TexteTraits(premierePresent), "1\xE8re personne singulier indicatif pr\xE9sent actif");
   for (int bit = 0; bit < 32; ++bit) EXPECT_EQ(LisTraits(TexteTraits(1u << bit)), 1u << bit);
-  EXPECT_EQ(LisTraits(TexteTraits(0xFFFFFFFFu)), 0xFFFFFFFFu);
+  EXPECT_EQ(LisTraits(TexteTraits(~Morpho{0})), ~Morpho{0});
 }
 
 TEST_F(Sources, CompileDansLOrdreDesFichiers) {
@@ -68,9 +71,14 @@ TEST_F(Sources, CompileDansLOrdreDesFichiers) {
   ASSERT_EQ(s.Desinences->Count(), 2);
   int p = 0;
   ASSERT_TRUE(s.Desinences->Find("muro", p));  // desinences-a before desinences-b
-  EXPECT_EQ(s.Desinences->Definitions(p), (std::vector<TDef>{{4, 1, 0x88}, {1, 1, 0x88}}));
+  EXPECT_EQ(s.Desinences->Definitions(p),
+            (std::vector<TDef>{{4, 1, Trait::Genitif | Trait::Pluriel},
+                               {1, 1, Trait::Genitif | Trait::Pluriel}}));
   ASSERT_TRUE(s.Desinences->Find("maba", p));
-  EXPECT_EQ(s.Desinences->Definitions(p), (std::vector<TDef>{{17, 1, 0x8110840}}));
+  EXPECT_EQ(s.Desinences->Definitions(p),
+            (std::vector<TDef>{{17, 1,
+                                Trait::PremierePersonne | Trait::Singulier | Trait::Imparfait |
+                                    Trait::Indicatif | Trait::Actif}}));
   ASSERT_EQ(s.Irreguliers->Count(), 1);
   EXPECT_EQ(s.Irreguliers->Definition(0, 1).K, "edo");
   ASSERT_EQ(s.Lexique->Count(), 4);

@@ -1,13 +1,25 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <set>
 
 #include "outils_test.h"
+#include "vocabulaire.h"
 
 namespace {
 const std::string Lecture = MessageLecture, Valeur = MessageValeur;
+
+// Morphology words as the file holds them, signed 32-bit integers.
+constexpr std::int32_t Nominatif = Trait::Nominatif, Vocatif = Trait::Vocatif,
+                       Accusatif = Trait::Accusatif,
+                       GenitifPluriel = Trait::Genitif | Trait::Pluriel,
+                       NominatifSingulier = Trait::Nominatif | Trait::Singulier,
+                       NominatifSingulierMasculin = NominatifSingulier | Trait::Masculin,
+                       DeuxiemePresent = Trait::DeuxiemePersonne | Trait::Present |
+                                         Trait::Indicatif | Trait::Actif;
 
 std::string MessageDeChargement(const std::string& octets) {
   return MessageDe([&] { ChargeOctets(octets); });
@@ -17,9 +29,11 @@ std::string MessageDeChargement(const std::string& octets) {
 const std::string SectionUn =
     Valeurs({2, "amo", 17, -1, "amau", "amat", "as, are, aui, atum : aimer", "miles", 5, 0, "milit",
              "", "itis, m. : soldat"});
+const std::string SectionDeux =
+    Valeurs({3, "mura", 1, 0, 1, GenitifPluriel, "su", 2, 1, 1, NominatifSingulier, 11, 1,
+             NominatifSingulierMasculin, "xe", 0});
 const std::string FichierExemple =
-    SectionUn + Valeurs({3,  "mura", 1,     0,    1, 0x88, "su",  2, 1,     1,         0x41,
-                         11, 1,      0x141, "xe", 0, 1,    "est", 1, "sum", 0x8105000, 22});
+    SectionUn + SectionDeux + Valeurs({1, "est", 1, "sum", DeuxiemePresent, 22});
 
 class Stores : public ::testing::Test {
  protected:
@@ -55,13 +69,15 @@ TEST_F(Stores, ComptesNulsOuNegatifsEtOctetsApresLaFin) {
 }
 
 TEST_F(Stores, FormesIrregulieresNumeroteesFusionnees) {
-  ChargeOctets(Valeurs({0, 0, 3, "fers2", 1, "fero", 0x2, 19, "fers1", 1, "fero", 0x1, 19, "Fers",
-                        1, "ferus", 0x4, 11}));
+  ChargeOctets(Valeurs({0, 0, 3, "fers2", 1, "fero", Vocatif, 19, "fers1", 1, "fero", Nominatif, 19,
+                        "Fers", 1, "ferus", Accusatif, 11}));
   ASSERT_EQ(Irreguliers->Count(), 1);
   EXPECT_EQ(Irreguliers->Cle(0), "fers");
   // File order, not digit order; Radical is always 0.
   EXPECT_EQ(Irreguliers->Definitions(0),
-            (std::vector<TDonneesIrreg>{{0x2, 19, "fero"}, {0x1, 19, "fero"}, {0x4, 11, "ferus"}}));
+            (std::vector<TDonneesIrreg>{{Trait::Vocatif, 19, "fero"},
+                                        {Trait::Nominatif, 19, "fero"},
+                                        {Trait::Accusatif, 11, "ferus"}}));
 }
 
 TEST_F(Stores, ClesEgalesDuLexiqueEnOrdreInverse) {
@@ -80,7 +96,7 @@ TEST_F(Stores, ClesEgalesDuLexiqueEnOrdreInverse) {
 
 TEST_F(Stores, DesinenceRepeteeRefusee) {
   // The file is cut just after the repeated key: the repetition is what is reported.
-  const std::string octets = Valeurs({0, 2, "su", 0, "SU", 1, 1, 1, 0x41});
+  const std::string octets = Valeurs({0, 2, "su", 0, "SU", 1, 1, 1, NominatifSingulier});
   EXPECT_EQ(MessageDeChargement(octets), MessageDoublons);
   // Cut inside the repeated ending: the reading error comes first.
   EXPECT_EQ(MessageDeChargement(octets.substr(0, octets.size() - 2)), Lecture);
@@ -156,5 +172,25 @@ TEST_F(Stores, FichierAbsentPuisSauvegardeALaPlaceDeLAncien) {
   EXPECT_EQ(std::filesystem::file_size(chemin), FichierExemple.size());
   ChargeLexique(chemin);
   EXPECT_EQ(OctetsDesStores(), FichierExemple);
+  std::filesystem::remove(chemin);
+}
+
+// A static object's destructor used to write the lexicon back at the end of
+// every program linking the library, tests and tools included: a program
+// that ends with the lexicon marked modified must leave the file alone.
+TEST(SortieDeathTest, AucuneSauvegardeCacheeALaFin) {
+  const std::string chemin = CheminLexiqueParDefaut();
+  const std::string ancien = "ancien lexique";
+  std::ofstream(chemin, std::ios::binary) << ancien;
+  EXPECT_EXIT(
+      {
+        ChargeOctets(FichierExemple);
+        Lexique->Modifie = true;
+        std::exit(0);
+      },
+      ::testing::ExitedWithCode(0), "");
+  std::ifstream fichier(chemin, std::ios::binary);
+  const std::string lu((std::istreambuf_iterator<char>(fichier)), std::istreambuf_iterator<char>());
+  EXPECT_EQ(lu, ancien);
   std::filesystem::remove(chemin);
 }

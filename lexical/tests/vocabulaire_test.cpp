@@ -16,34 +16,64 @@ std::vector<int> Accesseurs(const TDef& d) {
 TEST(Vocabulaire, ModelesPartiesEtCas) {
   EXPECT_EQ(ModeleParNom("potior"), 28);
   EXPECT_EQ(ModeleParNom("Amicus"), -1);  // names are matched exactly
-  for (auto [modele, partie] : {std::pair{-1, -1}, {31, -1}, {16, 1}, {29, 2}, {30, 4}})
+  for (auto [modele, partie] : {std::pair{-1, Partie::Aucune},
+                                {31, Partie::Aucune},
+                                {16, Partie::Adjectif},
+                                {29, Partie::Pronom},
+                                {30, Partie::Invariable}})
     EXPECT_EQ(TDef{modele}.Partie(), partie) << modele;
   // Several case bits combine their indexes by OR.
-  for (auto [morpho, cas] : {std::pair{0x0u, -1}, {0x4u, 2}, {0x5u, 2}, {0x7u, 3}, {0x22u, 5}})
+  using namespace Trait;
+  for (auto [morpho, cas] :
+       {std::pair{Morpho{0}, -1},
+        {Accusatif, Cas::Accusatif},
+        {Nominatif | Accusatif, Cas::Nominatif | Cas::Accusatif},
+        {Nominatif | Vocatif | Accusatif, Cas::Nominatif | Cas::Vocatif | Cas::Accusatif},
+        {Vocatif | Ablatif, Cas::Vocatif | Cas::Ablatif}})
     EXPECT_EQ(IndexCas(morpho), cas) << morpho;
+}
+
+// The bits are what quirandole.lex stores: their places never move.
+TEST(Vocabulaire, PlaceDesBitsDansLeMotMorphologique) {
+  using namespace Trait;
+  const std::pair<Morpho, int> premiers[] = {
+      {Nominatif, 0},       {Singulier, 6},  {Masculin, 8}, {PremierePersonne, 11},
+      {Present, 14},        {Futur, 15},  // the future comes before the imperfect
+      {Indicatif, 20},      {Actif, 27},     {Positif, 29}, {PlusQueParfait, 19},
+      {AdjectifVerbal, 26}, {Superlatif, 31}};
+  for (auto [bit, place] : premiers) EXPECT_EQ(bit, Morpho{1} << place) << place;
 }
 
 TEST(Vocabulaire, AccesseursDesMotsMorphologiques) {
   // Masculine and feminine together: the highest gender.
-  EXPECT_EQ(Accesseurs(TDef{1, 1, 0x341}), (std::vector<int>{0, 0, 1, -1, -1, -1, -1}));
-  EXPECT_EQ(Accesseurs(TDef{17, 1, 0x8104840}), (std::vector<int>{-1, 0, -1, 0, 0, 0, 0}));
+  using namespace Trait;
+  EXPECT_EQ(Accesseurs(TDef{1, 1, Nominatif | Singulier | Masculin | Feminin}),
+            (std::vector<int>{Cas::Nominatif, Nombre::Singulier, Genre::Feminin, -1, -1, -1, -1}));
+  EXPECT_EQ(Accesseurs(TDef{17, 1, PremierePersonne | Singulier | Present | Indicatif | Actif}),
+            (std::vector<int>{-1, Nombre::Singulier, -1, Personne::Premiere, Temps::Present,
+                              Mode::Indicatif, Voix::Actif}));
 }
 
 TEST(Libelle, NominalCommenceParLeCasVerbalParUnBlanc) {
-  EXPECT_EQ(TDef({1, 1, 0x41}).Libelle(false), "nominatif singulier");
-  EXPECT_EQ(TDef({1, 1, 0x341}).Libelle(false), "nominatif masculin f\xE9minin singulier");
-  EXPECT_EQ(TDef({17, 1, 0x8104840}).Libelle(false),
+  using namespace Trait;
+  const Morpho premierePresent = PremierePersonne | Singulier | Present | Indicatif | Actif;
+  EXPECT_EQ(TDef({1, 1, Nominatif | Singulier}).Libelle(false), "nominatif singulier");
+  EXPECT_EQ(TDef({1, 1, Nominatif | Singulier | Masculin | Feminin}).Libelle(false),
+            "nominatif masculin f\xE9minin singulier");
+  EXPECT_EQ(TDef({17, 1, premierePresent}).Libelle(false),
             " 1\xE8re personne singulier indicatif pr\xE9sent actif");
-  EXPECT_EQ(TDef({17, 2, 0x8104840}).Libelle(true),
+  EXPECT_EQ(TDef({17, 2, premierePresent}).Libelle(true),
             " 1\xE8re personne singulier indicatif pr\xE9sent actif mod\xE8le amo radical 2");
-  EXPECT_EQ(TDef({0, 0, 0x10000000}).Libelle(false), " passif");
-  EXPECT_EQ(TDef({0, 0, 0x80000000}).Libelle(false), " superlatif");
+  EXPECT_EQ(TDef({0, 0, Passif}).Libelle(false), " passif");
+  EXPECT_EQ(TDef({0, 0, Superlatif}).Libelle(false), " superlatif");
   EXPECT_EQ(TDef({0, 0, 0}).Libelle(false), "");
   // A case drops the persons before it; with several cases the last stays.
-  EXPECT_EQ(TDef({0, 0, 0x800 | 0x1 | 0x4 | 0x80}).Libelle(false), "accusatif pluriel");
+  EXPECT_EQ(TDef({0, 0, PremierePersonne | Nominatif | Accusatif | Pluriel}).Libelle(false),
+            "accusatif pluriel");
   // Mood before tense, whatever the bit order.
-  EXPECT_EQ(TDef({19, 3, 0x1000000 | 0x20000 | 0x10000000 | 0x1 | 0x400 | 0x40}).Libelle(false),
-            "nominatif neutre singulier participe parfait passif");
+  EXPECT_EQ(
+      TDef({19, 3, Participe | Parfait | Passif | Nominatif | Neutre | Singulier}).Libelle(false),
+      "nominatif neutre singulier participe parfait passif");
 }
 
 TEST(ChainesLatines, NormaliseLettresInitialesEtEnclitiques) {

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "lexical/modeles.h"
 #include "petit_lexique.h"
 
 using namespace traits;
@@ -16,7 +17,7 @@ const TDonneesLexicales SansGenre{};
 TEST(ListeAnalyses, VedettesEgalesAuxCapitalesPresFusionnees) {
   TListeAnalyses liste("roma");
   liste.Ajoute("zeta, z", 0, Nom | Sg, SansGenre);
-  liste.Ajoute("roma, ville", 30, 0, SansGenre);  // invariable: no reading
+  liste.Ajoute("roma, ville", ModeleInvariable, 0, SansGenre);  // invariable: no reading
   liste.Ajoute("roma, ville", 0, Nom | Sg, SansGenre);
   liste.Ajoute("Roma, ville", 0, Abl | Sg, SansGenre);
   EXPECT_TRUE(liste.Trouve);
@@ -37,26 +38,26 @@ TEST(ListeAnalyses, GenreDeLEntreeEtDispositionsDesLignes) {
     e.Genre = genre;
     return e;
   };
-  genres.Ajoute("x, x", 4, 0, entree(2));
-  genres.Ajoute("x, x", 4, Nom | Sg, entree(0));
+  genres.Ajoute("x, x", 4, 0, entree(Genre::Neutre));
+  genres.Ajoute("x, x", 4, Nom | Sg, entree(Genre::Masculin));
   genres.Ajoute("x, x", 4, Nom | Sg, entree(7));  // not a gender
-  EXPECT_EQ(genres.Lignes(2),
+  EXPECT_EQ(genres.Lignes(Disposition::Complete),
             (Lignes{"x", "  x, x", "     neutre", "    nominatif masculin singulier",
                     "    nominatif singulier"}));
   TListeAnalyses liste("et");
-  liste.Ajoute("et, et", 30, 0, SansGenre);
+  liste.Ajoute("et, et", ModeleInvariable, 0, SansGenre);
   liste.Ajoute("amo, aimer", 17, P1 | Sg | Pres | Ind | Actif, SansGenre);
-  EXPECT_EQ(liste.Lignes(0), (Lignes{"et", " amo, aimer", " et, et"}));
-  EXPECT_EQ(liste.Lignes(1), (Lignes{" amo, aimer", " et, et"}));
-  EXPECT_EQ(liste.Lignes(2),
+  EXPECT_EQ(liste.Lignes(Disposition::FormeEtEntetes), (Lignes{"et", " amo, aimer", " et, et"}));
+  EXPECT_EQ(liste.Lignes(Disposition::Entetes), (Lignes{" amo, aimer", " et, et"}));
+  EXPECT_EQ(liste.Lignes(Disposition::Complete),
             (Lignes{"et", "  amo, aimer",
                     "     1\xE8re personne singulier indicatif pr\xE9sent actif", "  et, et"}));
-  EXPECT_EQ(liste.Lignes(3), (Lignes{}));
+  EXPECT_EQ(liste.Lignes(Disposition::Complete + 1), (Lignes{}));
   TListeAnalyses vide("xyz");
   EXPECT_FALSE(vide.Trouve);
-  EXPECT_EQ(vide.Lignes(0), (Lignes{"xyz", "xyz ?"}));
-  EXPECT_EQ(vide.Lignes(1), (Lignes{"xyz ?"}));
-  EXPECT_EQ(vide.Lignes(2), (Lignes{"xyz", "xyz ?"}));
+  EXPECT_EQ(vide.Lignes(Disposition::FormeEtEntetes), (Lignes{"xyz", "xyz ?"}));
+  EXPECT_EQ(vide.Lignes(Disposition::Entetes), (Lignes{"xyz ?"}));
+  EXPECT_EQ(vide.Lignes(Disposition::Complete), (Lignes{"xyz", "xyz ?"}));
 }
 
 TEST(ListeAnalyses, FusionGardeLesPremieresVedettes) {

@@ -5,8 +5,16 @@
 
 #include <algorithm>
 
+#include "lexical/vocabulaire.h"
+
 namespace {
 using Graphies = std::vector<std::string>;
+
+constexpr std::uint32_t GenSg = Trait::Genitif | Trait::Singulier,
+                        VocSg = Trait::Vocatif | Trait::Singulier,
+                        AccSg = Trait::Accusatif | Trait::Singulier,
+                        AccPl = Trait::Accusatif | Trait::Pluriel,
+                        GenPl = Trait::Genitif | Trait::Pluriel;
 
 bool Contient(const std::vector<TVariante>& v, const std::string& forme, std::uint32_t garde = 0) {
   return std::find(v.begin(), v.end(), TVariante{forme, garde}) != v.end();
@@ -28,8 +36,12 @@ TEST(Graphies, Principales) {
       {"A\xCB", {"AE", "ae", "Ae"}},
       // Stress accents of some editions.
       {"\xE9go", {"ego"}},
-      {"qu\xED" "d", {"quid"}},
-      {"Qu\xED" "d", {"Quid", "quid"}},
+      {"qu\xED"
+       "d",
+       {"quid"}},
+      {"Qu\xED"
+       "d",
+       {"Quid", "quid"}},
       // A name in capitals is read as a name too.
       {"CESTIVS", {"CESTIVS", "CESTIUS", "cestius", "Cestius"}},
       {"M", {"M", "m"}},
@@ -54,8 +66,8 @@ TEST(Graphies, VariantesDesEditions) {
       {"tanquam", "tamquam", 0},
       {"littus", "litus", 0},
       {"caussa", "causa", 0},
-      {"negoti", "negotii", 0x48},
-      {"Vergili", "Vergilie", 0x42},
+      {"negoti", "negotii", GenSg},
+      {"Vergili", "Vergilie", VocSg},
       {"consuerant", "consueuerant", 0},
       // Every place at once: both "um" of maxumum.
       {"maxumum", "maximim", 0},
@@ -65,10 +77,10 @@ TEST(Graphies, VariantesDesEditions) {
       {"huiusce", "huius", 0},
       {"nobismet", "nobis", 0},
       {"siquis", "quis", 0},
-      {"aquai", "aquae", 0x48},
-      {"ciuitatium", "ciuitatum", 0x88},
-      {"Mithridaten", "Mithridatem", 0x44},
-      {"Macedonas", "Macedones", 0x84},
+      {"aquai", "aquae", GenSg},
+      {"ciuitatium", "ciuitatum", GenPl},
+      {"Mithridaten", "Mithridatem", AccSg},
+      {"Macedonas", "Macedones", AccPl},
   };
   for (const auto& c : cas)
     EXPECT_TRUE(Contient(VariantesDeGraphie(c.mot), c.variante, c.garde))

@@ -62,11 +62,11 @@ const std::string PresentP3 = " 3\xE8me personne singulier indicatif pr\xE9sent 
 const std::string NomMascSg = "    nominatif masculin singulier";
 
 // A form and its hover text; a single line means the form was not found.
-struct Cas {
+struct CasTexte {
   std::string forme;
   Lignes lignes;
 };
-class TexteDe : public Lemmatisation, public ::testing::WithParamInterface<Cas> {};
+class TexteDe : public Lemmatisation, public ::testing::WithParamInterface<CasTexte> {};
 }  // namespace
 
 TEST(LemmatiseSansLexique, LeveUneErreurSansToucherAuxStores) {
@@ -84,7 +84,7 @@ TEST(LemmatiseSansLexique, LeveUneErreurSansToucherAuxStores) {
 TEST_P(TexteDe, FormeAnalysee) {
   const auto& [forme, lignes] = GetParam();
   bool trouve = lignes.size() == 1;
-  EXPECT_EQ(TexteAnalyses(forme, 2, trouve), lignes);
+  EXPECT_EQ(TexteAnalyses(forme, Disposition::Complete, trouve), lignes);
   EXPECT_EQ(trouve, lignes.size() > 1);
 }
 
@@ -92,47 +92,48 @@ INSTANTIATE_TEST_SUITE_P(
     Lemmatisation, TexteDe,
     ::testing::Values(
         // The failure line repeats the word as passed.
-        Cas{"", {" : ?"}}, Cas{"Xyzzy", {"Xyzzy : ?"}},
+        CasTexte{"", {" : ?"}}, CasTexte{"Xyzzy", {"Xyzzy : ?"}},
         // A neuter headword that no ending reads: accusative then
         // nominative; one that the endings read: their readings only, never
         // the same reading twice.
-        Cas{"nomen",
-            {"nomen", "  nomen, nom", "    accusatif neutre singulier",
-             "    nominatif neutre singulier"}},
-        Cas{"templum",
-            {"templum", "  templum, temple", "    nominatif neutre singulier",
-             "    accusatif neutre singulier"}},
-        Cas{"amo", {"amo", "  amo, aimer", "    " + PresentP1}},
+        CasTexte{"nomen",
+                 {"nomen", "  nomen, nom", "    accusatif neutre singulier",
+                  "    nominatif neutre singulier"}},
+        CasTexte{"templum",
+                 {"templum", "  templum, temple", "    nominatif neutre singulier",
+                  "    accusatif neutre singulier"}},
+        CasTexte{"amo", {"amo", "  amo, aimer", "    " + PresentP1}},
         // Perfect and supine stems, and a stem listed in the entry.
-        Cas{"amaui",
+        CasTexte{
+            "amaui",
             {"amaui", "  amo, aimer", "     1\xE8re personne singulier indicatif parfait actif"}},
-        Cas{"amatus",
-            {"amatus", "  amo, aimer",
-             "    nominatif masculin singulier participe parfait passif"}},
-        Cas{"militem", {"militem", "  miles, soldat", "    accusatif masculin singulier"}},
+        CasTexte{"amatus",
+                 {"amatus", "  amo, aimer",
+                  "    nominatif masculin singulier participe parfait passif"}},
+        CasTexte{"militem", {"militem", "  miles, soldat", "    accusatif masculin singulier"}},
         // An ending that is the whole form, on an empty stem; "eo" is also a
         // headword and the ending "o" on the stem "e" (no lemma "eeo").
-        Cas{"it", {"it", "  eo, aller", "    " + PresentP3}},
-        Cas{"eo", {"eo", "  eo, aller", "    " + PresentP1}},
+        CasTexte{"it", {"it", "  eo, aller", "    " + PresentP3}},
+        CasTexte{"eo", {"eo", "  eo, aller", "    " + PresentP1}},
         // The three attempts: as written (an irregular form keeps its
         // capital), lower-cased, then lower-cased and normalised (V only
         // once lower-cased).
-        Cas{"Est", {"Est", "  sum, \xEAtre", "    " + PresentP3}},
-        Cas{"Amicos", {"amicos", "  amicus, ami", "    accusatif masculin pluriel"}},
-        Cas{"Vir", {"uir", "  uir, homme", NomMascSg}}, Cas{"Vix", {"Vix : ?"}},
+        CasTexte{"Est", {"Est", "  sum, \xEAtre", "    " + PresentP3}},
+        CasTexte{"Amicos", {"amicos", "  amicus, ami", "    accusatif masculin pluriel"}},
+        CasTexte{"Vir", {"uir", "  uir, homme", NomMascSg}}, CasTexte{"Vix", {"Vix : ?"}},
         // A proper name merged with the lower-case readings; in lower case
         // only the common noun, although "Liber" sorts first.
-        Cas{"Liber", {"Liber", "  Liber, dieu", NomMascSg, "  liber, livre", NomMascSg}},
-        Cas{"liber", {"liber", "  liber, livre", NomMascSg}},
+        CasTexte{"Liber", {"Liber", "  Liber, dieu", NomMascSg, "  liber, livre", NomMascSg}},
+        CasTexte{"liber", {"liber", "  liber, livre", NomMascSg}},
         // An invariable word: found, without readings; homographs give one
         // analysis per distinct heading.
-        Cas{"et", {"et", "  et, et"}}, Cas{"cum", {"cum", "  cum, avec", "  cum, quand"}},
+        CasTexte{"et", {"et", "  et, et"}}, CasTexte{"cum", {"cum", "  cum, avec", "  cum, quand"}},
         // A cross-reference: under its own key at the headword stage, under
         // the target at the ending stage.
-        Cas{"hara",
-            {"hara", "  ara, autel", "    nominatif f\xE9minin singulier", "  hara, autel",
-             "    nominatif f\xE9minin singulier"}},
-        Cas{"harae", {"harae", "  ara, autel", "    g\xE9nitif f\xE9minin singulier"}}));
+        CasTexte{"hara",
+                 {"hara", "  ara, autel", "    nominatif f\xE9minin singulier", "  hara, autel",
+                  "    nominatif f\xE9minin singulier"}},
+        CasTexte{"harae", {"harae", "  ara, autel", "    g\xE9nitif f\xE9minin singulier"}}));
 
 TEST_F(Lemmatisation, EncliticRetireSeulementFauteDeMieux) {
   bool trouve = false;

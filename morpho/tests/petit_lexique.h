@@ -66,13 +66,14 @@ class PetitLexique {
 
 // Morphology bits by name, for readable fixtures.
 namespace traits {
-inline constexpr Morpho Nom = MasquesCas[0], Voc = MasquesCas[1], Acc = MasquesCas[2],
-                        Gen = MasquesCas[3], Dat = MasquesCas[4], Abl = MasquesCas[5];
-inline constexpr Morpho Sg = MasquesNombre[0], Pl = MasquesNombre[1];
-inline constexpr Morpho Masc = MasquesGenre[0], Fem = MasquesGenre[1], Neut = MasquesGenre[2];
-inline constexpr Morpho P1 = MasquesPersonne[0], P2 = MasquesPersonne[1], P3 = MasquesPersonne[2];
-inline constexpr Morpho Pres = MasquesTemps[0], Parf = MasquesTemps[3];
-inline constexpr Morpho Ind = MasquesMode[0], Subj = MasquesMode[1], Inf = MasquesMode[3],
-                        Part = MasquesMode[4];
-inline constexpr Morpho Actif = MasquesVoix[0], Passif = MasquesVoix[1];
+inline constexpr Morpho Nom = Trait::Nominatif, Voc = Trait::Vocatif, Acc = Trait::Accusatif,
+                        Gen = Trait::Genitif, Dat = Trait::Datif, Abl = Trait::Ablatif;
+inline constexpr Morpho Sg = Trait::Singulier, Pl = Trait::Pluriel;
+inline constexpr Morpho Masc = Trait::Masculin, Fem = Trait::Feminin, Neut = Trait::Neutre;
+inline constexpr Morpho P1 = Trait::PremierePersonne, P2 = Trait::DeuxiemePersonne,
+                        P3 = Trait::TroisiemePersonne;
+inline constexpr Morpho Pres = Trait::Present, Parf = Trait::Parfait;
+inline constexpr Morpho Ind = Trait::Indicatif, Subj = Trait::Subjonctif, Inf = Trait::Infinitif,
+                        Part = Trait::Participe;
+inline constexpr Morpho Actif = Trait::Actif, Passif = Trait::Passif;
 }  // namespace traits

@@ -61,6 +61,8 @@ TEMPS = ['présent', 'futur', 'imparfait', 'parfait', 'futur antérieur', 'plus-
 VOIX = ['actif', 'passif']
 DEGRES = ['positif', 'comparatif', 'superlatif']
 TERMES = set(CAS + GENRES + NOMBRES + PERSONNES + MODES + TEMPS + VOIX + DEGRES)
+# The models in their numbering (lexical/modeles.h; the test modeles_test
+# compares the two): those that take endings come first.
 MODELES = ['uita', 'amicus', 'puer', 'ager', 'templum', 'miles', 'ciuis', 'corpus', 'mare',
            'manus', 'res', 'bonus', 'miser', 'pulcher', 'fortis', 'uetus', 'acer', 'amo',
            'moneo', 'lego', 'capio', 'audio', 'sum', 'eo', 'imitor', 'uereor', 'sequor',

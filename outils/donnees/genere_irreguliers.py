@@ -39,6 +39,7 @@ TERMES = set(CAS + GENRES + NOMBRES + [
     'indicatif', 'subjonctif', 'impératif', 'infinitif', 'participe', 'gérondif', 'adjectif verbal',
     'présent', 'futur', 'imparfait', 'parfait', 'futur antérieur', 'plus-que-parfait',
     'actif', 'passif', 'positif', 'comparatif', 'superlatif'])
+# The models in their numbering (lexical/modeles.h; modeles_test compares).
 MODELES = ['uita', 'amicus', 'puer', 'ager', 'templum', 'miles', 'ciuis', 'corpus', 'mare', 'manus',
            'res', 'bonus', 'miser', 'pulcher', 'fortis', 'uetus', 'acer', 'amo', 'moneo', 'lego',
            'capio', 'audio', 'sum', 'eo', 'imitor', 'uereor', 'sequor', 'patior', 'potior',

@@ -24,7 +24,9 @@ import sys
 ICI = os.path.dirname(os.path.abspath(__file__))
 DATA = os.path.join(ICI, '..', '..', 'data')
 
-# Citation ending that the analyser appends to stem 1, by model.
+# Citation ending that the analyser appends to stem 1, by model: copies of the
+# model table of lexical/modeles.h, which lexical/tests/modeles_test.cpp
+# compares with it.
 FINALE = {'uita': 'a', 'amicus': 'us', 'manus': 'us', 'bonus': 'us', 'puer': 'er', 'ager': 'er',
           'miser': 'er', 'pulcher': 'er', 'acer': 'er', 'templum': 'um', 'res': 'es',
           'amo': 'o', 'lego': 'o', 'moneo': 'eo', 'eo': 'eo', 'capio': 'io', 'audio': 'io',

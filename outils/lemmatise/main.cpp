@@ -67,7 +67,7 @@ void Ecris(const std::vector<std::string>& lignes) {
 int Analyses(const std::vector<std::string>& mots) {
   for (const std::string& mot : mots) {
     bool trouve = false;
-    Ecris(TexteAnalyses(Utf8VersCp1252(mot), 2, trouve));
+    Ecris(TexteAnalyses(Utf8VersCp1252(mot), Disposition::Complete, trouve));
   }
   return 0;
 }

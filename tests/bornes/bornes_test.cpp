@@ -13,6 +13,7 @@
 #include "lexical/erreur.h"
 #include "lexical/flux.h"
 #include "lexical/stores.h"
+#include "lexical/vocabulaire.h"
 #include "morpho/lemmatise.h"
 
 namespace {
@@ -41,7 +42,8 @@ TEST_F(LexiqueLivre, MotDEncliticesSansFinNonAnalyse) {
   bool trouve = true;
   EXPECT_EQ(Lemmatise(mot, trouve), nullptr);
   EXPECT_FALSE(trouve);
-  EXPECT_EQ(TexteAnalyses(mot, 2, trouve), std::vector<std::string>{mot + " : ?"});
+  EXPECT_EQ(TexteAnalyses(mot, Disposition::Complete, trouve),
+            std::vector<std::string>{mot + " : ?"});
   EXPECT_LT(Secondes(debut), 5.0);
 }
 
@@ -116,14 +118,15 @@ std::string PetitFichier() {
       e.EcrisEntier(1);
       e.EcrisEntier(1);
       e.EcrisEntier(1);
-      e.EcrisEntier(0x41);
+      e.EcrisEntier(Trait::Nominatif | Trait::Singulier);
     }
     e.EcrisEntier(2);
     for (const char* forme : {"est1", "est2"}) {
       e.EcrisChaine(forme);
       e.EcrisEntier(1);
       e.EcrisChaine("sum");
-      e.EcrisEntier(0x8104840);
+      e.EcrisEntier(Trait::PremierePersonne | Trait::Singulier | Trait::Present | Trait::Indicatif |
+                    Trait::Actif);
       e.EcrisEntier(17);
     }
     e.Vide();

@@ -11,6 +11,7 @@
 #include "flexion/chaines.h"
 #include "flexion/traduction.h"
 #include "lexical/cp1252.h"
+#include "lexical/modeles.h"
 #include "lexical/stores.h"
 #include "lexical/vocabulaire.h"
 #include "morpho/analyses.h"
@@ -22,7 +23,9 @@ class DonneesLivrees : public ::testing::Test {
   static void SetUpTestSuite() { ChargeLexique(LECTURIEL_LEX); }
   static void TearDownTestSuite() { LiberLexique(); }
 
-  static bool EstRenvoi(const TDonneesLexicales& e) { return e.Sens.find("cf. ") != std::string::npos; }
+  static bool EstRenvoi(const TDonneesLexicales& e) {
+    return e.Sens.find("cf. ") != std::string::npos;
+  }
   static std::string Nom(int i) { return Cp1252VersUtf8(Lexique->Cle(i)); }
 };
 
@@ -33,7 +36,7 @@ TEST_F(DonneesLivrees, LexiqueAssezGrandEtModelesValides) {
   for (int i = 0; i < Lexique->Count(); ++i) {
     const auto& e = Lexique->Donnees(i, true);
     EXPECT_GE(e.Modele, 0) << Nom(i);
-    EXPECT_LE(e.Modele, 30) << Nom(i);
+    EXPECT_LT(e.Modele, NombreModeles) << Nom(i);
     EXPECT_GE(e.Genre, -1) << Nom(i);
     EXPECT_LE(e.Genre, 2) << Nom(i);
   }
@@ -43,16 +46,11 @@ TEST_F(DonneesLivrees, LesModelesAStemListeOntLeurRadical) {
   for (int i = 0; i < Lexique->Count(); ++i) {
     const auto& e = Lexique->Donnees(i, true);
     if (EstRenvoi(e)) continue;
-    switch (e.Modele) {
-      case 5: case 6: case 7: case 8: case 14: case 15: {
-        // Without a listed stem every form must come from the irregular store.
-        std::vector<std::string> formes;
-        Irreguliers->IrregsK(Lexique->Cle(i), formes);
-        EXPECT_TRUE(!e.RadicauxA.empty() || !formes.empty()) << Nom(i) << " sans radical 1";
-        break;
-      }
-      default:
-        break;
+    if (FicheModele(e.Modele).RadicalUnListe) {
+      // Without a listed stem every form must come from the irregular store.
+      std::vector<std::string> formes;
+      Irreguliers->IrregsK(Lexique->Cle(i), formes);
+      EXPECT_TRUE(!e.RadicauxA.empty() || !formes.empty()) << Nom(i) << " sans radical 1";
     }
     // Stems never carry blanks or the separator of the other list.
     EXPECT_EQ(e.RadicauxA.find(' '), std::string::npos) << Nom(i);
@@ -86,12 +84,12 @@ TEST_F(DonneesLivrees, AucuneEntreeEnDouble) {
 // The French rendering conjugates the first word of a verb's meaning: it must
 // be an infinitive that some verb class handles.
 TEST_F(DonneesLivrees, LePremierMotDUnVerbeSeConjugue) {
-  const std::uint32_t troisiemeSingulierPresent =
-      MasquesPersonne[2] | MasquesNombre[0] | MasquesTemps[0] | MasquesMode[0] | MasquesVoix[0];
+  const std::uint32_t troisiemeSingulierPresent = Trait::TroisiemePersonne | Trait::Singulier |
+                                                  Trait::Present | Trait::Indicatif | Trait::Actif;
   int verbes = 0;
   for (int i = 0; i < Lexique->Count(); ++i) {
     const auto& e = Lexique->Donnees(i, true);
-    if (EstRenvoi(e) || PartieDuModele(e.Modele) != 3) continue;
+    if (EstRenvoi(e) || PartieDuModele(e.Modele) != Partie::Verbe) continue;
     ++verbes;
     TAnalyse analyse("", Lexique->Cle(i) + ", " + e.Sens);
     analyse.Numeros.push_back(TDef{e.Modele, 0, troisiemeSingulierPresent});
@@ -108,7 +106,7 @@ TEST_F(DonneesLivrees, LePremierMotDUnVerbeSeConjugue) {
 TEST_F(DonneesLivrees, LePremierMotDUnNomEstUnMot) {
   for (int i = 0; i < Lexique->Count(); ++i) {
     const auto& e = Lexique->Donnees(i, true);
-    if (EstRenvoi(e) || PartieDuModele(e.Modele) != 0) continue;
+    if (EstRenvoi(e) || PartieDuModele(e.Modele) != Partie::Nom) continue;
     const std::string sens = SensApresDeuxPoints(e.Sens);
     // Proper names may begin with an accented capital (Égypte), and a few
     // nouns with the ligature (œuf): the French letter set holds neither.

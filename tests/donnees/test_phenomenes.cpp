@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "lexical/cp1252.h"
+#include "lexical/modeles.h"
 #include "lexical/stores.h"
 #include "morpho/lemmatise.h"
 
@@ -112,7 +113,7 @@ TEST(LecturesParDefaut, UnImpersonnelNEstJamaisALaPremierePersonne) {
   for (int i = 0; i < Lexique->Count(); ++i) {
     const TDonneesLexicales& e = Lexique->Donnees(i, false);
     const std::string info = e.Sens.substr(0, e.Sens.find(" : "));
-    if (e.Modele < 17 || e.Modele > 28 || info.find("impers.") == std::string::npos) continue;
+    if (!FicheModele(e.Modele).Verbe || info.find("impers.") == std::string::npos) continue;
     ++impersonnels;
     bool trouve = false;
     auto liste = Lemmatise(Lexique->Cle(i), trouve);
@@ -120,7 +121,8 @@ TEST(LecturesParDefaut, UnImpersonnelNEstJamaisALaPremierePersonne) {
     for (int j = 0; j < liste->Count(); ++j) {
       const TAnalyse& a = liste->Analyse(j);
       if (!CommencePar(a.Entree, Lexique->Cle(i) + ", " + e.Sens)) continue;
-      for (const TDef& d : a.Numeros) EXPECT_NE(d.NumPersonne(), 0) << Cp1252VersUtf8(a.Entree);
+      for (const TDef& d : a.Numeros)
+        EXPECT_NE(d.NumPersonne(), Personne::Premiere) << Cp1252VersUtf8(a.Entree);
     }
   }
   EXPECT_GT(impersonnels, 5);

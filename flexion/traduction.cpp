@@ -107,7 +107,8 @@ bool EstImpersonnel(std::string_view entree) {
 std::string RenduLecture(const TSensVerbal& sens, const std::string& suppleant, bool impersonnel,
                          const TDef& d) {
   if (d.NumVoix() < 0) return {};
-  if (impersonnel && (d.NumPersonne() == 0 || d.NumPersonne() == 1)) return {};
+  if (impersonnel && (d.NumPersonne() == Personne::Premiere || d.NumPersonne() == Personne::Deuxieme))
+    return {};
   int personne = PersonneFr(d.NumPersonne(), d.NumNombre());
   TTempsFr temps = TempsFr(d.NumTemps());
   TModeFr mode = ModeFr(d.NumMode());
@@ -207,10 +208,10 @@ std::string TexteTraduction(const TListeAnalyses& analyses) {
     const TDef* description = analyse.Numero(0);
     if (!description) continue;
     std::string rendu;
-    if (description->Partie() == 0) {
+    if (description->Partie() == Partie::Nom) {
       const std::string sens = PremierSens(SensApresDeuxPoints(analyse.Entree));
-      AjouteNouvelle(description->NumNombre() == 0 ? sens : PlurielExpression(sens), vues, rendu);
-    } else if (description->Partie() == 3) {
+      AjouteNouvelle(description->NumNombre() == Nombre::Singulier ? sens : PlurielExpression(sens), vues, rendu);
+    } else if (description->Partie() == Partie::Verbe) {
       // Only the forms not shown yet: a verb read twice shows once.
       rendu = RenduAnalyse(analyse, vues);
     }

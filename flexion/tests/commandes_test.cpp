@@ -59,7 +59,7 @@ TEST(CommandeTraduction, FormesEtMotsSansRendu) {
   lexique.Entree("amo", "amo", -1, "amau", "amat", Cp("as, are, aui, atum : aimer, chérir"))
       .Entree("rex", "miles", 0, "reg", "-", "regis, m. : roi")
       .Desinence("at", "amo", 1,
-                 traits::P3 | traits::Sg | MasquesTemps[0] | traits::Ind | traits::Actif)
+                 traits::P3 | traits::Sg | Trait::Present | traits::Ind | traits::Actif)
       .Installe();
   const std::tuple<const char*, int, const char*> cas[] = {
       {"amat", 0, "il aime\n"},

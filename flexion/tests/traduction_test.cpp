@@ -15,8 +15,8 @@
 namespace {
 
 using namespace traits;
-constexpr Morpho Fut = MasquesTemps[1], Impf = MasquesTemps[2];
-constexpr Morpho Imper = MasquesMode[2], Gerondif = MasquesMode[5];
+constexpr Morpho Fut = Trait::Futur, Impf = Trait::Imparfait;
+constexpr Morpho Imper = Trait::Imperatif, Gerondif = Trait::Gerondif;
 
 // An analysis of a verb with the given meaning and readings.
 TAnalyse Analyse(const std::string& sensUtf8, std::initializer_list<Morpho> lectures) {

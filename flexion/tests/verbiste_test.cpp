@@ -62,7 +62,7 @@ std::set<std::string> InfinitifsDuLexique() {
   std::set<std::string> infinitifs;
   for (int i = 0; i < Lexique->Count(); ++i) {
     const TDonneesLexicales& d = Lexique->Donnees(i, false);
-    if (PartieDuModele(d.Modele) != 3) continue;
+    if (PartieDuModele(d.Modele) != Partie::Verbe) continue;
     std::string infinitif = SansPronomReflechi(InfinitifDuSens(SensApresDeuxPoints(d.Sens)));
     if (!infinitif.empty()) infinitifs.insert(infinitif);
   }

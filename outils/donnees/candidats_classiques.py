@@ -1,96 +1,128 @@
 #!/usr/bin/env python3
-"""Chooses the lemmes-faits rows that the lexicon still lacks: classical rows of
-grades A-D, and the lemmas Whitaker's Words identifies for the unanalysed forms
-of the classical form list written at least 5 times."""
-import csv, os, re, subprocess, sys, collections
-sys.path.insert(0, '/work/main/outils/donnees')
+"""Chooses the rows of the fact table (lemmes-faits.tsv) that the lexicon
+still lacks, as candidates for new headwords whose French meanings are then
+written by hand (genere_classique.py joins the two):
+
+- classical headwords (age X or C) of frequency grades A to D;
+- the lemmas of the forms of the classical form list that the analyser does
+  not recognise, as Whitaker's Words identifies them (only the lemma and the
+  part of speech are read from its output, never its English meanings).
+
+    python3 outils/donnees/candidats_classiques.py build/bin/lemmatise \\
+        ../shared/corpus/classique/formes.tsv CANDIDATS.tsv [OCCURRENCES_MIN]
+
+Needs the Debian package whitakers-words.  Rows are written most needed
+first (by the occurrences of the forms that need them), in the columns of
+the fact table plus `besoin`.
+"""
+import collections
+import csv
+import os
+import re
+import subprocess
+import sys
+
 import genere_lexique as g
 
-DATA = '/work/main/data'
-FAITS = '/work/shared/data/lemmes-faits.tsv'
-POS_MODELE = {}
-for m in ['uita','amicus','puer','ager','templum','miles','ciuis','corpus','mare','manus','res']: POS_MODELE[m]='N'
-for m in ['bonus','miser','pulcher','fortis','uetus','acer']: POS_MODELE[m]='ADJ'
-for m in ['amo','moneo','lego','capio','audio','sum','eo','imitor','uereor','sequor','patior','potior']: POS_MODELE[m]='V'
-POS_MODELE['invaria']='INV'; POS_MODELE['pronoms']='PRON'
+FAITS = os.path.join(g.ICI, '..', '..', '..', 'shared', 'data', 'lemmes-faits.tsv')
+POS_DU_MODELE = {m: 'N' for m in ['uita', 'amicus', 'puer', 'ager', 'templum', 'miles', 'ciuis',
+                                    'corpus', 'mare', 'manus', 'res']}
+POS_DU_MODELE.update({m: 'ADJ' for m in ['bonus', 'miser', 'pulcher', 'fortis', 'uetus', 'acer']})
+POS_DU_MODELE.update({m: 'V' for m in ['amo', 'moneo', 'lego', 'capio', 'audio', 'sum', 'eo',
+                                         'imitor', 'uereor', 'sequor', 'patior', 'potior']})
+# A headword line of Whitaker's Words: the dictionary form, two blanks, the
+# part of speech, and the five-letter code in brackets.
+LIGNE_DICTIONNAIRE = re.compile(
+    r'^(\S[^\[]*?)\s{2,}(N|V|ADJ|ADV|PREP|CONJ|INTERJ|PRON|NUM)\b.*\[(\w{5})\]')
 
-presents = set()
-for nom in os.listdir(DATA):
-    if nom.startswith('lexique'):
-        for l in open(os.path.join(DATA, nom), encoding='utf-8'):
-            if l.strip() and not l.startswith('#'):
-                c = l.rstrip('\n').split('\t')
-                if len(c) >= 2:
-                    presents.add((c[0], POS_MODELE.get(c[1], '?')))
-                    presents.add((c[0], '*'))
 
-def posgroupe(p):
-    return p if p in ('N','ADJ','V','PRON') else 'INV'
+def groupe(pos):
+    return pos if pos in ('N', 'ADJ', 'V', 'PRON') else 'INV'
 
-rows = list(csv.DictReader(open(FAITS, encoding='utf-8'), delimiter='\t'))
-def deja(r):
-    return (r['lemme'], posgroupe(r['pos'])) in presents
 
-choisis = {}
-raison = {}
-for r in rows:
-    if r['freq'] in ('A','B','C','D') and r['age'] in ('X','C') and not deja(r):
-        choisis[r['lignes_ww']] = r; raison[r['lignes_ww']] = 'grade'
+def presents():
+    """(key, part of speech group) of every entry of the lexicon sources."""
+    vus = set()
+    for nom in os.listdir(g.DATA):
+        if nom.startswith('lexique') and nom.endswith('.txt'):
+            for ligne in open(os.path.join(g.DATA, nom), encoding='utf-8'):
+                c = ligne.rstrip('\n').split('\t')
+                if ligne.strip() and not ligne.startswith('#') and len(c) >= 2:
+                    vus.add((c[0], POS_DU_MODELE.get(c[1], 'PRON' if c[1] == 'pronoms' else 'INV')))
+    return vus
 
-# Unanalysed forms >= 5 occurrences, through Whitaker's Words (lemma and part of speech only).
-inconnus = [l.split('\t') for l in open('/tmp/inconnus.tsv')]
-inconnus = [(f, int(n)) for f, n in inconnus if int(n) >= 5]
-entree = '\n'.join(f for f, n in inconnus) + '\n\n\n'
-sortie = subprocess.run(['whitakers-words'], input=entree, capture_output=True, text=True).stdout
-blocs = sortie.split('=>')[1:]
-dico = re.compile(r'^(\S[^\[]*?)\s{2,}(N|V|ADJ|ADV|PREP|CONJ|INTERJ|PRON|NUM|VPAR|SUPINE)\b.*\[(\w{5})\]')
-par_lemme = collections.defaultdict(list)
-for r in rows:
-    par_lemme[(r['lemme'].lower(), posgroupe(r['pos']))].append(r)
-besoin = collections.Counter()
-non_trouves = collections.Counter()
-for (f, n), bloc in zip(inconnus, blocs):
-    trouve = False
-    for l in bloc.split('\n'):
-        m = dico.match(l)
-        if not m: continue
-        tete = m.group(1).split(',')[0].strip()
-        tete = re.sub(r'\d', '', tete).replace('v','u').replace('j','i').replace('V','U').replace('J','I')
-        pos = m.group(2)
-        for r in par_lemme.get((tete.lower(), posgroupe(pos)), []):
-            trouve = True
-            if not deja(r):
-                besoin[r['lignes_ww']] += n
-                if r['lignes_ww'] not in choisis:
-                    choisis[r['lignes_ww']] = r; raison[r['lignes_ww']] = 'forme'
-    if not trouve:
-        non_trouves[f] += n
 
-# Keep only rows the drafting script can turn into an entry.
-gardes, rejetes = [], 0
-for i, r in choisis.items():
+def inconnues(lemmatise, formes, minimum):
+    """The forms written at least `minimum` times that the analyser misses."""
+    sortie = subprocess.run([lemmatise, '--couverture', formes, '--manques', '999999'],
+                            capture_output=True, text=True, check=True).stdout
+    resultat = []
+    for ligne in sortie.splitlines()[3:]:
+        n, _, forme = ligne.partition('\t')
+        if n.isdigit() and int(n) >= minimum and re.fullmatch(r'[A-Za-z]+', forme):
+            resultat.append((forme, int(n)))
+    return resultat
+
+
+def lemmes_de(formes):
+    """(form, [(lemma, part of speech)]) as Whitaker's Words reads each form."""
+    entree = '\n'.join(f for f, _ in formes) + '\n\n\n'
+    sortie = subprocess.run(['whitakers-words'], input=entree, capture_output=True,
+                            text=True).stdout
+    # Its prompt "=>" opens the answer to each line read.
+    for (forme, n), bloc in zip(formes, sortie.split('=>')[1:]):
+        lemmes = []
+        for ligne in bloc.split('\n'):
+            m = LIGNE_DICTIONNAIRE.match(ligne)
+            if m:
+                tete = re.sub(r'\d', '', m.group(1).split(',')[0].strip())
+                tete = tete.replace('v', 'u').replace('j', 'i').replace('V', 'U').replace('J', 'I')
+                lemmes.append((tete.lower(), groupe(m.group(2))))
+        yield forme, n, lemmes
+
+
+def faisable(r):
+    """Whether genere_lexique.py can turn the row into an entry."""
     pos = r['pos']
-    ok = True
-    if pos == 'N': ok = r['decl'].startswith('9') or g.nom(r) is not None
-    elif pos == 'ADJ': ok = r['decl'].startswith('9') or g.adjectif(r) is not None
-    elif pos == 'V': ok = g.verbe(r) is not None
-    elif pos in g.INVARIABLE: ok = True
-    else: ok = False
-    if ' ' in r['lemme'] or '.' in r['lemme'] or 'abrév.' in r['parties_principales']: ok = False
-    if not ok: rejetes += 1; continue
-    gardes.append(r)
-print(len(choisis), 'choisis,', rejetes, 'rejetés,', len(gardes), 'gardés', file=sys.stderr)
-print(sum(1 for r in gardes if raison[r['lignes_ww']]=='forme'), 'par les formes', file=sys.stderr)
-propres = [r for r in gardes if r['lemme'][:1].isupper()]
-communs = [r for r in gardes if not r['lemme'][:1].isupper()]
-print(len(propres), 'noms propres', len(communs), 'communs', file=sys.stderr)
-champs = ['lignes_ww','lemme','parties_principales','pos','classe','decl','genre','sorte','freq','age']
-def ecrit(nom, lst):
-    with open(nom, 'w', encoding='utf-8') as o:
-        o.write('\t'.join(champs + ['besoin']) + '\n')
-        for r in lst:
-            o.write('\t'.join([r[c] for c in champs] + [str(besoin.get(r['lignes_ww'], 0))]) + '\n')
-ecrit('candidats-communs.tsv', sorted(communs, key=lambda r: r['lemme'].lower()))
-ecrit('candidats-propres.tsv', sorted(propres, key=lambda r: -besoin.get(r['lignes_ww'], 0)))
-with open('formes-sans-lemme.tsv', 'w') as o:
-    for f, n in non_trouves.most_common(): o.write(f'{f}\t{n}\n')
+    if ' ' in r['lemme'] or '.' in r['lemme'] or 'abrév.' in r['parties_principales']:
+        return False
+    if pos == 'N':
+        return r['decl'].startswith('9') or g.nom(r) is not None
+    if pos == 'ADJ':
+        return r['decl'].startswith('9') or g.adjectif(r) is not None
+    if pos == 'V':
+        return g.verbe(r) is not None
+    return pos in g.INVARIABLE
+
+
+def main():
+    lemmatise, formes, sortie = sys.argv[1:4]
+    minimum = int(sys.argv[4]) if len(sys.argv) > 4 else 5
+    lignes = list(csv.DictReader(open(FAITS, encoding='utf-8'), delimiter='\t'))
+    deja = presents()
+    manque = lambda r: (r['lemme'], groupe(r['pos'])) not in deja
+    choisis = {r['lignes_ww']: r for r in lignes
+               if r['freq'] in 'ABCD' and r['age'] in ('X', 'C') and manque(r)}
+    par_lemme = collections.defaultdict(list)
+    for r in lignes:
+        par_lemme[(r['lemme'].lower(), groupe(r['pos']))].append(r)
+    besoin = collections.Counter()
+    for forme, n, lemmes in lemmes_de(inconnues(lemmatise, formes, minimum)):
+        for cle in lemmes:
+            for r in par_lemme.get(cle, []):
+                if manque(r):
+                    besoin[r['lignes_ww']] += n
+                    choisis[r['lignes_ww']] = r
+    gardes = sorted((r for r in choisis.values() if faisable(r)),
+                    key=lambda r: (-besoin[r['lignes_ww']], r['freq'], r['lemme'].lower()))
+    champs = ['lignes_ww', 'lemme', 'parties_principales', 'pos', 'classe', 'decl', 'genre',
+              'sorte', 'freq', 'age']
+    with open(sortie, 'w', encoding='utf-8') as f:
+        f.write('\t'.join(champs + ['besoin']) + '\n')
+        for r in gardes:
+            f.write('\t'.join([r[c] for c in champs] + [str(besoin[r['lignes_ww']])]) + '\n')
+    print(f'{len(gardes)} candidats', file=sys.stderr)
+
+
+if __name__ == '__main__':
+    main()

@@ -3,11 +3,11 @@
 #include <QApplication>
 #include <iostream>
 
-#include "erreur.h"
+#include "lexical/erreur.h"
 #include "lexical/stores.h"
-#include "services_qt.h"
-#include "tfprinc.h"
-#include "traductions_qt.h"
+#include "princ/services_qt.h"
+#include "princ/tfprinc.h"
+#include "princ/traductions_qt.h"
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);

@@ -1,4 +1,4 @@
-#include "mulot.h"
+#include "MulotEdt/mulot.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "texte_simple.h"
+#include "MulotEdt/texte_simple.h"
 
 #include <algorithm>
 #include <string_view>

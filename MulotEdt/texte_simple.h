@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "texte_riche.h"
+#include "MulotEdt/texte_riche.h"
 
 class TTexteSimple : public ITexteRiche {
  public:

@@ -7,8 +7,8 @@
 #include <fstream>
 #include <random>
 
-#include "flux.h"
-#include "stores.h"
+#include "lexical/flux.h"
+#include "lexical/stores.h"
 
 namespace {
 

@@ -12,10 +12,10 @@
 #include <iostream>
 #include <set>
 
-#include "couverture.h"
 #include "lexical/cp1252.h"
 #include "lexical/stores.h"
 #include "morpho/lemmatise.h"
+#include "outils/lemmatise/couverture.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 //   survol_bench CORPUS.conllu [NOMBRE_DE_PHRASES]
 #include <QApplication>
 #include <QMouseEvent>
-#include <QTextEdit>
 #include <QTextCursor>
+#include <QTextEdit>
 #include <QTextStream>
 #include <algorithm>
 #include <chrono>
@@ -14,8 +14,8 @@
 #include <string>
 #include <vector>
 
-#include "services_qt.h"
-#include "tfprinc.h"
+#include "princ/services_qt.h"
+#include "princ/tfprinc.h"
 
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -8,9 +8,9 @@
 #include <sstream>
 #include <string>
 
-#include "erreur.h"
-#include "flux.h"
-#include "stores.h"
+#include "lexical/erreur.h"
+#include "lexical/flux.h"
+#include "lexical/stores.h"
 
 namespace {
 std::string Octets() {

@@ -1,4 +1,4 @@
-#include "chaines_latines.h"
+#include "lexical/chaines_latines.h"
 
 std::string Normalise(std::string_view forme) {
   std::string resultat(forme);

@@ -1,4 +1,4 @@
-#include "cp1252.h"
+#include "lexical/cp1252.h"
 
 #include <array>
 #include <cstdint>

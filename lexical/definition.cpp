@@ -1,6 +1,6 @@
-#include "definition.h"
+#include "lexical/definition.h"
 
-#include "flux.h"
+#include "lexical/flux.h"
 
 int TDef::Partie() const { return PartieDuModele(Modele); }
 int TDef::NumCas() const { return IndexCas(Morpho); }

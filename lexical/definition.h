@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "vocabulaire.h"
+#include "lexical/vocabulaire.h"
 
 class TLecteur;
 class TEcrivain;

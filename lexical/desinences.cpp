@@ -1,10 +1,10 @@
-#include "desinences.h"
+#include "lexical/desinences.h"
 
 #include <string>
 #include <unordered_set>
 #include <utility>
 
-#include "flux.h"
+#include "lexical/flux.h"
 
 std::string CleDesinence(std::string_view terminaison) {
   return std::string(terminaison.rbegin(), terminaison.rend());

@@ -6,8 +6,8 @@
 #include <memory>
 #include <vector>
 
-#include "definition.h"
-#include "liste_triee.h"
+#include "lexical/definition.h"
+#include "lexical/liste_triee.h"
 
 class TListeDes : public TListeTriee<std::vector<TDef>> {
  public:

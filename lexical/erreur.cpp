@@ -1,6 +1,6 @@
-#include "erreur.h"
+#include "lexical/erreur.h"
 
-#include "cp1252.h"
+#include "lexical/cp1252.h"
 
 std::string Erreur::MessageUtf8() const { return Cp1252VersUtf8(what()); }
 

@@ -1,10 +1,10 @@
-#include "flux.h"
+#include "lexical/flux.h"
 
 #include <algorithm>
 #include <limits>
 
-#include "cp1252.h"
-#include "erreur.h"
+#include "lexical/cp1252.h"
+#include "lexical/erreur.h"
 
 namespace {
 enum Etiquette : std::uint8_t {

@@ -1,9 +1,9 @@
-#include "irreguliers.h"
+#include "lexical/irreguliers.h"
 
 #include <unordered_map>
 #include <utility>
 
-#include "flux.h"
+#include "lexical/flux.h"
 
 void TListeIrreg::Ajoute(const std::string& forme, const std::string& K, std::uint32_t morpho,
                          int modele) {

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "definition.h"
-#include "liste_triee.h"
+#include "lexical/definition.h"
+#include "lexical/liste_triee.h"
 
 struct TDonneesIrreg : TDef {
   std::string K;

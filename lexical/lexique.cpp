@@ -1,10 +1,10 @@
-#include "lexique.h"
+#include "lexical/lexique.h"
 
 #include <algorithm>
 #include <utility>
 
-#include "flux.h"
-#include "modeles.h"
+#include "lexical/flux.h"
+#include "lexical/modeles.h"
 
 namespace {
 constexpr std::string_view MarqueRenvoi = "cf. ";

@@ -17,7 +17,7 @@
 #include <string_view>
 #include <vector>
 
-#include "liste_triee.h"
+#include "lexical/liste_triee.h"
 
 class TLecteur;
 class TEcrivain;

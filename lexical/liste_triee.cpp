@@ -1,4 +1,4 @@
-#include "liste_triee.h"
+#include "lexical/liste_triee.h"
 
 #include <algorithm>
 #include <string>

@@ -19,7 +19,7 @@
 #include <utility>
 #include <vector>
 
-#include "erreur.h"
+#include "lexical/erreur.h"
 
 // Byte of a key as compared: capitals folded to lower case.
 extern const std::array<unsigned char, 256> TablePliage;

@@ -14,7 +14,7 @@
 #include <array>
 #include <string_view>
 
-#include "vocabulaire.h"
+#include "lexical/vocabulaire.h"
 
 // What the comma-separated RadicauxA of an entry holds.
 enum class TRadicauxA {

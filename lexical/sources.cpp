@@ -1,4 +1,4 @@
-#include "sources.h"
+#include "lexical/sources.h"
 
 #include <algorithm>
 #include <charconv>
@@ -10,8 +10,8 @@
 #include <utility>
 #include <vector>
 
-#include "cp1252.h"
-#include "vocabulaire.h"
+#include "lexical/cp1252.h"
+#include "lexical/vocabulaire.h"
 
 namespace fs = std::filesystem;
 

@@ -14,9 +14,9 @@
 #include <string>
 #include <string_view>
 
-#include "desinences.h"
-#include "irreguliers.h"
-#include "lexique.h"
+#include "lexical/desinences.h"
+#include "lexical/irreguliers.h"
+#include "lexical/lexique.h"
 
 struct TStoresSources {
   std::unique_ptr<TLexique> Lexique;

@@ -1,12 +1,12 @@
-#include "stores.h"
+#include "lexical/stores.h"
 
 #include <filesystem>
 #include <fstream>
 #include <new>
 #include <system_error>
 
-#include "cp1252.h"
-#include "flux.h"
+#include "lexical/cp1252.h"
+#include "lexical/flux.h"
 
 std::unique_ptr<TLexique> Lexique;
 std::unique_ptr<TListeDes> Desinences;

@@ -14,9 +14,9 @@
 #include <memory>
 #include <string>
 
-#include "desinences.h"
-#include "irreguliers.h"
-#include "lexique.h"
+#include "lexical/desinences.h"
+#include "lexical/irreguliers.h"
+#include "lexical/lexique.h"
 
 class TLecteur;
 class TEcrivain;

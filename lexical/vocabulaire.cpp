@@ -1,6 +1,6 @@
-#include "vocabulaire.h"
+#include "lexical/vocabulaire.h"
 
-#include "modeles.h"
+#include "lexical/modeles.h"
 
 const std::array<std::string_view, 6> NomsCas = {"nominatif",  "vocatif", "accusatif",
                                                  "g\xE9nitif", "datif",   "ablatif"};

@@ -4,10 +4,10 @@
 #include <memory>
 #include <unordered_map>
 
+#include "MulotEdt/texte_simple.h"
 #include "lexical/liste_triee.h"
 #include "morpho/lemmatise.h"
 #include "morpho/rangs_frequence.h"
-#include "texte_simple.h"
 
 bool EstCaractereDeMot(unsigned char c) {
   return TTexteSimple::ClasseDe(c) == ClasseCaractere::Mot;

@@ -13,8 +13,9 @@ paquets=(cmake make pkg-config g++ qt6-base-dev qt6-translations-l10n)
 for tache in "$@"; do
   case $tache in
     # verbiste is the French conjugation oracle of a test; unzip reads back
-    # the OpenDocument files the window tests save.
-    --tests) paquets+=(libgtest-dev libgmock-dev verbiste unzip) ;;
+    # the OpenDocument files the window tests save; python3 runs the
+    # generators of data/ that two tests compare with the files.
+    --tests) paquets+=(libgtest-dev libgmock-dev verbiste unzip python3) ;;
     --bench) paquets+=(libbenchmark-dev) ;;
     # clang with its libFuzzer and sanitizer runtimes.
     --fuzz) paquets+=(clang libclang-rt-14-dev) ;;

@@ -1,4 +1,4 @@
-#include "dialogue_chercher.h"
+#include "princ/dialogue_chercher.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>

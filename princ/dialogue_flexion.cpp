@@ -1,10 +1,10 @@
-#include "dialogue_flexion.h"
+#include "princ/dialogue_flexion.h"
 
 #include <QDialogButtonBox>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
-#include "cp1252.h"
+#include "lexical/cp1252.h"
 #include "morpho/paradigme.h"
 #include "morpho/tableaux_flexion.h"
 

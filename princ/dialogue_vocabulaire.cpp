@@ -1,4 +1,4 @@
-#include "dialogue_vocabulaire.h"
+#include "princ/dialogue_vocabulaire.h"
 
 #include <QDialogButtonBox>
 #include <QFile>
@@ -19,8 +19,8 @@
 #include <QTextTable>
 #include <QVBoxLayout>
 
-#include "cp1252.h"
-#include "services.h"
+#include "lexical/cp1252.h"
+#include "princ/services.h"
 
 namespace {
 

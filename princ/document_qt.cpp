@@ -1,11 +1,11 @@
-#include "document_qt.h"
+#include "princ/document_qt.h"
 
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextDocument>
 
-#include "document_riche.h"
+#include "princ/fichiers/document_riche.h"
 
 void RemplitDocument(QTextDocument& document, const TDocumentRiche& riche, qreal retraitPremiereLigne) {
   document.clear();

@@ -1,4 +1,4 @@
-#include "services_qt.h"
+#include "princ/services_qt.h"
 
 #include <QFileDialog>
 #include <QInputDialog>

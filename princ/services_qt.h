@@ -1,7 +1,7 @@
 // TServicesQt: IServices over Qt's standard dialogs and message boxes.
 #pragma once
 
-#include "services.h"
+#include "princ/services.h"
 
 class TServicesQt : public IServices {
  public:

@@ -1,4 +1,4 @@
-#include "texte_riche_qt.h"
+#include "princ/texte_riche_qt.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QScrollBar>
@@ -8,8 +8,8 @@
 #include <QTextEdit>
 #include <QTextLayout>
 
-#include "cp1252.h"
-#include "graphie.h"
+#include "lexical/cp1252.h"
+#include "princ/fichiers/graphie.h"
 
 int TTexteRicheQt::CaractereDuPoint(int x, int y) const {
   const QTextDocument* document = Edition.document();

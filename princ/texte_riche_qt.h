@@ -4,7 +4,7 @@
 // ligatures written plain (graphie.h), ready for the analysis.
 #pragma once
 
-#include "texte_riche.h"
+#include "MulotEdt/texte_riche.h"
 
 class QTextEdit;
 

@@ -1,5 +1,5 @@
 // Construction of the window, its start-up and the configuration file.
-#include "tfprinc.h"
+#include "princ/tfprinc.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -18,15 +18,15 @@
 #include <QWheelEvent>
 #include <optional>
 
-#include "cp1252.h"
-#include "dialogue_chercher.h"
-#include "document_qt.h"
-#include "erreur.h"
-#include "fichier_ini.h"
+#include "lexical/cp1252.h"
+#include "lexical/erreur.h"
 #include "lexical/stores.h"
-#include "nom_fichier.h"
-#include "notes.h"
-#include "texte_latin.h"
+#include "princ/dialogue_chercher.h"
+#include "princ/document_qt.h"
+#include "princ/fichiers/fichier_ini.h"
+#include "princ/fichiers/nom_fichier.h"
+#include "princ/fichiers/notes.h"
+#include "princ/fichiers/texte_latin.h"
 
 TFPrinc::TFPrinc(IServices& services, std::string cheminExecutable, QWidget* parent)
     : QMainWindow(parent), Services(services), CheminExecutable(std::move(cheminExecutable)) {

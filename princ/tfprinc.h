@@ -15,7 +15,7 @@
 #include <functional>
 #include <string>
 
-#include "services.h"
+#include "princ/services.h"
 
 class QAction;
 class QLabel;

@@ -6,12 +6,12 @@
 #include <QTextDocument>
 #include <QTextEdit>
 
-#include "cp1252.h"
-#include "dialogue_chercher.h"
-#include "fichier_ini.h"
-#include "graphie.h"
-#include "notes.h"
-#include "tfprinc.h"
+#include "lexical/cp1252.h"
+#include "princ/dialogue_chercher.h"
+#include "princ/fichiers/fichier_ini.h"
+#include "princ/fichiers/graphie.h"
+#include "princ/fichiers/notes.h"
+#include "princ/tfprinc.h"
 
 namespace {
 

@@ -8,16 +8,16 @@
 #include <QToolTip>
 #include <optional>
 
-#include "cp1252.h"
-#include "erreur.h"
+#include "MulotEdt/mulot.h"
 #include "flexion/aides_mot.h"
+#include "lexical/cp1252.h"
+#include "lexical/erreur.h"
 #include "lexical/stores.h"
 #include "morpho/lemmatise.h"
-#include "mulot.h"
-#include "notes.h"
+#include "princ/fichiers/notes.h"
+#include "princ/texte_riche_qt.h"
+#include "princ/tfprinc.h"
 #include "syntaxe/lien_syntaxique.h"
-#include "texte_riche_qt.h"
-#include "tfprinc.h"
 
 namespace {
 

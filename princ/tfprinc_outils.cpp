@@ -9,13 +9,13 @@
 #include <QPlainTextEdit>
 #include <QTextEdit>
 
-#include "cp1252.h"
-#include "dialogue_flexion.h"
-#include "dialogue_vocabulaire.h"
-#include "graphie.h"
+#include "lexical/cp1252.h"
 #include "lexical/stores.h"
 #include "morpho/rangs_frequence.h"
-#include "tfprinc.h"
+#include "princ/dialogue_flexion.h"
+#include "princ/dialogue_vocabulaire.h"
+#include "princ/fichiers/graphie.h"
+#include "princ/tfprinc.h"
 
 void TFPrinc::CreeOutils(QMenu* edition) {
   Vocabulairedutexte1 = edition->addAction(QStringLiteral("&Vocabulaire du texte"));

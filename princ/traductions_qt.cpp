@@ -1,4 +1,4 @@
-#include "traductions_qt.h"
+#include "princ/traductions_qt.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

@@ -1,7 +1,8 @@
+#include "MulotEdt/mulot.h"
+
 #include <gtest/gtest.h>
 
-#include "mulot.h"
-#include "texte_simple.h"
+#include "MulotEdt/texte_simple.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "aide.h"
+#include "flexion/tests/aide.h"
 #include "lexical/erreur.h"
 #include "morpho/lemmatise.h"
 #include "morpho/tests/petit_lexique.h"

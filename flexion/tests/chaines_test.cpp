@@ -5,7 +5,7 @@
 
 #include <utility>
 
-#include "aide.h"
+#include "flexion/tests/aide.h"
 
 // œ, æ and the accented capitals were no letters: cœur gave "c", Égypte
 // nothing.

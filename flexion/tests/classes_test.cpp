@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "aide.h"
+#include "flexion/tests/aide.h"
 #include "flexion/verbes_auxiliaires.h"
 #include "flexion/verbes_dre.h"
 #include "flexion/verbes_er.h"

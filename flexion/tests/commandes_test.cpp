@@ -5,9 +5,9 @@
 #include <sstream>
 #include <tuple>
 
-#include "aide.h"
-#include "commandes_flexion.h"
+#include "flexion/tests/aide.h"
 #include "morpho/tests/petit_lexique.h"
+#include "outils/lemmatise/commandes_flexion.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "aide.h"
 #include "flexion/listes_verbes.h"
+#include "flexion/tests/aide.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include <utility>
 
-#include "aide.h"
+#include "flexion/tests/aide.h"
 
 // rompre, suffire, haïr, braire, entrevoir, défaillir had no class or the
 // wrong one; circoncire gave "circoncit", reluire "reluit", ouïr "ouîmes".

@@ -7,7 +7,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "aide.h"
+#include "flexion/tests/aide.h"
 #include "flexion/traduction.h"
 #include "lexical/stores.h"
 #include "morpho/lemmatise.h"

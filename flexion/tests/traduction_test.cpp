@@ -7,7 +7,7 @@
 #include <tuple>
 #include <utility>
 
-#include "aide.h"
+#include "flexion/tests/aide.h"
 #include "lexical/erreur.h"
 #include "lexical/vocabulaire.h"
 #include "morpho/tests/petit_lexique.h"

@@ -7,8 +7,8 @@
 #include <tuple>
 #include <utility>
 
-#include "aide.h"
 #include "flexion/listes_verbes.h"
+#include "flexion/tests/aide.h"
 
 TEST(VerbeRegulier, TempsSimplesEtModes) {
   // clang-format off

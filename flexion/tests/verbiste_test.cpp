@@ -21,8 +21,8 @@
 #include <string>
 #include <vector>
 
-#include "aide.h"
 #include "flexion/chaines.h"
+#include "flexion/tests/aide.h"
 #include "flexion/traduction.h"
 #include "lexical/stores.h"
 #include "lexical/vocabulaire.h"

@@ -1,9 +1,9 @@
-#include "flux.h"
+#include "lexical/flux.h"
 
 #include <gtest/gtest.h>
 
-#include "outils_test.h"
-#include "vocabulaire.h"
+#include "lexical/tests/outils_test.h"
+#include "lexical/vocabulaire.h"
 
 namespace {
 std::string Entier(std::int32_t v) {

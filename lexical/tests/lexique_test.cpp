@@ -1,9 +1,9 @@
-#include "lexique.h"
+#include "lexical/lexique.h"
 
 #include <gtest/gtest.h>
 
-#include "irreguliers.h"
-#include "vocabulaire.h"
+#include "lexical/irreguliers.h"
+#include "lexical/vocabulaire.h"
 
 namespace {
 void Entree(TLexique& l, const std::string& cle, int modele, std::string a = "", std::string b = "",

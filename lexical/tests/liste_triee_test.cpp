@@ -1,10 +1,10 @@
-#include "liste_triee.h"
+#include "lexical/liste_triee.h"
 
 #include <gtest/gtest.h>
 
 #include <map>
 
-#include "outils_test.h"
+#include "lexical/tests/outils_test.h"
 
 namespace {
 const auto ordre = [](const std::string& a, const std::string& b) { return CompareCles(a, b) < 0; };

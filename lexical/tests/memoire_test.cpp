@@ -9,8 +9,8 @@
 #include <new>
 #include <string>
 
-#include "outils_test.h"
-#include "stores.h"
+#include "lexical/stores.h"
+#include "lexical/tests/outils_test.h"
 
 namespace {
 std::atomic<std::size_t> EnCours{0}, Pic{0};

@@ -1,7 +1,7 @@
 // The table of the models, and the copies of it that the Python generators
 // of data/ keep: a model renamed, an ending changed or a stem listed on one
 // side only would make the generated sources disagree with the analysis.
-#include "modeles.h"
+#include "lexical/modeles.h"
 
 #include <gtest/gtest.h>
 

@@ -8,9 +8,9 @@
 #include <variant>
 #include <vector>
 
-#include "erreur.h"
-#include "flux.h"
-#include "stores.h"
+#include "lexical/erreur.h"
+#include "lexical/flux.h"
+#include "lexical/stores.h"
 
 inline std::string Octets(std::initializer_list<int> valeurs) {
   std::string s;

@@ -2,7 +2,7 @@
 // of one model are all reachable.
 #include <gtest/gtest.h>
 
-#include "lexique.h"
+#include "lexical/lexique.h"
 
 namespace {
 void Entree(TLexique& l, const std::string& cle, int modele, std::string a, std::string b,

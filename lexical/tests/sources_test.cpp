@@ -1,13 +1,13 @@
-#include "sources.h"
+#include "lexical/sources.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 
-#include "cp1252.h"
-#include "outils_test.h"
-#include "vocabulaire.h"
+#include "lexical/cp1252.h"
+#include "lexical/tests/outils_test.h"
+#include "lexical/vocabulaire.h"
 
 namespace fs = std::filesystem;
 

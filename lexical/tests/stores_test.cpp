@@ -6,8 +6,8 @@
 #include <iterator>
 #include <set>
 
-#include "outils_test.h"
-#include "vocabulaire.h"
+#include "lexical/tests/outils_test.h"
+#include "lexical/vocabulaire.h"
 
 namespace {
 const std::string Lecture = MessageLecture, Valeur = MessageValeur;

@@ -1,9 +1,9 @@
-#include "vocabulaire.h"
+#include "lexical/vocabulaire.h"
 
 #include <gtest/gtest.h>
 
-#include "chaines_latines.h"
-#include "definition.h"
+#include "lexical/chaines_latines.h"
+#include "lexical/definition.h"
 
 namespace {
 // NumCas, NumNombre, NumGenre, NumPersonne, NumTemps, NumMode, NumVoix.

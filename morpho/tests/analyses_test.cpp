@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "lexical/modeles.h"
-#include "petit_lexique.h"
+#include "morpho/tests/petit_lexique.h"
 
 using namespace traits;
 

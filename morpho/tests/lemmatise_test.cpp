@@ -6,7 +6,7 @@
 
 #include "lexical/erreur.h"
 #include "lexical/stores.h"
-#include "petit_lexique.h"
+#include "morpho/tests/petit_lexique.h"
 
 using namespace traits;
 

@@ -8,7 +8,7 @@
 #include <algorithm>
 
 #include "morpho/tableaux_flexion.h"
-#include "petit_lexique.h"
+#include "morpho/tests/petit_lexique.h"
 
 using namespace traits;
 

@@ -7,7 +7,7 @@
 
 #include "lexical/erreur.h"
 #include "morpho/rangs_frequence.h"
-#include "petit_lexique.h"
+#include "morpho/tests/petit_lexique.h"
 
 using namespace traits;
 

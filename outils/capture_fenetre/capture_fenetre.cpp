@@ -9,8 +9,8 @@
 #include <QTextEdit>
 #include <QTimer>
 
-#include "services_qt.h"
-#include "tfprinc.h"
+#include "princ/services_qt.h"
+#include "princ/tfprinc.h"
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);

@@ -9,10 +9,10 @@
 #include <QSpinBox>
 #include <QTextEdit>
 
-#include "dialogue_flexion.h"
-#include "dialogue_vocabulaire.h"
-#include "services_qt.h"
-#include "tfprinc.h"
+#include "princ/dialogue_flexion.h"
+#include "princ/dialogue_vocabulaire.h"
+#include "princ/services_qt.h"
+#include "princ/tfprinc.h"
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);

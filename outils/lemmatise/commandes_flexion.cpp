@@ -1,6 +1,6 @@
 // The French-generation commands of the lemmatise tool: the French rendering
 // of a Latin word and the conjugation tables of a French verb, in UTF-8.
-#include "commandes_flexion.h"
+#include "outils/lemmatise/commandes_flexion.h"
 
 #include <array>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "commandes_vocabulaire.h"
+#include "outils/lemmatise/commandes_vocabulaire.h"
 
 #include "lexical/cp1252.h"
 #include "morpho/paradigme.h"
@@ -6,8 +6,8 @@
 #include "morpho/tableaux_flexion.h"
 
 #ifdef LECTURIEL_FICHIERS
-#include "graphie.h"
-#include "texte_latin.h"
+#include "princ/fichiers/graphie.h"
+#include "princ/fichiers/texte_latin.h"
 #else
 #include <fstream>
 #include <sstream>

@@ -1,4 +1,4 @@
-#include "couverture.h"
+#include "outils/lemmatise/couverture.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -11,7 +11,7 @@
 #include "lexical/erreur.h"
 #include "lexical/liste_triee.h"
 #include "morpho/lemmatise.h"
-#include "tsv.h"
+#include "outils/lemmatise/tsv.h"
 
 namespace {
 

@@ -6,16 +6,16 @@
 #include <string>
 #include <vector>
 
-#include "commandes_flexion.h"
-#include "commandes_vocabulaire.h"
-#include "couverture.h"
 #include "lexical/cp1252.h"
 #include "lexical/erreur.h"
 #include "lexical/stores.h"
 #include "morpho/lemmatise.h"
 #include "morpho/rangs_frequence.h"
+#include "outils/lemmatise/commandes_flexion.h"
+#include "outils/lemmatise/commandes_vocabulaire.h"
+#include "outils/lemmatise/couverture.h"
+#include "outils/lemmatise/tsv.h"
 #include "syntaxe/lien_syntaxique.h"
-#include "tsv.h"
 
 namespace {
 

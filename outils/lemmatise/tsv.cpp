@@ -1,4 +1,4 @@
-#include "tsv.h"
+#include "outils/lemmatise/tsv.h"
 
 #include <cstdio>
 

@@ -8,10 +8,10 @@
 #include <string>
 #include <string_view>
 
-#include "cp1252.h"
-#include "erreur.h"
-#include "sources.h"
-#include "stores.h"
+#include "lexical/cp1252.h"
+#include "lexical/erreur.h"
+#include "lexical/sources.h"
+#include "lexical/stores.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "fichier_ini.h"
+#include "princ/fichiers/fichier_ini.h"
 
 #include <sys/stat.h>
 
@@ -8,9 +8,9 @@
 #include <cstdint>
 #include <new>
 
-#include "cp1252.h"
-#include "erreur.h"
-#include "texte_latin.h"
+#include "lexical/cp1252.h"
+#include "lexical/erreur.h"
+#include "princ/fichiers/texte_latin.h"
 
 // The file is parsed here rather than by libinih: that library reads a
 // string through a fixed line buffer (200 bytes in Debian's build, whatever

@@ -1,4 +1,4 @@
-#include "graphie.h"
+#include "princ/fichiers/graphie.h"
 
 #include <cstdint>
 

@@ -1,4 +1,4 @@
-#include "nom_fichier.h"
+#include "princ/fichiers/nom_fichier.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "notes.h"
+#include "princ/fichiers/notes.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -14,10 +14,10 @@
 #include <new>
 #include <unordered_set>
 
-#include "cp1252.h"
-#include "erreur.h"
-#include "graphie.h"
-#include "texte_latin.h"
+#include "lexical/cp1252.h"
+#include "lexical/erreur.h"
+#include "princ/fichiers/graphie.h"
+#include "princ/fichiers/texte_latin.h"
 
 namespace {
 

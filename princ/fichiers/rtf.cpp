@@ -1,4 +1,4 @@
-#include "rtf.h"
+#include "princ/fichiers/rtf.h"
 
 #include <array>
 #include <cctype>
@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "cp1252.h"
+#include "lexical/cp1252.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "texte_latin.h"
+#include "princ/fichiers/texte_latin.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -8,9 +8,9 @@
 #include <cstdint>
 #include <new>
 
-#include "cp1252.h"
-#include "erreur.h"
-#include "rtf.h"
+#include "lexical/cp1252.h"
+#include "lexical/erreur.h"
+#include "princ/fichiers/rtf.h"
 
 namespace {
 

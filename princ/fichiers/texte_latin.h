@@ -12,7 +12,7 @@
 #include <string>
 #include <string_view>
 
-#include "document_riche.h"
+#include "princ/fichiers/document_riche.h"
 
 // Largest file read (texts, notes, configuration): no Latin text or notes
 // come near it, and a bigger file would only freeze the window.

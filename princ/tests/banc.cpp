@@ -1,4 +1,4 @@
-#include "banc.h"
+#include "princ/tests/banc.h"
 
 #include <QApplication>
 #include <QDir>

@@ -13,8 +13,8 @@
 #include <memory>
 #include <string>
 
-#include "services_scriptes.h"
-#include "tfprinc.h"
+#include "princ/tests/services_scriptes.h"
+#include "princ/tfprinc.h"
 
 std::map<std::string, std::function<QObject*()>>& ClassesDeTest();
 struct TInscription {

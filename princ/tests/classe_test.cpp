@@ -17,10 +17,10 @@
 #include <QWindow>
 #include <functional>
 
-#include "banc.h"
 #include "lexical/stores.h"
-#include "services_qt.h"
-#include "traductions_qt.h"
+#include "princ/services_qt.h"
+#include "princ/tests/banc.h"
+#include "princ/traductions_qt.h"
 
 namespace {
 

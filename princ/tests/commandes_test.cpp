@@ -3,8 +3,8 @@
 #include <QMenuBar>
 #include <QTest>
 
-#include "banc.h"
-#include "dialogue_chercher.h"
+#include "princ/dialogue_chercher.h"
+#include "princ/tests/banc.h"
 
 class TestCommandes : public QObject {
   Q_OBJECT

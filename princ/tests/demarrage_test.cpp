@@ -4,8 +4,8 @@
 #include <QStatusBar>
 #include <QTest>
 
-#include "banc.h"
 #include "lexical/stores.h"
+#include "princ/tests/banc.h"
 
 class TestDemarrage : public QObject {
   Q_OBJECT

@@ -5,7 +5,7 @@
 
 #include <QTest>
 
-#include "banc.h"
+#include "princ/tests/banc.h"
 
 namespace {
 // Typed as a keyboard would, characters outside Latin-1 included.

@@ -3,7 +3,7 @@
 #include <QTest>
 #include <QToolTip>
 
-#include "banc.h"
+#include "princ/tests/banc.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 #include <QTest>
 #include <memory>
 
-#include "banc.h"
+#include "princ/tests/banc.h"
 
 std::map<std::string, std::function<QObject*()>>& ClassesDeTest() {
   static std::map<std::string, std::function<QObject*()>> classes;

@@ -16,9 +16,9 @@
 #include <QTableWidget>
 #include <QTest>
 
-#include "banc.h"
-#include "dialogue_flexion.h"
-#include "dialogue_vocabulaire.h"
+#include "princ/dialogue_flexion.h"
+#include "princ/dialogue_vocabulaire.h"
+#include "princ/tests/banc.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <deque>
 #include <optional>
 
-#include "services.h"
+#include "princ/services.h"
 
 class TServicesScriptes : public IServices {
  public:

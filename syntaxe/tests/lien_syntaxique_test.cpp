@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "petit_lexique.h"
+#include "morpho/tests/petit_lexique.h"
 #include "syntaxe/listes_mots.h"
 
 using namespace traits;

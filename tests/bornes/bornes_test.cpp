@@ -9,12 +9,12 @@
 #include <sstream>
 #include <string>
 
-#include "echec_allocation.h"
 #include "lexical/erreur.h"
 #include "lexical/flux.h"
 #include "lexical/stores.h"
 #include "lexical/vocabulaire.h"
 #include "morpho/lemmatise.h"
+#include "tests/bornes/echec_allocation.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // The --vocabulaire and --flexion commands on a small lexicon and small text
 // files: the output lines, the orders, the rank file, unknown words, a text
 // with vowel quantities, and the failures.
-#include "commandes_vocabulaire.h"
+#include "outils/lemmatise/commandes_vocabulaire.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -11,7 +11,7 @@
 #include <sstream>
 
 #include "lexical/erreur.h"
-#include "petit_lexique.h"
+#include "morpho/tests/petit_lexique.h"
 
 using namespace traits;
 

@@ -1,13 +1,13 @@
 // The coverage measure and the --tsv rows on a small lexicon.
-#include "couverture.h"
+#include "outils/lemmatise/couverture.h"
 
 #include <gtest/gtest.h>
 
 #include <sstream>
 
 #include "lexical/erreur.h"
-#include "petit_lexique.h"
-#include "tsv.h"
+#include "morpho/tests/petit_lexique.h"
+#include "outils/lemmatise/tsv.h"
 
 using namespace traits;
 

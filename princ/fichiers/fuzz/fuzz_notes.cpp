@@ -9,11 +9,11 @@
 #include <string>
 #include <string_view>
 
-#include "cp1252.h"
-#include "erreur.h"
-#include "graphie.h"
-#include "notes.h"
-#include "texte_latin.h"
+#include "lexical/cp1252.h"
+#include "lexical/erreur.h"
+#include "princ/fichiers/graphie.h"
+#include "princ/fichiers/notes.h"
+#include "princ/fichiers/texte_latin.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille) {
   const std::string_view octets(reinterpret_cast<const char*>(donnees), taille);

@@ -12,10 +12,10 @@
 #include <filesystem>
 #include <fstream>
 
-#include "erreur.h"
-#include "fichier_ini.h"
-#include "notes.h"
-#include "texte_latin.h"
+#include "lexical/erreur.h"
+#include "princ/fichiers/fichier_ini.h"
+#include "princ/fichiers/notes.h"
+#include "princ/fichiers/texte_latin.h"
 
 namespace fs = std::filesystem;
 using namespace std::string_literals;

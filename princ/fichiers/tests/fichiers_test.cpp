@@ -4,11 +4,11 @@
 #include <filesystem>
 #include <fstream>
 
-#include "erreur.h"
-#include "fichier_ini.h"
-#include "graphie.h"
-#include "notes.h"
-#include "texte_latin.h"
+#include "lexical/erreur.h"
+#include "princ/fichiers/fichier_ini.h"
+#include "princ/fichiers/graphie.h"
+#include "princ/fichiers/notes.h"
+#include "princ/fichiers/texte_latin.h"
 
 namespace fs = std::filesystem;
 

@@ -5,11 +5,11 @@
 #include <cstdio>
 #include <fstream>
 
-#include "echec_allocation.h"
-#include "erreur.h"
-#include "fichier_ini.h"
-#include "notes.h"
-#include "texte_latin.h"
+#include "lexical/erreur.h"
+#include "princ/fichiers/fichier_ini.h"
+#include "princ/fichiers/notes.h"
+#include "princ/fichiers/texte_latin.h"
+#include "tests/bornes/echec_allocation.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
 // A pupil's name made into a file name: what used to escape the notes folder
 // ("../../x") or fail at every save ("Marie/Paul") now stays a plain name.
-#include "nom_fichier.h"
+#include "princ/fichiers/nom_fichier.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "notes.h"
+#include "princ/fichiers/notes.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
+#include "princ/fichiers/rtf.h"
 
-#include "rtf.h"
+#include <gtest/gtest.h>
 
 namespace {
 

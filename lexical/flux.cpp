@@ -193,8 +193,5 @@ void TEcrivain::Vide() {
     pos_ = 0;
   }
   flux_.flush();
-  if (!flux_)
-    throw Erreur(
-        "Erreur d'\xE9"
-        "criture du flux");
+  if (!flux_) throw Erreur(MessageEcriture);
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "lexical/chaines_latines.h"
+#include "lexical/minuscules.h"
 #include "lexical/vocabulaire.h"
 
 namespace {
@@ -70,13 +71,6 @@ char SansTrema(char c) {
     default:
       return c;
   }
-}
-
-std::string Minuscules(std::string_view forme) {
-  std::string s(forme);
-  for (char& c : s)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return s;
 }
 
 enum class Lieu { Debut, Partout, Fin };

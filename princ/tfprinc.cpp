@@ -23,6 +23,7 @@
 #include "document_qt.h"
 #include "erreur.h"
 #include "fichier_ini.h"
+#include "lexical/programme.h"
 #include "lexical/stores.h"
 #include "nom_fichier.h"
 #include "notes.h"
@@ -179,10 +180,7 @@ void TFPrinc::CreeBarreEtat() {
 
 QString TFPrinc::TexteVolet(int i) const { return i >= 0 && i < 3 ? Volets[i]->text() : QString(); }
 
-std::string TFPrinc::RepertoireProgramme() const {
-  const auto barre = CheminExecutable.find_last_of('/');
-  return barre == std::string::npos ? std::string() : CheminExecutable.substr(0, barre + 1);
-}
+std::string TFPrinc::RepertoireProgramme() const { return DossierDuProgramme(CheminExecutable); }
 
 std::string TFPrinc::CheminIni() const {
   const std::string dossier = RepertoireProgramme();

@@ -7,6 +7,7 @@
 #include "lexical/definition.h"
 #include "lexical/erreur.h"
 #include "lexical/liste_triee.h"
+#include "lexical/minuscules.h"
 #include "lexical/modeles.h"
 #include "morpho/lemmatise.h"
 #include "syntaxe/listes_mots.h"
@@ -34,13 +35,6 @@ constexpr const char* MsgPrepAccusatif = "la pr\xE9position %s introduit l'accus
 constexpr const char* MsgConjonction = "la conj. %s introduit une prop. sub. dont %s est le verbe";
 
 bool Nominal(int partie) { return partie == Partie::Nom || partie == Partie::Pronom; }
-
-std::string Minuscules(std::string_view mot) {
-  std::string s(mot);
-  for (char& c : s)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return s;
-}
 
 // An invariable word is compared as written, and also lower-cased so that a
 // capitalised first word of a sentence ("Cum", "In") is still recognised.

@@ -3,6 +3,7 @@
 // Arguments, standard input and output are UTF-8; the core works in
 // Windows-1252.
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -10,7 +11,9 @@
 #include "commandes_vocabulaire.h"
 #include "couverture.h"
 #include "lexical/cp1252.h"
+#include "lexical/entier.h"
 #include "lexical/erreur.h"
+#include "lexical/lignes.h"
 #include "lexical/stores.h"
 #include "morpho/lemmatise.h"
 #include "morpho/rangs_frequence.h"
@@ -74,8 +77,7 @@ int Analyses(const std::vector<std::string>& mots) {
 
 int Tsv() {
   std::string ligne;
-  while (std::getline(std::cin, ligne)) {
-    if (!ligne.empty() && ligne.back() == '\r') ligne.pop_back();
+  while (LisLigne(std::cin, ligne)) {
     for (const std::string& l : LignesTsv(ligne)) std::cout << l << "\n";
   }
   return 0;
@@ -106,10 +108,10 @@ int main(int argc, char** argv) {
     } else if (a == "--manques") {
       if (i + 1 >= args.size()) return ErreurUsage("--manques demande un nombre");
       const std::string& nombre = args[++i];
-      if (nombre.empty() || nombre.size() > 6 ||
-          nombre.find_first_not_of("0123456789") != std::string::npos)
+      const std::optional<int> lu = LisEntier(nombre);
+      if (nombre.size() > 6 || nombre.find_first_not_of("0123456789") != std::string::npos || !lu)
         return ErreurUsage("--manques demande un nombre : " + nombre);
-      manques = std::stoi(nombre);
+      manques = *lu;
     } else if (a == "--aide" || a == "-h" || a == "--help") {
       std::cout << Usage;
       return 0;
@@ -128,16 +130,10 @@ int main(int argc, char** argv) {
     } else if (a == "--sans-frequents") {
       if (i + 1 >= args.size()) return ErreurUsage("--sans-frequents demande un nombre");
       const std::string& n = args[++i];
-      std::size_t lu = 0;
-      int valeur = -1;
-      try {
-        valeur = std::stoi(n, &lu);
-      } catch (const std::exception&) {
-        lu = 0;
-      }
-      if (lu != n.size() || valeur < 0)
+      const std::optional<int> valeur = LisEntier(n);
+      if (!valeur || *valeur < 0)
         return ErreurUsage("--sans-frequents demande un nombre positif, pas : " + n);
-      vocabulaire.SansFrequents = valeur;
+      vocabulaire.SansFrequents = *valeur;
       optionsVocabulaire = true;
     } else if (a == "--inconnus") {
       vocabulaire.Inconnus = true;

@@ -13,6 +13,7 @@
 #include <string_view>
 
 #include "document_riche.h"
+#include "utf8.h"
 
 // Largest file read (texts, notes, configuration): no Latin text or notes
 // come near it, and a bigger file would only freeze the window.
@@ -24,8 +25,6 @@ TDocumentRiche LisTexteLatin(const std::string& chemin);
 // when it is missing, unreadable, not a regular file, larger than `limite`
 // bytes, or when memory runs out.
 std::string LisOctets(const std::string& chemin, std::size_t limite = TailleMaxFichier);
-
-bool EstUtf8Valide(std::string_view octets);
 
 // True when the bytes start with a UTF-16 byte-order mark.
 bool EstUtf16(std::string_view octets);

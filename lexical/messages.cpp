@@ -1,0 +1,31 @@
+#include "messages.h"
+
+#include <cerrno>
+
+std::string RaisonSysteme(int code, Acces acces) {
+  const bool lecture = acces == Acces::Lecture;
+  switch (code) {
+    case ENOENT:
+    case ENOTDIR:
+      // A file read is missing; a file written is missing its folder.
+      return lecture ? "fichier introuvable" : "dossier introuvable";
+    case EACCES:
+    case EPERM:
+      return "acc\xE8s refus\xE9";
+    case ENOSPC:
+    case EDQUOT:
+      return "disque plein";
+    case EROFS:
+      return "support en lecture seule";
+    case EISDIR:
+      return "c'est un dossier";
+    case ELOOP:
+      return "trop de liens symboliques";
+    case ENOMEM:
+      return RaisonMemoire;
+    default:
+      return lecture ? "erreur de lecture"
+                     : "erreur d'\xE9"
+                       "criture";
+  }
+}

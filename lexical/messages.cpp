@@ -2,6 +2,8 @@
 
 #include <cerrno>
 
+#include "cp1252_litteral.h"
+
 std::string RaisonSysteme(int code, Acces acces) {
   const bool lecture = acces == Acces::Lecture;
   switch (code) {
@@ -11,7 +13,7 @@ std::string RaisonSysteme(int code, Acces acces) {
       return lecture ? "fichier introuvable" : "dossier introuvable";
     case EACCES:
     case EPERM:
-      return "acc\xE8s refus\xE9";
+      return "accès refusé"_1252;
     case ENOSPC:
     case EDQUOT:
       return "disque plein";
@@ -24,8 +26,6 @@ std::string RaisonSysteme(int code, Acces acces) {
     case ENOMEM:
       return RaisonMemoire;
     default:
-      return lecture ? "erreur de lecture"
-                     : "erreur d'\xE9"
-                       "criture";
+      return lecture ? "erreur de lecture" : "erreur d'écriture"_1252;
   }
 }

@@ -5,25 +5,24 @@
 
 #include <string>
 
+#include "cp1252_litteral.h"
+
 inline constexpr const char* MessageOuvrirFichier = "Impossible d'ouvrir le fichier %s";
 // The file, then the reason (RaisonSysteme or one of the reasons below).
 inline constexpr const char* MessageLireFichier = "Impossible de lire le fichier %s : %s";
-inline constexpr const char* MessageEcrireFichier =
-    "Impossible d'\xE9"
-    "crire le fichier %s : %s";
+inline constexpr const char* MessageEcrireFichier = "Impossible d'écrire le fichier %s : %s"_1252;
 inline constexpr const char* MessageLireDossier = "Impossible de lire le dossier %s";
-inline constexpr const char* MessageLexiqueNonCharge = "Lexique non charg\xE9";
-inline constexpr const char* MessageMemoire = "M\xE9moire insuffisante pour charger le lexique";
+inline constexpr const char* MessageLexiqueNonCharge = "Lexique non chargé"_1252;
+inline constexpr const char* MessageMemoire = "Mémoire insuffisante pour charger le lexique"_1252;
 inline constexpr const char* MessageLecture = "Erreur de lecture du flux";
-inline constexpr const char* MessageEcriture =
-    "Erreur d'\xE9"
-    "criture du flux";
-inline constexpr const char* MessageValeur = "Valeur de propri\xE9t\xE9 incorrecte";
-inline constexpr const char* MessageDoublons = "La liste de cha\xEEnes n'autorise pas les doublons";
+inline constexpr const char* MessageEcriture = "Erreur d'écriture du flux"_1252;
+inline constexpr const char* MessageValeur = "Valeur de propriété incorrecte"_1252;
+inline constexpr const char* MessageDoublons =
+    "La liste de chaînes n'autorise pas les doublons"_1252;
 inline constexpr const char* MessageIndice = "Indice de liste hors limites (%d)";
 
 // Reasons that follow a file's name.
-inline constexpr const char* RaisonMemoire = "m\xE9moire insuffisante";
+inline constexpr const char* RaisonMemoire = "mémoire insuffisante"_1252;
 inline constexpr const char* RaisonPasOrdinaire = "ce n'est pas un fichier ordinaire";
 inline constexpr const char* RaisonLectureSeule = "fichier en lecture seule";
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "cp1252.h"
+#include "cp1252_litteral.h"
 #include "entier.h"
 #include "fichier_atomique.h"
 #include "lignes.h"
@@ -57,7 +58,9 @@ const std::uint32_t* MasqueDuTerme(std::string_view nom) {
   return nullptr;
 }
 
-std::string Guillemets(std::string_view texte) { return "\xAB " + std::string(texte) + " \xBB"; }
+std::string Guillemets(std::string_view texte) {
+  return "« "_1252 + std::string(texte) + " »"_1252;
+}
 
 int LisModele(std::string_view champ) {
   const int modele = ModeleParNom(champ);
@@ -65,7 +68,7 @@ int LisModele(std::string_view champ) {
   // A number stands for a model without a name, so that any file can be
   // written out as sources and compiled back.
   if (auto n = LisEntier(champ)) return *n;
-  throw Erreur("mod\xE8le inconnu " + Guillemets(champ));
+  throw Erreur("modèle inconnu "_1252 + Guillemets(champ));
 }
 
 std::string TexteModele(int modele) {
@@ -78,7 +81,7 @@ int LisGenre(std::string_view champ) {
   for (std::size_t i = 0; i < NomsGenres.size(); ++i)
     if (NomsGenres[i] == champ) return static_cast<int>(i);
   if (auto n = LisEntier(champ)) return *n;
-  throw Erreur("genre inconnu " + Guillemets(champ) + " (masculin, f\xE9minin, neutre ou -)");
+  throw Erreur("genre inconnu " + Guillemets(champ) + " (masculin, féminin, neutre ou -)"_1252);
 }
 
 std::string TexteGenre(int genre) {
@@ -113,10 +116,10 @@ void LisSource(const fs::path& chemin, std::size_t nbChamps, F traite) {
     if (ligneUtf8.find_first_not_of(" \t") == std::string::npos || ligneUtf8[0] == '#') continue;
     try {
       auto ligne = Utf8VersCp1252Exact(ligneUtf8);
-      if (!ligne) throw Erreur("caract\xE8re que Windows-1252 ne peut pas repr\xE9senter");
+      if (!ligne) throw Erreur("caractère que Windows-1252 ne peut pas représenter"_1252);
       auto champs = DecoupeChamps(*ligne, '\t');
       if (champs.size() != nbChamps)
-        throw Erreur(Formate("%d champs attendus s\xE9par\xE9s par des tabulations, %d trouv\xE9s",
+        throw Erreur(Formate("%d champs attendus séparés par des tabulations, %d trouvés"_1252,
                              {std::to_string(nbChamps), std::to_string(champs.size())}));
       traite(Ligne{numero, std::move(champs)});
     } catch (const Erreur& e) {
@@ -174,9 +177,7 @@ void VerifiePremier(std::string_view champ, std::string_view quoi) {
 
 std::string TexteListe(std::string_view liste) {
   if (liste == "-")
-    throw Erreur("liste de radicaux " + Guillemets(liste) +
-                 " impossible \xE0 \xE9"
-                 "crire en source");
+    throw Erreur("liste de radicaux " + Guillemets(liste) + " impossible à écrire en source"_1252);
   VerifieChamp(liste, "radicaux");
   return liste.empty() ? "-" : std::string(liste);
 }
@@ -231,7 +232,7 @@ TStoresSources LisSources(const std::string& dossier) {
       TDef d;
       d.Modele = LisModele(l.Champs[1]);
       const auto radical = LisEntier(l.Champs[2]);
-      if (!radical) throw Erreur("num\xE9ro de radical incorrect " + Guillemets(l.Champs[2]));
+      if (!radical) throw Erreur("numéro de radical incorrect "_1252 + Guillemets(l.Champs[2]));
       d.Radical = *radical;
       d.Morpho = LisTraits(l.Champs[3]);
       desinences.Liste(CleDesinence(l.Champs[0])).push_back(d);
@@ -271,24 +272,18 @@ TStoresSources LisSources(const std::string& dossier) {
 void EcrisSources(const TLexique& lexique, const TListeDes& desinences,
                   const TListeIrreg& irreguliers, const std::string& dossier) {
   // Everything is checked and built before the first file is written.
-  std::string des = "# terminaison\tmod\xE8le\tradical\ttraits\n";
+  std::string des = "# terminaison\tmodèle\tradical\ttraits\n"_1252;
   for (int i = 0; i < desinences.Count(); ++i) {
     const std::string terminaison = CleDesinence(desinences.Cle(i));
-    if (terminaison.empty())
-      throw Erreur(
-          "terminaison vide impossible \xE0 \xE9"
-          "crire en source");
+    if (terminaison.empty()) throw Erreur("terminaison vide impossible à écrire en source"_1252);
     VerifiePremier(terminaison, "terminaison");
     for (const TDef& d : desinences.Definitions(i))
       des += terminaison + '\t' + TexteModele(d.Modele) + '\t' + std::to_string(d.Radical) + '\t' +
              TexteTraits(d.Morpho) + '\n';
   }
-  std::string irr = "# forme\tlemme\tmod\xE8le\ttraits\n";
+  std::string irr = "# forme\tlemme\tmodèle\ttraits\n"_1252;
   for (int i = 0; i < irreguliers.Count(); ++i) {
-    if (irreguliers.Cle(i).empty())
-      throw Erreur(
-          "forme vide impossible \xE0 \xE9"
-          "crire en source");
+    if (irreguliers.Cle(i).empty()) throw Erreur("forme vide impossible à écrire en source"_1252);
     VerifiePremier(irreguliers.Cle(i), "forme");
     for (const TDonneesIrreg& d : irreguliers.Definitions(i)) {
       VerifieChamp(d.K, "lemme");
@@ -296,10 +291,10 @@ void EcrisSources(const TLexique& lexique, const TListeDes& desinences,
              TexteTraits(d.Morpho) + '\n';
     }
   }
-  std::string lex = "# cl\xE9\tmod\xE8le\tgenre\tradicauxA\tradicauxB\tsens\n";
+  std::string lex = "# clé\tmodèle\tgenre\tradicauxA\tradicauxB\tsens\n"_1252;
   for (int i = 0; i < lexique.Count(); ++i) {
     const TDonneesLexicales& e = lexique.Donnees(i, true);
-    VerifiePremier(lexique.Cle(i), "cl\xE9");
+    VerifiePremier(lexique.Cle(i), "clé"_1252);
     VerifieChamp(e.Sens, "sens");
     lex += lexique.Cle(i) + '\t' + TexteModele(e.Modele) + '\t' + TexteGenre(e.Genre) + '\t' +
            TexteListe(e.RadicauxA) + '\t' + TexteListe(e.RadicauxB) + '\t' + e.Sens + '\n';

@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "lexical/cp1252.h"
+#include "lexical/cp1252_litteral.h"
 #include "lexical/entier.h"
 #include "lexical/erreur.h"
 #include "lexical/lignes.h"
@@ -28,11 +29,11 @@ TRangs TRangs::DeTexte(std::string_view utf8, const std::string& origine) {
       return Erreur(origine + ":" + std::to_string(numero) + ": " + message);
     };
     if (t2 == std::string_view::npos)
-      throw faute("trois champs attendus (rang, vedette, mod\xE8le)");
+      throw faute("trois champs attendus (rang, vedette, modèle)"_1252);
     const std::optional<int> rang = LisEntier(ligne.substr(0, t1));
     if (!rang || *rang < 1) throw faute("rang invalide");
     const int modele = ModeleParNom(ligne.substr(t2 + 1));
-    if (modele < 0) throw faute("mod\xE8le inconnu");
+    if (modele < 0) throw faute("modèle inconnu"_1252);
     const std::string vedette = Utf8VersCp1252(ligne.substr(t1 + 1, t2 - t1 - 1));
     // The first rank given for a headword stands.
     r.rangs_.emplace(CleRang(vedette, modele), *rang);

@@ -51,7 +51,7 @@ TFPrinc::~TFPrinc() = default;
 
 QString TFPrinc::PhraseExemple() {
   return QStringLiteral(
-      "Ignoranti quem portum petat nullus suus uentus est. \n(S\u00e9n\u00e8que, Lettres \u00e0 "
+      "Ignoranti quem portum petat nullus suus uentus est. \n(Sénèque, Lettres à "
       "Lucilius, 71, 3)");
 }
 
@@ -323,9 +323,7 @@ void TFPrinc::closeEvent(QCloseEvent* evenement) {
   // could not be, the pupil decides whether to lose them.
   if (Memo1->document()->isModified() && !EnregistreNotes() &&
       !Services.Confirme(
-          this,
-          QStringLiteral(
-              "Les notes n'ont pas \u00e9t\u00e9 enregistr\u00e9es. Quitter quand m\u00eame ?"))) {
+          this, QStringLiteral("Les notes n'ont pas été enregistrées. Quitter quand même ?"))) {
     evenement->ignore();
     return;
   }

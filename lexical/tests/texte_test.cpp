@@ -10,6 +10,7 @@
 #include <sstream>
 
 #include "cp1252.h"
+#include "cp1252_litteral.h"
 #include "entier.h"
 #include "erreur.h"
 #include "lignes.h"
@@ -64,6 +65,23 @@ TEST(Utf8, DecodeurStrict) {
   EXPECT_EQ(SansMarqueUtf8("\xEF\xBB\xBFx"), "x");
   EXPECT_EQ(Utf8VersCp1252("d\xC3\xA9j\xC3\xA0 \xE2\x82\xAC \xE2\x82 \xC4\x81"),
             "d\xE9j\xE0 \x80 ? ?");
+}
+
+// The French of the source, converted by the compiler: checked here at
+// compile time, byte by byte, against the escapes it replaced.
+static_assert(std::string_view("Impossible d'écrire : accès refusé"_1252) ==
+              "Impossible d'\xE9"
+              "crire : acc\xE8s refus\xE9");
+static_assert(std::string_view("œŒ€…’«»ŠŽšžŸ"_1252) ==
+              "\x9C\x8C\x80\x85\x92\xAB\xBB\x8A\x8E\x9A\x9E\x9F");
+static_assert(sizeof("été"_1252) == 4 && "été"_1252[3] == '\0');
+static_assert(U'é'_1252 == '\xE9' && U'û'_1252 == '\xFB' && U'Œ'_1252 == '\x8C');
+
+TEST(Litteral1252, UtilisableCommeUnLitteral) {
+  const std::string message = "modèle inconnu "_1252 + std::string("x");
+  EXPECT_EQ(message, "mod\xE8le inconnu x");
+  const char* c = "déjà"_1252;
+  EXPECT_EQ(Cp1252VersUtf8(c), "déjà");
 }
 
 TEST(Entier, UnSeulLecteur) {

@@ -198,27 +198,24 @@ void RapportCouverture(const std::vector<std::string>& fichiers, std::ostream& s
   if (arbores || !listes) {
     const TCouverture c = MesureCouverture(jetons);
     sortie << "Mots : " << c.Jetons << "\n";
-    sortie << "Analys\xC3\xA9s : " << c.Analyses << " (" << PartEnPourcent(c.Analyses, c.Jetons, 1)
+    sortie << "Analysés : " << c.Analyses << " (" << PartEnPourcent(c.Analyses, c.Jetons, 1)
            << ")\n";
-    sortie << "Lemme retrouv\xC3\xA9 : " << c.LemmesTrouves << " ("
+    sortie << "Lemme retrouvé : " << c.LemmesTrouves << " ("
            << PartEnPourcent(c.LemmesTrouves, c.Jetons, 1) << ")\n";
     const int n = std::min<int>(nbManques, static_cast<int>(c.Manques.size()));
-    sortie << "Les " << n << " lemmes manqu\xC3\xA9s les plus fr\xC3\xA9quents :\n";
+    sortie << "Les " << n << " lemmes manqués les plus fréquents :\n";
     for (int i = 0; i < n; ++i)
       sortie << c.Manques[static_cast<std::size_t>(i)].second << "\t"
              << c.Manques[static_cast<std::size_t>(i)].first << "\n";
   }
   if (listes) {
     const TCouvertureFormes c = MesureCouvertureFormes(formes);
-    sortie << "Formes : " << c.Formes << ", analys\xC3\xA9"
-           << "es : " << c.FormesAnalysees << " (" << PartEnPourcent(c.FormesAnalysees, c.Formes, 2)
-           << ")\n";
-    sortie << "Occurrences : " << c.Occurrences << ", analys\xC3\xA9"
-           << "es : " << c.OccurrencesAnalysees << " ("
-           << PartEnPourcent(c.OccurrencesAnalysees, c.Occurrences, 2) << ")\n";
+    sortie << "Formes : " << c.Formes << ", analysées : " << c.FormesAnalysees << " ("
+           << PartEnPourcent(c.FormesAnalysees, c.Formes, 2) << ")\n";
+    sortie << "Occurrences : " << c.Occurrences << ", analysées : " << c.OccurrencesAnalysees
+           << " (" << PartEnPourcent(c.OccurrencesAnalysees, c.Occurrences, 2) << ")\n";
     const int n = std::min<int>(nbManques, static_cast<int>(c.NonAnalysees.size()));
-    sortie << "Les " << n << " formes non analys\xC3\xA9"
-           << "es les plus fr\xC3\xA9quentes :\n";
+    sortie << "Les " << n << " formes non analysées les plus fréquentes :\n";
     for (int i = 0; i < n; ++i)
       sortie << c.NonAnalysees[static_cast<std::size_t>(i)].second << "\t"
              << c.NonAnalysees[static_cast<std::size_t>(i)].first << "\n";

@@ -156,7 +156,7 @@ std::string AvertissementCaracteresPerdus(std::string_view utf8) {
   if (perdus.empty()) return {};
   // A pane full of another script would make a box taller than the screen.
   constexpr std::size_t Montres = 20;
-  std::string message = "Ces caract\xC3\xA8res ne peuvent pas \xC3\xAAtre enregistr\xC3\xA9s :";
+  std::string message = "Ces caractères ne peuvent pas être enregistrés :";
   for (std::size_t i = 0; i < perdus.size() && i < Montres; ++i) message += " " + perdus[i];
   if (perdus.size() > Montres) message += " ...";
   return message;

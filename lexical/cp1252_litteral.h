@@ -10,21 +10,17 @@
 
 #include <cstddef>
 #include <string_view>
+#include <type_traits>
 
 #include "cp1252.h"
 #include "utf8.h"
 
 namespace litteral1252 {
 
-// A UTF-8 string literal as a template argument.
-template <std::size_t N>
-struct TUtf8 {
-  char Octets[N]{};
-  consteval TUtf8(const char (&texte)[N]) {
-    for (std::size_t i = 0; i < N; ++i) Octets[i] = texte[i];
-  }
-  constexpr std::string_view Vue() const { return {Octets, N - 1}; }
-};
+// The bytes of a UTF-8 string literal, given one by one as template
+// arguments, back as a text of static storage.
+template <char... Utf8>
+inline constexpr char Source[] = {Utf8..., '\0'};
 
 // Never defined and not constexpr: a call to it in a compile-time
 // conversion is the compiler's error, and its name says why.
@@ -53,9 +49,9 @@ struct TTexte {
   char Octets[M]{};
 };
 
-template <TUtf8 Utf8>
+template <char... Utf8>
 inline constexpr auto Texte = [] {
-  constexpr std::string_view utf8 = Utf8.Vue();
+  constexpr std::string_view utf8(Source<Utf8...>, sizeof...(Utf8));
   TTexte<Longueur(utf8) + 1> texte;
   std::size_t j = 0;
   for (std::size_t i = 0; i < utf8.size();) {
@@ -68,9 +64,21 @@ inline constexpr auto Texte = [] {
 
 }  // namespace litteral1252
 
-template <litteral1252::TUtf8 Utf8>
+// The literal's bytes come as a pack of chars, the form GCC and clang offer
+// beside the standard one (a literal as an object template argument): clang
+// 14 crashes when a diagnostic prints such an object argument, which it does
+// for any literal used in a static variable's initializer.
+#if defined(__clang__)
+#pragma clang diagnostic push
+#pragma clang diagnostic ignored "-Wgnu-string-literal-operator-template"
+#endif
+template <class Caractere, Caractere... Utf8>
 constexpr const auto& operator""_1252() {
-  return litteral1252::Texte<Utf8>.Octets;
+  static_assert(std::is_same_v<Caractere, char>, "a plain literal: \"...\"_1252");
+  return litteral1252::Texte<Utf8...>.Octets;
 }
+#if defined(__clang__)
+#pragma clang diagnostic pop
+#endif
 
 consteval char operator""_1252(char32_t point) { return litteral1252::Octet(point); }

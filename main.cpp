@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "lexical/erreur.h"
+#include "lexical/programme.h"
 #include "lexical/stores.h"
 #include "princ/services_qt.h"
 #include "princ/tfprinc.h"
@@ -15,7 +16,7 @@ int main(int argc, char** argv) {
   TServicesQt services;
   int code = 0;
   {
-    TFPrinc FPrinc(services, QCoreApplication::applicationFilePath().toStdString());
+    TFPrinc FPrinc(services, CheminProgramme());
     FPrinc.show();
     code = application.exec();
   }

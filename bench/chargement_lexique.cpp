@@ -7,16 +7,17 @@
 #include <fstream>
 #include <random>
 
+#include "lexical/cp1252_litteral.h"
 #include "lexical/flux.h"
 #include "lexical/stores.h"
 
 namespace {
 
 std::string Mot(std::mt19937& alea, int min, int max) {
-  static const char lettres[] = "abcdefgilmnopqrstuxAEIMPR\xE9";
+  constexpr std::string_view lettres = "abcdefgilmnopqrstuxAEIMPRé"_1252;
   std::string s;
   for (int n = std::uniform_int_distribution<int>(min, max)(alea); n > 0; --n)
-    s += lettres[std::uniform_int_distribution<int>(0, sizeof lettres - 2)(alea)];
+    s += lettres[std::uniform_int_distribution<std::size_t>(0, lettres.size() - 1)(alea)];
   return s;
 }
 

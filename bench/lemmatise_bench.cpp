@@ -86,7 +86,7 @@ int main(int argc, char** argv) {
   if (!std::filesystem::is_directory(dossier, erreur)) {
     std::cerr << "lemmatise_bench : dossier du corpus introuvable : " << dossier
               << "\nDonner un dossier de fichiers .conllu par la variable d'environnement "
-                 "LECTURIEL_CORPUS ou par -DLECTURIEL_CORPUS=DOSSIER \xC3\xA0 la configuration.\n";
+                 "LECTURIEL_CORPUS ou par -DLECTURIEL_CORPUS=DOSSIER à la configuration.\n";
     return 1;
   }
   static const std::vector<std::string> mots = MotsDuCorpus(dossier);

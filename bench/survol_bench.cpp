@@ -46,41 +46,46 @@ int main(int argc, char** argv) {
   const QString plat = riche->toPlainText();
   // The first pass only warms up (first touch of the stores' memory).
   for (int passe = 0; passe < 2; ++passe)
-  for (int p = 0; p + 1 < plat.size(); ++p) {
-    if (!plat[p].isLetter() || (p > 0 && plat[p - 1].isLetter())) continue;  // first letter of each word
-    QTextCursor curseur(riche->document());
-    curseur.setPosition(p);
-    riche->setTextCursor(curseur);
-    riche->ensureCursorVisible();
-    const QRect r = riche->cursorRect(curseur);
-    const QPoint point(r.x() + 2, r.center().y());
-    QMouseEvent mouvement(QEvent::MouseMove, point, vue->mapToGlobal(point), Qt::NoButton, Qt::NoButton,
-                          Qt::NoModifier);
-    const auto avant = std::chrono::steady_clock::now();
-    fenetre.RichEMouseMove(point.x(), point.y());
-    const double analyse = std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - avant).count();
-    const auto debut = std::chrono::steady_clock::now();
-    QApplication::sendEvent(vue, &mouvement);
-    const auto fin = std::chrono::steady_clock::now();
-    if (fenetre.TexteBulle().isEmpty() || passe == 0) continue;
-    analyses.push_back(analyse);
-    if (analyse > pire) {
-      pire = analyse;
-      motLePlusLent = fenetre.Etat().MotCourant;
+    for (int p = 0; p + 1 < plat.size(); ++p) {
+      if (!plat[p].isLetter() || (p > 0 && plat[p - 1].isLetter()))
+        continue;  // first letter of each word
+      QTextCursor curseur(riche->document());
+      curseur.setPosition(p);
+      riche->setTextCursor(curseur);
+      riche->ensureCursorVisible();
+      const QRect r = riche->cursorRect(curseur);
+      const QPoint point(r.x() + 2, r.center().y());
+      QMouseEvent mouvement(QEvent::MouseMove, point, vue->mapToGlobal(point), Qt::NoButton,
+                            Qt::NoButton, Qt::NoModifier);
+      const auto avant = std::chrono::steady_clock::now();
+      fenetre.RichEMouseMove(point.x(), point.y());
+      const double analyse =
+          std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - avant)
+              .count();
+      const auto debut = std::chrono::steady_clock::now();
+      QApplication::sendEvent(vue, &mouvement);
+      const auto fin = std::chrono::steady_clock::now();
+      if (fenetre.TexteBulle().isEmpty() || passe == 0) continue;
+      analyses.push_back(analyse);
+      if (analyse > pire) {
+        pire = analyse;
+        motLePlusLent = fenetre.Etat().MotCourant;
+      }
+      durees.push_back(std::chrono::duration<double, std::micro>(fin - debut).count());
     }
-    durees.push_back(std::chrono::duration<double, std::micro>(fin - debut).count());
-  }
   if (durees.empty()) {
     std::fprintf(stderr, "aucun mot survol\u00e9 (lexique absent ?)\n");
     return 1;
   }
   std::sort(durees.begin(), durees.end());
   std::sort(analyses.begin(), analyses.end());
-  std::printf("mot et analyse seuls : m\xC3\xA9" "diane %.1f \xC2\xB5s, 99e centile %.1f \xC2\xB5s, pire %.1f \xC2\xB5s\n",
+  std::printf("mot et analyse seuls : médiane %.1f µs, 99e centile %.1f µs, pire %.1f µs\n",
               analyses[analyses.size() / 2], analyses[analyses.size() * 99 / 100], analyses.back());
-  std::printf("\xC3\xA9v\xC3\xA9nement complet (avec la bulle), %zu survols sur %lld caract\xC3\xA8res : m\xC3\xA9" "diane %.1f \xC2\xB5s, 99e centile %.1f \xC2\xB5s, pire %.1f \xC2\xB5s\n",
-              durees.size(), static_cast<long long>(plat.size()), durees[durees.size() / 2],
-              durees[durees.size() * 99 / 100], durees.back());
-  std::printf("mot le plus lent \xC3\xA0 analyser : %s\n", motLePlusLent.c_str());
+  std::printf(
+      "événement complet (avec la bulle), %zu survols sur %lld caractères : médiane %.1f µs, 99e "
+      "centile %.1f µs, pire %.1f µs\n",
+      durees.size(), static_cast<long long>(plat.size()), durees[durees.size() / 2],
+      durees[durees.size() * 99 / 100], durees.back());
+  std::printf("mot le plus lent à analyser : %s\n", motLePlusLent.c_str());
   return 0;
 }

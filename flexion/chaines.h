@@ -12,17 +12,15 @@
 #include <string_view>
 #include <vector>
 
+#include "lexical/cp1252_litteral.h"
+
 // The French letter set: the lower-case letters (with à â æ ç é è ê ë î ï ô
 // œ ü û ù ÿ), then the capitals, accented ones included (À É Œ Æ...).  The
 // apostrophe, the hyphen and digits are not letters; a hyphen between two
 // letters belongs to the word (petit-fils).
-// clang-format off
 inline constexpr std::string_view Lettres =
-    "a\xE0\xE2\xE6" "bc\xE7" "de\xE9\xE8\xEA\xEB" "fghi\xEE\xEF" "jklmno\xF4\x9C"
-    "pqrstu\xFC\xFB\xF9" "vwxy\xFFz"
-    "A\xC0\xC2\xC6" "BC\xC7" "DE\xC9\xC8\xCA\xCB" "FGHI\xCE\xCF" "JKLMNO\xD4\x8C"
-    "PQRSTU\xDC\xDB\xD9" "VWXY\x9FZ";
-// clang-format on
+    "aàâæbcçdeéèêëfghiîïjklmnoôœpqrstuüûùvwxyÿz"
+    "AÀÂÆBCÇDEÉÈÊËFGHIÎÏJKLMNOÔŒPQRSTUÜÛÙVWXYŸZ"_1252;
 
 // True when c occurs in Lettres.
 bool EstLettre(char c);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <initializer_list>
 
+#include "lexical/cp1252_litteral.h"
 #include "flexion/chaines.h"
 #include "flexion/listes_verbes.h"
 #include "flexion/verbes_auxiliaires.h"
@@ -28,7 +29,7 @@ bool FinitPar(const std::string& mot, std::initializer_list<std::string_view> fi
 // avertir, assortir, répartir) take -iss- as finir.
 bool EnTirSansIss(const std::string& mot) {
   return FinitPar(mot, {"partir", "sortir", "sentir", "mentir", "pentir"}) &&
-         !FinitPar(mot, {"assortir", "r\xE9partir", "impartir"});
+         !FinitPar(mot, {"assortir", "répartir"_1252, "impartir"});
 }
 
 template <class Classe>
@@ -47,9 +48,7 @@ bool APassif(const std::string& infinitif) {
 bool PersonneImpersonnelle(const std::string& infinitif, int personne) {
   const std::string v = SansPronomReflechi(infinitif);
   if (v == "falloir") return personne == Il;
-  if (v == "pleuvoir" || v == "\xE9"
-                              "choir")
-    return personne == Il || personne == Ils;
+  if (v == "pleuvoir" || v == "échoir"_1252) return personne == Il || personne == Ils;
   return true;
 }
 
@@ -57,7 +56,7 @@ bool PersonneImpersonnelle(const std::string& infinitif, int personne) {
 std::unique_ptr<TVerbe> CreeVerbe(const std::string& i) {
   // Whole-verb tests look at the verb without its pronominal "se " or "s'".
   const std::string v = SansPronomReflechi(i);
-  if (v == "\xEAtre") return Cree<TVetre>(i);                             // 1
+  if (v == "être"_1252) return Cree<TVetre>(i);                             // 1
   if (v == "avoir") return Cree<TVavoir>(i);                              // 2
   if (v == "pouvoir") return Cree<TVpouvoir>(i);                          // 3
   if (v == "vouloir") return Cree<TVvouloir>(i);                          // 4
@@ -65,29 +64,29 @@ std::unique_ptr<TVerbe> CreeVerbe(const std::string& i) {
   if (v == "asservir") return Cree<TVir>(i);                              // 6
   if (v == "faillir") return Cree<TVfaillir>(i);                          // 7
   if (Egal(v, {"frire", "circoncire"})) return Cree<TVconfire>(i);        // 8
-  if (v == "g\xE9sir") return Cree<TVgesir>(i);                           // 9
+  if (v == "gésir"_1252) return Cree<TVgesir>(i);                           // 9
   if (v == "mourir") return Cree<TVmourir>(i);                            // 10
   if (Egal(v, {"offrir", "souffrir"})) return Cree<TVouvrir>(i);          // 11
-  if (v == "ou\xEFr") return Cree<TVouir>(i);                             // 12
+  if (v == "ouïr"_1252) return Cree<TVouir>(i);                             // 12
   if (Egal(v, {"rire", "sourire"})) return Cree<TVrire>(i);               // 13
-  if (Egal(v, {"voir", "pr\xE9voir", "revoir"})) return Cree<TVvoir>(i);  // 14
+  if (Egal(v, {"voir", "prévoir"_1252, "revoir"})) return Cree<TVvoir>(i);  // 14
   if (v == "surseoir") return Cree<TVsurseoir>(i);                        // 15
   if (v == "taire") return Cree<TVtaire>(i);                              // 16
   if (DansVerbes(VerbesEter(), v) ||                                      // 17
       FinitPar(i, {"ecer", "emer", "ener", "eper", "erer", "eser", "ever", "evrer"}))
     return Cree<TVeter>(i);
-  if (FinitPar(i, {"\xE9" "brer", "\xE9" "cer", "\xE9" "cher", "\xE9" "crer", "\xE9" "der",
-                   "\xE9gler", "\xE9gner", "\xE9grer", "\xE9guer", "\xE9ler", "\xE9mer",
-                   "\xE9ner", "\xE9per", "\xE9quer", "\xE9rer", "\xE9ser", "\xE9ter",
-                   "\xE9trer", "\xE9vrer", "\xE9yer", "\xE9ger"}))
+  if (FinitPar(i, {"ébrer"_1252, "écer"_1252, "écher"_1252, "écrer"_1252, "éder"_1252,
+                   "égler"_1252, "égner"_1252, "égrer"_1252, "éguer"_1252, "éler"_1252, "émer"_1252,
+                   "éner"_1252, "éper"_1252, "équer"_1252, "érer"_1252, "éser"_1252, "éter"_1252,
+                   "étrer"_1252, "évrer"_1252, "éyer"_1252, "éger"_1252}))
     return Cree<TVebrer>(i);                                                   // 18
   if (FinitPar(i, {"eler", "eter"})) return Cree<TVettell>(i);                 // 19
   // grasseyer keeps its y: il grasseye.
   if (Termine("yer", i) && !Termine("eyer", i)) return Cree<TVyer>(i);          // 20
   if (Termine("er", i)) return Cree<TVerbe>(i);                                // 21
-  if (Termine("na\xEEtre", i)) return Cree<TVnaitre>(i);                       // 22
-  if (Termine("pa\xEEtre", i)) return Cree<TVpaitre>(i);                       // 23
-  if (Termine("a\xEEtre", i)) return Cree<TVaitre>(i);                         // 24
+  if (Termine("naître"_1252, i)) return Cree<TVnaitre>(i);                       // 22
+  if (Termine("paître"_1252, i)) return Cree<TVpaitre>(i);                       // 23
+  if (Termine("aître"_1252, i)) return Cree<TVaitre>(i);                         // 24
   if (Termine("asseoir", i)) return Cree<TVasseoir>(i);                        // 25
   if (Termine("battre", i)) return Cree<TVbattre>(i);                          // 26
   if (Termine("boire", i)) return Cree<TVboire>(i);                            // 27
@@ -99,13 +98,13 @@ std::unique_ptr<TVerbe> CreeVerbe(const std::string& i) {
   if (FinitPar(i, {"confire", "suffire"})) return Cree<TVconfire>(i);          // 33
   if (Termine("courir", i)) return Cree<TVcourir>(i);                          // 34
   if (Termine("croire", i)) return Cree<TVcroire>(i);                          // 35
-  if (Termine("cro\xEEtre", i)) return Cree<TVcroitre>(i);                     // 36
+  if (Termine("croître"_1252, i)) return Cree<TVcroitre>(i);                     // 36
   if (Termine("cueillir", i)) return Cree<TVcueillir>(i);                        // 37
   if (Termine("devoir", i)) return Cree<TVdevoir>(i);                          // 38
   if (Termine("dire", i)) return Cree<TVdire>(i);                              // 39
   if (Termine("dormir", i)) return Cree<TVdormir>(i);                          // 40
   if (Termine("faire", i)) return Cree<TVfaire>(i);                            // 41
-  if (FinitPar(i, {"\xE9" "crire", "scrire"})) return Cree<TVecrire>(i);       // 42
+  if (FinitPar(i, {"écrire"_1252, "scrire"})) return Cree<TVecrire>(i);       // 42
   if (Termine("fuir", i)) return Cree<TVfuir>(i);                              // 43
   if (Termine("lire", i)) return Cree<TVlire>(i);                              // 44
   if (Termine("mouvoir", i)) return Cree<TVmouvoir>(i);                        // 45
@@ -115,7 +114,7 @@ std::unique_ptr<TVerbe> CreeVerbe(const std::string& i) {
   if (Termine("pleuvoir", i)) return Cree<TVpleuvoir>(i);                      // 49
   if (Termine("pourvoir", i)) return Cree<TVpourvoir>(i);                      // 50
   if (Termine("prendre", i)) return Cree<TVprendre>(i);                        // 51
-  if (Termine("qu\xE9rir", i)) return Cree<TVquerir>(i);                       // 52
+  if (Termine("quérir"_1252, i)) return Cree<TVquerir>(i);                       // 52
   if (Termine("saillir", i)) return Cree<TVcueillir>(i);                         // 53
   if (Termine("savoir", i)) return Cree<TVsavoir>(i);                          // 54
   if (Termine("voir", i)) return Cree<TVvoir>(i);  // entrevoir
@@ -133,10 +132,10 @@ std::unique_ptr<TVerbe> CreeVerbe(const std::string& i) {
   if (Termine("moudre", i)) return Cree<TVmoudre>(i);                          // 66
   if (Termine("dre", i)) return Cree<TVdre>(i);                                // 67
   if (Termine("rompre", i)) return Cree<TVrompre>(i);
-  if (Termine("v\xEAtir", i)) return Cree<TVvetir>(i);                         // 68
+  if (Termine("vêtir"_1252, i)) return Cree<TVvetir>(i);                         // 68
   if (Termine("tir", i) && EnTirSansIss(i)) return Cree<TVtir>(i);             // 69
   if (Termine("faillir", i)) return Cree<TVcueillir>(i);  // défaillir
-  if (Termine("ha\xEFr", i)) return Cree<TVhair>(i);
+  if (Termine("haïr"_1252, i)) return Cree<TVhair>(i);
   if (Termine("ir", i)) return Cree<TVir>(i);                                  // 70
   return nullptr;
 }
@@ -157,14 +156,14 @@ namespace {
 bool EstMotOutil(const std::string& mot) {
   static const std::vector<std::string> mots = Mots(
       "de du des d l la le les un une au aux en pour sans sur sous par avec contre entre chez "
-      "\xE0 dans vers qui que");
+      "à dans vers qui que"_1252);
   return std::find(mots.begin(), mots.end(), mot) != mots.end();
 }
 
 // First elements of a compound that never take the plural.
 bool EstElementInvariable(const std::string& mot) {
   static const std::vector<std::string> mots =
-      Mots("demi mi semi vice ex non avant arri\xE8re porte garde haut");
+      Mots("demi mi semi vice ex non avant arrière porte garde haut"_1252);
   return std::find(mots.begin(), mots.end(), mot) != mots.end();
 }
 
@@ -173,17 +172,16 @@ std::string PlurielSimple(const std::string& mot) {
   if (std::string_view("xsz").find(DerniereLettre(mot)) != std::string_view::npos) return mot;
   // clang-format off
   static const std::vector<std::pair<std::string, std::string>> irreguliers = {
-      {"\x9Cil", "yeux"}, {"ciel", "cieux"}, {"a\xEF" "eul", "a\xEF" "eux"}};
+      {"œil"_1252, "yeux"}, {"ciel", "cieux"}, {"aïeul"_1252, "aïeux"_1252}};
   // clang-format on
   for (const auto& [singulier, pluriel] : irreguliers)
     if (mot == singulier) return pluriel;
   static const std::vector<std::string> enOux = Mots("bijou caillou chou genou hibou joujou pou");
-  static const std::vector<std::string> enAlS = Mots(
-      "bal carnaval chacal festival r\xE9"
-      "cital r\xE9gal cal");
+  static const std::vector<std::string> enAlS =
+      Mots("bal carnaval chacal festival récital régal cal"_1252);
   static const std::vector<std::string> enAilAux =
-      Mots("bail corail \xE9mail soupirail travail vantail vitrail");
-  static const std::vector<std::string> enEuS = Mots("bleu pneu \xE9meu landau sarrau");
+      Mots("bail corail émail soupirail travail vantail vitrail"_1252);
+  static const std::vector<std::string> enEuS = Mots("bleu pneu émeu landau sarrau"_1252);
   auto dans = [&](const std::vector<std::string>& liste) {
     return std::find(liste.begin(), liste.end(), mot) != liste.end();
   };
@@ -240,7 +238,7 @@ std::string ParticipePasse(const std::string& infinitif, bool pluriel) {
   if (!verbe) return {};
   const std::string participe = SansPronomReflechi(verbe->ParticipePasse());
   if (!pluriel) return participe;
-  static const std::vector<std::string> invariables = Mots("\xEAtre falloir nuire luire reluire");
+  static const std::vector<std::string> invariables = Mots("être falloir nuire luire reluire"_1252);
   const std::string v = SansPronomReflechi(infinitif);
   if (std::find(invariables.begin(), invariables.end(), v) != invariables.end()) return {};
   return PlurielParticipe(participe);
@@ -250,6 +248,6 @@ std::string PlurielParticipe(const std::string& participe) {
   if (participe.empty()) return participe;
   const char fin = DerniereLettre(participe);
   if (fin == 's' || fin == 'x') return participe;
-  if (fin == '\xFB') return SansFin(participe, 1) + "us";
+  if (fin == U'û'_1252) return SansFin(participe, 1) + "us";
   return participe + "s";
 }

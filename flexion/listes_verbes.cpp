@@ -3,46 +3,47 @@
 #include <algorithm>
 
 #include "flexion/chaines.h"
+#include "lexical/cp1252_litteral.h"
 #include "lexical/liste_triee.h"
 
 namespace {
 
 // clang-format off
 constexpr std::string_view TexteVerbesEtre =
-    "advenir aller arriver d\xE9" "c\xE9" "der devenir \xE9" "choir enlaidir entrer "
-    "intervenir mourir na\xEEtre obvenir partir parvenir provenir redevenir rentrer "
-    "repara\xEEtre repartir ressortir rester retomber retourner revenir sortir survenir "
+    "advenir aller arriver décéder devenir échoir enlaidir entrer "_1252
+    "intervenir mourir naître obvenir partir parvenir provenir redevenir rentrer "_1252
+    "reparaître repartir ressortir rester retomber retourner revenir sortir survenir "_1252
     "tomber venir "
     // Verbs of appearing and of going up and down, which the Latin verbs they
     // render use without object: il est apparu, il est descendu.
-    "appara\xEEtre r\xE9" "appara\xEEtre dispara\xEEtre descendre redescendre monter remonter";
+    "apparaître réapparaître disparaître descendre redescendre monter remonter"_1252;
 
 // Verbs that take no direct object and so have no passive, as the meanings
 // of the lexicon use them (combattre renders the Latin verbs of fighting,
 // which take none either).  Their Latin passive is impersonal: on combat.
 constexpr std::string_view TexteVerbesSansPassif =
-    "abonder aboyer accourir adh\xE9rer aller appara\xEEtre arriver \xEAtre avoir bavarder "
-    "boiter bondir bouillonner briller chanceler co\xEFncider combattre confluer conspirer "
-    "couler courir cro\xEEtre d\xE9" "cro\xEEtre demeurer devenir d\xEEner divaguer dormir "
-    "douter d\xE9plaire d\xE9g\xE9n\xE9rer \xE9migrer errer exceller exister expirer "
-    "falloir fleurir forniquer frissonner g\xE9mir grandir hennir h\xE9siter jaillir "
-    "je\xFBner jouir languir lutter marcher mentir mourir mugir na\xEEtre nager naviguer "
-    "nuire ob\xE9ir parler partir parvenir persister pers\xE9v\xE9rer p\xE9rir plaire "
-    "pleuvoir pouvoir progresser ramer ramper rayonner reculer r\xE9gner r\xE9sister "
-    "r\xE9sonner rester retentir retomber revenir revivre rire rivaliser sembler s\xE9vir "
+    "abonder aboyer accourir adhérer aller apparaître arriver être avoir bavarder "_1252
+    "boiter bondir bouillonner briller chanceler coïncider combattre confluer conspirer "_1252
+    "couler courir croître décroître demeurer devenir dîner divaguer dormir "_1252
+    "douter déplaire dégénérer émigrer errer exceller exister expirer "_1252
+    "falloir fleurir forniquer frissonner gémir grandir hennir hésiter jaillir "_1252
+    "jeûner jouir languir lutter marcher mentir mourir mugir naître nager naviguer "_1252
+    "nuire obéir parler partir parvenir persister persévérer périr plaire "_1252
+    "pleuvoir pouvoir progresser ramer ramper rayonner reculer régner résister "_1252
+    "résonner rester retentir retomber revenir revivre rire rivaliser sembler sévir "_1252
     "soupirer sourire succomber survenir tomber tonner trembler triompher venir vieillir "
-    "voltiger \xE9ructer";
+    "voltiger éructer"_1252;
 
 // Verbs whose h is aspirated: no elision before them (je hais, il se hâte).
 constexpr std::string_view TexteVerbesHAspire =
-    "h\xE2" "bler hacher hachurer ha\xEFr haler h\xE2ler haleter handicaper hanter happer "
-    "haranguer harasser harceler harnacher harponner hasarder h\xE2ter hausser h\xE9ler "
-    "hennir h\xE9risser heurter hisser hocher honnir hoqueter houspiller huer hululer hurler";
+    "hâbler hacher hachurer haïr haler hâler haleter handicaper hanter happer "_1252
+    "haranguer harasser harceler harnacher harponner hasarder hâter hausser héler "_1252
+    "hennir hérisser heurter hisser hocher honnir hoqueter houspiller huer hululer hurler"_1252;
 
 constexpr std::string_view TexteVerbesEter =
-    "acheter racheter b\xE9gueter corseter crocheter fileter fureter haleter celer "
-    "d\xE9" "celer receler ciseler d\xE9manteler \xE9" "carteler encasteler geler "
-    "d\xE9geler congeler surgeler marteler modeler peler";
+    "acheter racheter bégueter corseter crocheter fileter fureter haleter celer "_1252
+    "déceler receler ciseler démanteler écarteler encasteler geler "_1252
+    "dégeler congeler surgeler marteler modeler peler"_1252;
 // clang-format on
 
 std::vector<std::string> ListeTriee(std::string_view texte) {

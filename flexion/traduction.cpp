@@ -4,6 +4,7 @@
 #include <memory>
 #include <vector>
 
+#include "lexical/cp1252_litteral.h"
 #include "flexion/chaines.h"
 #include "flexion/flexf.h"
 #include "flexion/verbe.h"
@@ -69,14 +70,14 @@ TSensVerbal SensVerbal(std::string_view sens) {
 
 namespace {
 
-constexpr std::string_view Etre = "\xEAtre";
+constexpr std::string_view Etre = "être"_1252;
 
 // Words that open an attribute and keep their number: ils sont là, loin,
 // en colère, d'accord.
 bool AttributInvariable(const std::string& attribut) {
   static const std::vector<std::string> mots = Mots(
-      "l\xE0 loin pr\xE8s ici ailleurs bien mal mieux en \xE0 au aux de du des d dans sur sous "
-      "avec sans hors pour contre debout ensemble plus moins tr\xE8s si");
+      "là loin près ici ailleurs bien mal mieux en à au aux de du des d dans sur sous "_1252
+      "avec sans hors pour contre debout ensemble plus moins très si"_1252);
   const std::string premier = PremierMot(attribut);
   return premier.empty() || std::find(mots.begin(), mots.end(), premier) != mots.end();
 }
@@ -107,7 +108,8 @@ bool EstImpersonnel(std::string_view entree) {
 std::string RenduLecture(const TSensVerbal& sens, const std::string& suppleant, bool impersonnel,
                          const TDef& d) {
   if (d.NumVoix() < 0) return {};
-  if (impersonnel && (d.NumPersonne() == Personne::Premiere || d.NumPersonne() == Personne::Deuxieme))
+  if (impersonnel &&
+      (d.NumPersonne() == Personne::Premiere || d.NumPersonne() == Personne::Deuxieme))
     return {};
   int personne = PersonneFr(d.NumPersonne(), d.NumNombre());
   TTempsFr temps = TempsFr(d.NumTemps());
@@ -210,7 +212,8 @@ std::string TexteTraduction(const TListeAnalyses& analyses) {
     std::string rendu;
     if (description->Partie() == Partie::Nom) {
       const std::string sens = PremierSens(SensApresDeuxPoints(analyse.Entree));
-      AjouteNouvelle(description->NumNombre() == Nombre::Singulier ? sens : PlurielExpression(sens), vues, rendu);
+      AjouteNouvelle(description->NumNombre() == Nombre::Singulier ? sens : PlurielExpression(sens),
+                     vues, rendu);
     } else if (description->Partie() == Partie::Verbe) {
       // Only the forms not shown yet: a verb read twice shows once.
       rendu = RenduAnalyse(analyse, vues);

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "lexical/cp1252_litteral.h"
 #include "flexion/chaines.h"
 #include "flexion/flexf.h"
 #include "flexion/listes_verbes.h"
@@ -13,18 +14,18 @@ constexpr std::array<std::string_view, 7> TablePronoms = {" ",    "je",   "tu", 
 constexpr TTablePersonnes TableReflechis = {"me", "te", "se", "nous", "vous", "se"};
 constexpr TTablePersonnes TableFutur = {"ai", "as", "a", "ons", "ez", "ont"};
 constexpr TTablePersonnes TableImparfait = {"ais", "ais", "ait", "ions", "iez", "aient"};
-constexpr TTablePersonnes TablePasseA = {"ai", "as", "a", "\xE2mes", "\xE2tes", "\xE8rent"};
-constexpr TTablePersonnes TablePasseI = {"is", "is", "it", "\xEEmes", "\xEEtes", "irent"};
-constexpr TTablePersonnes TablePasseU = {"us", "us", "ut", "\xFBmes", "\xFBtes", "urent"};
+constexpr TTablePersonnes TablePasseA = {"ai", "as", "a", "âmes"_1252, "âtes"_1252, "èrent"_1252};
+constexpr TTablePersonnes TablePasseI = {"is", "is", "it", "îmes"_1252, "îtes"_1252, "irent"};
+constexpr TTablePersonnes TablePasseU = {"us", "us", "ut", "ûmes"_1252, "ûtes"_1252, "urent"};
 constexpr TTablePersonnes TableSubjonctif = {"e", "es", "e", "ions", "iez", "ent"};
 constexpr TTablePersonnes TablePresent = {"e", "es", "e", "ons", "ez", "ent"};
 // Reflexive pronoun after the imperative of a pronominal verb (lave-toi).
 constexpr TTablePersonnes TableReflechisImperatif = {"", "toi", "", "nous", "vous", ""};
 
-constexpr std::string_view Etre = "\xEAtre";
+constexpr std::string_view Etre = "être"_1252;
 // The first letters before which "je", "me", "se"... lose their e: a â e é ê
 // i î o ô u û y, and a mute h.
-constexpr std::string_view Elidante = "a\xE2\x65\xE9\xE8\xEAi\xEE\xEFo\xF4u\xFByh";
+constexpr std::string_view Elidante = "aâeéèêiîïoôuûyh"_1252;
 constexpr std::string_view Erreur = "erreur";
 constexpr std::string_view Inconnu = "?";
 
@@ -74,15 +75,15 @@ std::string TVerbe::SubjImparfait3() const {
   if (s.empty()) return s;
   switch (s.back()) {
     case 'a':
-      s.back() = '\xE2';
+      s.back() = U'â'_1252;
       break;
     case 'i':
-    case '\xEE':
-      s.back() = '\xEE';
+    case U'î'_1252:
+      s.back() = U'î'_1252;
       break;
     case 'u':
-    case '\xFB':
-      s.back() = '\xFB';
+    case U'û'_1252:
+      s.back() = U'û'_1252;
       break;
     default:
       break;  // already right, as the ï of ouït
@@ -99,9 +100,9 @@ std::string TVerbe::RadicalPasse() const { return Sans(2); }
 std::string TVerbe::Joint(const std::string& radical, std::string_view desinence) const {
   std::string r = radical;
   if (!desinence.empty() &&
-      std::string_view("oau\xE2\xFB").find(desinence[0]) != std::string_view::npos && !r.empty()) {
+      std::string_view("oauâû"_1252).find(desinence[0]) != std::string_view::npos && !r.empty()) {
     if (r.back() == 'c')
-      r.back() = '\xE7';
+      r.back() = U'ç'_1252;
     else if (r.back() == 'g')
       r += 'e';
   }
@@ -145,7 +146,7 @@ std::string TVerbe::ParticipePresent() const {
   return radical.empty() ? std::string() : Joint(radical, "ant");
 }
 
-std::string TVerbe::ParticipePasse() const { return RadicalPresent(Je) + "\xE9"; }
+std::string TVerbe::ParticipePasse() const { return RadicalPresent(Je) + "é"_1252; }
 
 // --- non-virtual operations --------------------------------------------------
 

@@ -1,8 +1,10 @@
 #include "flexion/verbes_auxiliaires.h"
 
+#include "lexical/cp1252_litteral.h"
+
 namespace {
 
-constexpr TTablePersonnes PresentEtre = {"suis", "es", "est", "sommes", "\xEAtes", "sont"};
+constexpr TTablePersonnes PresentEtre = {"suis", "es", "est", "sommes", "êtes"_1252, "sont"};
 constexpr TTablePersonnes SubjonctifEtre = {"sois", "sois", "soit", "soyons", "soyez", "soient"};
 constexpr TTablePersonnes ImperatifAvoir = {"", "aie", "", "ayons", "ayez", ""};
 constexpr TTablePersonnes PresentAvoir = {"ai", "as", "a", "avons", "avez", "ont"};
@@ -16,14 +18,14 @@ std::string De(const TTablePersonnes& table, int p) { return std::string(ParPers
 std::string TVetre::RadicalFutur() const { return "ser"; }
 std::string TVetre::RadicalPasse() const { return "f"; }
 std::string TVetre::Present(int p) const { return De(PresentEtre, p); }
-std::string TVetre::Imparfait(int p) const { return Joint("\xE9t", DesImparfait(p)); }
+std::string TVetre::Imparfait(int p) const { return Joint("ét"_1252, DesImparfait(p)); }
 std::string TVetre::PasseSimple(int p) const { return Joint(RadicalPasse(), DesPasseU(p)); }
 std::string TVetre::SubjPresent(int p) const { return De(SubjonctifEtre, p); }
 std::string TVetre::Imperatif(int p) const {
   return (p == Tu || p == Nous || p == Vous) ? SubjPresent(p) : "erreur";
 }
-std::string TVetre::ParticipePresent() const { return "\xE9tant"; }
-std::string TVetre::ParticipePasse() const { return "\xE9t\xE9"; }
+std::string TVetre::ParticipePresent() const { return "étant"_1252; }
+std::string TVetre::ParticipePasse() const { return "été"_1252; }
 
 std::string TVavoir::RadicalFutur() const { return "aur"; }
 std::string TVavoir::Present(int p) const { return De(PresentAvoir, p); }

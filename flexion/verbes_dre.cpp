@@ -1,5 +1,6 @@
 #include "flexion/verbes_dre.h"
 
+#include "lexical/cp1252_litteral.h"
 #include "flexion/chaines.h"
 
 namespace {
@@ -24,7 +25,7 @@ std::string TVasseoir::RadicalPresent(int p) const {
   return Singulier(p) ? Sans(4) + "ie" : Sans(3) + "y";
 }
 // assiérai: the infinitive is no future stem here.
-std::string TVasseoir::RadicalFutur() const { return Sans(4) + "i\xE9r"; }
+std::string TVasseoir::RadicalFutur() const { return Sans(4) + "iér"_1252; }
 std::string TVasseoir::RadicalPasse() const { return Sans(4); }
 std::string TVasseoir::Present(int p) const {
   if (p == Je || p == Tu) return Joint(RadicalPresent(p), "ds");

@@ -1,5 +1,6 @@
 #include "flexion/verbes_er.h"
 
+#include "lexical/cp1252_litteral.h"
 #include "flexion/chaines.h"
 
 namespace {
@@ -25,7 +26,7 @@ std::string TVeter::RadicalFutur() const { return Joint(RadicalPresent(Je), "e")
 // different endings (e against a, o), so both are made: dépèce, dépeçons;
 // assiège, assiégeons.
 std::string TVeter::Joint(const std::string& radical, std::string_view desinence) const {
-  std::string r = ChangeLeRadical(desinence) ? RemplaceDernier(radical, 'e', '\xE8') : radical;
+  std::string r = ChangeLeRadical(desinence) ? RemplaceDernier(radical, 'e', U'è'_1252) : radical;
   return TVerbe::Joint(r, desinence);
 }
 
@@ -38,7 +39,8 @@ std::string TVettell::Joint(const std::string& radical, std::string_view desinen
 }
 
 std::string TVebrer::Joint(const std::string& radical, std::string_view desinence) const {
-  std::string r = ChangeLeRadical(desinence) ? RemplaceDernier(radical, '\xE9', '\xE8') : radical;
+  std::string r =
+      ChangeLeRadical(desinence) ? RemplaceDernier(radical, U'é'_1252, U'è'_1252) : radical;
   return TVerbe::Joint(r, desinence);
 }
 

@@ -1,17 +1,18 @@
 #include "flexion/verbes_ir.h"
 
+#include "lexical/cp1252_litteral.h"
 #include "flexion/chaines.h"
 
 namespace {
 
 constexpr TTablePersonnes PresentFaillir = {"faux",     "faux",    "faut",
                                             "faillons", "faillez", "faillent"};
-constexpr TTablePersonnes PasseSimpleOuir = {"ou\xEFs",   "ou\xEFs",   "ou\xEFt",
-                                             "ou\xEFmes", "ou\xEFtes", "ou\xEFrent"};
+constexpr TTablePersonnes PasseSimpleOuir = {"ouïs"_1252,   "ouïs"_1252,   "ouït"_1252,
+                                             "ouïmes"_1252, "ouïtes"_1252, "ouïrent"_1252};
 // The diaeresis of haïr stands where the other verbs put a circumflex.
 constexpr TTablePersonnes DesPasseHair = {"s", "s", "t", "mes", "tes", "rent"};
-constexpr TTablePersonnes PasseSimpleVenir = {"ins",      "ins",      "int",
-                                              "\xEEnmes", "\xEEntes", "inrent"};
+constexpr TTablePersonnes PasseSimpleVenir = {"ins",        "ins",        "int",
+                                              "înmes"_1252, "întes"_1252, "inrent"};
 
 bool Singulier(int p) { return p >= Je && p <= Il; }
 
@@ -51,7 +52,7 @@ std::string TVfuir::RadicalPresent(int p) const {
 
 std::string TVgesir::RadicalPresent(int p) const {
   if (p == Je || p == Tu) return "gi";
-  if (p == Il) return "g\xEE";
+  if (p == Il) return "gî"_1252;
   return "gis";
 }
 std::string TVgesir::Futur(int) const { return {}; }
@@ -69,12 +70,12 @@ std::string TVouir::RadicalPresent(int p) const { return (p == Nous || p == Vous
 std::string TVouir::PasseSimple(int p) const {
   return std::string(ParPersonne(PasseSimpleOuir, p));
 }
-std::string TVouir::ParticipePasse() const { return "ou\xEF"; }
+std::string TVouir::ParticipePasse() const { return "ouï"_1252; }
 
 std::string TVquerir::RadicalPresent(int p) const {
   if (Singulier(p)) return Sans(4) + "ier";
-  if (p == Nous || p == Vous) return Sans(4) + "\xE9r";
-  return Sans(4) + "i\xE8r";
+  if (p == Nous || p == Vous) return Sans(4) + "ér"_1252;
+  return Sans(4) + "ièr"_1252;
 }
 std::string TVquerir::RadicalFutur() const { return Sans(4) + "err"; }
 std::string TVquerir::RadicalPasse() const { return Sans(4); }
@@ -82,7 +83,7 @@ std::string TVquerir::ParticipePasse() const { return PasseSimple(Je); }
 
 std::string TVservir::RadicalPresent(int p) const { return Singulier(p) ? Sans(3) : Sans(2); }
 
-std::string TVvenir::SubjImparfait3() const { return Sans(4) + "\xEEn"; }
+std::string TVvenir::SubjImparfait3() const { return Sans(4) + "în"_1252; }
 std::string TVvenir::RadicalPresent(int p) const {
   if (Singulier(p)) return Sans(4) + "ien";
   if (p == Nous || p == Vous) return Sans(2);

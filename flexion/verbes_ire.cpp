@@ -1,5 +1,6 @@
 #include "flexion/verbes_ire.h"
 
+#include "lexical/cp1252_litteral.h"
 #include "flexion/chaines.h"
 
 namespace {
@@ -23,7 +24,7 @@ std::string TVboire::ParticipePasse() const { return RadicalPasse() + "u"; }
 
 std::string TVclore::RadicalPresent(int p) const {
   if (p == Je || p == Tu) return Sans(2);
-  if (p == Il) return Sans(3) + "\xF4";
+  if (p == Il) return Sans(3) + "ô"_1252;
   if (NousVous(p)) return Base() == "enclore" ? Sans(2) + "s" : std::string();
   return Sans(2) + "s";
 }
@@ -93,7 +94,7 @@ std::string TVtaire::PasseSimple(int p) const { return RadicalPasse() + std::str
 
 std::string TVplaire::RadicalPresent(int p) const {
   if (p == Je || p == Tu) return Sans(2);
-  if (p == Il) return Sans(3) + "\xEE";
+  if (p == Il) return Sans(3) + "î"_1252;
   return Sans(2) + "s";
 }
 std::string TVplaire::RadicalPasse() const { return Sans(4); }

@@ -1,5 +1,6 @@
 #include "flexion/verbes_oir.h"
 
+#include "lexical/cp1252_litteral.h"
 #include "flexion/chaines.h"
 
 namespace {
@@ -11,17 +12,17 @@ bool Singulier(int p) { return p >= Je && p <= Il; }
 bool NousVous(int p) { return p == Nous || p == Vous; }
 
 // clang-format off
-constexpr std::string_view Dechoir = "d\xE9" "choir";
-constexpr std::string_view Echoir = "\xE9" "choir";
-constexpr std::string_view Echeant = "\xE9" "ant";  // after ech-
+constexpr std::string_view Dechoir = "déchoir"_1252;
+constexpr std::string_view Echoir = "échoir"_1252;
+constexpr std::string_view Echeant = "éant"_1252;  // after ech-
 // clang-format on
 
 }  // namespace
 
 std::string TVcevoir::RadicalPresent(int p) const {
-  if (Singulier(p)) return Sans(6) + "\xE7oi";
+  if (Singulier(p)) return Sans(6) + "çoi"_1252;
   if (NousVous(p)) return Sans(3);
-  return Sans(6) + "\xE7oiv";
+  return Sans(6) + "çoiv"_1252;
 }
 std::string TVcevoir::RadicalFutur() const { return Sans(3) + "r"; }
 std::string TVcevoir::RadicalPasse() const { return Sans(6) + "c"; }
@@ -56,7 +57,7 @@ std::string TVdevoir::RadicalPresent(int p) const {
 std::string TVdevoir::RadicalFutur() const { return Sans(3) + "r"; }
 std::string TVdevoir::RadicalPasse() const { return Sans(5); }
 std::string TVdevoir::PasseSimple(int p) const { return Joint(RadicalPasse(), DesPasseU(p)); }
-std::string TVdevoir::ParticipePasse() const { return RadicalPasse() + "\xFB"; }
+std::string TVdevoir::ParticipePasse() const { return RadicalPasse() + "û"_1252; }
 
 std::string TVmouvoir::RadicalPresent(int p) const {
   if (Singulier(p)) return Sans(6) + "eu";
@@ -67,7 +68,7 @@ std::string TVmouvoir::RadicalFutur() const { return Sans(3) + "r"; }
 std::string TVmouvoir::RadicalPasse() const { return Sans(6); }
 std::string TVmouvoir::PasseSimple(int p) const { return Joint(RadicalPasse(), DesPasseU(p)); }
 std::string TVmouvoir::ParticipePasse() const {
-  return Base() == "mouvoir" ? "m\xFB" : RadicalPasse() + "u";
+  return Base() == "mouvoir" ? "mû"_1252 : RadicalPasse() + "u";
 }
 
 // The stem is pleuv-, as in pleuvent: pleuvait, pleuvant, pleuvra.
@@ -106,7 +107,7 @@ std::string TVpourvoir::ParticipePasse() const { return RadicalPasse() + "u"; }
 std::string TVvoir::RadicalPresent(int p) const { return NousVous(p) ? Sans(2) + "y" : Sans(1); }
 // verrai and reverrai; prévoir keeps its infinitive: prévoirai.
 std::string TVvoir::RadicalFutur() const {
-  return Base() == "pr\xE9voir" ? Infinitif : Sans(4) + "verr";
+  return Base() == "prévoir"_1252 ? Infinitif : Sans(4) + "verr";
 }
 std::string TVvoir::RadicalPasse() const { return Sans(3); }
 std::string TVvoir::ParticipePasse() const { return RadicalPasse() + "u"; }
@@ -138,7 +139,7 @@ std::string TVvaloir::RadicalFutur() const { return Tete() + "udr"; }
 // que je vaille, que nous valions; prévaloir keeps its stem: prévale.
 std::string TVvaloir::SubjPresent(int p) const {
   std::string_view fin = DesSubjonctif(p);
-  if (Termine("pr\xE9valoir", Base()) || fin.empty()) return TVxxt::SubjPresent(p);
+  if (Termine("prévaloir"_1252, Base()) || fin.empty()) return TVxxt::SubjPresent(p);
   return (fin.front() == 'e' ? Tete() + "ill" : RadicalPresent(Nous)) + std::string(fin);
 }
 // falloir has no present participle.

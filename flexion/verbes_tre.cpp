@@ -1,5 +1,6 @@
 #include "flexion/verbes_tre.h"
 
+#include "lexical/cp1252_litteral.h"
 #include "flexion/chaines.h"
 
 namespace {
@@ -17,7 +18,7 @@ std::string TVaitre::RadicalPasse() const { return Sans(5); }
 std::string TVaitre::PasseSimple(int p) const { return Joint(RadicalPasse(), DesPasseU(p)); }
 std::string TVaitre::ParticipePasse() const { return RadicalPasse() + "u"; }
 
-bool TVnaitre::EstConnaitre() const { return Termine("conna\xEEtre", Base()); }
+bool TVnaitre::EstConnaitre() const { return Termine("connaître"_1252, Base()); }
 std::string TVnaitre::RadicalPresent(int p) const { return TVaitre::RadicalPresent(p); }
 std::string TVnaitre::RadicalPasse() const {
   return EstConnaitre() ? TVaitre::RadicalPasse() : Sans(4) + "qu";
@@ -27,16 +28,16 @@ std::string TVnaitre::PasseSimple(int p) const {
   return RadicalPasse() + std::string(DesPasseI(p));
 }
 std::string TVnaitre::ParticipePasse() const {
-  return EstConnaitre() ? TVaitre::ParticipePasse() : Sans(5) + "\xE9";
+  return EstConnaitre() ? TVaitre::ParticipePasse() : Sans(5) + "é"_1252;
 }
 
 std::string TVpaitre::RadicalPasse() const { return Sans(5); }
 std::string TVpaitre::PasseSimple(int p) const {
-  if (Base() == "pa\xEEtre") return {};
+  if (Base() == "paître"_1252) return {};
   return RadicalPasse() + std::string(DesPasseU(p));
 }
 std::string TVpaitre::ParticipePasse() const {
-  if (Base() == "pa\xEEtre") return {};
+  if (Base() == "paître"_1252) return {};
   return RadicalPasse() + "u";
 }
 
@@ -48,8 +49,8 @@ std::string TVcroitre::RadicalPresent(int p) const {
 }
 // Only croître itself keeps the circumflex that tells it from croire (crûs,
 // crû); its compounds write accrus, accru.
-bool TVcroitre::EstCroitre() const { return Base() == "cro\xEEtre"; }
-std::string TVcroitre::RadicalPasse() const { return Sans(5) + (EstCroitre() ? "\xFB" : "u"); }
+bool TVcroitre::EstCroitre() const { return Base() == "croître"_1252; }
+std::string TVcroitre::RadicalPasse() const { return Sans(5) + (EstCroitre() ? "û"_1252 : "u"); }
 std::string TVcroitre::PasseSimple(int p) const {
   static constexpr TTablePersonnes DesPasseCourt = {"s", "s", "t", "mes", "tes", "rent"};
   if (!EstCroitre()) return Joint(Sans(5), DesPasseU(p));
@@ -72,9 +73,7 @@ std::string TVbattre::ParticipePasse() const { return RadicalPasse() + "u"; }
 
 std::string TVsuivre::RadicalPresent(int p) const { return Singulier(p) ? Sans(3) : Sans(2); }
 
-std::string TVvivre::RadicalPasse() const {
-  return Sans(4) + "\xE9\x63";  // éc
-}
+std::string TVvivre::RadicalPasse() const { return Sans(4) + "éc"_1252; }
 std::string TVvivre::PasseSimple(int p) const { return RadicalPasse() + std::string(DesPasseU(p)); }
 std::string TVvivre::ParticipePasse() const { return RadicalPasse() + "u"; }
 

@@ -1,5 +1,6 @@
 #include "lexical/definition.h"
 
+#include "lexical/cp1252_litteral.h"
 #include "lexical/flux.h"
 
 int TDef::Partie() const { return PartieDuModele(Modele); }
@@ -38,7 +39,7 @@ std::string TDef::Libelle(bool avecModele) const {
   AjouteTermes(texte, Morpho, MasquesVoix, NomsVoix);
   AjouteTermes(texte, Morpho, MasquesDegre, NomsDegres);
   if (avecModele) {
-    texte += " mod\xE8le ";
+    texte += " modèle "_1252;
     if (Modele >= 0 && Modele < NombreModeles)
       texte += NomsModeles[static_cast<std::size_t>(Modele)];
     else

@@ -28,7 +28,7 @@ std::unique_ptr<TListeDes> TListeDes::Lis(TLecteur& lecteur) {
     auto definitions = std::make_unique<std::vector<TDef>>();
     const std::int32_t m = lecteur.LisEntier();
     for (std::int32_t j = 0; j < m; ++j) definitions->push_back(TDef::Lis(lecteur));
-    if (!vues.insert(ClePliee(cle)).second) throw Erreur(MessageDoublons);
+    if (!vues.insert(Minuscules(cle)).second) throw Erreur(MessageDoublons);
     lues.emplace_back(std::move(cle), std::move(definitions));
   }
   liste->AjouteTous(std::move(lues));

@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "lexical/cp1252.h"
+#include "lexical/cp1252_litteral.h"
 #include "lexical/erreur.h"
 
 namespace {
@@ -181,7 +182,7 @@ void TEcrivain::EcrisChaine(std::string_view cp1252) {
     etiquette = ChaineLongue;
   }
   if (octets.size() > std::numeric_limits<std::uint32_t>::max())
-    throw Erreur("Cha\xEEne trop longue pour le fichier lexique");
+    throw Erreur("Chaîne trop longue pour le fichier lexique"_1252);
   EcrisOctets(&etiquette, 1);
   EcrisNaturel(static_cast<std::uint32_t>(octets.size()), etiquette == Chaine ? 1 : 4);
   EcrisOctets(octets.data(), octets.size());
@@ -193,8 +194,5 @@ void TEcrivain::Vide() {
     pos_ = 0;
   }
   flux_.flush();
-  if (!flux_)
-    throw Erreur(
-        "Erreur d'\xE9"
-        "criture du flux");
+  if (!flux_) throw Erreur(MessageEcriture);
 }

@@ -17,8 +17,7 @@
 #include <string>
 #include <string_view>
 
-inline constexpr const char* MessageLecture = "Erreur de lecture du flux";
-inline constexpr const char* MessageValeur = "Valeur de propri\xE9t\xE9 incorrecte";
+#include "lexical/messages.h"
 
 class TLecteur {
  public:

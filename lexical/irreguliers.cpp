@@ -79,7 +79,7 @@ std::unique_ptr<TListeIrreg> TListeIrreg::Lis(TLecteur& lecteur) {
       const auto morpho = static_cast<std::uint32_t>(lecteur.LisEntier());
       const std::int32_t modele = lecteur.LisEntier();
       if (!definitions) {
-        auto [it, nouvelle] = indices.try_emplace(ClePliee(forme), formes.size());
+        auto [it, nouvelle] = indices.try_emplace(Minuscules(forme), formes.size());
         if (nouvelle) formes.emplace_back(forme, std::make_unique<std::vector<TDonneesIrreg>>());
         definitions = formes[it->second].second.get();
       }

@@ -3,34 +3,7 @@
 #include <algorithm>
 #include <string>
 
-namespace {
-constexpr unsigned char Plie(unsigned char c) {
-  if (c >= 'A' && c <= 'Z') return static_cast<unsigned char>(c + 0x20);
-  // Windows-1252 capitals: 0xC0..0xDE except the multiplication sign, then
-  // S and Z with caron, the OE ligature and Y with diaeresis.
-  if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return static_cast<unsigned char>(c + 0x20);
-  if (c == 0x8A || c == 0x8C || c == 0x8E) return static_cast<unsigned char>(c + 0x10);
-  if (c == 0x9F) return 0xFF;
-  return c;
-}
-}  // namespace
-
-const std::array<unsigned char, 256> TablePliage = [] {
-  std::array<unsigned char, 256> t{};
-  for (int c = 0; c < 256; ++c)
-    t[static_cast<std::size_t>(c)] = Plie(static_cast<unsigned char>(c));
-  return t;
-}();
-
-std::string ClePliee(std::string_view cle) {
-  std::string resultat(cle);
-  for (char& c : resultat) c = static_cast<char>(MinusculeCle(static_cast<unsigned char>(c)));
-  return resultat;
-}
-
-void ErreurIndice(int i) {
-  throw Erreur(Formate("Indice de liste hors limites (%d)", {std::to_string(i)}));
-}
+void ErreurIndice(int i) { throw Erreur(Formate(MessageIndice, {std::to_string(i)})); }
 
 std::vector<std::uint32_t> OrdreDeTri(const std::vector<std::string_view>& cles,
                                       const std::vector<std::uint32_t>& rangs) {
@@ -50,8 +23,7 @@ std::vector<std::uint32_t> OrdreDeTri(const std::vector<std::string_view>& cles,
   std::size_t pos = 0;
   for (std::uint32_t i = 0; i < cles.size(); ++i) {
     const std::size_t debut = pos;
-    for (char c : cles[i])
-      plies[pos++] = static_cast<char>(MinusculeCle(static_cast<unsigned char>(c)));
+    for (char c : cles[i]) plies[pos++] = Minuscule(c);
     const std::string_view plie = std::string_view(plies).substr(debut, cles[i].size());
     std::uint64_t prefixe = 0;
     for (std::size_t k = 0; k < 8; ++k)

@@ -20,34 +20,27 @@
 #include <vector>
 
 #include "lexical/erreur.h"
+#include "lexical/messages.h"
+#include "lexical/minuscules.h"
 
-// Byte of a key as compared: capitals folded to lower case.
-extern const std::array<unsigned char, 256> TablePliage;
-inline unsigned char MinusculeCle(unsigned char c) { return TablePliage[c]; }
-
-// <0, 0 or >0 as a sorts before, equals or after b ignoring case.
+// <0, 0 or >0 as a sorts before, equals or after b ignoring case: two keys
+// compare equal exactly when their Minuscules are the same bytes.
 inline int CompareCles(std::string_view a, std::string_view b) {
   const std::size_t n = a.size() < b.size() ? a.size() : b.size();
   for (std::size_t i = 0; i < n; ++i) {
-    const int x = MinusculeCle(static_cast<unsigned char>(a[i]));
-    const int y = MinusculeCle(static_cast<unsigned char>(b[i]));
+    const int x = Minuscule(static_cast<unsigned char>(a[i]));
+    const int y = Minuscule(static_cast<unsigned char>(b[i]));
     if (x != y) return x - y;
   }
   if (a.size() == b.size()) return 0;
   return a.size() < b.size() ? -1 : 1;
 }
 
-// The key with its capitals folded: two keys compare equal exactly when
-// their folded forms are the same bytes.
-std::string ClePliee(std::string_view cle);
-
 // Order of items sorted by key, then by rank among equal keys: the i-th
 // value is the index of the item that goes i-th. Keys are folded once and
 // compared as bytes; input already sorted by key costs one pass.
 std::vector<std::uint32_t> OrdreDeTri(const std::vector<std::string_view>& cles,
                                       const std::vector<std::uint32_t>& rangs);
-
-inline constexpr const char* MessageDoublons = "La liste de cha\xEEnes n'autorise pas les doublons";
 
 [[noreturn]] void ErreurIndice(int i);
 
@@ -101,9 +94,9 @@ class TListeTriee {
       suite.reserve(nouveaux.size() + elements_.size());
       std::unordered_set<std::string> vues;
       vues.reserve(elements_.size() + nouveaux.size());
-      for (const auto& e : elements_) vues.insert(ClePliee(e.first));
+      for (const auto& e : elements_) vues.insert(Minuscules(e.first));
       for (auto& [cle, objet] : nouveaux) {
-        if (!vues.insert(ClePliee(cle)).second) {
+        if (!vues.insert(Minuscules(cle)).second) {
           if (politique_ == Doublons::Refuses) {
             doublon = true;
             break;

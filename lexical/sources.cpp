@@ -1,7 +1,6 @@
 #include "lexical/sources.h"
 
 #include <algorithm>
-#include <charconv>
 #include <filesystem>
 #include <fstream>
 #include <limits>
@@ -11,6 +10,13 @@
 #include <vector>
 
 #include "lexical/cp1252.h"
+#include "lexical/cp1252_litteral.h"
+#include "lexical/entier.h"
+#include "lexical/fichier_atomique.h"
+#include "lexical/lignes.h"
+#include "lexical/messages.h"
+#include "lexical/minuscules.h"
+#include "lexical/utf8.h"
 #include "lexical/vocabulaire.h"
 
 namespace fs = std::filesystem;
@@ -52,25 +58,8 @@ const std::uint32_t* MasqueDuTerme(std::string_view nom) {
   return nullptr;
 }
 
-std::string Guillemets(std::string_view texte) { return "\xAB " + std::string(texte) + " \xBB"; }
-
-std::optional<std::int32_t> Entier(std::string_view texte) {
-  std::int32_t valeur = 0;
-  const auto [fin, erreur] = std::from_chars(texte.data(), texte.data() + texte.size(), valeur);
-  if (erreur != std::errc() || fin != texte.data() + texte.size() || texte.empty())
-    return std::nullopt;
-  return valeur;
-}
-
-std::vector<std::string_view> Coupe(std::string_view ligne, char separateur) {
-  std::vector<std::string_view> champs;
-  std::size_t debut = 0;
-  for (;;) {
-    const std::size_t fin = ligne.find(separateur, debut);
-    champs.push_back(ligne.substr(debut, fin == std::string_view::npos ? fin : fin - debut));
-    if (fin == std::string_view::npos) return champs;
-    debut = fin + 1;
-  }
+std::string Guillemets(std::string_view texte) {
+  return "« "_1252 + std::string(texte) + " »"_1252;
 }
 
 int LisModele(std::string_view champ) {
@@ -78,8 +67,8 @@ int LisModele(std::string_view champ) {
   if (modele >= 0) return modele;
   // A number stands for a model without a name, so that any file can be
   // written out as sources and compiled back.
-  if (auto n = Entier(champ)) return *n;
-  throw Erreur("mod\xE8le inconnu " + Guillemets(champ));
+  if (auto n = LisEntier(champ)) return *n;
+  throw Erreur("modèle inconnu "_1252 + Guillemets(champ));
 }
 
 std::string TexteModele(int modele) {
@@ -91,8 +80,8 @@ int LisGenre(std::string_view champ) {
   if (champ == "-") return -1;
   for (std::size_t i = 0; i < NomsGenres.size(); ++i)
     if (NomsGenres[i] == champ) return static_cast<int>(i);
-  if (auto n = Entier(champ)) return *n;
-  throw Erreur("genre inconnu " + Guillemets(champ) + " (masculin, f\xE9minin, neutre ou -)");
+  if (auto n = LisEntier(champ)) return *n;
+  throw Erreur("genre inconnu " + Guillemets(champ) + " (masculin, féminin, neutre ou -)"_1252);
 }
 
 std::string TexteGenre(int genre) {
@@ -115,23 +104,22 @@ struct Ligne {
 // Reads a source file and hands each meaningful line to traite; any Erreur
 // raised there comes back prefixed with the file and line.
 template <class F>
-void PourChaqueLigne(const fs::path& chemin, std::size_t nbChamps, F traite) {
+void LisSource(const fs::path& chemin, std::size_t nbChamps, F traite) {
   const std::string nom = Utf8VersCp1252(chemin.string());
   std::ifstream fichier(chemin, std::ios::binary);
-  if (!fichier) throw Erreur(Formate("Impossible d'ouvrir le fichier %s", {nom}));
+  if (!fichier) throw Erreur(Formate(MessageOuvrirFichier, {nom}));
   std::string ligneUtf8;
   int numero = 0;
-  while (std::getline(fichier, ligneUtf8)) {
+  while (LisLigne(fichier, ligneUtf8)) {
     ++numero;
-    if (!ligneUtf8.empty() && ligneUtf8.back() == '\r') ligneUtf8.pop_back();
-    if (numero == 1 && ligneUtf8.rfind("\xEF\xBB\xBF", 0) == 0) ligneUtf8.erase(0, 3);
+    if (numero == 1 && ligneUtf8.starts_with(MarqueUtf8)) ligneUtf8.erase(0, MarqueUtf8.size());
     if (ligneUtf8.find_first_not_of(" \t") == std::string::npos || ligneUtf8[0] == '#') continue;
     try {
       auto ligne = Utf8VersCp1252Exact(ligneUtf8);
-      if (!ligne) throw Erreur("caract\xE8re que Windows-1252 ne peut pas repr\xE9senter");
-      auto champs = Coupe(*ligne, '\t');
+      if (!ligne) throw Erreur("caractère que Windows-1252 ne peut pas représenter"_1252);
+      auto champs = DecoupeChamps(*ligne, '\t');
       if (champs.size() != nbChamps)
-        throw Erreur(Formate("%d champs attendus s\xE9par\xE9s par des tabulations, %d trouv\xE9s",
+        throw Erreur(Formate("%d champs attendus séparés par des tabulations, %d trouvés"_1252,
                              {std::to_string(nbChamps), std::to_string(champs.size())}));
       traite(Ligne{numero, std::move(champs)});
     } catch (const Erreur& e) {
@@ -149,7 +137,7 @@ std::vector<fs::path> Fichiers(const std::string& dossier, std::string_view pref
         nom.compare(nom.size() - 4, 4, ".txt") == 0 && entree.is_regular_file())
       chemins.push_back(entree.path());
   }
-  if (erreur) throw Erreur(Formate("Impossible de lire le dossier %s", {Utf8VersCp1252(dossier)}));
+  if (erreur) throw Erreur(Formate(MessageLireDossier, {Utf8VersCp1252(dossier)}));
   std::sort(chemins.begin(), chemins.end(),
             [](const fs::path& a, const fs::path& b) { return a.filename() < b.filename(); });
   return chemins;
@@ -164,7 +152,7 @@ template <class T>
 class Regroupement {
  public:
   std::vector<T>& Liste(const std::string& cle) {
-    auto [it, nouvelle] = indices_.try_emplace(ClePliee(cle), lot_.size());
+    auto [it, nouvelle] = indices_.try_emplace(Minuscules(cle), lot_.size());
     if (nouvelle) lot_.emplace_back(cle, std::make_unique<std::vector<T>>());
     return *lot_[it->second].second;
   }
@@ -189,23 +177,13 @@ void VerifiePremier(std::string_view champ, std::string_view quoi) {
 
 std::string TexteListe(std::string_view liste) {
   if (liste == "-")
-    throw Erreur("liste de radicaux " + Guillemets(liste) +
-                 " impossible \xE0 \xE9"
-                 "crire en source");
+    throw Erreur("liste de radicaux " + Guillemets(liste) + " impossible à écrire en source"_1252);
   VerifieChamp(liste, "radicaux");
   return liste.empty() ? "-" : std::string(liste);
 }
 
 void EcrisFichier(const fs::path& chemin, const std::string& texteCp1252) {
-  std::ofstream fichier(chemin, std::ios::binary | std::ios::trunc);
-  if (!fichier)
-    throw Erreur(Formate("Impossible d'ouvrir le fichier %s", {Utf8VersCp1252(chemin.string())}));
-  fichier << Cp1252VersUtf8(texteCp1252);
-  fichier.close();
-  if (!fichier)
-    throw Erreur(
-        "Erreur d'\xE9"
-        "criture du flux");
+  RemplaceFichier(chemin.string(), Cp1252VersUtf8(texteCp1252));
 }
 
 }  // namespace
@@ -213,7 +191,7 @@ void EcrisFichier(const fs::path& chemin, const std::string& texteCp1252) {
 std::uint32_t LisTraits(std::string_view termes) {
   if (termes == "-") return 0;
   std::vector<std::string_view> mots;
-  for (std::string_view mot : Coupe(termes, ' '))
+  for (std::string_view mot : DecoupeChamps(termes, ' '))
     if (!mot.empty()) mots.push_back(mot);
   if (mots.empty()) throw Erreur("traits vides (- pour aucun)");
   std::uint32_t morpho = 0;
@@ -249,12 +227,12 @@ TStoresSources LisSources(const std::string& dossier) {
 
   Regroupement<TDef> desinences;
   for (const auto& chemin : Fichiers(dossier, "desinences"))
-    PourChaqueLigne(chemin, 4, [&](const Ligne& l) {
+    LisSource(chemin, 4, [&](const Ligne& l) {
       if (l.Champs[0].empty()) throw Erreur("terminaison vide");
       TDef d;
       d.Modele = LisModele(l.Champs[1]);
-      const auto radical = Entier(l.Champs[2]);
-      if (!radical) throw Erreur("num\xE9ro de radical incorrect " + Guillemets(l.Champs[2]));
+      const auto radical = LisEntier(l.Champs[2]);
+      if (!radical) throw Erreur("numéro de radical incorrect "_1252 + Guillemets(l.Champs[2]));
       d.Radical = *radical;
       d.Morpho = LisTraits(l.Champs[3]);
       desinences.Liste(CleDesinence(l.Champs[0])).push_back(d);
@@ -264,7 +242,7 @@ TStoresSources LisSources(const std::string& dossier) {
 
   Regroupement<TDonneesIrreg> irreguliers;
   for (const auto& chemin : Fichiers(dossier, "irreguliers"))
-    PourChaqueLigne(chemin, 4, [&](const Ligne& l) {
+    LisSource(chemin, 4, [&](const Ligne& l) {
       if (l.Champs[0].empty()) throw Erreur("forme vide");
       const int modele = LisModele(l.Champs[2]);
       const std::uint32_t morpho = LisTraits(l.Champs[3]);
@@ -276,7 +254,7 @@ TStoresSources LisSources(const std::string& dossier) {
 
   Lot<TDonneesLexicales> entrees;
   for (const auto& chemin : Fichiers(dossier, "lexique"))
-    PourChaqueLigne(chemin, 6, [&](const Ligne& l) {
+    LisSource(chemin, 6, [&](const Ligne& l) {
       auto e = std::make_unique<TDonneesLexicales>();
       e->Modele = LisModele(l.Champs[1]);
       e->Genre = LisGenre(l.Champs[2]);
@@ -294,24 +272,18 @@ TStoresSources LisSources(const std::string& dossier) {
 void EcrisSources(const TLexique& lexique, const TListeDes& desinences,
                   const TListeIrreg& irreguliers, const std::string& dossier) {
   // Everything is checked and built before the first file is written.
-  std::string des = "# terminaison\tmod\xE8le\tradical\ttraits\n";
+  std::string des = "# terminaison\tmodèle\tradical\ttraits\n"_1252;
   for (int i = 0; i < desinences.Count(); ++i) {
     const std::string terminaison = CleDesinence(desinences.Cle(i));
-    if (terminaison.empty())
-      throw Erreur(
-          "terminaison vide impossible \xE0 \xE9"
-          "crire en source");
+    if (terminaison.empty()) throw Erreur("terminaison vide impossible à écrire en source"_1252);
     VerifiePremier(terminaison, "terminaison");
     for (const TDef& d : desinences.Definitions(i))
       des += terminaison + '\t' + TexteModele(d.Modele) + '\t' + std::to_string(d.Radical) + '\t' +
              TexteTraits(d.Morpho) + '\n';
   }
-  std::string irr = "# forme\tlemme\tmod\xE8le\ttraits\n";
+  std::string irr = "# forme\tlemme\tmodèle\ttraits\n"_1252;
   for (int i = 0; i < irreguliers.Count(); ++i) {
-    if (irreguliers.Cle(i).empty())
-      throw Erreur(
-          "forme vide impossible \xE0 \xE9"
-          "crire en source");
+    if (irreguliers.Cle(i).empty()) throw Erreur("forme vide impossible à écrire en source"_1252);
     VerifiePremier(irreguliers.Cle(i), "forme");
     for (const TDonneesIrreg& d : irreguliers.Definitions(i)) {
       VerifieChamp(d.K, "lemme");
@@ -319,10 +291,10 @@ void EcrisSources(const TLexique& lexique, const TListeDes& desinences,
              TexteTraits(d.Morpho) + '\n';
     }
   }
-  std::string lex = "# cl\xE9\tmod\xE8le\tgenre\tradicauxA\tradicauxB\tsens\n";
+  std::string lex = "# clé\tmodèle\tgenre\tradicauxA\tradicauxB\tsens\n"_1252;
   for (int i = 0; i < lexique.Count(); ++i) {
     const TDonneesLexicales& e = lexique.Donnees(i, true);
-    VerifiePremier(lexique.Cle(i), "cl\xE9");
+    VerifiePremier(lexique.Cle(i), "clé"_1252);
     VerifieChamp(e.Sens, "sens");
     lex += lexique.Cle(i) + '\t' + TexteModele(e.Modele) + '\t' + TexteGenre(e.Genre) + '\t' +
            TexteListe(e.RadicauxA) + '\t' + TexteListe(e.RadicauxB) + '\t' + e.Sens + '\n';

@@ -31,7 +31,8 @@ TStoresSources LisSources(const std::string& dossier);
 // Writes desinences.txt, irreguliers.txt and lexique.txt into the folder
 // (which must exist) so that LisSources gives the same stores back. Erreur
 // when a text cannot be written as a source field (tab, line end, a
-// leading '#', a stem list "-").
+// leading '#', a stem list "-"), before any file is written; each file is
+// then replaced whole by RemplaceFichier (fichier_atomique.h).
 void EcrisSources(const TLexique& lexique, const TListeDes& desinences,
                   const TListeIrreg& irreguliers, const std::string& dossier);
 

@@ -1,12 +1,16 @@
 #include "lexical/stores.h"
 
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <new>
+#include <sstream>
 #include <system_error>
 
 #include "lexical/cp1252.h"
+#include "lexical/fichier_atomique.h"
 #include "lexical/flux.h"
+#include "lexical/programme.h"
 
 std::unique_ptr<TLexique> Lexique;
 std::unique_ptr<TListeDes> Desinences;
@@ -14,7 +18,7 @@ std::unique_ptr<TListeIrreg> Irreguliers;
 
 namespace {
 std::string MessageOuverture(const std::string& chemin) {
-  return Formate("Impossible d'ouvrir le fichier %s", {Utf8VersCp1252(chemin)});
+  return Formate(MessageOuvrirFichier, {Utf8VersCp1252(chemin)});
 }
 }  // namespace
 
@@ -54,45 +58,24 @@ void EcrisSections(TEcrivain& ecrivain, const TLexique& lexique, const TListeDes
 
 void EcrisFichierLexique(const std::string& chemin, const TLexique& lexique,
                          const TListeDes& desinences, const TListeIrreg& irreguliers) {
-  // Written beside the target and renamed over it, so that a failure half
-  // way leaves the previous file whole.
-  const std::string provisoire = chemin + ".provisoire";
-  {
-    std::ofstream fichier(provisoire, std::ios::binary | std::ios::trunc);
-    if (!fichier) throw Erreur(MessageOuverture(chemin));
-    try {
-      TEcrivain ecrivain(fichier);
-      EcrisSections(ecrivain, lexique, desinences, irreguliers);
-      fichier.close();
-      if (!fichier)
-        throw Erreur(
-            "Erreur d'\xE9"
-            "criture du flux");
-    } catch (...) {
-      std::error_code ignore;
-      std::filesystem::remove(provisoire, ignore);
-      throw;
-    }
+  std::string contenu;
+  try {
+    std::ostringstream flux(std::ios::binary);
+    TEcrivain ecrivain(flux);
+    EcrisSections(ecrivain, lexique, desinences, irreguliers);
+    contenu = std::move(flux).str();
+  } catch (const std::bad_alloc&) {
+    EchecEcriture(chemin, ENOMEM);
   }
-  std::error_code erreur;
-  std::filesystem::rename(provisoire, chemin, erreur);
-  if (erreur) {
-    std::filesystem::remove(provisoire, erreur);
-    throw Erreur(MessageOuverture(chemin));
-  }
+  RemplaceFichier(chemin, contenu);
 }
 
 void EcrisStores(const std::string& chemin) {
-  if (!StoresPrets()) throw Erreur("Lexique non charg\xE9");
+  if (!StoresPrets()) throw Erreur(MessageLexiqueNonCharge);
   EcrisFichierLexique(chemin, *Lexique, *Desinences, *Irreguliers);
 }
 
-std::string CheminLexiqueParDefaut() {
-  std::error_code erreur;
-  const auto programme = std::filesystem::read_symlink("/proc/self/exe", erreur);
-  const auto dossier = erreur ? std::filesystem::current_path() : programme.parent_path();
-  return (dossier / "quirandole.lex").string();
-}
+std::string CheminLexiqueParDefaut() { return DossierProgramme() + "quirandole.lex"; }
 
 void SauveLexique() {
   const std::string chemin = CheminLexiqueParDefaut();

@@ -17,6 +17,7 @@
 #include "lexical/desinences.h"
 #include "lexical/irreguliers.h"
 #include "lexical/lexique.h"
+#include "lexical/messages.h"
 
 class TLecteur;
 class TEcrivain;
@@ -24,8 +25,6 @@ class TEcrivain;
 extern std::unique_ptr<TLexique> Lexique;
 extern std::unique_ptr<TListeDes> Desinences;
 extern std::unique_ptr<TListeIrreg> Irreguliers;
-
-inline constexpr const char* MessageMemoire = "M\xE9moire insuffisante pour charger le lexique";
 
 // Loads the file. Erreur "Impossible d'ouvrir le fichier %s", or the reading
 // errors of TLecteur, or the duplicate error of the endings table, or
@@ -35,11 +34,13 @@ void ChargeLexique(const std::string& chemin);
 void ChargeLexique(TLecteur& lecteur);
 
 // Writes the stores to quirandole.lex in the executable's folder, which must
-// exist; the file is replaced whole, so a failed save leaves the old one.
-// Clears Lexique->Modifie.
+// exist; the file is replaced whole by RemplaceFichier (fichier_atomique.h),
+// so a failed save leaves the old one. Clears Lexique->Modifie.
 void SauveLexique();
 
-// Writes the three stores to a new file (created or truncated, replaced whole).
+// Writes the three stores to a file, created or replaced whole
+// (RemplaceFichier: a failure leaves the old file; Erreur "Impossible
+// d'écrire le fichier %s : raison").
 void EcrisStores(const std::string& chemin);
 
 // Writes any three stores as the three sections.
@@ -49,7 +50,8 @@ void EcrisSections(TEcrivain& ecrivain, const TLexique& lexique, const TListeDes
 void EcrisFichierLexique(const std::string& chemin, const TLexique& lexique,
                          const TListeDes& desinences, const TListeIrreg& irreguliers);
 
-// Full path of quirandole.lex in the folder of the running executable.
+// Full path of quirandole.lex in the folder of the running executable
+// (DossierProgramme, programme.h).
 std::string CheminLexiqueParDefaut();
 
 bool StoresPrets();

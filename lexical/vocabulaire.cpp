@@ -1,18 +1,19 @@
 #include "lexical/vocabulaire.h"
 
+#include "lexical/cp1252_litteral.h"
 #include "lexical/modeles.h"
 
-const std::array<std::string_view, 6> NomsCas = {"nominatif",  "vocatif", "accusatif",
-                                                 "g\xE9nitif", "datif",   "ablatif"};
-const std::array<std::string_view, 3> NomsGenres = {"masculin", "f\xE9minin", "neutre"};
+const std::array<std::string_view, 6> NomsCas = {"nominatif",    "vocatif", "accusatif",
+                                                 "génitif"_1252, "datif",   "ablatif"};
+const std::array<std::string_view, 3> NomsGenres = {"masculin", "féminin"_1252, "neutre"};
 const std::array<std::string_view, 2> NomsNombres = {"singulier", "pluriel"};
-const std::array<std::string_view, 3> NomsPersonnes = {"1\xE8re personne", "2\xE8me personne",
-                                                       "3\xE8me personne"};
-const std::array<std::string_view, 7> NomsModes = {"indicatif",      "subjonctif", "imp\xE9ratif",
-                                                   "infinitif",      "participe",  "g\xE9rondif",
+const std::array<std::string_view, 3> NomsPersonnes = {"1ère personne"_1252, "2ème personne"_1252,
+                                                       "3ème personne"_1252};
+const std::array<std::string_view, 7> NomsModes = {"indicatif",      "subjonctif", "impératif"_1252,
+                                                   "infinitif",      "participe",  "gérondif"_1252,
                                                    "adjectif verbal"};
 const std::array<std::string_view, 6> NomsTemps = {
-    "pr\xE9sent", "futur", "imparfait", "parfait", "futur ant\xE9rieur", "plus-que-parfait"};
+    "présent"_1252, "futur", "imparfait", "parfait", "futur antérieur"_1252, "plus-que-parfait"};
 const std::array<std::string_view, 2> NomsVoix = {"actif", "passif"};
 const std::array<std::string_view, 3> NomsDegres = {"positif", "comparatif", "superlatif"};
 const std::array<std::string_view, 5> NomsParties = {"nom", "adjectif", "pronom", "verbe",

@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "lexical/chaines_latines.h"
+#include "lexical/cp1252_litteral.h"
+#include "lexical/minuscules.h"
 #include "lexical/vocabulaire.h"
 
 namespace {
@@ -11,72 +13,65 @@ namespace {
 // editions put on stressed or long syllables (égo, ést, quí, núnc), read as
 // the plain vowel.
 char SansTrema(char c) {
-  switch (static_cast<unsigned char>(c)) {
-    case 0xE0:
-    case 0xE1:
-    case 0xE2:
-    case 0xE4:
+  switch (c) {
+    case U'à'_1252:
+    case U'á'_1252:
+    case U'â'_1252:
+    case U'ä'_1252:
       return 'a';
-    case 0xE8:
-    case 0xE9:
-    case 0xEA:
-    case 0xEB:
+    case U'è'_1252:
+    case U'é'_1252:
+    case U'ê'_1252:
+    case U'ë'_1252:
       return 'e';
-    case 0xEC:
-    case 0xED:
-    case 0xEE:
-    case 0xEF:
+    case U'ì'_1252:
+    case U'í'_1252:
+    case U'î'_1252:
+    case U'ï'_1252:
       return 'i';
-    case 0xF2:
-    case 0xF3:
-    case 0xF4:
-    case 0xF6:
+    case U'ò'_1252:
+    case U'ó'_1252:
+    case U'ô'_1252:
+    case U'ö'_1252:
       return 'o';
-    case 0xF9:
-    case 0xFA:
-    case 0xFB:
-    case 0xFC:
+    case U'ù'_1252:
+    case U'ú'_1252:
+    case U'û'_1252:
+    case U'ü'_1252:
       return 'u';
-    case 0xFD:
-    case 0xFF:
+    case U'ý'_1252:
+    case U'ÿ'_1252:
       return 'y';
-    case 0xC0:
-    case 0xC1:
-    case 0xC2:
-    case 0xC4:
+    case U'À'_1252:
+    case U'Á'_1252:
+    case U'Â'_1252:
+    case U'Ä'_1252:
       return 'A';
-    case 0xC8:
-    case 0xC9:
-    case 0xCA:
-    case 0xCB:
+    case U'È'_1252:
+    case U'É'_1252:
+    case U'Ê'_1252:
+    case U'Ë'_1252:
       return 'E';
-    case 0xCC:
-    case 0xCD:
-    case 0xCE:
-    case 0xCF:
+    case U'Ì'_1252:
+    case U'Í'_1252:
+    case U'Î'_1252:
+    case U'Ï'_1252:
       return 'I';
-    case 0xD2:
-    case 0xD3:
-    case 0xD4:
-    case 0xD6:
+    case U'Ò'_1252:
+    case U'Ó'_1252:
+    case U'Ô'_1252:
+    case U'Ö'_1252:
       return 'O';
-    case 0xD9:
-    case 0xDA:
-    case 0xDB:
-    case 0xDC:
+    case U'Ù'_1252:
+    case U'Ú'_1252:
+    case U'Û'_1252:
+    case U'Ü'_1252:
       return 'U';
-    case 0xDD:
+    case U'Ý'_1252:
       return 'Y';
     default:
       return c;
   }
-}
-
-std::string Minuscules(std::string_view forme) {
-  std::string s(forme);
-  for (char& c : s)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return s;
 }
 
 enum class Lieu { Debut, Partout, Fin };

@@ -10,6 +10,7 @@
 #include "lexical/erreur.h"
 #include "lexical/irreguliers.h"
 #include "lexical/lexique.h"
+#include "lexical/messages.h"
 #include "lexical/modeles.h"
 #include "lexical/stores.h"
 #include "lexical/vocabulaire.h"
@@ -45,7 +46,7 @@ struct Stores {
 };
 
 Stores StoresCharges() {
-  if (!StoresPrets()) throw Erreur("Lexique non charg\xE9");
+  if (!StoresPrets()) throw Erreur(MessageLexiqueNonCharge);
   return {*Lexique, *Desinences, *Irreguliers};
 }
 

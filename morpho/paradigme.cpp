@@ -5,6 +5,7 @@
 
 #include "lexical/chaines_latines.h"
 #include "lexical/erreur.h"
+#include "lexical/messages.h"
 #include "lexical/modeles.h"
 #include "lexical/stores.h"
 #include "morpho/lemmatise.h"
@@ -36,7 +37,7 @@ void AjouteSansDoublon(std::vector<TFormeFlechie>& formes, TFormeFlechie f) {
 }  // namespace
 
 TFlechisseur::TFlechisseur() {
-  if (!StoresPrets()) throw Erreur("Lexique non charg\xE9");
+  if (!StoresPrets()) throw Erreur(MessageLexiqueNonCharge);
   for (int i = 0; i < Desinences->Count(); ++i) {
     std::string terminaison = Desinences->Cle(i);
     std::reverse(terminaison.begin(), terminaison.end());

@@ -4,7 +4,11 @@
 #include <sstream>
 
 #include "lexical/cp1252.h"
+#include "lexical/cp1252_litteral.h"
+#include "lexical/entier.h"
 #include "lexical/erreur.h"
+#include "lexical/lignes.h"
+#include "lexical/messages.h"
 #include "lexical/vocabulaire.h"
 
 namespace {
@@ -15,44 +19,31 @@ std::string CleRang(std::string_view vedette, int modele) {
 
 TRangs TRangs::DeTexte(std::string_view utf8, const std::string& origine) {
   TRangs r;
-  std::size_t debut = 0;
   int numero = 0;
-  while (debut < utf8.size()) {
-    std::size_t fin = utf8.find('\n', debut);
-    if (fin == std::string_view::npos) fin = utf8.size();
-    std::string_view ligne = utf8.substr(debut, fin - debut);
-    debut = fin + 1;
+  PourChaqueLigne(utf8, [&](std::string_view ligne) {
     ++numero;
-    if (!ligne.empty() && ligne.back() == '\r') ligne.remove_suffix(1);
-    if (ligne.empty() || ligne.front() == '#') continue;
+    if (ligne.empty() || ligne.front() == '#') return;
     const std::size_t t1 = ligne.find('\t');
     const std::size_t t2 = t1 == std::string_view::npos ? t1 : ligne.find('\t', t1 + 1);
     const auto faute = [&](const std::string& message) {
       return Erreur(origine + ":" + std::to_string(numero) + ": " + message);
     };
     if (t2 == std::string_view::npos)
-      throw faute("trois champs attendus (rang, vedette, mod\xE8le)");
-    int rang = 0;
-    try {
-      std::size_t lu = 0;
-      rang = std::stoi(std::string(ligne.substr(0, t1)), &lu);
-      if (lu != t1 || rang < 1) throw std::invalid_argument("rang");
-    } catch (const std::exception&) {
-      throw faute("rang invalide");
-    }
+      throw faute("trois champs attendus (rang, vedette, modèle)"_1252);
+    const std::optional<int> rang = LisEntier(ligne.substr(0, t1));
+    if (!rang || *rang < 1) throw faute("rang invalide");
     const int modele = ModeleParNom(ligne.substr(t2 + 1));
-    if (modele < 0) throw faute("mod\xE8le inconnu");
+    if (modele < 0) throw faute("modèle inconnu"_1252);
     const std::string vedette = Utf8VersCp1252(ligne.substr(t1 + 1, t2 - t1 - 1));
     // The first rank given for a headword stands.
-    r.rangs_.emplace(CleRang(vedette, modele), rang);
-  }
+    r.rangs_.emplace(CleRang(vedette, modele), *rang);
+  });
   return r;
 }
 
 TRangs TRangs::Lis(const std::string& chemin) {
   std::ifstream fichier(chemin, std::ios::binary);
-  if (!fichier)
-    throw Erreur(Formate("Impossible d'ouvrir le fichier %s", {Utf8VersCp1252(chemin)}));
+  if (!fichier) throw Erreur(Formate(MessageOuvrirFichier, {Utf8VersCp1252(chemin)}));
   std::ostringstream contenu;
   contenu << fichier.rdbuf();
   return DeTexte(contenu.str(), Utf8VersCp1252(chemin));

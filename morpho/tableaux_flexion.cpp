@@ -5,6 +5,7 @@
 #include <tuple>
 
 #include "lexical/chaines_latines.h"
+#include "lexical/cp1252_litteral.h"
 #include "lexical/liste_triee.h"
 
 namespace {
@@ -67,11 +68,8 @@ std::string TitreDe(const CleTableau& c) {
   const auto [sorte, mode, voix, rangTemps, degre] = c;
   switch (sorte) {
     case Declinaison:
-      return degre > Degre::Positif ? Joint({"d\xE9"
-                                             "clinaison",
-                                             Terme(NomsDegres, degre)})
-                                    : "d\xE9"
-                                      "clinaison";
+      return degre > Degre::Positif ? Joint({"déclinaison"_1252, Terme(NomsDegres, degre)})
+                                    : "déclinaison"_1252;
     case Conjugaison:
       return Joint({Terme(NomsModes, mode), Terme(NomsVoix, voix)});
     case Infinitifs:

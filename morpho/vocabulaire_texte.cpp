@@ -6,6 +6,7 @@
 
 #include "MulotEdt/texte_simple.h"
 #include "lexical/liste_triee.h"
+#include "lexical/minuscules.h"
 #include "morpho/lemmatise.h"
 #include "morpho/rangs_frequence.h"
 
@@ -16,13 +17,6 @@ bool EstCaractereDeMot(unsigned char c) {
 bool EstLettre(unsigned char c) { return EstCaractereDeMot(c) && !(c >= '0' && c <= '9'); }
 
 namespace {
-
-std::string Minuscules(std::string_view forme) {
-  std::string s(forme);
-  for (char& c : s)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return s;
-}
 
 bool NomPropre(const std::string& vedette) {
   return !vedette.empty() && vedette[0] >= 'A' && vedette[0] <= 'Z';

@@ -18,8 +18,7 @@ TDialogueFlexion::TDialogueFlexion(const std::string& mot, QWidget* parent) : QD
   Tableaux->setObjectName(QStringLiteral("Tableaux"));
   const auto paradigmes = ParadigmesDuMot(mot);
   QString html = QString::fromStdString(Cp1252VersUtf8(HtmlParadigmes(paradigmes, mot)));
-  if (paradigmes.empty())
-    html = titre.toHtmlEscaped() + QStringLiteral(" n'a pu \u00eatre analys\u00e9");
+  if (paradigmes.empty()) html = titre.toHtmlEscaped() + QStringLiteral(" n'a pu être analysé");
   Tableaux->setHtml(html);
   mise->addWidget(Tableaux);
   auto* boutons = new QDialogButtonBox(this);

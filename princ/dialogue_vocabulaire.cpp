@@ -85,9 +85,9 @@ TDialogueVocabulaire::TDialogueVocabulaire(IServices& services, const std::strin
   Masquer->setRange(0, 20000);
   Masquer->setSingleStep(100);
   Masquer->setEnabled(AvecRangs);
-  if (!AvecRangs) Masquer->setToolTip(QStringLiteral("Rangs de fr\u00e9quence introuvables"));
+  if (!AvecRangs) Masquer->setToolTip(QStringLiteral("Rangs de fréquence introuvables"));
   reglages->addWidget(Masquer);
-  reglages->addWidget(new QLabel(QStringLiteral("mots les plus fr\u00e9quents"), page));
+  reglages->addWidget(new QLabel(QStringLiteral("mots les plus fréquents"), page));
   miseVocabulaire->addLayout(reglages);
   Table = new QTableWidget(0, 4, page);
   Table->setObjectName(QStringLiteral("Table"));
@@ -116,7 +116,7 @@ TDialogueVocabulaire::TDialogueVocabulaire(IServices& services, const std::strin
   Onglets->addTab(Inconnus, QStringLiteral("Mots inconnus (%1)").arg(Vocabulaire.Inconnus.size()));
 
   auto* boutons = new QDialogButtonBox(this);
-  Inserer = boutons->addButton(QStringLiteral("Ins\u00e9rer dans le bloc-notes"),
+  Inserer = boutons->addButton(QStringLiteral("Insérer dans le bloc-notes"),
                                QDialogButtonBox::ActionRole);
   Inserer->setObjectName(QStringLiteral("Inserer"));
   Enregistrer = boutons->addButton(QStringLiteral("Enregistrer..."), QDialogButtonBox::ActionRole);
@@ -216,7 +216,7 @@ void TDialogueVocabulaire::EnregistrerClick() {
       QStringLiteral("Document OpenDocument (*.odt);;Texte brut (*.txt)"), QStringLiteral("odt"));
   if (!chemin) return;
   if (!Enregistre(*chemin))
-    Services.Erreur(this, QStringLiteral("Impossible d'\u00e9crire le fichier %1").arg(*chemin));
+    Services.Erreur(this, QStringLiteral("Impossible d'écrire le fichier %1").arg(*chemin));
 }
 
 void TDialogueVocabulaire::ImprimerClick() {

@@ -20,6 +20,10 @@
 
 #include "lexical/cp1252.h"
 #include "lexical/erreur.h"
+#include "lexical/programme.h"
+#include "princ/dialogue_chercher.h"
+#include "princ/document_qt.h"
+#include "princ/fichiers/fichier_ini.h"
 #include "lexical/stores.h"
 #include "princ/dialogue_chercher.h"
 #include "princ/document_qt.h"
@@ -50,7 +54,7 @@ TFPrinc::~TFPrinc() = default;
 
 QString TFPrinc::PhraseExemple() {
   return QStringLiteral(
-      "Ignoranti quem portum petat nullus suus uentus est. \n(S\u00e9n\u00e8que, Lettres \u00e0 "
+      "Ignoranti quem portum petat nullus suus uentus est. \n(Sénèque, Lettres à "
       "Lucilius, 71, 3)");
 }
 
@@ -179,10 +183,7 @@ void TFPrinc::CreeBarreEtat() {
 
 QString TFPrinc::TexteVolet(int i) const { return i >= 0 && i < 3 ? Volets[i]->text() : QString(); }
 
-std::string TFPrinc::RepertoireProgramme() const {
-  const auto barre = CheminExecutable.find_last_of('/');
-  return barre == std::string::npos ? std::string() : CheminExecutable.substr(0, barre + 1);
-}
+std::string TFPrinc::RepertoireProgramme() const { return DossierDuProgramme(CheminExecutable); }
 
 std::string TFPrinc::CheminIni() const {
   const std::string dossier = RepertoireProgramme();
@@ -325,9 +326,7 @@ void TFPrinc::closeEvent(QCloseEvent* evenement) {
   // could not be, the pupil decides whether to lose them.
   if (Memo1->document()->isModified() && !EnregistreNotes() &&
       !Services.Confirme(
-          this,
-          QStringLiteral(
-              "Les notes n'ont pas \u00e9t\u00e9 enregistr\u00e9es. Quitter quand m\u00eame ?"))) {
+          this, QStringLiteral("Les notes n'ont pas été enregistrées. Quitter quand même ?"))) {
     evenement->ignore();
     return;
   }

@@ -68,8 +68,7 @@ bool TFPrinc::EnregistreNotes() {
     if (!choix) return;
     const std::string chemin = choix->toStdString();
     if (FichierExiste(chemin)) {
-      Services.Message(this,
-                       QStringLiteral("Ce fichier existe d\u00e9j\u00e0. Trouve un autre nom"));
+      Services.Message(this, QStringLiteral("Ce fichier existe déjà. Trouve un autre nom"));
       return;
     }
     EcrisLignes(chemin, ParagraphesEn1252(*Memo1));
@@ -126,6 +125,6 @@ void TFPrinc::pluspetit1Click() { ChangeTaille(-2); }
 void TFPrinc::auteur1Click() {
   Services.APropos(
       this, QStringLiteral("auteur"),
-      QStringLiteral("Lecturiel 4.01\njanvier MMII\n\nAide \u00e0 la lecture des textes latins : "
+      QStringLiteral("Lecturiel 4.01\njanvier MMII\n\nAide à la lecture des textes latins : "
                      "analyse des mots sous le pointeur, notes, liens syntaxiques."));
 }

@@ -4,9 +4,11 @@
 #include <utility>
 
 #include "lexical/chaines_latines.h"
+#include "lexical/cp1252_litteral.h"
 #include "lexical/definition.h"
 #include "lexical/erreur.h"
 #include "lexical/liste_triee.h"
+#include "lexical/minuscules.h"
 #include "lexical/modeles.h"
 #include "morpho/lemmatise.h"
 #include "syntaxe/listes_mots.h"
@@ -14,33 +16,27 @@
 namespace {
 
 // The messages; the first "%s" is Mot1, the second Mot2.
-constexpr const char* MsgNonAnalyse = " n'a pu \xEAtre analys\xE9";
-constexpr const char* MsgDeterminant = "%s d\xE9terminant de %s";
-constexpr const char* MsgComplementNom = "%s compl\xE9ment du nom %s";
-constexpr const char* MsgAppose = "%s appos\xE9 au nom %s";
-constexpr const char* MsgGenitifAdjectif = "%s compl\xE9ment au g\xE9nitif de l'adjectif %s";
+constexpr const char* MsgNonAnalyse = " n'a pu être analysé"_1252;
+constexpr const char* MsgDeterminant = "%s déterminant de %s"_1252;
+constexpr const char* MsgComplementNom = "%s complément du nom %s"_1252;
+constexpr const char* MsgAppose = "%s apposé au nom %s"_1252;
+constexpr const char* MsgGenitifAdjectif = "%s complément au génitif de l'adjectif %s"_1252;
 constexpr const char* MsgSujet = "%s sujet du verbe %s";
 constexpr const char* MsgAttribut = "%s attribut du sujet du verbe %s";
 constexpr const char* MsgCod = "%s COD du verbe %s";
 constexpr const char* MsgPropInf = "%s sujet d'une prop. inf. dont %s est le verbe";
-constexpr const char* MsgDatif = "%s compl\xE9ment au datif du verbe %s (COI ou COS)";
+constexpr const char* MsgDatif = "%s complément au datif du verbe %s (COI ou COS)"_1252;
 constexpr const char* MsgAblatif =
-    "%s compl\xE9ment de cause, mani\xE8re, moyen, temps, etc. du verbe %s";
+    "%s complément de cause, manière, moyen, temps, etc. du verbe %s"_1252;
 constexpr const char* MsgAblatifAbsolu = "%s %s, ablatif absolu";
-constexpr const char* MsgEpithete = "l'adj. %s est \xE9pith\xE8te de %s";
-constexpr const char* MsgInfinitif = "%s inf. COD du verbe %s, peut-\xEAtre verbe d'une prop. inf.";
-constexpr const char* MsgPrepAblatif = "la pr\xE9position %s introduit l'ablatif %s";
-constexpr const char* MsgPrepAccusatif = "la pr\xE9position %s introduit l'accusatif %s";
+constexpr const char* MsgEpithete = "l'adj. %s est épithète de %s"_1252;
+constexpr const char* MsgInfinitif =
+    "%s inf. COD du verbe %s, peut-être verbe d'une prop. inf."_1252;
+constexpr const char* MsgPrepAblatif = "la préposition %s introduit l'ablatif %s"_1252;
+constexpr const char* MsgPrepAccusatif = "la préposition %s introduit l'accusatif %s"_1252;
 constexpr const char* MsgConjonction = "la conj. %s introduit une prop. sub. dont %s est le verbe";
 
 bool Nominal(int partie) { return partie == Partie::Nom || partie == Partie::Pronom; }
-
-std::string Minuscules(std::string_view mot) {
-  std::string s(mot);
-  for (char& c : s)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return s;
-}
 
 // An invariable word is compared as written, and also lower-cased so that a
 // capitalised first word of a sentence ("Cum", "In") is still recognised.

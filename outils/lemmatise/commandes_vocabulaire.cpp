@@ -13,6 +13,7 @@
 #include <sstream>
 
 #include "lexical/erreur.h"
+#include "lexical/messages.h"
 #endif
 
 std::string LisTexteDuFichier(const std::string& chemin) {
@@ -21,8 +22,7 @@ std::string LisTexteDuFichier(const std::string& chemin) {
 #else
   // Without the window's file library: plain text, UTF-8 when it is valid.
   std::ifstream fichier(chemin, std::ios::binary);
-  if (!fichier)
-    throw Erreur(Formate("Impossible d'ouvrir le fichier %s", {Utf8VersCp1252(chemin)}));
+  if (!fichier) throw Erreur(Formate(MessageOuvrirFichier, {Utf8VersCp1252(chemin)}));
   std::ostringstream octets;
   octets << fichier.rdbuf();
   const std::string texte = octets.str();

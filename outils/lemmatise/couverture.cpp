@@ -8,24 +8,15 @@
 #include <unordered_map>
 
 #include "lexical/cp1252.h"
+#include "lexical/entier.h"
 #include "lexical/erreur.h"
-#include "lexical/liste_triee.h"
+#include "lexical/lignes.h"
+#include "lexical/messages.h"
+#include "lexical/minuscules.h"
 #include "morpho/lemmatise.h"
 #include "outils/lemmatise/tsv.h"
 
 namespace {
-
-std::vector<std::string_view> Colonnes(std::string_view ligne) {
-  std::vector<std::string_view> colonnes;
-  std::size_t debut = 0;
-  while (true) {
-    const std::size_t fin = ligne.find('\t', debut);
-    colonnes.push_back(ligne.substr(debut, fin == std::string_view::npos ? fin : fin - debut));
-    if (fin == std::string_view::npos) break;
-    debut = fin + 1;
-  }
-  return colonnes;
-}
 
 bool EstMot(std::string_view id, std::string_view upos) {
   if (id.find_first_of("-.") != std::string_view::npos) return false;
@@ -37,7 +28,7 @@ std::string NormaliseLemme(std::string_view lemme) {
   std::string s;
   s.reserve(lemme.size());
   for (char c : lemme) {
-    char m = static_cast<char>(MinusculeCle(static_cast<unsigned char>(c)));
+    char m = Minuscule(c);
     if (m == 'v') m = 'u';
     if (m == 'j') m = 'i';
     s.push_back(m);
@@ -49,13 +40,11 @@ std::string NormaliseLemme(std::string_view lemme) {
 // A count of a form list: decimal digits only, below a billion so that the
 // sums stay within a long.
 bool LisCompte(std::string_view texte, long& compte) {
-  if (texte.empty() || texte.size() > 9) return false;
-  compte = 0;
-  for (char c : texte) {
-    if (c < '0' || c > '9') return false;
-    compte = compte * 10 + (c - '0');
-  }
-  return true;
+  if (texte.size() > 9 || texte.find_first_not_of("0123456789") != std::string_view::npos)
+    return false;
+  const std::optional<int> lu = LisEntier(texte);
+  if (lu) compte = *lu;
+  return lu.has_value();
 }
 
 bool LigneIgnoree(std::string_view ligne) { return ligne.empty() || ligne[0] == '#'; }
@@ -86,10 +75,9 @@ void Developpe(std::string_view reste, std::string prefixe, std::vector<std::str
 std::vector<TJeton> LisJetonsConllu(std::istream& entree) {
   std::vector<TJeton> jetons;
   std::string ligne;
-  while (std::getline(entree, ligne)) {
-    if (!ligne.empty() && ligne.back() == '\r') ligne.pop_back();
+  while (LisLigne(entree, ligne)) {
     if (ligne.empty() || ligne[0] == '#') continue;
-    const auto c = Colonnes(ligne);
+    const auto c = DecoupeChamps(ligne, '\t');
     if (c.size() < 4 || !EstMot(c[0], c[3])) continue;
     jetons.push_back({std::string(c[1]), std::string(c[2])});
   }
@@ -108,10 +96,9 @@ std::vector<TFormeComptee> LisFormesComptees(std::istream& entree, std::string_v
   std::vector<TFormeComptee> formes;
   std::string ligne;
   bool premiere = true;
-  for (long numero = 1; std::getline(entree, ligne); ++numero) {
-    if (!ligne.empty() && ligne.back() == '\r') ligne.pop_back();
+  for (long numero = 1; LisLigne(entree, ligne); ++numero) {
     if (LigneIgnoree(ligne)) continue;
-    const auto c = Colonnes(ligne);
+    const auto c = DecoupeChamps(ligne, '\t');
     long compte = 0;
     const bool lisible = c.size() == 2 && !c[0].empty() && LisCompte(c[1], compte);
     // The first row may name the columns.
@@ -150,9 +137,8 @@ TCouvertureFormes MesureCouvertureFormes(const std::vector<TFormeComptee>& forme
 
 bool EstListeDeFormes(std::istream& entree) {
   std::string ligne;
-  while (std::getline(entree, ligne)) {
-    if (!ligne.empty() && ligne.back() == '\r') ligne.pop_back();
-    if (!LigneIgnoree(ligne)) return Colonnes(ligne).size() == 2;
+  while (LisLigne(entree, ligne)) {
+    if (!LigneIgnoree(ligne)) return DecoupeChamps(ligne, '\t').size() == 2;
   }
   return false;
 }
@@ -193,7 +179,7 @@ void RapportCouverture(const std::vector<std::string>& fichiers, std::ostream& s
   bool arbores = false, listes = false;
   for (const std::string& f : fichiers) {
     std::ifstream entree(f, std::ios::binary);
-    if (!entree) throw Erreur(Formate("Impossible d'ouvrir le fichier %s", {Utf8VersCp1252(f)}));
+    if (!entree) throw Erreur(Formate(MessageOuvrirFichier, {Utf8VersCp1252(f)}));
     const bool liste = EstListeDeFormes(entree);
     entree.clear();
     entree.seekg(0);
@@ -212,27 +198,24 @@ void RapportCouverture(const std::vector<std::string>& fichiers, std::ostream& s
   if (arbores || !listes) {
     const TCouverture c = MesureCouverture(jetons);
     sortie << "Mots : " << c.Jetons << "\n";
-    sortie << "Analys\xC3\xA9s : " << c.Analyses << " (" << PartEnPourcent(c.Analyses, c.Jetons, 1)
+    sortie << "Analysés : " << c.Analyses << " (" << PartEnPourcent(c.Analyses, c.Jetons, 1)
            << ")\n";
-    sortie << "Lemme retrouv\xC3\xA9 : " << c.LemmesTrouves << " ("
+    sortie << "Lemme retrouvé : " << c.LemmesTrouves << " ("
            << PartEnPourcent(c.LemmesTrouves, c.Jetons, 1) << ")\n";
     const int n = std::min<int>(nbManques, static_cast<int>(c.Manques.size()));
-    sortie << "Les " << n << " lemmes manqu\xC3\xA9s les plus fr\xC3\xA9quents :\n";
+    sortie << "Les " << n << " lemmes manqués les plus fréquents :\n";
     for (int i = 0; i < n; ++i)
       sortie << c.Manques[static_cast<std::size_t>(i)].second << "\t"
              << c.Manques[static_cast<std::size_t>(i)].first << "\n";
   }
   if (listes) {
     const TCouvertureFormes c = MesureCouvertureFormes(formes);
-    sortie << "Formes : " << c.Formes << ", analys\xC3\xA9"
-           << "es : " << c.FormesAnalysees << " (" << PartEnPourcent(c.FormesAnalysees, c.Formes, 2)
-           << ")\n";
-    sortie << "Occurrences : " << c.Occurrences << ", analys\xC3\xA9"
-           << "es : " << c.OccurrencesAnalysees << " ("
-           << PartEnPourcent(c.OccurrencesAnalysees, c.Occurrences, 2) << ")\n";
+    sortie << "Formes : " << c.Formes << ", analysées : " << c.FormesAnalysees << " ("
+           << PartEnPourcent(c.FormesAnalysees, c.Formes, 2) << ")\n";
+    sortie << "Occurrences : " << c.Occurrences << ", analysées : " << c.OccurrencesAnalysees
+           << " (" << PartEnPourcent(c.OccurrencesAnalysees, c.Occurrences, 2) << ")\n";
     const int n = std::min<int>(nbManques, static_cast<int>(c.NonAnalysees.size()));
-    sortie << "Les " << n << " formes non analys\xC3\xA9"
-           << "es les plus fr\xC3\xA9quentes :\n";
+    sortie << "Les " << n << " formes non analysées les plus fréquentes :\n";
     for (int i = 0; i < n; ++i)
       sortie << c.NonAnalysees[static_cast<std::size_t>(i)].second << "\t"
              << c.NonAnalysees[static_cast<std::size_t>(i)].first << "\n";

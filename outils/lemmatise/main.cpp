@@ -3,11 +3,14 @@
 // Arguments, standard input and output are UTF-8; the core works in
 // Windows-1252.
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "lexical/cp1252.h"
+#include "lexical/entier.h"
 #include "lexical/erreur.h"
+#include "lexical/lignes.h"
 #include "lexical/stores.h"
 #include "morpho/lemmatise.h"
 #include "morpho/rangs_frequence.h"
@@ -22,38 +25,34 @@ namespace {
 constexpr const char* Usage =
     "Usage :\n"
     "  lemmatise [--lexique FICHIER] MOT...                 analyses de chaque mot\n"
-    "  lemmatise [--lexique FICHIER] --tsv                  un mot par ligne sur l'entr\xC3\xA9"
-    "e standard,\n"
-    "                                                       une ligne s\xC3\xA9par\xC3\xA9"
-    "e par des tabulations par lecture\n"
+    "  lemmatise [--lexique FICHIER] --tsv                  un mot par ligne sur l'entrée "
+    "standard,\n"
+    "                                                       une ligne séparée par des tabulations "
+    "par lecture\n"
     "  lemmatise [--lexique FICHIER] --liens MOT1 MOT2      liens syntaxiques dans les deux sens\n"
     "  lemmatise [--lexique FICHIER] --couverture F.conllu... couverture d'un corpus "
-    "arbor\xC3\xA9\n"
+    "arboré\n"
     "  lemmatise [--lexique FICHIER] --couverture formes.tsv... part des occurrences "
-    "analys\xC3\xA9"
-    "es\n"
+    "analysées\n"
     "                                                       (colonnes forme, occurrences)\n"
-    "     --manques N : nombre de lemmes ou de formes manqu\xC3\xA9s affich\xC3\xA9s (50)\n"
-    "  lemmatise [--lexique FICHIER] --traduction MOT       traduction fran\xC3\xA7"
-    "aise des analyses\n"
-    "  lemmatise --conjugue INFINITIF                       conjugaison d'un verbe fran\xC3\xA7"
-    "ais\n"
+    "     --manques N : nombre de lemmes ou de formes manqués affichés (50)\n"
+    "  lemmatise [--lexique FICHIER] --traduction MOT       traduction française des analyses\n"
+    "  lemmatise --conjugue INFINITIF                       conjugaison d'un verbe français\n"
     "  lemmatise [--lexique FICHIER] --vocabulaire FICHIER  vocabulaire d'un texte (UTF-8,\n"
     "      [--ordre alpha|texte|frequence]                  Windows-1252 ou RTF) : une ligne par\n"
     "      [--sans-frequents N] [--inconnus]                vedette avec son sens et ses "
     "occurrences ;\n"
     "                                                       alpha, ordre du texte, ou les plus\n"
-    "                                                       fr\xC3\xA9quentes dans le texte "
+    "                                                       fréquentes dans le texte "
     "d'abord ;\n"
     "                                                       sans les N vedettes les plus "
-    "fr\xC3\xA9quentes\n"
+    "fréquentes\n"
     "                                                       du latin classique (rangs.txt) ; ou "
     "les\n"
-    "                                                       mots non analys\xC3\xA9s\n"
+    "                                                       mots non analysés\n"
     "  lemmatise [--lexique FICHIER] --flexion MOT          tableaux de flexion des vedettes du "
     "mot\n"
-    "Le lexique par d\xC3\xA9"
-    "faut est quirandole.lex, \xC3\xA0 c\xC3\xB4t\xC3\xA9 du programme.\n";
+    "Le lexique par défaut est quirandole.lex, à côté du programme.\n";
 
 int ErreurUsage(const std::string& message) {
   std::cerr << "lemmatise : " << message << "\n" << Usage;
@@ -74,8 +73,7 @@ int Analyses(const std::vector<std::string>& mots) {
 
 int Tsv() {
   std::string ligne;
-  while (std::getline(std::cin, ligne)) {
-    if (!ligne.empty() && ligne.back() == '\r') ligne.pop_back();
+  while (LisLigne(std::cin, ligne)) {
     for (const std::string& l : LignesTsv(ligne)) std::cout << l << "\n";
   }
   return 0;
@@ -106,10 +104,10 @@ int main(int argc, char** argv) {
     } else if (a == "--manques") {
       if (i + 1 >= args.size()) return ErreurUsage("--manques demande un nombre");
       const std::string& nombre = args[++i];
-      if (nombre.empty() || nombre.size() > 6 ||
-          nombre.find_first_not_of("0123456789") != std::string::npos)
+      const std::optional<int> lu = LisEntier(nombre);
+      if (nombre.size() > 6 || nombre.find_first_not_of("0123456789") != std::string::npos || !lu)
         return ErreurUsage("--manques demande un nombre : " + nombre);
-      manques = std::stoi(nombre);
+      manques = *lu;
     } else if (a == "--aide" || a == "-h" || a == "--help") {
       std::cout << Usage;
       return 0;
@@ -120,7 +118,7 @@ int main(int argc, char** argv) {
         vocabulaire.Ordre = OrdreVocabulaire::Alpha;
       else if (o == "texte")
         vocabulaire.Ordre = OrdreVocabulaire::Texte;
-      else if (o == "frequence" || o == "fr\xC3\xA9quence")
+      else if (o == "frequence" || o == "fréquence")
         vocabulaire.Ordre = OrdreVocabulaire::Frequence;
       else
         return ErreurUsage("--ordre demande alpha, texte ou frequence, pas : " + o);
@@ -128,23 +126,17 @@ int main(int argc, char** argv) {
     } else if (a == "--sans-frequents") {
       if (i + 1 >= args.size()) return ErreurUsage("--sans-frequents demande un nombre");
       const std::string& n = args[++i];
-      std::size_t lu = 0;
-      int valeur = -1;
-      try {
-        valeur = std::stoi(n, &lu);
-      } catch (const std::exception&) {
-        lu = 0;
-      }
-      if (lu != n.size() || valeur < 0)
+      const std::optional<int> valeur = LisEntier(n);
+      if (!valeur || *valeur < 0)
         return ErreurUsage("--sans-frequents demande un nombre positif, pas : " + n);
-      vocabulaire.SansFrequents = valeur;
+      vocabulaire.SansFrequents = *valeur;
       optionsVocabulaire = true;
     } else if (a == "--inconnus") {
       vocabulaire.Inconnus = true;
       optionsVocabulaire = true;
     } else if (a == "--tsv" || a == "--liens" || a == "--couverture" || a == "--traduction" ||
                a == "--conjugue" || a == "--vocabulaire" || a == "--flexion") {
-      if (!commande.empty()) return ErreurUsage("une seule commande \xC3\xA0 la fois");
+      if (!commande.empty()) return ErreurUsage("une seule commande à la fois");
       commande = a;
     } else if (a == "--") {
       operandes.insert(operandes.end(), args.begin() + static_cast<long>(i) + 1, args.end());
@@ -157,11 +149,8 @@ int main(int argc, char** argv) {
   }
 
   const std::size_t n = operandes.size();
-  if (commande.empty() && n == 0) return ErreurUsage("aucun mot \xC3\xA0 analyser");
-  if (commande == "--tsv" && n != 0)
-    return ErreurUsage(
-        "--tsv lit les mots sur l'entr\xC3\xA9"
-        "e standard");
+  if (commande.empty() && n == 0) return ErreurUsage("aucun mot à analyser");
+  if (commande == "--tsv" && n != 0) return ErreurUsage("--tsv lit les mots sur l'entrée standard");
   if (commande == "--liens" && n != 2) return ErreurUsage("--liens demande deux mots");
   if (commande == "--couverture" && n == 0)
     return ErreurUsage("--couverture demande au moins un fichier (CoNLL-U ou liste de formes)");

@@ -9,7 +9,11 @@
 #include <new>
 
 #include "lexical/cp1252.h"
+#include "lexical/entier.h"
 #include "lexical/erreur.h"
+#include "lexical/lignes.h"
+#include "lexical/messages.h"
+#include "lexical/minuscules.h"
 #include "princ/fichiers/texte_latin.h"
 
 // The file is parsed here rather than by libinih: that library reads a
@@ -26,12 +30,6 @@ std::string_view SansBlancs(std::string_view s) {
   while (!s.empty() && Blanc(s.front())) s.remove_prefix(1);
   while (!s.empty() && Blanc(s.back())) s.remove_suffix(1);
   return s;
-}
-
-std::string Minuscules(std::string_view texte) {
-  std::string resultat(texte);
-  for (char& c : resultat) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return resultat;
 }
 
 std::string Cle(std::string_view section, std::string_view cle) {
@@ -52,8 +50,7 @@ TFichierIni::TFichierIni(const std::string& chemin) {
     probleme_ = e.what();
   } catch (const std::bad_alloc&) {
     Valeurs.clear();
-    probleme_ = Formate("Impossible de lire le fichier %s : %s",
-                        {Utf8VersCp1252(chemin), "m\xE9moire insuffisante"});
+    probleme_ = Formate(MessageLireFichier, {Utf8VersCp1252(chemin), RaisonMemoire});
   }
 }
 
@@ -71,32 +68,28 @@ void TFichierIni::Lis(std::string_view octets) {
     octets = converti;
   } else {
     utf8 = EstUtf8Valide(octets);
-    if (octets.substr(0, 3) == "\xEF\xBB\xBF") octets.remove_prefix(3);
+    octets = SansMarqueUtf8(octets);
   }
   std::string section;
-  std::size_t debut = 0;
-  while (debut < octets.size()) {
-    std::size_t fin = octets.find_first_of("\r\n", debut);
-    if (fin == std::string_view::npos) fin = octets.size();
-    std::string_view ligne = SansBlancs(octets.substr(debut, fin - debut));
-    debut = fin + 1;
-    if (ligne.empty() || ligne.front() == ';' || ligne.front() == '#') continue;
+  PourChaqueLigne(octets, [&](std::string_view ligne) {
+    ligne = SansBlancs(ligne);
+    if (ligne.empty() || ligne.front() == ';' || ligne.front() == '#') return;
     if (ligne.front() == '[') {
       const std::size_t fermante = ligne.find(']');
       if (fermante != std::string_view::npos)
         section = std::string(SansBlancs(ligne.substr(1, fermante - 1)));
-      continue;
+      return;
     }
     // "name=value" or "name: value", split at the first of the two; a
     // value runs to the end of the line (a ';' in a path is no comment).
     const std::size_t egal = ligne.find_first_of("=:");
-    if (egal == std::string_view::npos) continue;
+    if (egal == std::string_view::npos) return;
     const std::string_view nom = SansBlancs(ligne.substr(0, egal));
     std::string_view valeur = SansBlancs(ligne.substr(egal + 1));
     if (valeur.size() >= 2 && valeur.front() == '"' && valeur.back() == '"')
       valeur = valeur.substr(1, valeur.size() - 2);
     Valeurs.try_emplace(Cle(section, nom), utf8 ? Utf8VersCp1252(valeur) : std::string(valeur));
-  }
+  });
 }
 
 std::string TFichierIni::LisChaine(std::string_view section, std::string_view cle,
@@ -114,12 +107,7 @@ std::optional<int> TFichierIni::Entier(std::string_view texte) {
     if (code != std::errc{} || fin != texte.data() + texte.size()) return std::nullopt;
     return static_cast<std::int32_t>(valeur);
   }
-  if (!texte.empty() && texte.front() == '+') texte.remove_prefix(1);
-  int valeur = 0;
-  const auto [fin, code] = std::from_chars(texte.data(), texte.data() + texte.size(), valeur);
-  if (texte.empty() || code != std::errc{} || fin != texte.data() + texte.size())
-    return std::nullopt;
-  return valeur;
+  return ::LisEntier(texte);
 }
 
 int TFichierIni::LisEntier(std::string_view section, std::string_view cle, int defaut) const {

@@ -2,25 +2,13 @@
 
 #include <cstdint>
 
-namespace {
+#include "lexical/utf8.h"
 
-// Decodes the UTF-8 sequence at i; returns its length, 0 when malformed.
-int Decode(std::string_view s, std::size_t i, std::uint32_t& point) {
-  const auto c = static_cast<unsigned char>(s[i]);
-  int longueur = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 0;
-  if (longueur == 0 || i + longueur > s.size()) return 0;
-  point = longueur == 1 ? c : c & (0x7F >> longueur);
-  for (int k = 1; k < longueur; ++k) {
-    const auto suite = static_cast<unsigned char>(s[i + k]);
-    if ((suite & 0xC0) != 0x80) return 0;
-    point = (point << 6) | (suite & 0x3F);
-  }
-  return longueur;
-}
+namespace {
 
 // Plain spelling of a marked letter (of a ligature too when `ligatures`),
 // or nullptr when the character stays.
-const char* Remplacement(std::uint32_t p, bool ligatures) {
+const char* Remplacement(char32_t p, bool ligatures) {
   if (!ligatures && (p == 0x00C6 || p == 0x00E6 || p == 0x0152 || p == 0x0153)) return nullptr;
   switch (p) {
     case 0x0100:
@@ -77,17 +65,14 @@ std::string Ecrit(std::string_view utf8, bool ligatures) {
   std::string sortie;
   sortie.reserve(utf8.size());
   for (std::size_t i = 0; i < utf8.size();) {
-    std::uint32_t point = 0;
-    const int longueur = Decode(utf8, i, point);
-    if (longueur == 0) {
-      sortie += utf8[i++];
-      continue;
-    }
-    if (const char* r = Remplacement(point, ligatures))
+    const TCaractereUtf8 c = DecodeUtf8(utf8, i);
+    const char* r = c.Valide ? Remplacement(c.Point, ligatures) : nullptr;
+    // A malformed sequence is kept as it stands.
+    if (r)
       sortie += r;
     else
-      sortie.append(utf8.substr(i, longueur));
-    i += longueur;
+      sortie.append(utf8.substr(i, c.Longueur));
+    i += c.Longueur;
   }
   return sortie;
 }

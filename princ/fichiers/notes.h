@@ -1,6 +1,6 @@
 // The pupil's notes file and the trace file: Windows-1252 text, lines ended
 // by CR LF when written, CR LF or LF (or CR) accepted when read. The notes
-// file is replaced whole through a temporary file in the same folder, so a
+// file is replaced whole by RemplaceFichier (fichier_atomique.h), so a
 // failed save leaves the previous file intact; a read-only notes file is
 // refused, a replaced one keeps its permissions and owner, and a symbolic
 // link is written through. Every failure throws Erreur with a French
@@ -12,6 +12,8 @@
 #include <string_view>
 #include <vector>
 
+#include "lexical/lignes.h"
+
 struct TCompteurs {
   int NbLexique = 0;
   int NbMorpho = 0;
@@ -19,10 +21,9 @@ struct TCompteurs {
   bool operator==(const TCompteurs&) const = default;
 };
 
-// The lines of a text file (Windows-1252 bytes as stored), without ends.
+// The lines of a text file (Windows-1252 bytes as stored), without ends,
+// cut by DecoupeLignes (lignes.h).
 std::vector<std::string> LisLignes(const std::string& chemin);
-// The same split on bytes already read.
-std::vector<std::string> DecoupeLignes(std::string_view octets);
 
 // Replaces the file with the given lines, each followed by CR LF.
 void EcrisLignes(const std::string& chemin, const std::vector<std::string>& lignes);

@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "lexical/cp1252.h"
+#include "lexical/minuscules.h"
+#include "lexical/utf8.h"
 
 namespace {
 
@@ -20,32 +22,43 @@ struct TEtatGroupe {
   int Repli = 1;        // characters standing in for each \uN (\uc)
 };
 
-void AjouteUtf8(std::string& sortie, std::uint32_t point) {
-  if (point < 0x80) {
-    sortie += static_cast<char>(point);
-  } else if (point < 0x800) {
-    sortie += static_cast<char>(0xC0 | (point >> 6));
-    sortie += static_cast<char>(0x80 | (point & 0x3F));
-  } else if (point < 0x10000) {
-    sortie += static_cast<char>(0xE0 | (point >> 12));
-    sortie += static_cast<char>(0x80 | ((point >> 6) & 0x3F));
-    sortie += static_cast<char>(0x80 | (point & 0x3F));
-  } else {
-    sortie += static_cast<char>(0xF0 | (point >> 18));
-    sortie += static_cast<char>(0x80 | ((point >> 12) & 0x3F));
-    sortie += static_cast<char>(0x80 | ((point >> 6) & 0x3F));
-    sortie += static_cast<char>(0x80 | (point & 0x3F));
-  }
-}
-
 bool EstDestinationSansTexte(std::string_view mot) {
-  static constexpr std::array<std::string_view, 36> destinations = {
-      "fonttbl",   "colortbl",    "stylesheet", "info",       "pict",          "object",
-      "header",    "headerl",     "headerr",    "headerf",    "footer",        "footerl",
-      "footerr",   "footerf",     "footnote",   "fldinst",    "themedata",     "colorschememapping",
-      "latentstyles", "datastore", "xmlnstbl",  "listtable",  "listoverridetable", "rsidtbl",
-      "generator", "filetbl",     "revtbl",     "pgdsctbl",   "mmathPr",       "bkmkstart",
-      "bkmkend",   "nonshppict",  "annotation", "atnid",      "atnauthor",     "private"};
+  static constexpr std::array<std::string_view, 36> destinations = {"fonttbl",
+                                                                    "colortbl",
+                                                                    "stylesheet",
+                                                                    "info",
+                                                                    "pict",
+                                                                    "object",
+                                                                    "header",
+                                                                    "headerl",
+                                                                    "headerr",
+                                                                    "headerf",
+                                                                    "footer",
+                                                                    "footerl",
+                                                                    "footerr",
+                                                                    "footerf",
+                                                                    "footnote",
+                                                                    "fldinst",
+                                                                    "themedata",
+                                                                    "colorschememapping",
+                                                                    "latentstyles",
+                                                                    "datastore",
+                                                                    "xmlnstbl",
+                                                                    "listtable",
+                                                                    "listoverridetable",
+                                                                    "rsidtbl",
+                                                                    "generator",
+                                                                    "filetbl",
+                                                                    "revtbl",
+                                                                    "pgdsctbl",
+                                                                    "mmathPr",
+                                                                    "bkmkstart",
+                                                                    "bkmkend",
+                                                                    "nonshppict",
+                                                                    "annotation",
+                                                                    "atnid",
+                                                                    "atnauthor",
+                                                                    "private"};
   for (auto d : destinations)
     if (d == mot) return true;
   return false;
@@ -70,7 +83,8 @@ class TLecteurRtf {
         Caractere1252(static_cast<unsigned char>(c));
       }
     }
-    if (!Courant.Segments.empty() || Document.Paragraphes.empty()) Document.Paragraphes.push_back(Courant);
+    if (!Courant.Segments.empty() || Document.Paragraphes.empty())
+      Document.Paragraphes.push_back(Courant);
     return std::move(Document);
   }
 
@@ -104,7 +118,8 @@ class TLecteurRtf {
     if (Etat().Ignore) return;
     const auto& e = Etat();
     if (Courant.Segments.empty() || Courant.Segments.back().Gras != e.Gras ||
-        Courant.Segments.back().Italique != e.Italique || Courant.Segments.back().Souligne != e.Souligne)
+        Courant.Segments.back().Italique != e.Italique ||
+        Courant.Segments.back().Souligne != e.Souligne)
       Courant.Segments.push_back({std::string{}, e.Gras, e.Italique, e.Souligne});
     Courant.Segments.back().Texte += utf8;
   }
@@ -186,8 +201,10 @@ class TLecteurRtf {
       case '\'': {
         int valeur = 0;
         for (int k = 0; k < 2; ++k) {
-          if (Position >= Octets.size() || !std::isxdigit(static_cast<unsigned char>(Octets[Position]))) return;
-          const char h = static_cast<char>(std::tolower(static_cast<unsigned char>(Octets[Position++])));
+          if (Position >= Octets.size() ||
+              !std::isxdigit(static_cast<unsigned char>(Octets[Position])))
+            return;
+          const char h = Minuscule(Octets[Position++]);
           valeur = valeur * 16 + (h <= '9' ? h - '0' : h - 'a' + 10);
         }
         Caractere1252(static_cast<unsigned char>(valeur));
@@ -215,7 +232,9 @@ class TLecteurRtf {
       } else if (point >= 0xDC00 && point <= 0xDFFF) {
         const std::uint32_t haute = Haute;
         Haute = 0;
-        Point(haute ? 0x10000 + ((haute - 0xD800) << 10) + (static_cast<std::uint32_t>(point) - 0xDC00) : 0xFFFD);
+        Point(haute ? 0x10000 + ((haute - 0xD800) << 10) +
+                          (static_cast<std::uint32_t>(point) - 0xDC00)
+                    : 0xFFFD);
       } else if (point >= 0 && point <= 0xFFFF) {
         Point(static_cast<std::uint32_t>(point));
       }
@@ -223,24 +242,39 @@ class TLecteurRtf {
       return;
     }
     Passe();
-    if (mot == "uc" && avecParametre && parametre >= 0 && parametre <= 16) e.Repli = static_cast<int>(parametre);
-    else if (mot == "par" || mot == "sect" || mot == "page" || mot == "row") NouveauParagraphe();
-    else if (mot == "line") Ecris("\n");
-    else if (mot == "tab" || mot == "cell") Ecris("\t");
-    else if (mot == "b") e.Gras = actif;
-    else if (mot == "i") e.Italique = actif;
+    if (mot == "uc" && avecParametre && parametre >= 0 && parametre <= 16)
+      e.Repli = static_cast<int>(parametre);
+    else if (mot == "par" || mot == "sect" || mot == "page" || mot == "row")
+      NouveauParagraphe();
+    else if (mot == "line")
+      Ecris("\n");
+    else if (mot == "tab" || mot == "cell")
+      Ecris("\t");
+    else if (mot == "b")
+      e.Gras = actif;
+    else if (mot == "i")
+      e.Italique = actif;
     else if (mot == "ul" || mot == "uld" || mot == "uldb" || mot == "ulw" || mot == "uldash" ||
              mot == "ulwave" || mot == "ulth")
       e.Souligne = actif;
-    else if (mot == "ulnone") e.Souligne = false;
-    else if (mot == "plain") e.Gras = e.Italique = e.Souligne = false;
-    else if (mot == "emdash") Point(0x2014);
-    else if (mot == "endash") Point(0x2013);
-    else if (mot == "lquote") Point(0x2018);
-    else if (mot == "rquote") Point(0x2019);
-    else if (mot == "ldblquote") Point(0x201C);
-    else if (mot == "rdblquote") Point(0x201D);
-    else if (mot == "bullet") Point(0x2022);
+    else if (mot == "ulnone")
+      e.Souligne = false;
+    else if (mot == "plain")
+      e.Gras = e.Italique = e.Souligne = false;
+    else if (mot == "emdash")
+      Point(0x2014);
+    else if (mot == "endash")
+      Point(0x2013);
+    else if (mot == "lquote")
+      Point(0x2018);
+    else if (mot == "rquote")
+      Point(0x2019);
+    else if (mot == "ldblquote")
+      Point(0x201C);
+    else if (mot == "rdblquote")
+      Point(0x201D);
+    else if (mot == "bullet")
+      Point(0x2022);
     else if (mot == "bin" && avecParametre && parametre > 0) {
       const std::size_t reste = Octets.size() - Position;
       Position += std::min(reste, static_cast<std::size_t>(parametre));
@@ -264,8 +298,10 @@ class TLecteurRtf {
 
 bool EstRtf(std::string_view octets) {
   std::size_t i = 0;
-  if (octets.substr(0, 3) == "\xEF\xBB\xBF") i = 3;
-  while (i < octets.size() && (octets[i] == ' ' || octets[i] == '\t' || octets[i] == '\r' || octets[i] == '\n')) ++i;
+  if (octets.starts_with(MarqueUtf8)) i = MarqueUtf8.size();
+  while (i < octets.size() &&
+         (octets[i] == ' ' || octets[i] == '\t' || octets[i] == '\r' || octets[i] == '\n'))
+    ++i;
   return octets.substr(i, 5) == "{\\rtf";
 }
 

@@ -10,36 +10,24 @@
 
 #include "lexical/cp1252.h"
 #include "lexical/erreur.h"
+#include "lexical/lignes.h"
+#include "lexical/messages.h"
+#include "lexical/utf8.h"
 #include "princ/fichiers/rtf.h"
 
 namespace {
 
-std::string RaisonFrancaise(int code) {
-  switch (code) {
-    case ENOENT:
-    case ENOTDIR:
-      return "fichier introuvable";
-    case EACCES:
-    case EPERM:
-      return "acc\xE8s refus\xE9";
-    case EISDIR:
-      return "c'est un dossier";
-    case ELOOP:
-      return "trop de liens symboliques";
-    default:
-      return "erreur de lecture";
-  }
-}
+std::string RaisonFrancaise(int code) { return RaisonSysteme(code, Acces::Lecture); }
 
 [[noreturn]] void EchecLecture(const std::string& chemin, const std::string& raison) {
-  throw Erreur(Formate("Impossible de lire le fichier %s : %s", {Utf8VersCp1252(chemin), raison}));
+  throw Erreur(Formate(MessageLireFichier, {Utf8VersCp1252(chemin), raison}));
 }
 
 // Why a file of this kind is not read, or empty when it is a regular file.
 std::string RaisonDuGenre(mode_t mode) {
   if (S_ISREG(mode)) return {};
   if (S_ISDIR(mode)) return RaisonFrancaise(EISDIR);
-  return "ce n'est pas un fichier ordinaire";
+  return RaisonPasOrdinaire;
 }
 
 std::string RaisonTaille(std::size_t limite) {
@@ -73,26 +61,6 @@ std::string LisOuvert(const std::string& chemin, int fd, std::size_t limite) {
   return octets;
 }
 
-void AjouteUtf8(std::string& s, std::uint32_t u) {
-  if (u < 0x80) {
-    s += static_cast<char>(u);
-  } else if (u < 0x800) {
-    s += static_cast<char>(0xC0 | (u >> 6));
-    s += static_cast<char>(0x80 | (u & 0x3F));
-  } else if (u < 0x10000) {
-    s += static_cast<char>(0xE0 | (u >> 12));
-    s += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
-    s += static_cast<char>(0x80 | (u & 0x3F));
-  } else {
-    s += static_cast<char>(0xF0 | (u >> 18));
-    s += static_cast<char>(0x80 | ((u >> 12) & 0x3F));
-    s += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
-    s += static_cast<char>(0x80 | (u & 0x3F));
-  }
-}
-
-constexpr std::uint32_t Remplacant = 0xFFFD;
-
 }  // namespace
 
 std::string LisOctets(const std::string& chemin, std::size_t limite) {
@@ -111,43 +79,8 @@ std::string LisOctets(const std::string& chemin, std::size_t limite) {
     } fermeture{fd};
     return LisOuvert(chemin, fd, limite);
   } catch (const std::bad_alloc&) {
-    EchecLecture(chemin, "m\xE9moire insuffisante");
+    EchecLecture(chemin, RaisonMemoire);
   }
-}
-
-bool EstUtf8Valide(std::string_view s) {
-  for (std::size_t i = 0; i < s.size();) {
-    const auto c = static_cast<unsigned char>(s[i]);
-    int suite = 0;
-    std::uint32_t point = 0;
-    if (c < 0x80) {
-      ++i;
-      continue;
-    }
-    if (c >= 0xC2 && c <= 0xDF) {
-      suite = 1;
-      point = c & 0x1F;
-    } else if (c >= 0xE0 && c <= 0xEF) {
-      suite = 2;
-      point = c & 0x0F;
-    } else if (c >= 0xF0 && c <= 0xF4) {
-      suite = 3;
-      point = c & 0x07;
-    } else
-      return false;
-    if (i + suite >= s.size()) return false;
-    for (int k = 1; k <= suite; ++k) {
-      const auto o = static_cast<unsigned char>(s[i + k]);
-      if ((o & 0xC0) != 0x80) return false;
-      point = (point << 6) | (o & 0x3F);
-    }
-    // Overlong forms, surrogates and points past U+10FFFF are not UTF-8.
-    if ((suite == 2 && point < 0x800) || (suite == 3 && (point < 0x10000 || point > 0x10FFFF)) ||
-        (point >= 0xD800 && point <= 0xDFFF))
-      return false;
-    i += suite + 1;
-  }
-  return true;
 }
 
 bool EstUtf16(std::string_view octets) {
@@ -184,8 +117,7 @@ std::string Utf16VersUtf8(std::string_view octets) {
 std::string TexteVersUtf8(std::string_view octets) {
   if (EstUtf16(octets)) return Utf16VersUtf8(octets);
   if (EstUtf8Valide(octets)) {
-    if (octets.substr(0, 3) == "\xEF\xBB\xBF") octets.remove_prefix(3);
-    return std::string(octets);
+    return std::string(SansMarqueUtf8(octets));
   }
   return Cp1252VersUtf8(octets);
 }
@@ -196,21 +128,13 @@ TDocumentRiche LisTexteLatin(const std::string& chemin) {
     if (EstRtf(octets)) return LisRtf(octets);
     const std::string texte = TexteVersUtf8(octets);
     TDocumentRiche document;
-    std::string ligne;
-    for (std::size_t i = 0; i < texte.size(); ++i) {
-      const char c = texte[i];
-      if (c == '\r' || c == '\n') {
-        if (c == '\r' && i + 1 < texte.size() && texte[i + 1] == '\n') ++i;
-        document.Paragraphes.push_back({{TSegment{std::move(ligne)}}});
-        ligne.clear();
-      } else {
-        ligne += c;
-      }
-    }
-    if (!ligne.empty() || document.Paragraphes.empty())
-      document.Paragraphes.push_back({{TSegment{std::move(ligne)}}});
+    PourChaqueLigne(texte, [&](std::string_view ligne) {
+      document.Paragraphes.push_back({{TSegment{std::string(ligne)}}});
+    });
+    // An empty file is one empty paragraph.
+    if (document.Paragraphes.empty()) document.Paragraphes.push_back({{TSegment{}}});
     return document;
   } catch (const std::bad_alloc&) {
-    EchecLecture(chemin, "m\xE9moire insuffisante");
+    EchecLecture(chemin, RaisonMemoire);
   }
 }

@@ -12,6 +12,7 @@
 #include <string>
 #include <string_view>
 
+#include "lexical/utf8.h"
 #include "princ/fichiers/document_riche.h"
 
 // Largest file read (texts, notes, configuration): no Latin text or notes
@@ -24,8 +25,6 @@ TDocumentRiche LisTexteLatin(const std::string& chemin);
 // when it is missing, unreadable, not a regular file, larger than `limite`
 // bytes, or when memory runs out.
 std::string LisOctets(const std::string& chemin, std::size_t limite = TailleMaxFichier);
-
-bool EstUtf8Valide(std::string_view octets);
 
 // True when the bytes start with a UTF-16 byte-order mark.
 bool EstUtf16(std::string_view octets);

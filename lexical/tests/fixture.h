@@ -24,6 +24,7 @@
 #include "lexical/cp1252.h"
 #include "lexical/sources.h"
 #include "lexical/stores.h"
+#include "lexical/vocabulaire.h"
 
 struct TCas {
   std::string Section;
@@ -110,3 +111,17 @@ class TLexiqueDeFixture {
   TLexiqueDeFixture(const TLexiqueDeFixture&) = delete;
   TLexiqueDeFixture& operator=(const TLexiqueDeFixture&) = delete;
 };
+
+// Morphology bits by short names, for the few readings written in code.
+namespace traits {
+inline constexpr Morpho Nom = Trait::Nominatif, Voc = Trait::Vocatif, Acc = Trait::Accusatif,
+                        Gen = Trait::Genitif, Dat = Trait::Datif, Abl = Trait::Ablatif;
+inline constexpr Morpho Sg = Trait::Singulier, Pl = Trait::Pluriel;
+inline constexpr Morpho Masc = Trait::Masculin, Fem = Trait::Feminin, Neut = Trait::Neutre;
+inline constexpr Morpho P1 = Trait::PremierePersonne, P2 = Trait::DeuxiemePersonne,
+                        P3 = Trait::TroisiemePersonne;
+inline constexpr Morpho Pres = Trait::Present, Parf = Trait::Parfait;
+inline constexpr Morpho Ind = Trait::Indicatif, Subj = Trait::Subjonctif, Inf = Trait::Infinitif,
+                        Part = Trait::Participe;
+inline constexpr Morpho Actif = Trait::Actif, Passif = Trait::Passif;
+}  // namespace traits

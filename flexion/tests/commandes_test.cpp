@@ -6,7 +6,7 @@
 #include <tuple>
 
 #include "flexion/tests/aide.h"
-#include "morpho/tests/petit_lexique.h"
+#include "lexical/tests/fixture.h"
 #include "outils/lemmatise/commandes_flexion.h"
 
 namespace {
@@ -55,14 +55,9 @@ TEST(CommandeConjugue, InfinitifSansClasse) {
 }
 
 TEST(CommandeTraduction, FormesEtMotsSansRendu) {
-  PetitLexique lexique;
-  lexique.Entree("amo", "amo", -1, "amau", "amat", Cp("as, are, aui, atum : aimer, chérir"))
-      .Entree("rex", "miles", 0, "reg", "-", "regis, m. : roi")
-      .Desinence("at", "amo", 1,
-                 traits::P3 | traits::Sg | Trait::Present | traits::Ind | traits::Actif)
-      .Installe();
+  TLexiqueDeFixture lexique(LisFixture(LECTURIEL_FIXTURES "/aides.tsv"));
   const std::tuple<const char*, int, const char*> cas[] = {
-      {"amat", 0, "il aime\n"},
+      {"amat", 0, "il aime  il chérit\n"},
       {"rex", 1, "rex : aucune forme verbale à traduire\n"},
       {"qwxz", 1, "qwxz n'a pu être analysé\n"}};
   for (const auto& [forme, code, texte] : cas) {

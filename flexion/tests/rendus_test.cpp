@@ -4,12 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 
 #include "flexion/tests/aide.h"
 #include "flexion/traduction.h"
 #include "lexical/stores.h"
+#include "lexical/tests/fixture.h"
 #include "morpho/lemmatise.h"
 
 namespace {
@@ -27,23 +27,13 @@ std::string Net(const std::string& texte) {
 TEST(Rendus, FormesLatinesEtFrancaisDeLEleve) {
   ASSERT_TRUE(std::filesystem::exists(LECTURIEL_LEX)) << "lexique absent : " << LECTURIEL_LEX;
   ChargeLexique(LECTURIEL_LEX);
-  std::ifstream fichier(RENDUS_TSV);
-  ASSERT_TRUE(fichier) << RENDUS_TSV;
-  std::string ligne;
   int cas = 0;
-  while (std::getline(fichier, ligne)) {
-    if (ligne.empty() || ligne[0] == '#') continue;
-    std::istringstream champs(ligne);
-    std::string forme, traduction, menu;
-    std::getline(champs, forme, '\t');
-    std::getline(champs, traduction, '\t');
-    std::getline(champs, menu, '\t');
-    const std::string latin = Cp(forme);
-    EXPECT_EQ(Net(U8(Traduction(latin))), traduction) << forme << " (Traduction)";
+  for (const TCas& c : LisFixture(RENDUS_TSV)) {
+    EXPECT_EQ(Net(U8(Traduction(c.Cp(0)))), c[1]) << c.Lieu << " (Traduction)";
     bool trouve = false;
-    const auto analyses = Lemmatise(latin, trouve);
-    ASSERT_TRUE(analyses) << forme;
-    EXPECT_EQ(Net(U8(TexteTraduction(*analyses))), menu) << forme << " (menu)";
+    const auto analyses = Lemmatise(c.Cp(0), trouve);
+    ASSERT_TRUE(analyses) << c.Lieu;
+    EXPECT_EQ(Net(U8(TexteTraduction(*analyses))), c[2]) << c.Lieu << " (menu)";
     ++cas;
   }
   EXPECT_GT(cas, 30);

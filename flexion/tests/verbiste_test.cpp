@@ -25,6 +25,7 @@
 #include "flexion/tests/aide.h"
 #include "flexion/traduction.h"
 #include "lexical/stores.h"
+#include "lexical/tests/fixture.h"
 #include "lexical/vocabulaire.h"
 
 namespace {
@@ -32,14 +33,14 @@ namespace {
 // One section of french-conjugator's output and where our forms come from.
 // Personnes lists the persons of its lines in order; 0 stands for an
 // impersonal line (infinitive, participle).
-struct Section {
+struct TSectionVerbiste {
   const char* nom;
   int temps, mode;
   std::vector<int> personnes;
 };
 
-const std::vector<Section>& Sections() {
-  static const std::vector<Section> sections = {
+const std::vector<TSectionVerbiste>& SectionsVerbiste() {
+  static const std::vector<TSectionVerbiste> sections = {
       {"infinitive present", 1, 5, {0}},
       {"indicative present", 1, 1, {1, 2, 3, 4, 5, 6}},
       {"indicative imperfect", 3, 1, {1, 2, 3, 4, 5, 6}},
@@ -70,7 +71,7 @@ std::set<std::string> InfinitifsDuLexique() {
 }
 
 // Our form for a line of a section, in UTF-8; empty when French lacks it.
-std::string NotreForme(const std::string& infinitif, const Section& s, int personne) {
+std::string NotreForme(const std::string& infinitif, const TSectionVerbiste& s, int personne) {
   std::string forme;
   if (s.mode == 0) {
     if (!CreeVerbe(infinitif)) return "?";
@@ -146,30 +147,17 @@ std::string Cle(const std::string& infinitif, const std::string& section, int pe
          verbiste;
 }
 
-// The reviewed differences: key -> reason.  Lines: the five fields of Cle,
-// then the reason (variante, verbiste, manque) and its explanation; "#"
-// begins a comment.
+// The reviewed differences: key -> reason. Rows: the five fields of Cle,
+// then the reason (variante, verbiste, manque) and its explanation.
 std::map<std::string, std::string> Exceptions(const std::string& chemin) {
   std::map<std::string, std::string> exceptions;
-  std::ifstream f(chemin);
-  EXPECT_TRUE(f) << "fichier d'exceptions introuvable : " << chemin;
-  std::string ligne;
-  int numero = 0;
-  while (std::getline(f, ligne)) {
-    ++numero;
-    if (ligne.empty() || ligne[0] == '#') continue;
-    std::vector<std::string> champs;
-    std::stringstream s(ligne);
-    for (std::string c; std::getline(s, c, '\t');) champs.push_back(c);
-    if (champs.size() < 7 ||
-        (champs[5] != "variante" && champs[5] != "verbiste" && champs[5] != "manque") ||
-        champs[6].empty()) {
-      ADD_FAILURE() << chemin << ":" << numero
-                    << ": sept champs attendus, le motif (variante, verbiste ou manque) et son "
-                       "explication";
-      continue;
-    }
-    exceptions[Cle(champs[0], champs[1], std::stoi(champs[2]), champs[3], champs[4])] = champs[5];
+  for (const TCas& c : LisFixture(chemin)) {
+    if (c.Champs.size() < 7 || (c[5] != "variante" && c[5] != "verbiste" && c[5] != "manque") ||
+        c[6].empty())
+      ADD_FAILURE() << c.Lieu << ": sept champs attendus, le motif (variante, verbiste ou manque) "
+                    << "et son explication";
+    else
+      exceptions[Cle(c[0], c[1], std::stoi(c[2]), c[3], c[4])] = c[5];
   }
   return exceptions;
 }
@@ -205,7 +193,7 @@ TEST(Verbiste, ChaqueFormeSimpleDesVerbesDuLexique) {
       ++inconnus;  // not a verb verbiste knows: nothing to compare with
       continue;
     }
-    for (const Section& s : Sections()) {
+    for (const TSectionVerbiste& s : SectionsVerbiste()) {
       const auto lignes = tableau->second.find(s.nom);
       ASSERT_NE(lignes, tableau->second.end()) << U8(infinitif) << " : section " << s.nom;
       for (std::size_t k = 0; k < s.personnes.size() && k < lignes->second.size(); ++k) {

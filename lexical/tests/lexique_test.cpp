@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "lexical/irreguliers.h"
 #include "lexical/vocabulaire.h"
 
@@ -102,6 +104,43 @@ TEST(Lexique, RenvoisCf) {
   ASSERT_TRUE(l.Find("xa", p));
   EXPECT_EQ(l.Donnees(p, false).Modele, 17);
   EXPECT_TRUE(l.ChercheModele("xa", 17, p));  // the model through the reference
+}
+
+// Regression: the index held only the key, so the stem dix of dico, ere
+// also confirmed dico, are ("consacrer") for endings of the 1st conjugation.
+TEST(Lexique, UnRadicalMeneALEntreeQuiLeListe) {
+  TLexique l;
+  Entree(l, "dico", 19, "dix", "dict", "dire");
+  Entree(l, "dico", 17, "dicau", "dicat", "consacrer");
+  l.IndexeRadicaux();
+  const std::vector<int> dix = l.Radicaux2.EntreesDe("dix");
+  ASSERT_EQ(dix.size(), 1u);
+  EXPECT_EQ(l.Objet(dix[0]).Sens, "dire");
+  const std::vector<int> dicat = l.Radicaux3.EntreesDe("dicat");
+  ASSERT_EQ(dicat.size(), 1u);
+  EXPECT_EQ(l.Objet(dicat[0]).Sens, "consacrer");
+}
+
+TEST(Lexique, HomographesDeMemeModeleTousAtteints) {
+  TLexique l;
+  Entree(l, "populus", 1, "", "", "peuple");
+  Entree(l, "populus", 1, "", "", "peuplier");
+  Entree(l, "populus", 2, "", "", "autre");
+  Entree(l, "Populus", 1, "", "", "nom propre");
+  l.IndexeRadicaux();
+  std::vector<std::string> sens;
+  for (int p : l.EntreesDeModele("populus", 1)) sens.push_back(l.Objet(p).Sens);
+  std::sort(sens.begin(), sens.end());
+  EXPECT_EQ(sens, (std::vector<std::string>{"peuple", "peuplier"}));
+  EXPECT_TRUE(l.EntreesDeModele("populus", 3).empty());
+  EXPECT_TRUE(l.EntreesDeModele("popul", 1).empty());
+}
+
+TEST(Lexique, CleReconstruite) {
+  EXPECT_EQ(CleReconstruite("am", 17), "amo");
+  EXPECT_EQ(CleReconstruite("", 4), "um");
+  EXPECT_EQ(CleReconstruite("milit", 5), std::nullopt);
+  EXPECT_EQ(CleReconstruite("x", 30), std::nullopt);
 }
 
 TEST(Irreguliers, FormesFusionneesEtDefinitionsDUnLemme) {

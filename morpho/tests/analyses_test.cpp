@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "lexical/modeles.h"
-#include "morpho/tests/petit_lexique.h"
+#include "lexical/tests/fixture.h"
 
 using namespace traits;
 

@@ -7,8 +7,8 @@
 
 #include <algorithm>
 
+#include "lexical/tests/fixture.h"
 #include "morpho/tableaux_flexion.h"
-#include "morpho/tests/petit_lexique.h"
 
 using namespace traits;
 
@@ -16,43 +16,6 @@ namespace {
 
 class Paradigmes : public ::testing::Test {
  protected:
-  void SetUp() override {
-    lex_.Entree("amicus", "amicus", 0, "", "", "ami")
-        .Entree("uita", "uita", 1, "", "", "vie")
-        .Entree("templum", "templum", 2, "", "", "temple")
-        .Entree("miles", "miles", 0, "milit", "", "soldat")
-        .Entree("amo", "amo", -1, "amau", "amat", "aimer")
-        .Entree("fero", "lego", -1, "tul", "lat", "porter")
-        .Entree("ego", "pronoms", -1, "", "", "je")
-        .Entree("caritas", "miles", 1, "caritat", "", "cf.  amor")
-        .Entree("amor", "miles", 0, "amor", "", "amour")
-        .Entree("et", "invaria", -1, "", "", "et")
-        .Desinence("us", "amicus", 1, Nom | Sg)
-        .Desinence("i", "amicus", 1, Gen | Sg)
-        .Desinence("os", "amicus", 1, Acc | Pl)
-        .Desinence("a", "uita", 1, Nom | Sg)
-        .Desinence("is", "uita", 1, Dat | Pl)
-        .Desinence("abus", "uita", 1, Dat | Pl)
-        .Desinence("um", "templum", 1, Nom | Sg)
-        .Desinence("um", "templum", 1, Acc | Sg)
-        .Desinence("em", "miles", 1, Acc | Sg)
-        .Desinence("es", "miles", 1, Nom | Pl)
-        .Desinence("o", "amo", 1, P1 | Sg | Pres | Ind | Actif)
-        .Desinence("as", "amo", 1, P2 | Sg | Pres | Ind | Actif)
-        .Desinence("i", "amo", 2, P1 | Sg | Parf | Ind | Actif)
-        .Desinence("us", "amo", 3, Nom | Sg | Masc | Part | Parf | Passif)
-        .Desinence("are", "amo", 1, Inf | Pres | Actif)
-        .Desinence("o", "lego", 1, P1 | Sg | Pres | Ind | Actif)
-        .Desinence("is", "lego", 1, P2 | Sg | Pres | Ind | Actif)
-        .Desinence("imus", "lego", 1, P1 | Pl | Pres | Ind | Actif)
-        .Desinence("i", "lego", 2, P1 | Sg | Parf | Ind | Actif)
-        .Irregulier("fers", "fero", "lego", P2 | Sg | Pres | Ind | Actif)
-        .Irregulier("me", "ego", "pronoms", Acc | Masc | Fem | Sg)
-        .Irregulier("mihi", "ego", "pronoms", Dat | Masc | Fem | Sg)
-        .Irregulier("mi", "ego", "pronoms", Dat | Masc | Fem | Sg)
-        .Installe();
-  }
-
   static std::vector<std::pair<std::string, Morpho>> Formes(const TParadigme& p) {
     std::vector<std::pair<std::string, Morpho>> r;
     for (const TFormeFlechie& f : p.Formes) r.emplace_back(f.Forme, f.Traits);
@@ -65,7 +28,7 @@ class Paradigmes : public ::testing::Test {
     return p.empty() ? TParadigme{} : p.front();
   }
 
-  PetitLexique lex_;
+  TLexiqueDeFixture lex_{LisFixture(LECTURIEL_FIXTURES "/paradigme.tsv")};
 };
 
 using Attendu = std::vector<std::pair<std::string, Morpho>>;

@@ -6,8 +6,8 @@
 #include <gtest/gtest.h>
 
 #include "lexical/erreur.h"
+#include "lexical/tests/fixture.h"
 #include "morpho/rangs_frequence.h"
-#include "morpho/tests/petit_lexique.h"
 
 using namespace traits;
 
@@ -15,23 +15,7 @@ namespace {
 
 class Vocabulaire : public ::testing::Test {
  protected:
-  void SetUp() override {
-    lex_.Entree("amicus", "amicus", 0, "", "", "ami")
-        .Entree("uideo", "moneo", -1, "uid", "uis", "voir")
-        .Entree("et", "invaria", -1, "", "", "et")
-        .Entree("Roma", "uita", 1, "", "", "Rome")
-        .Entree("ara", "uita", 1, "", "", "autel")
-        .Entree("aro", "amo", -1, "arau", "arat", "labourer")
-        .Desinence("us", "amicus", 1, Nom | Sg)
-        .Desinence("um", "amicus", 1, Acc | Sg)
-        .Desinence("i", "amicus", 1, Nom | Pl)
-        .Desinence("et", "moneo", 1, P3 | Sg | Pres | Ind | Actif)
-        .Desinence("am", "uita", 1, Acc | Sg)
-        .Desinence("a", "uita", 1, Nom | Sg)
-        .Desinence("a", "amo", 1, P2 | Sg | Pres | Ind | Actif)
-        .Installe();
-  }
-  PetitLexique lex_;
+  TLexiqueDeFixture lex_{LisFixture(LECTURIEL_FIXTURES "/vocabulaire_texte.tsv")};
 };
 
 const TVedetteVocabulaire* Cherche(const TVocabulaire& v, const std::string& vedette) {

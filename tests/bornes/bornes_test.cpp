@@ -12,6 +12,7 @@
 #include "lexical/erreur.h"
 #include "lexical/flux.h"
 #include "lexical/stores.h"
+#include "lexical/tests/outils_test.h"
 #include "lexical/vocabulaire.h"
 #include "morpho/lemmatise.h"
 #include "tests/bornes/echec_allocation.h"
@@ -100,38 +101,14 @@ TEST(Irreguliers, SectionForgeeDeDeuxMegaOctetsChargeeEnTempsLineaire) {
 
 // A small file with something in each section.
 std::string PetitFichier() {
-  std::ostringstream octets;
-  {
-    TEcrivain e(octets);
-    e.EcrisEntier(2);
-    for (const char* cle : {"amo", "rosa"}) {
-      e.EcrisChaine(cle);
-      e.EcrisEntier(1);
-      e.EcrisEntier(-1);
-      e.EcrisChaine("am,ama");
-      e.EcrisChaine("amat");
-      e.EcrisChaine("aimer, ch\xE9rir");
-    }
-    e.EcrisEntier(2);
-    for (const char* cle : {"a", "ea"}) {
-      e.EcrisChaine(cle);
-      e.EcrisEntier(1);
-      e.EcrisEntier(1);
-      e.EcrisEntier(1);
-      e.EcrisEntier(Trait::Nominatif | Trait::Singulier);
-    }
-    e.EcrisEntier(2);
-    for (const char* forme : {"est1", "est2"}) {
-      e.EcrisChaine(forme);
-      e.EcrisEntier(1);
-      e.EcrisChaine("sum");
-      e.EcrisEntier(Trait::PremierePersonne | Trait::Singulier | Trait::Present | Trait::Indicatif |
-                    Trait::Actif);
-      e.EcrisEntier(17);
-    }
-    e.Vide();
-  }
-  return octets.str();
+  const std::int32_t nomSg = Trait::Nominatif | Trait::Singulier,
+                     present = Trait::PremierePersonne | Trait::Singulier | Trait::Present |
+                               Trait::Indicatif | Trait::Actif;
+  return Valeurs({2,       "amo", 1,      -1,       "am,ama", "amat",  "aimer, ch\xE9rir",
+                  "rosa",  1,     -1,     "am,ama", "amat",   "aimer", 2,
+                  "a",     1,     1,      1,        nomSg,    "ea",    1,
+                  1,       1,     nomSg,  2,        "est1",   1,       "sum",
+                  present, 17,    "est2", 1,        "sum",    present, 17});
 }
 
 // Under a 1 GiB address space every loader failed with the English

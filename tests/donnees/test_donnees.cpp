@@ -3,6 +3,7 @@
 // a conjugable infinitive first for verbs, a French word first for nouns).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <string>
 #include <tuple>
@@ -12,9 +13,11 @@
 #include "flexion/traduction.h"
 #include "lexical/cp1252.h"
 #include "lexical/modeles.h"
+#include "lexical/sources.h"
 #include "lexical/stores.h"
 #include "lexical/vocabulaire.h"
 #include "morpho/analyses.h"
+#include "morpho/lemmatise.h"
 
 namespace {
 
@@ -114,6 +117,40 @@ TEST_F(DonneesLivrees, LePremierMotDUnNomEstUnMot) {
     if ((premier >= 0xC0 && premier <= 0xDE) || premier == 0x9C) continue;
     EXPECT_FALSE(PremierMot(sens).empty()) << Nom(i) << " : " << Cp1252VersUtf8(sens);
   }
+}
+
+// Each reading of an ending names a model that inflects (neither the
+// pronouns nor the invariables) and a stem 1 to 3.
+TEST_F(DonneesLivrees, ChaqueDesinenceDesigneUnModeleFlechiEtUnRadical) {
+  for (int i = 0; i < Desinences->Count(); ++i) {
+    EXPECT_FALSE(Desinences->Cle(i).empty());
+    for (const TDef& d : Desinences->Definitions(i)) {
+      const int partie = PartieDuModele(d.Modele);
+      EXPECT_TRUE(partie == Partie::Nom || partie == Partie::Adjectif || partie == Partie::Verbe)
+          << Cp1252VersUtf8(Desinences->Cle(i));
+      EXPECT_TRUE(d.Radical >= 1 && d.Radical <= 3) << Cp1252VersUtf8(Desinences->Cle(i));
+      EXPECT_NE(d.Morpho, 0u);
+    }
+  }
+}
+
+// A perfect stem equal to the present stem gets its reading once; a
+// deponent is never read as a passive.
+TEST_F(DonneesLivrees, LecturesUniquesEtDeponentsActifs) {
+  const auto lectures = [](const char* forme, const std::string& entete) {
+    std::vector<std::uint32_t> r;
+    bool trouve = false;
+    auto liste = Lemmatise(forme, trouve);
+    for (int i = 0; liste && i < liste->Count(); ++i)
+      if (liste->Analyse(i).Entree.starts_with(entete))
+        for (const TDef& d : liste->Analyse(i).Numeros) r.push_back(d.Morpho);
+    return r;
+  };
+  const auto pqp =
+      LisTraits(Utf8VersCp1252("3ème personne singulier subjonctif plus-que-parfait actif"));
+  const auto uenisset = lectures("uenisset", "uenio, ");
+  EXPECT_EQ(std::count(uenisset.begin(), uenisset.end(), pqp), 1);
+  for (std::uint32_t m : lectures("imitabatur", "imitor, ")) EXPECT_EQ(m & Trait::Passif, 0u);
 }
 
 }  // namespace

@@ -1,45 +1,35 @@
-// The forms of classical texts, one table per phenomenon (fixture
-// phenomenes.tsv), analysed over the shipped lexicon: each row names a form,
-// the beginning of the heading it must lead to and the beginning of one of
-// its descriptions ("-": an invariable heading, read without description;
-// "*": any description), or with "absent" a reading that must not be given.
+// The forms of classical texts and the typical forms of the endings, one
+// table per phenomenon (fixture phenomenes.tsv), analysed over the shipped
+// lexicon: each row names a form, the beginning of the heading it must lead
+// to and the beginning of one of its descriptions ("-": an invariable
+// heading, read without description; "*": any description; "=traits": a
+// reading of exactly these traits), or with "absent" a reading that must
+// not be given.
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <map>
 #include <string>
 #include <vector>
 
 #include "lexical/cp1252.h"
 #include "lexical/modeles.h"
+#include "lexical/sources.h"
 #include "lexical/stores.h"
+#include "lexical/tests/fixture.h"
 #include "morpho/lemmatise.h"
 
 namespace {
 
 struct TLigne {
-  int Numero = 0;
+  std::string Lieu;
   std::string Forme, Entree, Description;
   bool Absent = false;
 };
 
 std::map<std::string, std::vector<TLigne>> LisPhenomenes() {
   std::map<std::string, std::vector<TLigne>> phenomenes;
-  std::ifstream f(LECTURIEL_PHENOMENES);
-  std::string ligne;
-  for (int n = 1; std::getline(f, ligne); ++n) {
-    if (ligne.empty() || ligne[0] == '#') continue;
-    std::vector<std::string> c;
-    for (std::size_t debut = 0;;) {
-      const std::size_t fin = ligne.find('\t', debut);
-      c.push_back(ligne.substr(debut, fin == std::string::npos ? fin : fin - debut));
-      if (fin == std::string::npos) break;
-      debut = fin + 1;
-    }
-    c.resize(5);
-    phenomenes[c[0]].push_back(
-        {n, Utf8VersCp1252(c[1]), Utf8VersCp1252(c[2]), Utf8VersCp1252(c[3]), c[4] == "absent"});
-  }
+  for (const TCas& c : LisFixture(LECTURIEL_PHENOMENES))
+    phenomenes[c[0]].push_back({c.Lieu, c.Cp(1), c.Cp(2), c.Cp(3), c[4] == "absent"});
   return phenomenes;
 }
 
@@ -77,7 +67,9 @@ bool LectureDonnee(const TLigne& l, std::string& lu) {
       std::string texte = d.Libelle(false);
       if (!texte.empty() && texte[0] == ' ') texte.erase(0, 1);
       lu += " [" + texte + "]";
-      if (l.Description == "*" || CommencePar(texte, l.Description)) donnee = true;
+      if (l.Description == "*" || CommencePar(texte, l.Description) ||
+          (l.Description.starts_with('=') && d.Morpho == LisTraits(l.Description.substr(1))))
+        donnee = true;
     }
   }
   return donnee;
@@ -93,9 +85,8 @@ TEST_P(Phenomene, FormesDesTextesClassiques) {
   for (const TLigne& l : Phenomenes().at(GetParam())) {
     std::string lu;
     EXPECT_EQ(LectureDonnee(l, lu), !l.Absent)
-        << "phenomenes.tsv:" << l.Numero << " " << Cp1252VersUtf8(l.Forme) << " -> "
-        << Cp1252VersUtf8(l.Entree) << " / " << Cp1252VersUtf8(l.Description)
-        << "\n  lu :" << Cp1252VersUtf8(lu);
+        << l.Lieu << " " << Cp1252VersUtf8(l.Forme) << " -> " << Cp1252VersUtf8(l.Entree) << " / "
+        << Cp1252VersUtf8(l.Description) << "\n  lu :" << Cp1252VersUtf8(lu);
   }
 }
 

@@ -11,23 +11,13 @@
 #include <sstream>
 
 #include "lexical/erreur.h"
-#include "morpho/tests/petit_lexique.h"
-
-using namespace traits;
+#include "lexical/tests/fixture.h"
 
 namespace {
 
 class CommandesVocabulaire : public ::testing::Test {
  protected:
   void SetUp() override {
-    lex_.Entree("amicus", "amicus", 0, "", "", "i, m. : ami")
-        .Entree("et", "invaria", -1, "", "", "conj. : et")
-        .Entree("rosa", "uita", 1, "", "", "ae, f. : rose")
-        .Desinence("us", "amicus", 1, Nom | Sg)
-        .Desinence("um", "amicus", 1, Acc | Sg)
-        .Desinence("a", "uita", 1, Nom | Sg)
-        .Desinence("am", "uita", 1, Acc | Sg)
-        .Installe();
     dossier_ = std::filesystem::temp_directory_path() /
                ("vocabulaire-" + std::to_string(::getpid()) + "-" +
                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
@@ -47,7 +37,7 @@ class CommandesVocabulaire : public ::testing::Test {
     return sortie.str();
   }
 
-  PetitLexique lex_;
+  TLexiqueDeFixture lex_{LisFixture(LECTURIEL_FIXTURES "/vocabulaire.tsv")};
   std::filesystem::path dossier_;
 };
 

@@ -6,10 +6,8 @@
 #include <sstream>
 
 #include "lexical/erreur.h"
-#include "morpho/tests/petit_lexique.h"
+#include "lexical/tests/fixture.h"
 #include "outils/lemmatise/tsv.h"
-
-using namespace traits;
 
 TEST(Couverture, SeulsLesMotsComptent) {
   std::istringstream conllu(
@@ -38,11 +36,7 @@ TEST(Couverture, GraphiesDuLemme) {
 }
 
 TEST(Couverture, PartsEtLemmesManques) {
-  PetitLexique lex;
-  lex.Entree("uenio", "audio", -1, "uen", "uent", "venir")
-      .Entree("de", "invaria", -1, "", "", "de")
-      .Desinence("it", "audio", 1, P3 | Sg | Pres | Ind | Actif)
-      .Installe();
+  TLexiqueDeFixture lexique(LisFixture(LECTURIEL_FIXTURES "/couverture.tsv"));
   const std::vector<TJeton> jetons = {
       {"Venit", "venio"}, {"de", "de1"}, {"de", "di"}, {"foo", "Foo"}, {"bar", "foo"}};
   const TCouverture c = MesureCouverture(jetons);
@@ -53,11 +47,7 @@ TEST(Couverture, PartsEtLemmesManques) {
 }
 
 TEST(Tsv, UneLigneParLecture) {
-  PetitLexique lex;
-  lex.Entree("uenio", "audio", -1, "uen", "uent", "venir")
-      .Entree("et", "invaria", -1, "", "", "et, aussi")
-      .Desinence("it", "audio", 1, P3 | Sg | Pres | Ind | Actif)
-      .Installe();
+  TLexiqueDeFixture lexique(LisFixture(LECTURIEL_FIXTURES "/couverture.tsv"));
   EXPECT_EQ(
       LignesTsv("Venit"),
       (std::vector<std::string>{"Venit\tuenio\tuenio, venir\t21\t0x8106040\t 3\xC3\xA8me personne "
@@ -102,11 +92,7 @@ TEST(CouvertureFormes, ReconnaissanceDuFormat) {
 }
 
 TEST(CouvertureFormes, PartPondereeEtFormesManquees) {
-  PetitLexique lex;
-  lex.Entree("uenio", "audio", -1, "uen", "uent", "venir")
-      .Entree("de", "invaria", -1, "", "", "de")
-      .Desinence("it", "audio", 1, P3 | Sg | Pres | Ind | Actif)
-      .Installe();
+  TLexiqueDeFixture lexique(LisFixture(LECTURIEL_FIXTURES "/couverture.tsv"));
   const std::vector<TFormeComptee> formes = {{"Venit", 60}, {"de", 20}, {"foo", 5},
                                              {"bar", 10},   {"foo", 7}, {"baz", 12}};
   const TCouvertureFormes c = MesureCouvertureFormes(formes);

@@ -5,7 +5,8 @@
 namespace {
 
 TEST(Rtf, ReconnaitLeFormat) {
-  for (const char* rtf : {"{\\rtf1\\ansi x}", "\xEF\xBB\xBF  \r\n{\\rtf1}"}) EXPECT_TRUE(EstRtf(rtf)) << rtf;
+  for (const char* rtf : {"{\\rtf1\\ansi x}", "\xEF\xBB\xBF  \r\n{\\rtf1}"})
+    EXPECT_TRUE(EstRtf(rtf)) << rtf;
   for (const char* texte : {"Ignoranti quem portum", "{\\rt"}) EXPECT_FALSE(EstRtf(texte)) << texte;
 }
 
@@ -30,7 +31,9 @@ TEST(Rtf, EchappementsHexaEtUnicode) {
   const auto doc = LisRtf("{\\rtf1 S\\'e9n\\'e8que \\u363?t {\\uc2\\u257\\'3f?x} \\u-3855?}");
   EXPECT_EQ(doc.Texte(), "S\xC3\xA9n\xC3\xA8que \xC5\xABt \xC4\x81x \xEF\x83\xB1");
   EXPECT_EQ(LisRtf("{\\rtf1 \\u55357?\\u56832?}").Texte(), "\xF0\x9F\x98\x80");
-  EXPECT_EQ(LisRtf("{\\rtf1 a\\\\b\\{c\\}d\\~e\\-f}").Texte(), "a\\b{c}d\xC2\xA0" "ef");
+  EXPECT_EQ(LisRtf("{\\rtf1 a\\\\b\\{c\\}d\\~e\\-f}").Texte(),
+            "a\\b{c}d\xC2\xA0"
+            "ef");
 }
 
 TEST(Rtf, DestinationsSansTexteSautees) {
@@ -52,12 +55,17 @@ TEST(Rtf, LignesTabulationsEtTableaux) {
 TEST(Rtf, EntreeAbimeeLueSansPlanter) {
   // Truncations, stray braces, overlong words and numbers, deep nesting.
   const std::pair<std::string, std::string> cas[] = {
-      {"{\\rtf1 abc", "abc"}, {"}}}{\\rtf1 abc}}}", "abc"}, {"{\\rtf1 a\\'4", "a"}, {"{\\rtf1 a\\", "a"},
-      {"{\\rtf1 \\u99999999999999999999? b}", " b"}, {"{\\rtf1 \\bin999999999 abc}", ""},
+      {"{\\rtf1 abc", "abc"},
+      {"}}}{\\rtf1 abc}}}", "abc"},
+      {"{\\rtf1 a\\'4", "a"},
+      {"{\\rtf1 a\\", "a"},
+      {"{\\rtf1 \\u99999999999999999999? b}", " b"},
+      {"{\\rtf1 \\bin999999999 abc}", ""},
       {"{\\rtf1 \\" + std::string(500, 'x') + " b}", "b"}};
   for (const auto& [rtf, texte] : cas) EXPECT_EQ(LisRtf(rtf).Texte(), texte) << rtf.substr(0, 40);
   EXPECT_EQ(LisRtf("").Paragraphes.size(), 1u);
-  const auto doc = LisRtf("{\\rtf1 " + std::string(100000, '{') + "\\b x" + std::string(100000, '}') + " y}");
+  const auto doc =
+      LisRtf("{\\rtf1 " + std::string(100000, '{') + "\\b x" + std::string(100000, '}') + " y}");
   EXPECT_EQ(doc.Texte(), "x y");
   EXPECT_FALSE(doc.Paragraphes[0].Segments.back().Gras);
 }

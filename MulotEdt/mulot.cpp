@@ -29,7 +29,9 @@ int ITexteRiche::DebutDuMotSuivant(int position) const {
   return position;
 }
 
-int CaractereAuPoint(const ITexteRiche& texte, int x, int y) { return texte.CaractereDuPoint(x, y); }
+int CaractereAuPoint(const ITexteRiche& texte, int x, int y) {
+  return texte.CaractereDuPoint(x, y);
+}
 
 std::string TexteEntre(const ITexteRiche& texte, int debut, int longueur) {
   if (longueur < 1 || debut < 0) return {};

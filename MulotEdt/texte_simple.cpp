@@ -27,7 +27,8 @@ std::vector<int> DebutsDeLignes(const std::string& texte) {
   std::vector<int> debuts{0};
   for (int i = 0; i < static_cast<int>(texte.size()); ++i) {
     const char c = texte[i];
-    if (c == '\n' || (c == '\r' && (i + 1 >= static_cast<int>(texte.size()) || texte[i + 1] != '\n')))
+    if (c == '\n' ||
+        (c == '\r' && (i + 1 >= static_cast<int>(texte.size()) || texte[i + 1] != '\n')))
       debuts.push_back(i + 1);
   }
   return debuts;

@@ -14,7 +14,8 @@ std::optional<TAidesMot> AidesMot(std::string_view mot) {
   for (int i = 0; i < analyses->Count(); ++i)
     aides.Lexique += " " + SensApresDeuxPoints(analyses->Analyse(i).Entree);
   // The hover's layout, so that the note shows what the hint showed.
-  for (const std::string& ligne : analyses->Lignes(Disposition::Complete)) aides.Morpho += ligne + "\r\n";
+  for (const std::string& ligne : analyses->Lignes(Disposition::Complete))
+    aides.Morpho += ligne + "\r\n";
   aides.Traduction = TexteTraduction(*analyses);
   return aides;
 }

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <initializer_list>
 
-#include "lexical/cp1252_litteral.h"
 #include "flexion/chaines.h"
 #include "flexion/listes_verbes.h"
 #include "flexion/verbes_auxiliaires.h"
@@ -13,6 +12,7 @@
 #include "flexion/verbes_ire.h"
 #include "flexion/verbes_oir.h"
 #include "flexion/verbes_tre.h"
+#include "lexical/cp1252_litteral.h"
 
 namespace {
 

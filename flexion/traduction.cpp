@@ -4,10 +4,10 @@
 #include <memory>
 #include <vector>
 
-#include "lexical/cp1252_litteral.h"
 #include "flexion/chaines.h"
 #include "flexion/flexf.h"
 #include "flexion/verbe.h"
+#include "lexical/cp1252_litteral.h"
 #include "morpho/lemmatise.h"
 
 std::string SensApresDeuxPoints(std::string_view s) {

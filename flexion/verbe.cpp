@@ -2,10 +2,10 @@
 
 #include <optional>
 
-#include "lexical/cp1252_litteral.h"
 #include "flexion/chaines.h"
 #include "flexion/flexf.h"
 #include "flexion/listes_verbes.h"
+#include "lexical/cp1252_litteral.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "flexion/verbes_oir.h"
 
-#include "lexical/cp1252_litteral.h"
 #include "flexion/chaines.h"
+#include "lexical/cp1252_litteral.h"
 
 namespace {
 

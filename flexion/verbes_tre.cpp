@@ -1,7 +1,7 @@
 #include "flexion/verbes_tre.h"
 
-#include "lexical/cp1252_litteral.h"
 #include "flexion/chaines.h"
+#include "lexical/cp1252_litteral.h"
 
 namespace {
 

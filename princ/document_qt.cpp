@@ -7,7 +7,8 @@
 
 #include "princ/fichiers/document_riche.h"
 
-void RemplitDocument(QTextDocument& document, const TDocumentRiche& riche, qreal retraitPremiereLigne) {
+void RemplitDocument(QTextDocument& document, const TDocumentRiche& riche,
+                     qreal retraitPremiereLigne) {
   document.clear();
   QTextCursor curseur(&document);
   QTextBlockFormat paragraphe;

@@ -8,4 +8,5 @@
 class QTextDocument;
 struct TDocumentRiche;
 
-void RemplitDocument(QTextDocument& document, const TDocumentRiche& riche, qreal retraitPremiereLigne);
+void RemplitDocument(QTextDocument& document, const TDocumentRiche& riche,
+                     qreal retraitPremiereLigne);

@@ -16,7 +16,8 @@ class IServices {
 
   // One-line input box; true when the user confirmed, `valeur` then holds
   // the typed text.
-  virtual bool DemandeTexte(QWidget* parent, const QString& titre, const QString& invite, QString& valeur) = 0;
+  virtual bool DemandeTexte(QWidget* parent, const QString& titre, const QString& invite,
+                            QString& valeur) = 0;
   // Yes/No confirmation box; true for Yes.
   virtual bool Confirme(QWidget* parent, const QString& message) = 0;
   virtual void Message(QWidget* parent, const QString& message) = 0;
@@ -24,9 +25,11 @@ class IServices {
   virtual void APropos(QWidget* parent, const QString& titre, const QString& texte) = 0;
   // Open dialog: initial folder, filter ("Fichier texte (*.txt)"); the
   // chosen path, or nothing when cancelled.
-  virtual std::optional<QString> FichierAOuvrir(QWidget* parent, const QString& dossier, const QString& filtre) = 0;
+  virtual std::optional<QString> FichierAOuvrir(QWidget* parent, const QString& dossier,
+                                                const QString& filtre) = 0;
   // Save dialog: title, initial folder, filter, default suffix; it never asks
   // about overwriting (the window decides).
-  virtual std::optional<QString> FichierAEnregistrer(QWidget* parent, const QString& titre, const QString& dossier,
-                                                     const QString& filtre, const QString& suffixe) = 0;
+  virtual std::optional<QString> FichierAEnregistrer(QWidget* parent, const QString& titre,
+                                                     const QString& dossier, const QString& filtre,
+                                                     const QString& suffixe) = 0;
 };

@@ -13,7 +13,8 @@
 
 int TTexteRicheQt::CaractereDuPoint(int x, int y) const {
   const QTextDocument* document = Edition.document();
-  const QPointF point(x + Edition.horizontalScrollBar()->value(), y + Edition.verticalScrollBar()->value());
+  const QPointF point(x + Edition.horizontalScrollBar()->value(),
+                      y + Edition.verticalScrollBar()->value());
   const int proche = document->documentLayout()->hitTest(point, Qt::FuzzyHit);
   if (proche < 0) return -1;
   const QTextBlock bloc = document->findBlock(proche);
@@ -38,7 +39,9 @@ std::string TTexteRicheQt::TexteIntervalle(int debut, int longueur) const {
   curseur.setPosition(debut);
   curseur.setPosition(fin, QTextCursor::KeepAnchor);
   QString texte = curseur.selectedText();
-  texte.replace(QChar::ParagraphSeparator, u'\n').replace(QChar::LineSeparator, u'\n').replace(QChar::Nbsp, u' ');
+  texte.replace(QChar::ParagraphSeparator, u'\n')
+      .replace(QChar::LineSeparator, u'\n')
+      .replace(QChar::Nbsp, u' ');
   return Utf8VersCp1252(SansQuantites(texte.toStdString()));
 }
 

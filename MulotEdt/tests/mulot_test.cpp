@@ -6,7 +6,8 @@
 
 namespace {
 
-const std::string Phrase = "Ignoranti quem portum petat nullus suus uentus est. \r\n(S\xE9n\xE8que, Lettres, 71, 3)";
+const std::string Phrase =
+    "Ignoranti quem portum petat nullus suus uentus est. \r\n(S\xE9n\xE8que, Lettres, 71, 3)";
 
 int Position(const std::string& texte, const std::string& morceau, int decalage = 0) {
   return static_cast<int>(texte.find(morceau)) + decalage;
@@ -15,14 +16,26 @@ int Position(const std::string& texte, const std::string& morceau, int decalage 
 // The word under a character: whole from any of its letters, punctuation
 // alone, nothing on blanks, line ends and outside the text.
 TEST(MotAIndex, MotSousLeCaractere) {
-  const struct { std::string texte, morceau; int decalage; std::string mot; } cas[] = {
-      {Phrase, "Ignoranti", 0, "Ignoranti"}, {Phrase, "petat", 0, "petat"},  {Phrase, "petat", 4, "petat"},
-      {Phrase, "est.", 2, "est"},            {Phrase, "est.", 3, "."},        {Phrase, "(S", 0, "("},
-      {Phrase, "S\xE9n", 0, "S\xE9n\xE8que"}, {Phrase, "71", 0, "71"},        {Phrase, " quem", 0, ""},
-      {Phrase, "\r\n", 0, ""},               {Phrase, "\r\n", 1, ""},         {"", "", 0, ""},
-      // The last word of a line stops before the line end.
-      {"uentus\r\nest\tnullus\n", "uentus", 3, "uentus"}, {"uentus\r\nest\tnullus\n", "est", 0, "est"},
-      {"uentus\r\nest\tnullus\n", "nullus", 5, "nullus"}};
+  const struct {
+    std::string texte, morceau;
+    int decalage;
+    std::string mot;
+  } cas[] = {{Phrase, "Ignoranti", 0, "Ignoranti"},
+             {Phrase, "petat", 0, "petat"},
+             {Phrase, "petat", 4, "petat"},
+             {Phrase, "est.", 2, "est"},
+             {Phrase, "est.", 3, "."},
+             {Phrase, "(S", 0, "("},
+             {Phrase, "S\xE9n", 0, "S\xE9n\xE8que"},
+             {Phrase, "71", 0, "71"},
+             {Phrase, " quem", 0, ""},
+             {Phrase, "\r\n", 0, ""},
+             {Phrase, "\r\n", 1, ""},
+             {"", "", 0, ""},
+             // The last word of a line stops before the line end.
+             {"uentus\r\nest\tnullus\n", "uentus", 3, "uentus"},
+             {"uentus\r\nest\tnullus\n", "est", 0, "est"},
+             {"uentus\r\nest\tnullus\n", "nullus", 5, "nullus"}};
   for (const auto& c : cas)
     EXPECT_EQ(MotAIndex(TTexteSimple(c.texte), Position(c.texte, c.morceau, c.decalage)), c.mot)
         << c.morceau << "+" << c.decalage;

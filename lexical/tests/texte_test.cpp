@@ -15,9 +15,9 @@
 #include "lexical/erreur.h"
 #include "lexical/lignes.h"
 #include "lexical/minuscules.h"
-#include "lexical/tests/outils_test.h"
 #include "lexical/programme.h"
 #include "lexical/stores.h"
+#include "lexical/tests/outils_test.h"
 #include "lexical/utf8.h"
 
 namespace fs = std::filesystem;

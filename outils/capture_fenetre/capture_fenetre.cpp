@@ -28,8 +28,8 @@ int main(int argc, char** argv) {
     const QRect r = riche->cursorRect(curseur);
     const QPoint point(r.x() + 2, r.center().y());
     QCursor::setPos(riche->viewport()->mapToGlobal(point));
-    QMouseEvent mouvement(QEvent::MouseMove, point, riche->viewport()->mapToGlobal(point), Qt::NoButton,
-                          Qt::NoButton, Qt::NoModifier);
+    QMouseEvent mouvement(QEvent::MouseMove, point, riche->viewport()->mapToGlobal(point),
+                          Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(riche->viewport(), &mouvement);
   };
   // The pointer enters first (which activates the window and hides any tip),

@@ -22,14 +22,13 @@ int main(int argc, char** argv) {
   TServicesQt services;
   TFPrinc fenetre(services, QCoreApplication::applicationFilePath().toStdString());
   fenetre.findChild<QTextEdit*>(QStringLiteral("RichE"))
-      ->setPlainText(QStringLiteral(
-          "Arma uirumque cano, Troiae qui primus ab oris\n"
-          "Italiam, fato profugus, Lauiniaque uenit\n"
-          "litora, multum ille et terris iactatus et alto\n"
-          "ui superum saeuae memorem Iunonis ob iram;\n"
-          "multa quoque et bello passus, dum conderet urbem,\n"
-          "inferretque deos Latio, genus unde Latinum,\n"
-          "Albanique patres, atque altae moenia Romae."));
+      ->setPlainText(QStringLiteral("Arma uirumque cano, Troiae qui primus ab oris\n"
+                                    "Italiam, fato profugus, Lauiniaque uenit\n"
+                                    "litora, multum ille et terris iactatus et alto\n"
+                                    "ui superum saeuae memorem Iunonis ob iram;\n"
+                                    "multa quoque et bello passus, dum conderet urbem,\n"
+                                    "inferretque deos Latio, genus unde Latinum,\n"
+                                    "Albanique patres, atque altae moenia Romae."));
   fenetre.findChild<QAction*>(QStringLiteral("Vocabulairedutexte1"))->trigger();
   auto* vocabulaire = fenetre.findChild<TDialogueVocabulaire*>();
   if (!vocabulaire) return 1;

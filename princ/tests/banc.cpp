@@ -16,15 +16,19 @@ TBanc::TBanc() {
   Services.Nom = QStringLiteral("Eleve");
   Ecris("sources/desinences.txt",
         "at\tlego\t1\t3\xC3\xA8me personne singulier subjonctif pr\xC3\xA9sent actif\n"
-        "us\tamicus\t1\tnominatif singulier\nos\tamicus\t1\taccusatif pluriel\num\tmanus\t1\taccusatif singulier\n");
-  Ecris("sources/irreguliers.txt", "est\tsum\tsum\t3\xC3\xA8me personne singulier indicatif pr\xC3\xA9sent actif\n");
-  Ecris("sources/lexique.txt",
-        "peto\tlego\t-\tpetiu\tpetit\tis, ere, iui, itum : chercher \xC3\xA0 atteindre\n"
-        "uentus\tamicus\tmasculin\t-\t-\ti, m. : vent\nportus\tmanus\tmasculin\t-\t-\tus, m. : port\n"
-        "nullus\tbonus\t-\t-\t-\ta, um : aucun\nsuus\tbonus\t-\t-\t-\ta, um : son, sa\n"
-        "sum\tsum\t-\tfu\tfut\tes, esse, fui : \xC3\xAAtre\n");
+        "us\tamicus\t1\tnominatif singulier\nos\tamicus\t1\taccusatif "
+        "pluriel\num\tmanus\t1\taccusatif singulier\n");
+  Ecris("sources/irreguliers.txt",
+        "est\tsum\tsum\t3\xC3\xA8me personne singulier indicatif pr\xC3\xA9sent actif\n");
+  Ecris(
+      "sources/lexique.txt",
+      "peto\tlego\t-\tpetiu\tpetit\tis, ere, iui, itum : chercher \xC3\xA0 atteindre\n"
+      "uentus\tamicus\tmasculin\t-\t-\ti, m. : vent\nportus\tmanus\tmasculin\t-\t-\tus, m. : port\n"
+      "nullus\tbonus\t-\t-\t-\ta, um : aucun\nsuus\tbonus\t-\t-\t-\ta, um : son, sa\n"
+      "sum\tsum\t-\tfu\tfut\tes, esse, fui : \xC3\xAAtre\n");
   const TStoresSources stores = LisSources(Chemin("sources"));
-  EcrisFichierLexique(Chemin("quirandole.lex"), *stores.Lexique, *stores.Desinences, *stores.Irreguliers);
+  EcrisFichierLexique(Chemin("quirandole.lex"), *stores.Lexique, *stores.Desinences,
+                      *stores.Irreguliers);
 }
 
 TBanc::~TBanc() {
@@ -32,7 +36,9 @@ TBanc::~TBanc() {
   LiberLexique();
 }
 
-std::string TBanc::Chemin(const std::string& nom) const { return Dossier.path().toStdString() + "/" + nom; }
+std::string TBanc::Chemin(const std::string& nom) const {
+  return Dossier.path().toStdString() + "/" + nom;
+}
 
 void TBanc::Ecris(const std::string& nom, const std::string& octets) const {
   QDir().mkpath(QFileInfo(QChemin(nom)).path());
@@ -71,7 +77,9 @@ void TBanc::Ferme() {
 QTextEdit& TBanc::RichE() { return *F->findChild<QTextEdit*>(QStringLiteral("RichE")); }
 QPlainTextEdit& TBanc::Memo1() { return *F->findChild<QPlainTextEdit*>(QStringLiteral("Memo1")); }
 QMenu& TBanc::Menu() { return *F->findChild<QMenu*>(QStringLiteral("PopupMenu1")); }
-QAction* TBanc::Commande(const char* nom) { return F->findChild<QAction*>(QString::fromLatin1(nom)); }
+QAction* TBanc::Commande(const char* nom) {
+  return F->findChild<QAction*>(QString::fromLatin1(nom));
+}
 
 void TBanc::MenuSur(const QString& morceau) {
   Survole(morceau);
@@ -105,11 +113,14 @@ QPoint TBanc::PointDe(int position) {
 
 void TBanc::SurvolePoint(const QPoint& point, Qt::MouseButtons boutons) {
   QWidget* vue = RichE().viewport();
-  QMouseEvent mouvement(QEvent::MouseMove, point, vue->mapToGlobal(point), Qt::NoButton, boutons, Qt::NoModifier);
+  QMouseEvent mouvement(QEvent::MouseMove, point, vue->mapToGlobal(point), Qt::NoButton, boutons,
+                        Qt::NoModifier);
   QApplication::sendEvent(vue, &mouvement);
 }
 
-void TBanc::Survole(const QString& morceau, int decalage) { SurvolePoint(PointDe(PositionDe(morceau, decalage))); }
+void TBanc::Survole(const QString& morceau, int decalage) {
+  SurvolePoint(PointDe(PositionDe(morceau, decalage)));
+}
 
 void TBanc::Selectionne(int debut, int fin) {
   QTextCursor curseur = RichE().textCursor();

@@ -18,9 +18,12 @@
 
 std::map<std::string, std::function<QObject*()>>& ClassesDeTest();
 struct TInscription {
-  TInscription(const char* nom, std::function<QObject*()> fabrique) { ClassesDeTest()[nom] = std::move(fabrique); }
+  TInscription(const char* nom, std::function<QObject*()> fabrique) {
+    ClassesDeTest()[nom] = std::move(fabrique);
+  }
 };
-#define LECTURIEL_TEST(Classe) static TInscription inscription##Classe(#Classe, [] { return new Classe; });
+#define LECTURIEL_TEST(Classe) \
+  static TInscription inscription##Classe(#Classe, [] { return new Classe; });
 
 class TBanc {
  public:

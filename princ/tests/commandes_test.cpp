@@ -13,11 +13,15 @@ class TestCommandes : public QObject {
     TBanc banc;
     TFPrinc& f = banc.Ouvre();
     const char* const attendus[][3] = {
-        {"Nouveau1", "&Nouveau", "Ctrl+N"},     {"Ouvrir1", "&Ouvrir", "Ctrl+O"},
+        {"Nouveau1", "&Nouveau", "Ctrl+N"},
+        {"Ouvrir1", "&Ouvrir", "Ctrl+O"},
         {"EnregistrerBlocNotes1", "&Enregistrer Bloc-Notes", "Ctrl+S"},
-        {"Quitter2", "Quitter", "Alt+F4"},      {"Modifierlelatin1", "&Modifier le latin", "Ctrl+L"},
-        {"Chercher2", "&Chercher", "Ctrl+F"},   {"plusgros1", "plus gros", "Ctrl+G"},
-        {"pluspetit1", "plus petit", "Ctrl+P"}, {"auteur1", "&auteur", "F1"}};
+        {"Quitter2", "Quitter", "Alt+F4"},
+        {"Modifierlelatin1", "&Modifier le latin", "Ctrl+L"},
+        {"Chercher2", "&Chercher", "Ctrl+F"},
+        {"plusgros1", "plus gros", "Ctrl+G"},
+        {"pluspetit1", "plus petit", "Ctrl+P"},
+        {"auteur1", "&auteur", "F1"}};
     for (const auto& [nom, legende, raccourci] : attendus) {
       QAction* action = banc.Commande(nom);
       QVERIFY2(action, nom);
@@ -45,7 +49,8 @@ class TestCommandes : public QObject {
     banc.Memo1().appendPlainText(longue);
     banc.Ferme();  // modified notes are saved on closing, without a question
     QVERIFY(banc.Services.DossiersEnregistrer.isEmpty());
-    QCOMPARE(banc.Lis("notes/Eleve-texte.txt"), "auxil.,1,0,0\r\n  vent\r\n" + longue.toStdString() + "\r\n");
+    QCOMPARE(banc.Lis("notes/Eleve-texte.txt"),
+             "auxil.,1,0,0\r\n  vent\r\n" + longue.toStdString() + "\r\n");
     TFPrinc& f = banc.Ouvre();
     QCOMPARE(f.TexteVolet(0), QStringLiteral("lexique : 1"));
     QCOMPARE(banc.Memo1().toPlainText(), "  vent\n" + longue);
@@ -63,11 +68,13 @@ class TestCommandes : public QObject {
     banc.Memo1().document()->setModified(true);
     f.EnregistrerBlocNotes1Click();
     QCOMPARE(banc.Services.Erreurs.size(), 1);
-    QVERIFY(banc.Services.Erreurs.first().startsWith(QStringLiteral("Impossible d'\u00e9crire le fichier")));
+    QVERIFY(banc.Services.Erreurs.first().startsWith(
+        QStringLiteral("Impossible d'\u00e9crire le fichier")));
     QVERIFY(banc.Memo1().document()->isModified());
     banc.Services.FichierEnregistre = banc.QChemin("pris.txt");
     f.EnregistrerBlocNotes1Click();
-    QCOMPARE(banc.Services.Messages, QStringList{QStringLiteral("Ce fichier existe d\u00e9j\u00e0. Trouve un autre nom")});
+    QCOMPARE(banc.Services.Messages,
+             QStringList{QStringLiteral("Ce fichier existe d\u00e9j\u00e0. Trouve un autre nom")});
     QCOMPARE(banc.Lis("pris.txt"), std::string("ancien"));
     QVERIFY(f.Etat().FichierNotes.empty());
     banc.Services.FichierEnregistre = banc.QChemin("mes-notes.txt");
@@ -111,7 +118,10 @@ class TestCommandes : public QObject {
     TBanc banc;
     banc.Ouvre();
     QCOMPARE(banc.RichE().font().pointSize(), 10);
-    const struct { const char* commande; int fois, taille; } pas[] = {
+    const struct {
+      const char* commande;
+      int fois, taille;
+    } pas[] = {
         {"plusgros1", 12, 32}, {"pluspetit1", 11, 10}, {"pluspetit1", 1, 8}, {"pluspetit1", 2, 6}};
     for (const auto& p : pas) {
       for (int i = 0; i < p.fois; ++i) banc.Commande(p.commande)->trigger();

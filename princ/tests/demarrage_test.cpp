@@ -15,7 +15,8 @@ class TestDemarrage : public QObject {
     TBanc banc;
     banc.Ini("[Droits]\nAutoLex=5\ninsereLex=5\nevalSyntaxe=5\n[Sauvegarde]\nreptrace=/tmp/x\n");
     TFPrinc& f = banc.Ouvre();
-    QVERIFY(banc.RichE().toPlainText().startsWith("Ignoranti quem portum petat nullus suus uentus est. \n("));
+    QVERIFY(banc.RichE().toPlainText().startsWith(
+        "Ignoranti quem portum petat nullus suus uentus est. \n("));
     QVERIFY(!f.statusBar()->isVisible());
     QVERIFY(banc.Services.Invites.isEmpty() && banc.Services.Erreurs.isEmpty());
     QVERIFY(StoresPrets());
@@ -32,11 +33,13 @@ class TestDemarrage : public QObject {
     QTest::addColumn<QString>("bloc");
     QTest::addColumn<QList<int>>("attendus");  // counters lex, tr; rights AutoLex..insereTr
     QTest::newRow("compteurs, droits par defaut")
-        << "" << "auxil.,3,0,12\r\nuentus : vent\r\nsecond paragraphe\r\n"
+        << ""
+        << "auxil.,3,0,12\r\nuentus : vent\r\nsecond paragraphe\r\n"
         << "uentus : vent\nsecond paragraphe" << QList<int>{3, 12, 0, 1, 2, 3};
     // Keys without case, decimal or hexadecimal, a non-integer keeps the default.
     QTest::newRow("sans compteurs, droits lus")
-        << "autolex=0x1\nINSERELEX=0\ninsereMorpho=abc\ninsereTr=-1\n" << "uentus : vent\nfin\n"
+        << "autolex=0x1\nINSERELEX=0\ninsereMorpho=abc\ninsereTr=-1\n"
+        << "uentus : vent\nfin\n"
         << "uentus : vent\nfin" << QList<int>{0, 0, 1, 0, 2, -1};
   }
   void modeConfigure() {
@@ -89,7 +92,8 @@ class TestDemarrage : public QObject {
     LiberLexique();
     TFPrinc& f = banc.Ouvre();
     QCOMPARE(banc.Services.Erreurs.size(), 1);
-    QVERIFY(banc.Services.Erreurs.first().startsWith(QStringLiteral("Impossible d'ouvrir le fichier")));
+    QVERIFY(
+        banc.Services.Erreurs.first().startsWith(QStringLiteral("Impossible d'ouvrir le fichier")));
     QVERIFY(f.isVisible() && !StoresPrets());
     // No analysis runs: no hint, no menu item, no question; nothing more said.
     banc.MenuSur("petat");
@@ -113,9 +117,10 @@ class TestDemarrage : public QObject {
     QTest::addColumn<QByteArray>("octets");  // empty: no such file
     QTest::addColumn<QString>("texte");
     QTest::addColumn<int>("gras");  // a bold character, then a plain one after it
-    QTest::newRow("windows-1252") << QByteArray("S\xE9n\xE8que\r\nuentus") << "S\u00e9n\u00e8que\nuentus" << -1;
-    QTest::newRow("rtf") << QByteArray("{\\rtf1 {\\b uentus} est\\par S\\'e9n\\'e8que}") << "uentus est\nS\u00e9n\u00e8que"
-                         << 2;
+    QTest::newRow("windows-1252") << QByteArray("S\xE9n\xE8que\r\nuentus")
+                                  << "S\u00e9n\u00e8que\nuentus" << -1;
+    QTest::newRow("rtf") << QByteArray("{\\rtf1 {\\b uentus} est\\par S\\'e9n\\'e8que}")
+                         << "uentus est\nS\u00e9n\u00e8que" << 2;
     QTest::newRow("absent") << QByteArray() << "" << -1;
   }
   void textes() {
@@ -128,7 +133,8 @@ class TestDemarrage : public QObject {
     banc.Ouvre();
     if (octets.isEmpty()) {
       QCOMPARE(banc.Services.Erreurs.size(), 1);
-      QVERIFY(banc.Services.Erreurs.first().contains(QStringLiteral("Impossible de lire le fichier")));
+      QVERIFY(
+          banc.Services.Erreurs.first().contains(QStringLiteral("Impossible de lire le fichier")));
       return;
     }
     QCOMPARE(banc.RichE().toPlainText(), texte);

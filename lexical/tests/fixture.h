@@ -6,9 +6,12 @@
 //   field<TAB>field    one case
 //   >text              one more field of the case above: the text after '>',
 //                      leading blanks kept (for expected lines of output)
+// A field read with LisEchappes may hold any byte: \t \r \n \\ \xHH, and
+// \{N}c for N times the character (or escape) c.
 // LisFixture reads a file; a missing file fails the calling test (or, read
 // before the tests start, leaves a parameterised test without instances,
-// which gtest reports). TLexiqueDeFixture installs the sections [lexique],
+// which gtest reports). VerifieFixture runs a fixture of many small
+// behaviours, one operation per section. TLexiqueDeFixture installs the sections [lexique],
 // [desinences] and [irreguliers], written as the text sources of data/
 // (lexical/sources.h), as the three global stores for its lifetime.
 #pragma once
@@ -18,13 +21,50 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
 #include "lexical/cp1252.h"
+#include "lexical/erreur.h"
 #include "lexical/sources.h"
 #include "lexical/stores.h"
 #include "lexical/vocabulaire.h"
+
+// The bytes a field stands for, its escapes read (see above).
+inline std::string LisEchappes(std::string_view s) {
+  std::string r;
+  std::size_t i = 0;
+  const auto unite = [&]() -> std::string {
+    if (s[i] != '\\' || i + 1 == s.size()) {  // one character, of one or more bytes
+      const std::size_t debut = i++;
+      if (static_cast<unsigned char>(s[debut]) >= 0xC0)
+        while (i < s.size() && (static_cast<unsigned char>(s[i]) & 0xC0) == 0x80) ++i;
+      return std::string(s.substr(debut, i - debut));
+    }
+    const char c = s[i + 1];
+    i += 2;
+    if (c == 'x') {
+      i += 2;
+      return std::string(
+          1, static_cast<char>(std::stoi(std::string(s.substr(i - 2, 2)), nullptr, 16)));
+    }
+    return std::string(1, c == 't' ? '\t' : c == 'r' ? '\r' : c == 'n' ? '\n' : c);
+  };
+  while (i < s.size()) {
+    if (s.substr(i, 2) == "\\{") {
+      const std::size_t fin = s.find('}', i);
+      const std::size_t n = std::stoul(std::string(s.substr(i + 2, fin - i - 2)));
+      i = fin + 1;
+      const std::string c = unite();
+      for (std::size_t k = 0; k < n; ++k) r += c;
+    } else {
+      r += unite();
+    }
+  }
+  return r;
+}
 
 struct TCas {
   std::string Section;
@@ -37,6 +77,8 @@ struct TCas {
   }
   // Field i in Windows-1252, as the core reads it.
   std::string Cp(std::size_t i) const { return Utf8VersCp1252((*this)[i]); }
+  // Field i as bytes, its escapes read.
+  std::string Octets(std::size_t i) const { return LisEchappes((*this)[i]); }
   // The fields from i on, as the lines of an expected text.
   std::vector<std::string> Suite(std::size_t i) const {
     return {Champs.begin() + std::min(i, Champs.size()), Champs.end()};
@@ -81,6 +123,38 @@ inline std::vector<std::string> Sections(const std::vector<TCas>& cas) {
   for (const TCas& c : cas)
     if (noms.empty() || noms.back() != c.Section) noms.push_back(c.Section);
   return noms;
+}
+
+// An operation turns the fields of a case into the text it checks: UTF-8,
+// or bytes compared with an escaped field. An Erreur it raises is the text
+// "! message" (the message in UTF-8).
+using TOperation = std::function<std::string(const TCas&)>;
+
+// Each case of `cas` is checked by the operation of its section: the text it
+// gives must be its last field, escapes read. The sections of the fixture
+// lexicon are skipped. A section without an operation, or an operation
+// without a case, fails: a renamed section never passes unchecked.
+inline void VerifieFixture(const std::vector<TCas>& cas,
+                           const std::map<std::string, TOperation>& operations) {
+  std::map<std::string, int> vus;
+  for (const TCas& c : cas) {
+    if (c.Section == "lexique" || c.Section == "desinences" || c.Section == "irreguliers") continue;
+    const auto operation = operations.find(c.Section);
+    if (operation == operations.end()) {
+      ADD_FAILURE() << c.Lieu << ": aucune opération pour la section [" << c.Section << "]";
+      continue;
+    }
+    ++vus[c.Section];
+    std::string obtenu;
+    try {
+      obtenu = operation->second(c);
+    } catch (const Erreur& e) {
+      obtenu = "! " + Cp1252VersUtf8(e.what());
+    }
+    EXPECT_EQ(obtenu, c.Octets(c.Champs.size() - 1)) << c.Lieu << " [" << c.Section << "]";
+  }
+  for (const auto& [nom, operation] : operations)
+    if (!vus.count(nom)) ADD_FAILURE() << "aucun cas dans la section [" << nom << "]";
 }
 
 // Traits written as in the sources ("nominatif singulier").

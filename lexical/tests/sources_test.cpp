@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "lexical/cp1252.h"
+#include "lexical/tests/fixture.h"
 #include "lexical/tests/outils_test.h"
 #include "lexical/vocabulaire.h"
 
@@ -35,19 +36,19 @@ class Sources : public ::testing::Test {
 };
 }  // namespace
 
-TEST(Traits, TermesFrancaisEtMotMorphologique) {
-  using namespace Trait;
-  const Morpho premierePresent = PremierePersonne | Singulier | Present | Indicatif | Actif;
-  EXPECT_EQ(LisTraits("1\xE8re personne singulier indicatif pr\xE9sent actif"), premierePresent);
-  EXPECT_EQ(LisTraits("g\xE9nitif  pluriel"), Genitif | Pluriel);
-  EXPECT_EQ(LisTraits("futur ant\xE9rieur"), FuturAnterieur);
-  EXPECT_EQ(LisTraits("futur"), Futur);
-  EXPECT_EQ(LisTraits("adjectif verbal passif"), AdjectifVerbal | Passif);
-  EXPECT_EQ(LisTraits("plus-que-parfait superlatif"), PlusQueParfait | Superlatif);
-  EXPECT_EQ(LisTraits("-"), 0u);
-  for (const char* faux : {"genitif", "adjectif", ""}) EXPECT_THROW(LisTraits(faux), Erreur);
-  EXPECT_EQ(TexteTraits(0), "-");
-  EXPECT_EQ(TexteTraits(premierePresent), "1\xE8re personne singulier indicatif pr\xE9sent actif");
+TEST_F(Sources, CasDeLaFixture) {
+  VerifieFixture(
+      LisFixture(LECTURIEL_FIXTURES "/sources.tsv"),
+      {{"traits", [](const TCas& c) { return Cp1252VersUtf8(TexteTraits(Traits(c.Octets(0)))); }},
+       {"ligne-fautive", [&](const TCas& c) {
+          fs::remove_all(dossier_);
+          fs::create_directories(dossier_);
+          Fichier(c[0], c.Octets(1));
+          const std::string message = Message();
+          const std::string chemin = (dossier_ / c[0]).string();
+          return message.starts_with(chemin) ? message.substr(chemin.size()) : message;
+        }}});
+  // Every bit of the morphology word has its term.
   for (int bit = 0; bit < 32; ++bit) EXPECT_EQ(LisTraits(TexteTraits(1u << bit)), 1u << bit);
   EXPECT_EQ(LisTraits(TexteTraits(~Morpho{0})), ~Morpho{0});
 }
@@ -99,31 +100,6 @@ TEST_F(Sources, CompileDansLOrdreDesFichiers) {
   fs::create_directories(dossier_);
   s = LisSources(dossier_.string());
   EXPECT_EQ(s.Lexique->Count() + s.Desinences->Count() + s.Irreguliers->Count(), 0);
-}
-
-TEST_F(Sources, LigneFautiveNommeeAvecFichierEtNumero) {
-  const std::string lexique = (dossier_ / "lexique.txt").string(),
-                    desinences = (dossier_ / "desinences.txt").string();
-  const std::string entete = "# commentaire\namo\tamo\t-\tamau\tamat\taimer\n";
-  const struct {
-    std::string fichier, contenu, message;
-  } cas[] = {
-      {lexique, entete + "rosa\tuita\tf\xC3\xA9minin\t-\t-\n",
-       ":3: 6 champs attendus séparés par des tabulations, 5 trouvés"},
-      {lexique, entete + "rosa\trosa\tféminin\t-\t-\tae : rose\n", ":3: modèle inconnu « rosa »"},
-      {lexique, entete + "rosa\tuita\tfeminin\t-\t-\tae : rose\n",
-       ":3: genre inconnu « feminin » (masculin, féminin, neutre ou -)"},
-      {lexique, entete + "\nrosa\tuita\t-\t-\t-\tα\n",
-       ":4: caractère que Windows-1252 ne peut pas représenter"},
-      {desinences, "a\tuita\t1\tnominatif singulier\n\tuita\t1\t-\n", ":2: terminaison vide"},
-      {desinences, "a\tuita\tun\tnominatif singulier\n", ":1: numéro de radical incorrect « un »"},
-      {desinences, "a\tuita\t1\tnominatif singuliers\n", ":1: trait inconnu « singuliers »"}};
-  for (const auto& c : cas) {
-    fs::remove_all(dossier_);
-    fs::create_directories(dossier_);
-    std::ofstream(c.fichier, std::ios::binary) << c.contenu;
-    EXPECT_EQ(Message(), c.fichier + c.message);
-  }
 }
 
 TEST_F(Sources, TexteRecompileDonneLesMemesStores) {

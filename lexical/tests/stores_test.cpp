@@ -6,6 +6,7 @@
 #include <iterator>
 #include <set>
 
+#include "lexical/tests/fixture.h"
 #include "lexical/tests/outils_test.h"
 #include "lexical/vocabulaire.h"
 
@@ -57,15 +58,19 @@ TEST_F(Stores, LeFichierDeTrenteQuatreOctets) {
   EXPECT_EQ(OctetsDesStores(), attendu);
 }
 
-TEST_F(Stores, ComptesNulsOuNegatifsEtOctetsApresLaFin) {
-  for (const std::string& octets :
-       {Octets({0x02, 0x00, 0x02, 0x00, 0x02, 0x00}),
-        Octets({0x02, 0xFF, 0x03, 0x00, 0x80, 0x04, 0x00, 0x00, 0x00, 0x80}),
-        Octets({0x02, 0x00, 0x02, 0x00, 0x02, 0x00, 0x99, 0x99})}) {
+TEST_F(Stores, CasDeLaFixture) {
+  const auto charge = [](const std::string& octets) {
     ChargeOctets(octets);
-    ASSERT_TRUE(StoresPrets());
-    EXPECT_EQ(Lexique->Count() + Desinences->Count() + Irreguliers->Count(), 0);
-  }
+    return std::to_string(Lexique->Count()) + " " + std::to_string(Desinences->Count()) + " " +
+           std::to_string(Irreguliers->Count());
+  };
+  VerifieFixture(
+      LisFixture(LECTURIEL_FIXTURES "/chargement.tsv"),
+      {{"fichier", [&](const TCas& c) { return charge(c.Octets(0)); }},
+       {"abime", [&](const TCas& c) {
+          return charge(
+              std::string(FichierExemple).replace(std::stoul(c[0]), std::stoul(c[1]), c.Octets(2)));
+        }}});
 }
 
 TEST_F(Stores, FormesIrregulieresNumeroteesFusionnees) {
@@ -94,16 +99,6 @@ TEST_F(Stores, ClesEgalesDuLexiqueEnOrdreInverse) {
   EXPECT_EQ(modeles(), (std::vector<int>{1, 2, 11, 30}));
 }
 
-TEST_F(Stores, DesinenceRepeteeRefusee) {
-  // The file is cut just after the repeated key: the repetition is what is reported.
-  const std::string octets = Valeurs({0, 2, "su", 0, "SU", 1, 1, 1, NominatifSingulier});
-  EXPECT_EQ(MessageDeChargement(octets), MessageDoublons);
-  // Cut inside the repeated ending: the reading error comes first.
-  EXPECT_EQ(MessageDeChargement(octets.substr(0, octets.size() - 2)), Lecture);
-  EXPECT_TRUE(Lexique);
-  EXPECT_FALSE(Desinences);
-}
-
 // Every cut is a reading error; one in section 2 keeps the lexicon read before it.
 TEST_F(Stores, CoupeAChaqueOctet) {
   for (std::size_t n = 0; n < FichierExemple.size(); ++n)
@@ -113,23 +108,6 @@ TEST_F(Stores, CoupeAChaqueOctet) {
   EXPECT_EQ(Lexique->Count(), 2);
   EXPECT_EQ(Lexique->CanonDe(Lexique->Radicaux1, "milit"), std::vector<std::string>{"miles"});
   EXPECT_FALSE(Desinences || Irreguliers);
-}
-
-TEST_F(Stores, EtiquettesRetourneesEtLongueursGonflees) {
-  const auto abime = [](std::size_t position, std::size_t longueur, const std::string& octets) {
-    return std::string(FichierExemple).replace(position, longueur, octets);
-  };
-  const std::pair<std::string, std::string> cas[] = {
-      {abime(2, 1, Octets({0x02})), Valeur},    // the first key becomes an integer
-      {abime(0, 1, Octets({0x06})), Valeur},    // the first count becomes a string
-      {abime(7, 1, Octets({0x12})), Valeur},    // a string where Modele is expected
-      {abime(11, 1, Octets({0x12})), Lecture},  // RadicauxA as a wide string past the end
-      {abime(3, 1, Octets({0xFF})), Lecture},   // "amo" announced 255 bytes long
-      {abime(2, 2, Octets({0x0C, 0xFF, 0xFF, 0xFF, 0x7F})), Lecture},
-      // A huge count with nothing behind it fails fast instead of reserving.
-      {Octets({0x04, 0xFF, 0xFF, 0xFF, 0x7F, 0x06, 0x00}), Lecture}};
-  for (const auto& [octets, message] : cas)
-    EXPECT_EQ(MessageDeChargement(octets), message) << octets.size() << " octets";
 }
 
 TEST_F(Stores, ToutOctetAbimeDonneUneErreurConnue) {

@@ -4,7 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <climits>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -17,6 +17,7 @@
 #include "lexical/minuscules.h"
 #include "lexical/programme.h"
 #include "lexical/stores.h"
+#include "lexical/tests/fixture.h"
 #include "lexical/tests/outils_test.h"
 #include "lexical/utf8.h"
 
@@ -24,47 +25,66 @@ namespace fs = std::filesystem;
 
 namespace {
 
-TEST(Utf8, DecodeurStrict) {
-  struct Cas {
-    const char* octets;
-    char32_t point;
-    std::size_t longueur;
-    bool valide;
-  };
-  const Cas cas[] = {
-      {"a", U'a', 1, true},
-      {"\xC3\xA9", U'\u00E9', 2, true},
-      {"\xE2\x82\xAC", U'\u20AC', 3, true},
-      {"\xF0\x9F\x98\x80", U'\U0001F600', 4, true},
-      {"\xC0\xAF", 0, 2, false},          // overlong '/'
-      {"\xE0\x80\xAF", 0, 3, false},      // overlong again
-      {"\xED\xA0\x80", 0, 3, false},      // a surrogate
-      {"\xF4\x90\x80\x80", 0, 4, false},  // past U+10FFFF
-      {"\xE2\x82", 0, 2, false},          // cut at the end
-      {"\xE2(", 0, 1, false},             // cut by another character
-      {"\x80", 0, 1, false},              // a lone continuation byte
-      {"\xFF", 0, 1, false},              // never in UTF-8
-  };
-  for (const Cas& c : cas) {
-    const TCaractereUtf8 lu = DecodeUtf8(c.octets, 0);
-    EXPECT_EQ(lu.Valide, c.valide) << c.octets;
-    EXPECT_EQ(lu.Longueur, c.longueur) << c.octets;
-    if (c.valide) {
-      EXPECT_EQ(lu.Point, c.point) << c.octets;
-    }
-    EXPECT_EQ(EstUtf8Valide(c.octets), c.valide) << c.octets;
-  }
-  // Every code point written and read back, at each length's edges.
-  for (char32_t u : {0x0u, 0x7Fu, 0x80u, 0x7FFu, 0x800u, 0xFFFFu, 0x10000u, 0x10FFFFu}) {
-    std::string s;
-    AjouteUtf8(s, u);
-    const TCaractereUtf8 lu = DecodeUtf8(s, 0);
-    EXPECT_TRUE(lu.Valide && lu.Point == u && lu.Longueur == s.size())
-        << static_cast<unsigned long>(u);
-  }
-  EXPECT_EQ(SansMarqueUtf8("\xEF\xBB\xBFx"), "x");
-  EXPECT_EQ(Utf8VersCp1252("d\xC3\xA9j\xC3\xA0 \xE2\x82\xAC \xE2\x82 \xC4\x81"),
-            "d\xE9j\xE0 \x80 ? ?");
+std::string Hexa(char32_t point) {
+  char tampon[16];
+  std::snprintf(tampon, sizeof tampon, "%X", static_cast<unsigned>(point));
+  return tampon;
+}
+
+std::string Lu(const std::string& octets) {
+  const TCaractereUtf8 lu = DecodeUtf8(octets, 0);
+  return (lu.Valide ? Hexa(lu.Point) : "invalide") + " " + std::to_string(lu.Longueur);
+}
+
+std::string LignesDe(const std::vector<std::string>& lignes) {
+  std::string r;
+  for (const std::string& l : lignes) r += l + "|";
+  return r;
+}
+
+TEST(BaseTexte, CasDeLaFixture) {
+  VerifieFixture(
+      LisFixture(LECTURIEL_FIXTURES "/texte.tsv"),
+      {{"utf8",
+        [](const TCas& c) {
+          const std::string octets = c.Octets(0);
+          // The whole text is valid exactly when its first character is.
+          EXPECT_EQ(EstUtf8Valide(octets), DecodeUtf8(octets, 0).Valide) << c.Lieu;
+          return Lu(octets);
+        }},
+       {"utf8-aller-retour",
+        [](const TCas& c) {
+          std::string s;
+          AjouteUtf8(s, static_cast<char32_t>(std::stoul(c[0], nullptr, 16)));
+          return Lu(s);
+        }},
+       {"vers-1252", [](const TCas& c) { return Utf8VersCp1252(SansMarqueUtf8(c.Octets(0))); }},
+       {"entier",
+        [](const TCas& c) {
+          const auto n = LisEntier(c.Octets(0));
+          return n ? std::to_string(*n) : "-";
+        }},
+       {"entier-au-plus-grand",
+        [](const TCas& c) {
+          const auto n = LisEntier(c[0], Depassement::AuPlusGrand);
+          return n ? std::to_string(*n) : "-";
+        }},
+       {"minuscules", [](const TCas& c) { return Minuscules(c.Octets(0)); }},
+       {"lignes",
+        [](const TCas& c) {
+          // A text and a stream are cut alike.
+          std::istringstream flux(c.Octets(0));
+          std::vector<std::string> lues;
+          for (std::string ligne; LisLigne(flux, ligne);) lues.push_back(ligne);
+          EXPECT_EQ(lues, DecoupeLignes(c.Octets(0))) << c.Lieu;
+          return LignesDe(lues);
+        }},
+       {"champs", [](const TCas& c) {
+          std::vector<std::string> champs;
+          for (std::string_view champ : DecoupeChamps(c.Octets(0), '\t'))
+            champs.emplace_back(champ);
+          return LignesDe(champs);
+        }}});
 }
 
 // The French of the source, converted by the compiler: checked here at
@@ -82,55 +102,6 @@ TEST(Litteral1252, UtilisableCommeUnLitteral) {
   EXPECT_EQ(message, "mod\xE8le inconnu x");
   const char* c = "déjà"_1252;
   EXPECT_EQ(Cp1252VersUtf8(c), "déjà");
-}
-
-TEST(Entier, UnSeulLecteur) {
-  const std::pair<const char*, std::optional<int>> cas[] = {
-      {"0", 0},
-      {"42", 42},
-      {"+7", 7},
-      {"-3", -3},
-      {"", {}},
-      {"+", {}},
-      {"-", {}},
-      {" 1", {}},
-      {"1 ", {}},
-      {"0x10", {}},
-      {"+-5", {}},
-      {"12a", {}},
-      {"2147483647", INT_MAX},
-      {"2147483648", {}},
-      {"-2147483649", {}},
-  };
-  for (const auto& [texte, attendu] : cas) EXPECT_EQ(LisEntier(texte), attendu) << texte;
-  EXPECT_EQ(LisEntier("99999999999", Depassement::AuPlusGrand), INT_MAX);
-  EXPECT_EQ(LisEntier("-99999999999", Depassement::AuPlusGrand), std::nullopt);
-}
-
-TEST(Minuscules, CapitalesWindows1252) {
-  EXPECT_EQ(Minuscules("AbZ \xC0\xC9\xDE\xD7\x8A\x8C\x8E\x9F\xDF"),
-            "abz \xE0\xE9\xFE\xD7\x9A\x9C\x9E\xFF\xDF");
-  EXPECT_EQ(Minuscules("\xE9t\xE9 1-2"), "\xE9t\xE9 1-2");
-}
-
-// The lines of a text and of a stream are the same by one rule.
-TEST(Lignes, TexteEtFluxCoupesPareil) {
-  const std::pair<std::string, std::vector<std::string>> cas[] = {
-      {"", {}},
-      {"a", {"a"}},
-      {"a\n", {"a"}},
-      {"a\r\nb\rc\n\nd", {"a", "b", "c", "", "d"}},
-      {"\r\r\n\n", {"", "", ""}},
-      {"x\n\r", {"x", ""}},
-  };
-  for (const auto& [texte, lignes] : cas) {
-    EXPECT_EQ(DecoupeLignes(texte), lignes) << texte;
-    std::istringstream flux(texte);
-    std::vector<std::string> lues;
-    for (std::string ligne; LisLigne(flux, ligne);) lues.push_back(ligne);
-    EXPECT_EQ(lues, lignes) << texte;
-  }
-  EXPECT_EQ(DecoupeChamps("a\t\tb\t", '\t'), (std::vector<std::string_view>{"a", "", "b", ""}));
 }
 
 TEST(Programme, DossierDuProgramme) {

@@ -87,20 +87,9 @@ TEST(AllerRetourFlexion, ChaqueFormeEngendreeRendSaVedetteEtSaLecture) {
     }
     if (enEchec) ++entreesEnEchec;
   }
-  std::cout << "aller-retour : " << entrees
-            << " entr\xC3\xA9"
-               "es, "
-            << engendrees
-            << " formes engendr\xC3\xA9"
-               "es, "
-            << echecs
-            << " en \xC3\xA9"
-               "chec ("
-            << entreesEnEchec
-            << " entr\xC3\xA9"
-               "es) ; "
-            << homographes
-            << " homographes de m\xC3\xAAme mod\xC3\xA8le laiss\xC3\xA9s de c\xC3\xB4t\xC3\xA9\n";
+  std::cout << "aller-retour : " << entrees << " entrées, " << engendrees << " formes engendrées, "
+            << echecs << " en échec (" << entreesEnEchec << " entrées) ; " << homographes
+            << " homographes de même modèle laissés de côté\n";
   for (const auto& [modele, n] : echecsParModele) std::cout << "  " << modele << " : " << n << "\n";
   RecordProperty("formes", static_cast<int>(engendrees));
   RecordProperty("echecs", static_cast<int>(echecs));

@@ -9,30 +9,42 @@
 #include "lexical/tests/fixture.h"
 #include "outils/lemmatise/tsv.h"
 
-TEST(Couverture, SeulsLesMotsComptent) {
-  std::istringstream conllu(
-      "# sent_id = 1\n"
-      "1-2\tdeque\t_\t_\t_\t_\t_\t_\t_\t_\n"
-      "1\tde\tde\tADP\tR-\t_\t0\troot\t_\t_\n"
-      "2\tque\tque\tCCONJ\tC-\t_\t1\tcc\t_\t_\n"
-      "2.1\tuel\tuel\tCCONJ\t_\t_\t_\t_\t_\t_\n"
-      "3\t,\t,\tPUNCT\t_\t_\t1\tpunct\t_\t_\n"
-      "4\tXII\tXII\tNUM\t_\t_\t1\tnummod\t_\t_\n"
-      "5\tVenit\tvenio\tVERB\t_\t_\t0\troot\t_\t_\r\n"
-      "\n");
-  const auto jetons = LisJetonsConllu(conllu);
-  ASSERT_EQ(jetons.size(), 3u);
-  EXPECT_EQ(jetons[2].Forme, "Venit");
-  EXPECT_EQ(jetons[2].Lemme, "venio");
+namespace {
+std::string Joint(const std::vector<std::string>& mots) {
+  std::string r;
+  for (const std::string& m : mots) r += (r.empty() ? "" : " ") + m;
+  return r;
 }
+}  // namespace
 
-TEST(Couverture, GraphiesDuLemme) {
-  EXPECT_EQ(GraphiesLemme("Jesus2"), (std::vector<std::string>{"iesus"}));
-  EXPECT_EQ(GraphiesLemme("ex(s)isto"), (std::vector<std::string>{"existo", "exsisto"}));
-  EXPECT_EQ(GraphiesLemme("alioqui(n)"), (std::vector<std::string>{"alioqui", "alioquin"}));
-  EXPECT_EQ(GraphiesLemme("(h)umer(us)"),
-            (std::vector<std::string>{"humer", "humerus", "umer", "umerus"}));
-  EXPECT_EQ(GraphiesLemme("a(b"), (std::vector<std::string>{"a(b"}));
+TEST(Couverture, CasDeLaFixture) {
+  VerifieFixture(LisFixture(LECTURIEL_FIXTURES "/couverture.tsv"),
+                 {{"jetons-conllu",
+                   [](const TCas& c) {
+                     std::istringstream conllu(c.Octets(0));
+                     std::vector<std::string> r;
+                     for (const TJeton& j : LisJetonsConllu(conllu))
+                       r.push_back(j.Forme + "/" + j.Lemme);
+                     return Joint(r);
+                   }},
+                  {"graphies-lemme", [](const TCas& c) { return Joint(GraphiesLemme(c[0])); }},
+                  {"formes-comptees",
+                   [](const TCas& c) {
+                     std::istringstream liste(c.Octets(0));
+                     std::vector<std::string> r;
+                     try {
+                       for (const auto& f : LisFormesComptees(liste, "f.tsv"))
+                         r.push_back(f.Forme + "/" + std::to_string(f.Occurrences));
+                     } catch (const Erreur& e) {
+                       const std::string message = e.what();
+                       return "! " + message.substr(message.find("f.tsv:"), 7);
+                     }
+                     return Joint(r);
+                   }},
+                  {"liste-de-formes", [](const TCas& c) {
+                     std::istringstream entree(c.Octets(0));
+                     return EstListeDeFormes(entree) ? "oui" : "non";
+                   }}});
 }
 
 TEST(Couverture, PartsEtLemmesManques) {
@@ -54,41 +66,6 @@ TEST(Tsv, UneLigneParLecture) {
                                 "singulier indicatif pr\xC3\xA9sent actif"}));
   EXPECT_EQ(LignesTsv("et"), (std::vector<std::string>{"et\tet\tet, et, aussi\t\t\t"}));
   EXPECT_EQ(LignesTsv("nix"), (std::vector<std::string>{"nix\t?\t\t\t\t"}));
-}
-
-TEST(CouvertureFormes, LectureDeLaListe) {
-  std::istringstream liste("forme\toccurrences\n\n# note\nVenit\t12\r\nde\t3\n");
-  const auto formes = LisFormesComptees(liste, "formes.tsv");
-  ASSERT_EQ(formes.size(), 2u);
-  EXPECT_EQ(formes[0].Forme, "Venit");
-  EXPECT_EQ(formes[0].Occurrences, 12);
-  EXPECT_EQ(formes[1].Occurrences, 3);
-
-  // A bad row past the header is refused with its line number, never
-  // counted as zero.
-  for (const char* fautive : {"et\t5\nin\tdix\n", "et\t5\nin\n", "et\t5\nin\t3\t4\n",
-                              "et\t5\nin\t-3\n", "et\t5\nin\t99999999999\n"}) {
-    std::istringstream texte(fautive);
-    try {
-      LisFormesComptees(texte, "f.tsv");
-      ADD_FAILURE() << fautive;
-    } catch (const Erreur& e) {
-      EXPECT_NE(std::string(e.what()).find("f.tsv:2"), std::string::npos) << e.what();
-    }
-  }
-}
-
-TEST(CouvertureFormes, ReconnaissanceDuFormat) {
-  const std::vector<std::pair<std::string, bool>> cas = {
-      {"forme\toccurrences\net\t3\n", true},
-      {"# commentaire\n\net\t3\n", true},
-      {"# sent_id = 1\n1\tde\tde\tADP\tR-\t_\t0\troot\t_\t_\n", false},
-      {"", false},
-  };
-  for (const auto& [texte, liste] : cas) {
-    std::istringstream entree(texte);
-    EXPECT_EQ(EstListeDeFormes(entree), liste) << texte;
-  }
 }
 
 TEST(CouvertureFormes, PartPondereeEtFormesManquees) {

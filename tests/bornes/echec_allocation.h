@@ -4,9 +4,14 @@
 // negative (the default) every allocation behaves as usual.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <cstdlib>
 #include <exception>
 #include <new>
+#include <string>
+
+#include "lexical/erreur.h"
 
 namespace echec_allocation {
 // The number of allocations that still succeed before one fails; -1: none fails.
@@ -46,5 +51,26 @@ long ChaqueEchec(Action action, Verifie verifie) {
     verifie(issue);
     if (!echecSurvenu) return k + 1;
   }
+}
+
+// Runs `action` with each of its allocations failing in turn: each run but
+// the last must fail with a French Erreur holding `message`, never let
+// std::bad_alloc or another exception out. Returns the number of runs.
+template <class Action>
+long SeulementDesErreursFrancaises(Action action, const std::string& message) {
+  long erreurs = 0;
+  const long essais = ChaqueEchec(action, [&](std::exception_ptr issue) {
+    if (!issue) return;
+    try {
+      std::rethrow_exception(issue);
+    } catch (const Erreur& e) {
+      EXPECT_NE(std::string(e.what()).find(message), std::string::npos) << e.what();
+      ++erreurs;
+    } catch (const std::exception& e) {
+      ADD_FAILURE() << "exception " << e.what();
+    }
+  });
+  EXPECT_EQ(erreurs, essais - 1);
+  return essais;
 }
 }  // namespace echec_allocation

@@ -30,30 +30,19 @@ TEST_F(Vocabulaire, OccurrencesFormesPremiereOccurrenceEtInconnus) {
   const TVocabulaire v = VocabulaireDuTexte(texte);
   // The number "12" is no word; "uidetât" is one word (accented letters join it).
   EXPECT_EQ(v.NombreMots, 10);
-  const struct {
-    std::string vedette;
-    int occurrences;
-    std::vector<std::string> formes;
-    int premierMot, premierIndex;
-    bool ambigu;
-  } attendus[] = {
-      {"amicus", 3, {"amicus", "amicum", "amici"}, 0, 0, false},
-      {"uideo", 1, {"uidet"}, 2, 14, false},
-      {"et", 1, {"et"}, 3, 21, false},
-      {"Roma", 1, {"Romam"}, 5, 31, false},
-      {"ara", 1, {"ara"}, 6, 37, true},
-      {"aro", 1, {"ara"}, 6, 37, true},
-  };
-  ASSERT_EQ(v.Vedettes.size(), std::size(attendus));
-  for (const auto& a : attendus) {
-    const TVedetteVocabulaire* e = Cherche(v, a.vedette);
-    ASSERT_NE(e, nullptr) << a.vedette;
-    EXPECT_EQ(e->Occurrences, a.occurrences) << a.vedette;
-    EXPECT_EQ(e->Formes, a.formes) << a.vedette;
-    EXPECT_EQ(e->PremierMot, a.premierMot) << a.vedette;
-    EXPECT_EQ(e->PremierIndex, a.premierIndex) << a.vedette;
-    EXPECT_EQ(e->Ambigu, a.ambigu) << a.vedette;
-  }
+  std::vector<TCas> cas = LisFixture(LECTURIEL_FIXTURES "/vocabulaire_texte.tsv");
+  std::erase_if(cas, [](const TCas& c) { return c.Section == "rangs-fautifs"; });
+  EXPECT_EQ(v.Vedettes.size(), Section(cas, "vedettes-du-texte").size());
+  VerifieFixture(cas, {{"vedettes-du-texte", [&](const TCas& c) {
+                          const TVedetteVocabulaire* e = Cherche(v, c[0]);
+                          if (!e) return std::string("absente");
+                          std::string formes;
+                          for (const std::string& f : e->Formes)
+                            formes += (formes.empty() ? "" : ",") + f;
+                          return std::to_string(e->Occurrences) + " " + formes + " " +
+                                 std::to_string(e->PremierMot) + " " +
+                                 std::to_string(e->PremierIndex) + (e->Ambigu ? " ambigu" : "");
+                        }}});
   EXPECT_EQ(Cherche(v, "uideo")->Entree, "uideo, voir");
   EXPECT_EQ(Cherche(v, "aro")->Modele, 17);
   // Unknown words are merged ignoring letter case and keep their first spelling.
@@ -108,22 +97,12 @@ TEST_F(Vocabulaire, RangsOrdresEtMotsLesPlusFrequents) {
 }
 
 TEST_F(Vocabulaire, FichierDeRangsFautif) {
-  const struct {
-    std::string texte, message;
-  } cas[] = {
-      {"1\tet\n", "r.txt:1: trois champs attendus (rang, vedette, mod\xE8le)"},
-      {"\n0\tet\tinvaria\n", "r.txt:2: rang invalide"},
-      {"x\tet\tinvaria\n", "r.txt:1: rang invalide"},
-      {"1\tet\tnimbus\n", "r.txt:1: mod\xE8le inconnu"},
-  };
-  for (const auto& c : cas) {
-    try {
-      TRangs::DeTexte(c.texte, "r.txt");
-      ADD_FAILURE() << c.texte;
-    } catch (const Erreur& e) {
-      EXPECT_EQ(std::string(e.what()), c.message);
-    }
-  }
+  std::vector<TCas> cas = LisFixture(LECTURIEL_FIXTURES "/vocabulaire_texte.tsv");
+  std::erase_if(cas, [](const TCas& c) { return c.Section == "vedettes-du-texte"; });
+  VerifieFixture(cas, {{"rangs-fautifs", [](const TCas& c) {
+                          TRangs::DeTexte(c.Octets(0), "r.txt");
+                          return std::string("accepté");
+                        }}});
   EXPECT_THROW(TRangs::Lis("/nonexistent/rangs.txt"), Erreur);
 }
 

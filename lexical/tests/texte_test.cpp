@@ -97,13 +97,6 @@ static_assert(std::string_view("œŒ€…’«»ŠŽšžŸ"_1252) ==
 static_assert(sizeof("été"_1252) == 4 && "été"_1252[3] == '\0');
 static_assert(U'é'_1252 == '\xE9' && U'û'_1252 == '\xFB' && U'Œ'_1252 == '\x8C');
 
-TEST(Litteral1252, UtilisableCommeUnLitteral) {
-  const std::string message = "modèle inconnu "_1252 + std::string("x");
-  EXPECT_EQ(message, "mod\xE8le inconnu x");
-  const char* c = "déjà"_1252;
-  EXPECT_EQ(Cp1252VersUtf8(c), "déjà");
-}
-
 TEST(Programme, DossierDuProgramme) {
   EXPECT_EQ(DossierDuProgramme("/usr/bin/lecturiel"), "/usr/bin/");
   EXPECT_EQ(DossierDuProgramme("lecturiel"), "");

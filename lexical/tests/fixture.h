@@ -7,7 +7,8 @@
 //   >text              one more field of the case above: the text after '>',
 //                      leading blanks kept (for expected lines of output)
 // A field read with LisEchappes may hold any byte: \t \r \n \\ \xHH, and
-// \{N}c for N times the character (or escape) c.
+// \{N}c for N times the character (or escape) c; \{0}- stands for an empty
+// field alone on its line, \x23 for a '#' that begins a case.
 // LisFixture reads a file; a missing file fails the calling test (or, read
 // before the tests start, leaves a parameterised test without instances,
 // which gtest reports). VerifieFixture runs a fixture of many small

@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
-#include <tuple>
 
 #include "flexion/aides_mot.h"
 #include "flexion/tests/aide.h"
@@ -45,25 +44,25 @@ TEST_P(Rendu, TraduitAnalyse) {
 INSTANTIATE_TEST_SUITE_P(Rendus, Rendu, ::testing::ValuesIn(Sections(Rendus())),
                          [](const auto& info) { return info.param; });
 
-TEST(Traduction, CorrespondancesEtSens) {
-  for (auto [personne, nombre, fr] : {std::tuple{0, 0, 1}, {2, 1, 6}, {-1, -1, -3}, {-1, 1, 3}})
-    EXPECT_EQ(PersonneFr(personne, nombre), fr) << personne << " " << nombre;
-  for (auto [latin, fr] : {std::pair{0, 1}, {2, 3}, {3, 5}, {5, 7}, {-1, 0}})
-    EXPECT_EQ(static_cast<int>(TempsFr(latin)), fr) << latin;
-  for (auto [latin, fr] : {std::pair{0, 1}, {1, 2}, {2, 4}, {4, 6}, {6, 8}, {-1, 1}})
-    EXPECT_EQ(static_cast<int>(ModeFr(latin)), fr) << latin;
-  EXPECT_EQ(SensApresDeuxPoints("as, are : aimer, ch\xE9rir  "), "aimer, ch\xE9rir");
-  EXPECT_EQ(SensApresDeuxPoints("a : b : c"), "b : c");
-  EXPECT_EQ(SensApresDeuxPoints("  sans deux points "), "sans deux points");
-  EXPECT_EQ(SensApresDeuxPoints("fin :"), "");
-  EXPECT_EQ(InfinitifDuSens("aimer, ch\xE9rir"), "aimer");
-  EXPECT_EQ(InfinitifDuSens("se laver, se baigner"), "se laver");
-  EXPECT_EQ(InfinitifDuSens("s'asseoir"), "s'asseoir");
-  EXPECT_EQ(InfinitifDuSens("(vieilli) aimer"), "");
-  const TSensVerbal v = SensVerbal(Cp("s'enfuir au loin, fuir"));
-  EXPECT_EQ(v.Infinitif, "s'enfuir");
-  EXPECT_EQ(v.Complement, "au loin");
-  EXPECT_EQ(PremierSens(Cp("de (+ abl.), depuis")), "de");
+TEST(Traduction, ReglesDeLaFixture) {
+  VerifieFixture(
+      LisFixture(LECTURIEL_FIXTURES "/regles.tsv"),
+      {{"personne-fr",
+        [](const TCas& c) { return std::to_string(PersonneFr(std::stoi(c[0]), std::stoi(c[1]))); }},
+       {"temps-fr",
+        [](const TCas& c) { return std::to_string(static_cast<int>(TempsFr(std::stoi(c[0])))); }},
+       {"mode-fr",
+        [](const TCas& c) { return std::to_string(static_cast<int>(ModeFr(std::stoi(c[0])))); }},
+       {"sens-apres-deux-points", [](const TCas& c) { return U8(SensApresDeuxPoints(c.Cp(0))); }},
+       {"infinitif-du-sens", [](const TCas& c) { return U8(InfinitifDuSens(c.Cp(0))); }},
+       {"sens-verbal",
+        [](const TCas& c) {
+          const TSensVerbal v = SensVerbal(c.Cp(0));
+          return U8(v.Infinitif + " | " + v.Complement);
+        }},
+       {"premier-sens", [](const TCas& c) { return U8(PremierSens(c.Cp(0))); }},
+       {"elision",
+        [](const TCas& c) { return U8(TVerbe::Elide(c.Cp(0), Cp(c.Octets(1)), c[2] == "oui")); }}});
   TAnalyse inconnue("x", " ? ");
   inconnue.Numeros.push_back(TDef{0, 0, Traits("3ème personne singulier indicatif présent actif")});
   EXPECT_EQ(TraduitAnalyse(inconnue), "");

@@ -246,8 +246,8 @@ bool TSession::Etape(const QList<QByteArray>& m) {
     for (const QChar car : a2)
       QTest::sendKeyEvent(QTest::Click, Cible(m.value(1)), Qt::Key_unknown, QString(car),
                           Qt::NoModifier);
-  } else if (c == "efface") {
-    QMetaObject::invokeMethod(Cible(m.value(1)), "clear");
+  } else if (c == "efface" || c == "cache") {
+    QMetaObject::invokeMethod(Cible(m.value(1)), c == "cache" ? "hide" : "clear");
   } else if (c == "valeur") {
     Cible(m.value(1))->setProperty("value", m.value(2).toInt());
   } else if (c == "clic") {

@@ -29,7 +29,7 @@
 //   ouvre | ferme             the window opened and made active | its close
 //                             box (the close event the window system sends)
 //   touche|appuie|relache KEYS TARGET [N]   keys as "Ctrl+S", "Shift"
-//   tape TARGET TEXT | efface TARGET | valeur TARGET N | clic TARGET
+//   tape TARGET TEXT | efface|cache TARGET | valeur TARGET N | clic TARGET
 //   clic-entete TABLE COLUMN | commande ACTION [N]
 //   curseur PLACE | survole PLACE | survole-dessous (below the text)
 //   souris-presse|souris-glisse|souris-relache PLACE   the left button

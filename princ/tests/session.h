@@ -77,13 +77,12 @@ class TSession {
   // One line of a session file; `fichier` and `numero` place it in
   // failure messages.
   bool Execute(const QByteArray& ligne, const QByteArray& fichier = "session", int numero = 0);
-  // What is left unsaid at the end must be empty: no question, message,
-  // error or about box the session did not expect.
+  // The end of a session: a question, message, error or about box the
+  // window gave and the session did not look at fails it.
   bool Termine();
 
   QString Chemin(const QString& nom) const;
   TFPrinc* Fenetre() { return F.get(); }
-  TServicesScriptes& Services() { return *S; }
 
  private:
   bool Etape(const QList<QByteArray>& mots);

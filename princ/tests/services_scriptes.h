@@ -1,49 +1,54 @@
 // TServicesScriptes: IServices answering from a script and recording what the
-// window asked and told, so window tests run without any modal loop.
+// window asked and told, so window tests run without any modal loop. Each
+// record is a line of text under the name a session file checks it by.
 #pragma once
 
+#include <QString>
 #include <QStringList>
 #include <deque>
+#include <map>
 #include <optional>
 
 #include "princ/services.h"
 
 class TServicesScriptes : public IServices {
  public:
-  std::optional<QString> Nom;  // nothing: the name prompt is cancelled
-  std::deque<bool> Reponses;   // answers to confirmations (No when empty)
+  std::optional<QString> Nom = QStringLiteral("Eleve");  // nothing: the prompt is cancelled
+  std::deque<bool> Reponses;  // answers to confirmations (Non when none left)
   std::optional<QString> FichierOuvert, FichierEnregistre;  // answers of the file dialogs
-  QStringList Invites, Questions, Messages, Erreurs, Apropos, DossiersOuvrir, FiltresOuvrir,
-      DossiersEnregistrer;
-  QString TitreEnregistrer;
+  std::map<QByteArray, QStringList> Dit = {{"invites", {}},
+                                           {"questions", {}},
+                                           {"messages", {}},
+                                           {"erreurs", {}},
+                                           {"apropos", {}},
+                                           {"dialogues-ouvrir", {}},
+                                           {"dialogues-enregistrer", {}}};
 
   bool DemandeTexte(QWidget*, const QString& titre, const QString& invite,
                     QString& valeur) override {
-    Invites << titre + "|" + invite;
+    Dit["invites"] << titre + "|" + invite;
     if (Nom) valeur = *Nom;
     return Nom.has_value();
   }
   bool Confirme(QWidget*, const QString& message) override {
-    Questions << message;
+    Dit["questions"] << message;
     const bool oui = !Reponses.empty() && Reponses.front();
     if (!Reponses.empty()) Reponses.pop_front();
     return oui;
   }
-  void Message(QWidget*, const QString& message) override { Messages << message; }
-  void Erreur(QWidget*, const QString& message) override { Erreurs << message; }
+  void Message(QWidget*, const QString& message) override { Dit["messages"] << message; }
+  void Erreur(QWidget*, const QString& message) override { Dit["erreurs"] << message; }
   void APropos(QWidget*, const QString& titre, const QString& texte) override {
-    Apropos << titre + "|" + texte;
+    Dit["apropos"] << titre + "|" + texte;
   }
   std::optional<QString> FichierAOuvrir(QWidget*, const QString& dossier,
                                         const QString& filtre) override {
-    DossiersOuvrir << dossier;
-    FiltresOuvrir << filtre;
+    Dit["dialogues-ouvrir"] << dossier + "|" + filtre;
     return FichierOuvert;
   }
   std::optional<QString> FichierAEnregistrer(QWidget*, const QString& titre, const QString& dossier,
                                              const QString&, const QString&) override {
-    TitreEnregistrer = titre;
-    DossiersEnregistrer << dossier;
+    Dit["dialogues-enregistrer"] << titre + "|" + dossier;
     return FichierEnregistre;
   }
 };

@@ -15,6 +15,7 @@
 // behaviours, one operation per section. TLexiqueDeFixture installs the sections [lexique],
 // [desinences] and [irreguliers], written as the text sources of data/
 // (lexical/sources.h), as the three global stores for its lifetime.
+// TDossierDeTest is a scratch folder for one test.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -185,6 +186,35 @@ class TLexiqueDeFixture {
   ~TLexiqueDeFixture() { LiberLexique(); }
   TLexiqueDeFixture(const TLexiqueDeFixture&) = delete;
   TLexiqueDeFixture& operator=(const TLexiqueDeFixture&) = delete;
+};
+
+// A folder of its own for one test, removed with everything in it (its
+// rights given back first, for the tests that take them away).
+class TDossierDeTest {
+ public:
+  TDossierDeTest()
+      : Racine(std::filesystem::temp_directory_path() /
+               ("lecturiel-" + std::to_string(::getpid()) + "-" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name())) {
+    std::filesystem::remove_all(Racine);
+    std::filesystem::create_directories(Racine);
+  }
+  ~TDossierDeTest() {
+    std::error_code e;
+    std::filesystem::permissions(Racine, std::filesystem::perms::all, e);
+    std::filesystem::remove_all(Racine, e);
+  }
+  TDossierDeTest(const TDossierDeTest&) = delete;
+  TDossierDeTest& operator=(const TDossierDeTest&) = delete;
+
+  std::string Chemin(const std::string& nom) const { return (Racine / nom).string(); }
+  // Writes the file `nom` with these bytes and gives its path.
+  std::string Ecris(const std::string& nom, const std::string& octets) const {
+    std::ofstream(Racine / nom, std::ios::binary) << octets;
+    return Chemin(nom);
+  }
+
+  const std::filesystem::path Racine;
 };
 
 // Morphology bits by short names, for the few readings written in code.

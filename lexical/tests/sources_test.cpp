@@ -13,26 +13,13 @@
 namespace fs = std::filesystem;
 
 namespace {
-class Sources : public ::testing::Test {
+class Sources : public ::testing::Test, protected TDossierDeTest {
  protected:
-  void SetUp() override {
-    fs::remove_all(dossier_);
-    fs::create_directories(dossier_);
+  void TearDown() override { LiberLexique(); }
+  void Vide() {
+    fs::remove_all(Racine);
+    fs::create_directories(Racine);
   }
-  void TearDown() override {
-    fs::remove_all(dossier_);
-    LiberLexique();
-  }
-  void Fichier(const std::string& nom, const std::string& utf8) {
-    std::ofstream(dossier_ / nom, std::ios::binary) << utf8;
-  }
-  std::string Message() {
-    return Cp1252VersUtf8(MessageDe([&] { LisSources(dossier_.string()); }));
-  }
-  const fs::path dossier_ =
-      fs::temp_directory_path() /
-      ("lecturiel-sources-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-       ::testing::UnitTest::GetInstance()->current_test_info()->name());
 };
 }  // namespace
 
@@ -41,11 +28,11 @@ TEST_F(Sources, CasDeLaFixture) {
       LisFixture(LECTURIEL_FIXTURES "/sources.tsv"),
       {{"traits", [](const TCas& c) { return Cp1252VersUtf8(TexteTraits(Traits(c.Octets(0)))); }},
        {"ligne-fautive", [&](const TCas& c) {
-          fs::remove_all(dossier_);
-          fs::create_directories(dossier_);
-          Fichier(c[0], c.Octets(1));
-          const std::string message = Message();
-          const std::string chemin = (dossier_ / c[0]).string();
+          Vide();
+          Ecris(c[0], c.Octets(1));
+          const std::string message =
+              Cp1252VersUtf8(MessageDe([&] { LisSources(Racine.string()); }));
+          const std::string chemin = (Racine / c[0]).string();
           return message.starts_with(chemin) ? message.substr(chemin.size()) : message;
         }}});
   // Every bit of the morphology word has its term.
@@ -54,21 +41,21 @@ TEST_F(Sources, CasDeLaFixture) {
 }
 
 TEST_F(Sources, CompileDansLOrdreDesFichiers) {
-  Fichier("desinences-b.txt", "orum\tamicus\t1\tg\xC3\xA9nitif pluriel\n");
-  Fichier("desinences-a.txt",
-          "# terminaison\tmodèle\tradical\ttraits\n\n"
-          "abam\tamo\t1\t1\xC3\xA8re personne singulier indicatif imparfait actif\r\n"
-          "orum\ttemplum\t1\tg\xC3\xA9nitif pluriel\n");
-  Fichier("irreguliers.txt",
-          "est\tsum\tsum\t3\xC3\xA8me personne singulier indicatif pr\xC3\xA9sent actif\n"
-          "Est\tedo\tlego\t-\n");
-  Fichier("lexique.txt",
-          "\xEF\xBB\xBFmiles\tmiles\tmasculin\tmilit\t-\titis, m. : soldat\n"
-          "amo\tamo\t-\tamau\tamat\tas, are, aui, atum : aimer, ch\xC3\xA9rir\n"
-          "liber\tpuer\t-\t-\t-\tlibri, m. : livre\n"
-          "liber\tmiser\t-\t-\t-\ta, um : libre\n");
-  Fichier("lexique.txt~", "garbage\n");
-  TStoresSources s = LisSources(dossier_.string());
+  Ecris("desinences-b.txt", "orum\tamicus\t1\tg\xC3\xA9nitif pluriel\n");
+  Ecris("desinences-a.txt",
+        "# terminaison\tmodèle\tradical\ttraits\n\n"
+        "abam\tamo\t1\t1\xC3\xA8re personne singulier indicatif imparfait actif\r\n"
+        "orum\ttemplum\t1\tg\xC3\xA9nitif pluriel\n");
+  Ecris("irreguliers.txt",
+        "est\tsum\tsum\t3\xC3\xA8me personne singulier indicatif pr\xC3\xA9sent actif\n"
+        "Est\tedo\tlego\t-\n");
+  Ecris("lexique.txt",
+        "\xEF\xBB\xBFmiles\tmiles\tmasculin\tmilit\t-\titis, m. : soldat\n"
+        "amo\tamo\t-\tamau\tamat\tas, are, aui, atum : aimer, ch\xC3\xA9rir\n"
+        "liber\tpuer\t-\t-\t-\tlibri, m. : livre\n"
+        "liber\tmiser\t-\t-\t-\ta, um : libre\n");
+  Ecris("lexique.txt~", "garbage\n");
+  TStoresSources s = LisSources(Racine.string());
   ASSERT_EQ(s.Desinences->Count(), 2);
   int p = 0;
   ASSERT_TRUE(s.Desinences->Find("muro", p));  // desinences-a before desinences-b
@@ -96,9 +83,8 @@ TEST_F(Sources, CompileDansLOrdreDesFichiers) {
   ASSERT_TRUE(Lexique->Find("liber", p));
   EXPECT_EQ(Lexique->Objet(p).Modele, 2);
   // A folder without any source gives three empty stores.
-  fs::remove_all(dossier_);
-  fs::create_directories(dossier_);
-  s = LisSources(dossier_.string());
+  Vide();
+  s = LisSources(Racine.string());
   EXPECT_EQ(s.Lexique->Count() + s.Desinences->Count() + s.Irreguliers->Count(), 0);
 }
 
@@ -108,8 +94,8 @@ TEST_F(Sources, TexteRecompileDonneLesMemesStores) {
   // As "lexique texte" sees it: a file loaded.
   ChargeOctets(OctetsDesStores());
   const std::string charge = OctetsDesStores();
-  EcrisSources(*Lexique, *Desinences, *Irreguliers, dossier_.string());
-  TStoresSources s = LisSources(dossier_.string());
+  EcrisSources(*Lexique, *Desinences, *Irreguliers, Racine.string());
+  TStoresSources s = LisSources(Racine.string());
   ChargeOctets(OctetsDe(*s.Lexique, *s.Desinences, *s.Irreguliers));
   EXPECT_EQ(OctetsDesStores(), charge);
 }
@@ -122,7 +108,7 @@ TEST_F(Sources, TexteRefuseCeQuUneSourceNePeutPorter) {
                              {"amo", TDonneesLexicales{17, -1, "-", "", ""}}}) {
     TLexique l;
     l.Ajoute(cle, std::make_unique<TDonneesLexicales>(entree));
-    EXPECT_THROW(EcrisSources(l, d, irr, dossier_.string()), Erreur) << cle;
-    EXPECT_FALSE(fs::exists(dossier_ / "lexique.txt"));  // nothing written
+    EXPECT_THROW(EcrisSources(l, d, irr, Racine.string()), Erreur) << cle;
+    EXPECT_FALSE(fs::exists(Racine / "lexique.txt"));  // nothing written
   }
 }

@@ -109,9 +109,8 @@ TEST(Programme, DossierDuProgramme) {
 // plain file, and nothing reached the disk before the rename. It is now
 // replaced as the notes are.
 TEST(LexiqueEcrit, CommeLesNotesDroitsEtLiensGardes) {
-  const fs::path dossier =
-      fs::temp_directory_path() / ("lexique-ecrit-" + std::to_string(::getpid()));
-  fs::remove_all(dossier);
+  const TDossierDeTest temporaire;
+  const fs::path& dossier = temporaire.Racine;
   fs::create_directories(dossier / "donnees");
   const fs::path cible = dossier / "donnees" / "quirandole.lex";
   std::ofstream(cible, std::ios::binary) << "ancien";
@@ -141,7 +140,6 @@ TEST(LexiqueEcrit, CommeLesNotesDroitsEtLiensGardes) {
               "crire le fichier " +
                   absent + " : dossier introuvable");
   }
-  fs::remove_all(dossier);
   LiberLexique();
 }
 

@@ -24,26 +24,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class Fichiers : public ::testing::Test {
+class Fichiers : public ::testing::Test, protected TDossierDeTest {
  protected:
-  void SetUp() override {
-    Racine = fs::temp_directory_path() /
-             ("bornes-" + std::to_string(::getpid()) + "-" +
-              ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(Racine);
-    fs::create_directories(Racine);
-  }
-  void TearDown() override {
-    fs::permissions(Racine, fs::perms::all);
-    fs::remove_all(Racine);
-  }
-
-  std::string Ecris(const std::string& nom, const std::string& octets) {
-    const auto chemin = (Racine / nom).string();
-    std::ofstream(chemin, std::ios::binary) << octets;
-    return chemin;
-  }
-  std::string Chemin(const std::string& nom) const { return (Racine / nom).string(); }
   std::vector<std::string> Noms() const {
     std::vector<std::string> noms;
     for (const auto& e : fs::directory_iterator(Racine))
@@ -51,8 +33,6 @@ class Fichiers : public ::testing::Test {
     std::sort(noms.begin(), noms.end());
     return noms;
   }
-
-  fs::path Racine;
 };
 
 std::string Joint(const std::vector<std::string>& morceaux, const std::string& entre) {

@@ -35,49 +35,6 @@ def cles_modeles_existants():
     return vus
 
 
-def lignes_de(r, s):
-    """The source lines of one fact row with its meanings (an entry, and the
-    cross-reference that rebuilds it from its stem when they differ)."""
-    lemme, pos = r['lemme'], r['pos']
-    lignes = []
-
-    def avec_renvoi(modele, genre, ra, rb, info, stem):
-        lignes.append(g.ligne(lemme, modele, genre, ra, rb, f'{info} : {s}'))
-        if stem is not None and stem + g.FINALE[modele] != lemme:
-            lignes.append(g.ligne(stem + g.FINALE[modele], modele, genre, '', '', f'cf.  {lemme}'))
-
-    if pos == 'N':
-        if r['decl'].startswith('9'):
-            lignes.append(g.ligne(lemme, 'invaria', g.GENRES.get(r['genre']), '', '',
-                                  f'indécl., {g.ABREV_GENRE.get(r["genre"], "n.")} : {s}'))
-        elif (n := g.nom(r)):
-            modele, genre, ra, stem, info = n
-            avec_renvoi(modele, genre, ra, '', info, stem)
-    elif pos == 'ADJ':
-        if r['decl'].startswith('9'):
-            lignes.append(g.ligne(lemme, 'invaria', '', '', '', f'indécl. : {s}'))
-        elif (a := g.adjectif(r)):
-            modele, ra, stem, info = a
-            avec_renvoi(modele, '', ra, '', info, stem)
-    elif pos == 'V':
-        if (v := g.verbe(r)):
-            modele, stem, ra, rb, info = v
-            if modele.endswith('*'):
-                # Impersonal verbs keep the 3rd singular as headword.
-                modele = modele[:-1]
-                lignes.append(g.ligne(lemme, modele, '', ra, rb, f'{info} : {s}'))
-                # The endings rebuild the 1st singular, which refers to it.
-                lignes.append(g.ligne(stem + g.FINALE[modele], modele, '', '', '', f'cf.  {lemme}'))
-            else:
-                avec_renvoi(modele, '', ra, rb, info, stem)
-    elif pos in g.INVARIABLE:
-        extra = ''
-        if pos == 'PREP' and r['sorte'] in ('ACC', 'ABL'):
-            extra = ' (+ acc.)' if r['sorte'] == 'ACC' else ' (+ abl.)'
-        lignes.append(g.ligne(lemme, 'invaria', '', '', '', f'{g.INVARIABLE[pos]}{extra} : {s}'))
-    return lignes
-
-
 def corrige(faits):
     """Applies corrections-classique.tsv: facts of the table found wrong while
     the meanings were written, and rows to leave out."""
@@ -118,7 +75,7 @@ def main():
             continue
         if r['lemme'] in g.VARIANTES_IRREGULIERES or r['lemme'] in g.DEJA_IRREGULIERS:
             continue
-        brutes += [l.split('\t') for l in lignes_de(r, s)]
+        brutes += [l.split('\t') for l in g.lignes_de(r, s)]
     # An entry wins over a cross-reference of the same key and model; entries
     # of the same key and model are homographs only when their dictionary
     # information differs (os, oris and os, ossis); nothing another source file

@@ -230,6 +230,49 @@ def ligne(cle, modele, genre, ra, rb, sens):
     return '\t'.join([cle, modele, genre or '-', ra or '-', rb or '-', sens])
 
 
+def lignes_de(r, s):
+    """The source lines of one fact row with its meanings (an entry, and the
+    cross-reference that rebuilds it from its stem when they differ)."""
+    lemme, pos = r['lemme'], r['pos']
+    lignes = []
+
+    def avec_renvoi(modele, genre, ra, rb, info, stem):
+        lignes.append(ligne(lemme, modele, genre, ra, rb, f'{info} : {s}'))
+        if stem is not None and stem + FINALE[modele] != lemme:
+            lignes.append(ligne(stem + FINALE[modele], modele, genre, '', '', f'cf.  {lemme}'))
+
+    if pos == 'N':
+        if r['decl'].startswith('9'):
+            lignes.append(ligne(lemme, 'invaria', GENRES.get(r['genre']), '', '',
+                                  f'indécl., {ABREV_GENRE.get(r["genre"], "n.")} : {s}'))
+        elif (n := nom(r)):
+            modele, genre, ra, stem, info = n
+            avec_renvoi(modele, genre, ra, '', info, stem)
+    elif pos == 'ADJ':
+        if r['decl'].startswith('9'):
+            lignes.append(ligne(lemme, 'invaria', '', '', '', f'indécl. : {s}'))
+        elif (a := adjectif(r)):
+            modele, ra, stem, info = a
+            avec_renvoi(modele, '', ra, '', info, stem)
+    elif pos == 'V':
+        if (v := verbe(r)):
+            modele, stem, ra, rb, info = v
+            if modele.endswith('*'):
+                # Impersonal verbs keep the 3rd singular as headword.
+                modele = modele[:-1]
+                lignes.append(ligne(lemme, modele, '', ra, rb, f'{info} : {s}'))
+                # The endings rebuild the 1st singular, which refers to it.
+                lignes.append(ligne(stem + FINALE[modele], modele, '', '', '', f'cf.  {lemme}'))
+            else:
+                avec_renvoi(modele, '', ra, rb, info, stem)
+    elif pos in INVARIABLE:
+        extra = ''
+        if pos == 'PREP' and r['sorte'] in ('ACC', 'ABL'):
+            extra = ' (+ acc.)' if r['sorte'] == 'ACC' else ' (+ abl.)'
+        lignes.append(ligne(lemme, 'invaria', '', '', '', f'{INVARIABLE[pos]}{extra} : {s}'))
+    return lignes
+
+
 def main():
     choisis = list(csv.DictReader(open(sys.argv[1], encoding='utf-8'), delimiter='\t'))
     sens = {}
@@ -250,45 +293,7 @@ def main():
         if lemme in reservees or lemme in VARIANTES_IRREGULIERES or lemme in DEJA_IRREGULIERS or 'abrév.' in r['parties_principales'] or ' ' in lemme or '.' in lemme:
             continue
         pos = r['pos']
-        lignes = []
-        if pos == 'N':
-            n = nom(r)
-            if r['decl'].startswith('9'):
-                lignes.append(ligne(lemme, 'invaria', GENRES.get(r['genre']), '', '', f'indécl., {ABREV_GENRE.get(r["genre"], "n.")} : {s}'))
-            elif n:
-                modele, genre, ra, stem, info = n
-                lignes.append(ligne(lemme, modele, genre, ra, '', f'{info} : {s}'))
-                if stem is not None and stem + FINALE[modele] != lemme:
-                    lignes.append(ligne(stem + FINALE[modele], modele, genre, '', '', f'cf.  {lemme}'))
-        elif pos == 'ADJ':
-            if r['decl'].startswith('9'):
-                lignes.append(ligne(lemme, 'invaria', '', '', '', f'indécl. : {s}'))
-            else:
-                a = adjectif(r)
-                if a:
-                    modele, ra, stem, info = a
-                    lignes.append(ligne(lemme, modele, '', ra, '', f'{info} : {s}'))
-                    if stem is not None and stem + FINALE[modele] != lemme:
-                        lignes.append(ligne(stem + FINALE[modele], modele, '', '', '', f'cf.  {lemme}'))
-        elif pos == 'V':
-            v = verbe(r)
-            if v:
-                modele, stem, ra, rb, info = v
-                if modele.endswith('*'):
-                    # Impersonal verbs: the headword is the 3rd singular; the stem
-                    # rebuilds the 1st singular, which refers to it.
-                    modele = modele[:-1]
-                    lignes.append(ligne(lemme, modele, '', ra, rb, f'{info} : {s}'))
-                    lignes.append(ligne(stem + FINALE[modele], modele, '', '', '', f'cf.  {lemme}'))
-                else:
-                    lignes.append(ligne(lemme, modele, '', ra, rb, f'{info} : {s}'))
-                    if stem + FINALE[modele] != lemme:
-                        lignes.append(ligne(stem + FINALE[modele], modele, '', '', '', f'cf.  {lemme}'))
-        elif pos in INVARIABLE:
-            extra = ''
-            if pos == 'PREP' and r['sorte'] in ('ACC', 'ABL'):
-                extra = ' (+ acc.)' if r['sorte'] == 'ACC' else ' (+ abl.)'
-            lignes.append(ligne(lemme, 'invaria', '', '', '', f'{INVARIABLE[pos]}{extra} : {s}'))
+        lignes = lignes_de(r, s)
         if not lignes:
             rejetes.append(f"{lemme} {pos} {r['decl']} {r['sorte']}")
             continue

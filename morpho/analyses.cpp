@@ -1,6 +1,7 @@
 #include "morpho/analyses.h"
 
 #include <memory>
+#include <string_view>
 #include <utility>
 
 #include "lexical/modeles.h"
@@ -22,11 +23,24 @@ std::vector<std::string> TAnalyse::Lignes() const {
   return lignes;
 }
 
+namespace {
+// A noun Latin uses only in the plural is cited in the plural ("arum, f.
+// pl."); its singular key, when it has one, only leads the endings to it.
+// The singular readings the endings or the headword would give it do not
+// exist.
+bool PlurielSeul(const TDonneesLexicales& e) {
+  const std::string_view sens = e.Sens;
+  return PartieDuModele(e.Modele) == Partie::Nom &&
+         sens.substr(0, sens.find(" : ")).ends_with(" pl.");
+}
+}  // namespace
+
 TListeAnalyses::TListeAnalyses(std::string forme)
     : TListeTriee<TAnalyse>(Doublons::Ignores), Forme(std::move(forme)) {}
 
 void TListeAnalyses::Ajoute(const std::string& entete, int modele, std::uint32_t morpho,
                             const TDonneesLexicales& e) {
+  if ((morpho & Trait::Singulier) != 0 && PlurielSeul(e)) return;
   if (e.Genre >= 0 && e.Genre < static_cast<int>(MasquesGenre.size()))
     morpho |= MasquesGenre[static_cast<std::size_t>(e.Genre)];
   int position = 0;

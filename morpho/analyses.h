@@ -62,7 +62,8 @@ class TListeAnalyses : public TListeTriee<TAnalyse> {
   // Files one reading under `entete`: adds the entry's gender bit, creates the
   // analysis when the heading is new, replaces its heading text otherwise (it
   // can differ in letter case only), appends the reading unless the model is
-  // ModeleInvariable or above (modeles.h), and sets Trouve.
+  // ModeleInvariable or above (modeles.h), and sets Trouve.  A singular
+  // reading of a noun cited in the plural only ("arum, f. pl.") is dropped.
   void Ajoute(const std::string& entete, int modele, std::uint32_t morpho,
               const TDonneesLexicales& e);
   // Moves every analysis of `autre`, in its order and under its heading, into

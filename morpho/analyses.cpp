@@ -27,10 +27,13 @@ namespace {
 // A noun Latin uses only in the plural is cited in the plural ("arum, f.
 // pl."); its singular key, when it has one, only leads the endings to it.
 // The singular readings the endings or the headword would give it do not
-// exist.
-bool PlurielSeul(const TDonneesLexicales& e) {
+// exist.  A people is cited in the plural too (Aetoli, orum, m. pl.), but
+// its singular names one of them (Aetolus, an Aetolian).
+bool PlurielSeul(const std::string& entete, const TDonneesLexicales& e) {
   const std::string_view sens = e.Sens;
-  return PartieDuModele(e.Modele) == Partie::Nom &&
+  const bool peuple =
+      !entete.empty() && entete[0] >= 'A' && entete[0] <= 'Z' && e.Genre == Genre::Masculin;
+  return PartieDuModele(e.Modele) == Partie::Nom && !peuple &&
          sens.substr(0, sens.find(" : ")).ends_with(" pl.");
 }
 }  // namespace
@@ -40,7 +43,7 @@ TListeAnalyses::TListeAnalyses(std::string forme)
 
 void TListeAnalyses::Ajoute(const std::string& entete, int modele, std::uint32_t morpho,
                             const TDonneesLexicales& e) {
-  if ((morpho & Trait::Singulier) != 0 && PlurielSeul(e)) return;
+  if ((morpho & Trait::Singulier) != 0 && PlurielSeul(entete, e)) return;
   if (e.Genre >= 0 && e.Genre < static_cast<int>(MasquesGenre.size()))
     morpho |= MasquesGenre[static_cast<std::size_t>(e.Genre)];
   int position = 0;

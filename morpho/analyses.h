@@ -63,7 +63,8 @@ class TListeAnalyses : public TListeTriee<TAnalyse> {
   // analysis when the heading is new, replaces its heading text otherwise (it
   // can differ in letter case only), appends the reading unless the model is
   // ModeleInvariable or above (modeles.h), and sets Trouve.  A singular
-  // reading of a noun cited in the plural only ("arum, f. pl.") is dropped.
+  // reading of a noun cited in the plural only ("arum, f. pl.") is dropped,
+  // unless it is a people (a capital, masculine: Aetoli).
   void Ajoute(const std::string& entete, int modele, std::uint32_t morpho,
               const TDonneesLexicales& e);
   // Moves every analysis of `autre`, in its order and under its heading, into

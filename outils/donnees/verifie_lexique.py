@@ -82,6 +82,7 @@ ACTIFS_GARDES = {
     'munero': 'employé', 'affundo': 'verbe actif, le déponent n\'était que son passif',
     'adfundo': 'graphie de affundo', 'prouoluo': 'verbe actif, prouoluor est son passif',
     'cooperio': 'verbe actif, cooperior est son passif',
+    'comito': 'employé (Ovide : comitavit)',
 }
 
 INFINITIFS = ('er', 'ir', 're', 'oir')

@@ -25,6 +25,11 @@ The checks, one per kind of fault:
               miror), unless classical texts use the active (ACTIFS_GARDES)
   traduction  a verb whose first meaning is not one French verb phrase (two
               verbs joined by "et" or "ou": the rendering conjugates one)
+  graphie     a headword in an editor's spelling (adcedo, conloco, inpono,
+              exequor, nunquam) beside the dictionary's (accedo, colloco,
+              impono, exsequor, numquam) of the same model and meaning: the
+              analysis reads the first under the second through its
+              spelling rules, so one word is one headword
 """
 import collections
 import glob
@@ -244,9 +249,50 @@ def traduction(entrees):
     return cas
 
 
+# Prefixes as editors write them, and as the dictionary cites them.
+PREFIXES = [('adf', 'aff'), ('adl', 'all'), ('adp', 'app'), ('adc', 'acc'), ('adg', 'agg'),
+            ('adr', 'arr'), ('ads', 'ass'), ('adt', 'att'), ('conl', 'coll'), ('conm', 'comm'),
+            ('conp', 'comp'), ('conr', 'corr'), ('inl', 'ill'), ('inm', 'imm'), ('inp', 'imp'),
+            ('inr', 'irr'), ('subm', 'summ'), ('subf', 'suff'), ('subc', 'succ'),
+            ('subp', 'supp'), ('obp', 'opp')]
+# Headwords the dictionary cites in the editors' spelling (adsum), or whose
+# other spelling is another word (existimatio: no exs-).
+GRAPHIES_CITEES = {'adsum', 'existimatio'}
+
+
+def graphies_du_dictionnaire(cle):
+    """The dictionary's spellings of a key written as some editors write it."""
+    autres = [b + cle[len(a):] for a, b in PREFIXES if cle.startswith(a)]
+    if cle.startswith('ex') and not cle.startswith('exs') and cle[2:3] in 'aeiouy':
+        autres.append('exs' + cle[2:])
+    if 'nq' in cle:
+        autres.append(cle.replace('nq', 'mq'))
+    if 'cunque' in cle:
+        autres.append(cle.replace('cunque', 'cumque'))
+    if cle.endswith('inque'):
+        autres.append(cle[:-5] + 'imque')
+    return autres
+
+
+def graphie(entrees):
+    cas = []
+    par_cle = collections.defaultdict(list)
+    for e in entrees:
+        if not renvoi(e[2]):
+            par_cle[(e[2][0], e[2][1])].append(e)
+    for (cle, modele), es in par_cle.items():
+        if cle in GRAPHIES_CITEES:
+            continue
+        for autre in graphies_du_dictionnaire(cle):
+            if any(communs(e[2], o[2]) for e in es for o in par_cle.get((autre, modele), [])):
+                cas.extend(lieu(e) + ' : graphie de ' + autre for e in es)
+                break
+    return cas
+
+
 VERIFICATIONS = [('pluriel', pluriel), ('adjectif', adjectif), ('modeles', modeles),
                  ('double', double), ('oblique', oblique), ('jumeau', jumeau),
-                 ('traduction', traduction)]
+                 ('traduction', traduction), ('graphie', graphie)]
 
 
 def main(arguments):

@@ -32,23 +32,3 @@ std::string SansEnclitique(std::string_view forme) {
   }
   return {};
 }
-
-std::string Champ(std::string_view texte, char separateur, int n) {
-  if (n < 1) return {};
-  std::size_t debut = 0;
-  for (int k = 1; k < n; ++k) {
-    const std::size_t p = texte.find(separateur, debut);
-    if (p == std::string_view::npos) return {};
-    debut = p + 1;
-  }
-  const std::size_t fin = texte.find(separateur, debut);
-  return std::string(texte.substr(debut, fin == std::string_view::npos ? fin : fin - debut));
-}
-
-int NbChamps(std::string_view texte, char separateur) {
-  if (texte.empty()) return 0;
-  int n = 1;
-  for (char c : texte)
-    if (c == separateur) ++n;
-  return n;
-}

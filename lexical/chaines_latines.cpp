@@ -1,5 +1,12 @@
 #include "lexical/chaines_latines.h"
 
+#include <span>
+
+#include "lexical/listes_embarquees.h"
+
+// The sections of enclitiques.txt, compiled in by the build.
+extern const std::span<const TListeEmbarquee> ListesEnclitiques;
+
 std::string Normalise(std::string_view forme) {
   std::string resultat(forme);
   for (char& c : resultat) {
@@ -26,9 +33,10 @@ std::string SansSuffixe(std::string_view texte, std::string_view suffixe) {
 }
 
 std::string SansEnclitique(std::string_view forme) {
-  for (std::string_view enclitique : {"que", "ue", "ve", "ne"}) {
-    std::string reste = SansSuffixe(forme, enclitique);
-    if (!reste.empty()) return reste;
-  }
-  return {};
+  std::string reste;
+  UnDesMots(MotsDeLaSection(ListesEnclitiques, "enclitiques"), [&](std::string_view enclitique) {
+    reste = SansSuffixe(forme, enclitique);
+    return !reste.empty();
+  });
+  return reste;
 }

@@ -1,11 +1,7 @@
-// Lecturiel: starts the reading window, Qt's own dialogs in French, and
-// when it closes writes the lexicon back if it was changed.
+// Lecturiel: starts the reading window, with Qt's own dialogs in French.
 #include <QApplication>
-#include <iostream>
 
-#include "lexical/erreur.h"
 #include "lexical/programme.h"
-#include "lexical/stores.h"
 #include "princ/services_qt.h"
 #include "princ/tfprinc.h"
 #include "princ/traductions_qt.h"
@@ -14,16 +10,7 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   ChargeTraductionsQt(application);
   TServicesQt services;
-  int code = 0;
-  {
-    TFPrinc FPrinc(services, CheminProgramme());
-    FPrinc.show();
-    code = application.exec();
-  }
-  try {
-    if (Lexique && Lexique->Modifie) SauveLexique();
-  } catch (const Erreur& erreur) {
-    std::cerr << erreur.MessageUtf8() << '\n';
-  }
-  return code;
+  TFPrinc FPrinc(services, CheminProgramme());
+  FPrinc.show();
+  return application.exec();
 }

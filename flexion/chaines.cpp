@@ -50,14 +50,6 @@ std::string SupprimeTout(std::string_view sous, std::string_view s) {
 
 bool Commence(std::string_view debut, std::string_view s) { return s.starts_with(debut); }
 
-std::string Supprime(std::string_view s, int index, int nombre) {
-  std::string resultat(s);
-  if (index < 1 || nombre <= 0 || static_cast<std::size_t>(index) > resultat.size())
-    return resultat;
-  resultat.erase(index - 1, nombre);
-  return resultat;
-}
-
 int DernierePosition(std::string_view sous, std::string_view s) {
   if (sous.empty()) return 0;
   auto pos = s.rfind(sous);

@@ -41,9 +41,6 @@ std::string SupprimeTout(std::string_view sous, std::string_view s);
 // True when s begins with debut.
 bool Commence(std::string_view debut, std::string_view s);
 
-// Copy of s with nombre characters deleted from position index (1-based).
-std::string Supprime(std::string_view s, int index, int nombre);
-
 // Position (1-based) of the last occurrence of sous in s, 0 when absent.
 int DernierePosition(std::string_view sous, std::string_view s);
 

@@ -1,7 +1,6 @@
 #include "flexion/flexf.h"
 
 #include <algorithm>
-#include <initializer_list>
 
 #include "flexion/chaines.h"
 #include "flexion/listes_verbes.h"
@@ -13,24 +12,9 @@
 #include "flexion/verbes_oir.h"
 #include "flexion/verbes_tre.h"
 #include "lexical/cp1252_litteral.h"
+#include "lexical/listes_embarquees.h"
 
 namespace {
-
-bool Egal(const std::string& mot, std::initializer_list<std::string_view> verbes) {
-  return std::find(verbes.begin(), verbes.end(), mot) != verbes.end();
-}
-
-bool FinitPar(const std::string& mot, std::initializer_list<std::string_view> fins) {
-  return std::any_of(fins.begin(), fins.end(),
-                     [&](std::string_view fin) { return Termine(fin, mot); });
-}
-
-// The -tir verbs conjugated as sortir (sors, sortons); the others (bâtir,
-// avertir, assortir, répartir) take -iss- as finir.
-bool EnTirSansIss(const std::string& mot) {
-  return FinitPar(mot, {"partir", "sortir", "sentir", "mentir", "pentir"}) &&
-         !FinitPar(mot, {"assortir", "répartir"_1252, "impartir"});
-}
 
 template <class Classe>
 std::unique_ptr<TVerbe> Cree(const std::string& infinitif) {
@@ -52,94 +36,135 @@ bool PersonneImpersonnelle(const std::string& infinitif, int personne) {
   return true;
 }
 
+namespace {
+
+// How a row of the table recognises its infinitives.
+enum class TCritere {
+  Verbe,      // the verb without its "se " or "s'" is one of the words
+  ListeEter,  // the verb without its "se " or "s'" is in VerbesEter
+  Fin,        // the infinitive ends with one of the words and none of Sauf
+};
+
+// One row: the infinitives a class conjugates. Words are blank-separated.
+struct TClasseVerbe {
+  TCritere Critere;
+  std::string_view Mots;
+  std::unique_ptr<TVerbe> (*Fabrique)(const std::string& infinitif);
+  std::string_view Sauf = {};
+};
+
+using enum TCritere;
+
+// The classes in the order they are tried: the first row that recognises an
+// infinitive decides, so a whole verb comes before the endings that would
+// take it (asservir before -servir, prévoir before -voir), and a longer
+// ending before a shorter one (-naître before -aître, -eyer out of -yer).
 // clang-format off
-std::unique_ptr<TVerbe> CreeVerbe(const std::string& i) {
+constexpr TClasseVerbe ClassesVerbes[] = {
+    {Verbe, "être"_1252,                Cree<TVetre>},
+    {Verbe, "avoir",                    Cree<TVavoir>},
+    {Verbe, "pouvoir",                  Cree<TVpouvoir>},
+    {Verbe, "vouloir",                  Cree<TVvouloir>},
+    {Verbe, "aller",                    Cree<TValler>},
+    {Verbe, "asservir",                 Cree<TVir>},
+    {Verbe, "faillir",                  Cree<TVfaillir>},
+    {Verbe, "frire circoncire",         Cree<TVconfire>},
+    {Verbe, "gésir"_1252,               Cree<TVgesir>},
+    {Verbe, "mourir",                   Cree<TVmourir>},
+    {Verbe, "offrir souffrir",          Cree<TVouvrir>},
+    {Verbe, "ouïr"_1252,                Cree<TVouir>},
+    {Verbe, "rire sourire",             Cree<TVrire>},
+    {Verbe, "voir prévoir revoir"_1252, Cree<TVvoir>},
+    {Verbe, "surseoir",                 Cree<TVsurseoir>},
+    {Verbe, "taire",                    Cree<TVtaire>},
+    {ListeEter, "",                     Cree<TVeter>},
+    {Fin, "ecer emer ener eper erer eser ever evrer", Cree<TVeter>},
+    {Fin, "ébrer écer écher écrer éder égler égner égrer éguer éler émer éner éper équer érer "
+          "éser éter étrer évrer éyer éger"_1252, Cree<TVebrer>},
+    {Fin, "eler eter",                  Cree<TVettell>},
+    // grasseyer keeps its y: il grasseye.
+    {Fin, "yer",                        Cree<TVyer>, "eyer"},
+    {Fin, "er",                         Cree<TVerbe>},
+    {Fin, "naître"_1252,                Cree<TVnaitre>},
+    {Fin, "paître"_1252,                Cree<TVpaitre>},
+    {Fin, "aître"_1252,                 Cree<TVaitre>},
+    {Fin, "asseoir",                    Cree<TVasseoir>},
+    {Fin, "battre",                     Cree<TVbattre>},
+    {Fin, "boire",                      Cree<TVboire>},
+    {Fin, "bouillir",                   Cree<TVbouillir>},
+    {Fin, "cevoir",                     Cree<TVcevoir>},
+    {Fin, "choir",                      Cree<TVchoir>},
+    {Fin, "clore",                      Cree<TVclore>},
+    {Fin, "clure",                      Cree<TVclure>},
+    {Fin, "confire suffire",            Cree<TVconfire>},
+    {Fin, "courir",                     Cree<TVcourir>},
+    {Fin, "croire",                     Cree<TVcroire>},
+    {Fin, "croître"_1252,               Cree<TVcroitre>},
+    {Fin, "cueillir",                   Cree<TVcueillir>},
+    {Fin, "devoir",                     Cree<TVdevoir>},
+    {Fin, "dire",                       Cree<TVdire>},
+    {Fin, "dormir",                     Cree<TVdormir>},
+    {Fin, "faire",                      Cree<TVfaire>},
+    {Fin, "écrire scrire"_1252,         Cree<TVecrire>},
+    {Fin, "fuir",                       Cree<TVfuir>},
+    {Fin, "lire",                       Cree<TVlire>},
+    {Fin, "mouvoir",                    Cree<TVmouvoir>},
+    {Fin, "ouvrir",                     Cree<TVouvrir>},
+    {Fin, "mettre",                     Cree<TVmettre>},
+    {Fin, "plaire",                     Cree<TVplaire>},
+    {Fin, "pleuvoir",                   Cree<TVpleuvoir>},
+    {Fin, "pourvoir",                   Cree<TVpourvoir>},
+    {Fin, "prendre",                    Cree<TVprendre>},
+    {Fin, "quérir"_1252,                Cree<TVquerir>},
+    {Fin, "saillir",                    Cree<TVcueillir>},
+    {Fin, "savoir",                     Cree<TVsavoir>},
+    {Fin, "voir",                       Cree<TVvoir>},  // entrevoir
+    {Fin, "servir",                     Cree<TVservir>},
+    {Fin, "soudre",                     Cree<TVsoudre>},
+    {Fin, "suivre",                     Cree<TVsuivre>},
+    {Fin, "traire braire",              Cree<TVtraire>},
+    {Fin, "vaincre",                    Cree<TVvaincre>},
+    {Fin, "venir tenir",                Cree<TVvenir>},
+    {Fin, "uire",                       Cree<TVuire>},
+    {Fin, "valoir falloir",             Cree<TVvaloir>},
+    {Fin, "vivre",                      Cree<TVvivre>},
+    {Fin, "indre",                      Cree<TVindre>},
+    {Fin, "coudre",                     Cree<TVcoudre>},
+    {Fin, "moudre",                     Cree<TVmoudre>},
+    {Fin, "dre",                        Cree<TVdre>},
+    {Fin, "rompre",                     Cree<TVrompre>},
+    {Fin, "vêtir"_1252,                 Cree<TVvetir>},
+    // The -tir verbs conjugated as sortir (sors, sortons); the others (bâtir,
+    // avertir, assortir, répartir) take -iss- as finir.
+    {Fin, "partir sortir sentir mentir pentir", Cree<TVtir>, "assortir répartir impartir"_1252},
+    {Fin, "faillir",                    Cree<TVcueillir>},  // défaillir
+    {Fin, "haïr"_1252,                  Cree<TVhair>},
+    {Fin, "ir",                         Cree<TVir>},
+};
+// clang-format on
+
+bool Reconnait(const TClasseVerbe& classe, const std::string& infinitif, const std::string& verbe) {
+  const auto termine = [&](std::string_view fin) { return Termine(fin, infinitif); };
+  switch (classe.Critere) {
+    case Verbe:
+      return UnDesMots(classe.Mots, [&](std::string_view mot) { return mot == verbe; });
+    case ListeEter:
+      return DansVerbes(VerbesEter(), verbe);
+    case Fin:
+      return UnDesMots(classe.Mots, termine) && !UnDesMots(classe.Sauf, termine);
+  }
+  return false;
+}
+
+}  // namespace
+
+std::unique_ptr<TVerbe> CreeVerbe(const std::string& infinitif) {
   // Whole-verb tests look at the verb without its pronominal "se " or "s'".
-  const std::string v = SansPronomReflechi(i);
-  if (v == "être"_1252) return Cree<TVetre>(i);                             // 1
-  if (v == "avoir") return Cree<TVavoir>(i);                              // 2
-  if (v == "pouvoir") return Cree<TVpouvoir>(i);                          // 3
-  if (v == "vouloir") return Cree<TVvouloir>(i);                          // 4
-  if (v == "aller") return Cree<TValler>(i);                              // 5
-  if (v == "asservir") return Cree<TVir>(i);                              // 6
-  if (v == "faillir") return Cree<TVfaillir>(i);                          // 7
-  if (Egal(v, {"frire", "circoncire"})) return Cree<TVconfire>(i);        // 8
-  if (v == "gésir"_1252) return Cree<TVgesir>(i);                           // 9
-  if (v == "mourir") return Cree<TVmourir>(i);                            // 10
-  if (Egal(v, {"offrir", "souffrir"})) return Cree<TVouvrir>(i);          // 11
-  if (v == "ouïr"_1252) return Cree<TVouir>(i);                             // 12
-  if (Egal(v, {"rire", "sourire"})) return Cree<TVrire>(i);               // 13
-  if (Egal(v, {"voir", "prévoir"_1252, "revoir"})) return Cree<TVvoir>(i);  // 14
-  if (v == "surseoir") return Cree<TVsurseoir>(i);                        // 15
-  if (v == "taire") return Cree<TVtaire>(i);                              // 16
-  if (DansVerbes(VerbesEter(), v) ||                                      // 17
-      FinitPar(i, {"ecer", "emer", "ener", "eper", "erer", "eser", "ever", "evrer"}))
-    return Cree<TVeter>(i);
-  if (FinitPar(i, {"ébrer"_1252, "écer"_1252, "écher"_1252, "écrer"_1252, "éder"_1252,
-                   "égler"_1252, "égner"_1252, "égrer"_1252, "éguer"_1252, "éler"_1252, "émer"_1252,
-                   "éner"_1252, "éper"_1252, "équer"_1252, "érer"_1252, "éser"_1252, "éter"_1252,
-                   "étrer"_1252, "évrer"_1252, "éyer"_1252, "éger"_1252}))
-    return Cree<TVebrer>(i);                                                   // 18
-  if (FinitPar(i, {"eler", "eter"})) return Cree<TVettell>(i);                 // 19
-  // grasseyer keeps its y: il grasseye.
-  if (Termine("yer", i) && !Termine("eyer", i)) return Cree<TVyer>(i);          // 20
-  if (Termine("er", i)) return Cree<TVerbe>(i);                                // 21
-  if (Termine("naître"_1252, i)) return Cree<TVnaitre>(i);                       // 22
-  if (Termine("paître"_1252, i)) return Cree<TVpaitre>(i);                       // 23
-  if (Termine("aître"_1252, i)) return Cree<TVaitre>(i);                         // 24
-  if (Termine("asseoir", i)) return Cree<TVasseoir>(i);                        // 25
-  if (Termine("battre", i)) return Cree<TVbattre>(i);                          // 26
-  if (Termine("boire", i)) return Cree<TVboire>(i);                            // 27
-  if (Termine("bouillir", i)) return Cree<TVbouillir>(i);                      // 28
-  if (Termine("cevoir", i)) return Cree<TVcevoir>(i);                          // 29
-  if (Termine("choir", i)) return Cree<TVchoir>(i);                            // 30
-  if (Termine("clore", i)) return Cree<TVclore>(i);                            // 31
-  if (Termine("clure", i)) return Cree<TVclure>(i);                            // 32
-  if (FinitPar(i, {"confire", "suffire"})) return Cree<TVconfire>(i);          // 33
-  if (Termine("courir", i)) return Cree<TVcourir>(i);                          // 34
-  if (Termine("croire", i)) return Cree<TVcroire>(i);                          // 35
-  if (Termine("croître"_1252, i)) return Cree<TVcroitre>(i);                     // 36
-  if (Termine("cueillir", i)) return Cree<TVcueillir>(i);                        // 37
-  if (Termine("devoir", i)) return Cree<TVdevoir>(i);                          // 38
-  if (Termine("dire", i)) return Cree<TVdire>(i);                              // 39
-  if (Termine("dormir", i)) return Cree<TVdormir>(i);                          // 40
-  if (Termine("faire", i)) return Cree<TVfaire>(i);                            // 41
-  if (FinitPar(i, {"écrire"_1252, "scrire"})) return Cree<TVecrire>(i);       // 42
-  if (Termine("fuir", i)) return Cree<TVfuir>(i);                              // 43
-  if (Termine("lire", i)) return Cree<TVlire>(i);                              // 44
-  if (Termine("mouvoir", i)) return Cree<TVmouvoir>(i);                        // 45
-  if (Termine("ouvrir", i)) return Cree<TVouvrir>(i);                          // 46
-  if (Termine("mettre", i)) return Cree<TVmettre>(i);                          // 47
-  if (Termine("plaire", i)) return Cree<TVplaire>(i);                          // 48
-  if (Termine("pleuvoir", i)) return Cree<TVpleuvoir>(i);                      // 49
-  if (Termine("pourvoir", i)) return Cree<TVpourvoir>(i);                      // 50
-  if (Termine("prendre", i)) return Cree<TVprendre>(i);                        // 51
-  if (Termine("quérir"_1252, i)) return Cree<TVquerir>(i);                       // 52
-  if (Termine("saillir", i)) return Cree<TVcueillir>(i);                         // 53
-  if (Termine("savoir", i)) return Cree<TVsavoir>(i);                          // 54
-  if (Termine("voir", i)) return Cree<TVvoir>(i);  // entrevoir
-  if (Termine("servir", i)) return Cree<TVservir>(i);                          // 55
-  if (Termine("soudre", i)) return Cree<TVsoudre>(i);                          // 56
-  if (Termine("suivre", i)) return Cree<TVsuivre>(i);                          // 57
-  if (FinitPar(i, {"traire", "braire"})) return Cree<TVtraire>(i);             // 58
-  if (Termine("vaincre", i)) return Cree<TVvaincre>(i);                        // 59
-  if (FinitPar(i, {"venir", "tenir"})) return Cree<TVvenir>(i);                // 60
-  if (Termine("uire", i)) return Cree<TVuire>(i);                              // 61
-  if (FinitPar(i, {"valoir", "falloir"})) return Cree<TVvaloir>(i);            // 62
-  if (Termine("vivre", i)) return Cree<TVvivre>(i);                            // 63
-  if (Termine("indre", i)) return Cree<TVindre>(i);                            // 64
-  if (Termine("coudre", i)) return Cree<TVcoudre>(i);                          // 65
-  if (Termine("moudre", i)) return Cree<TVmoudre>(i);                          // 66
-  if (Termine("dre", i)) return Cree<TVdre>(i);                                // 67
-  if (Termine("rompre", i)) return Cree<TVrompre>(i);
-  if (Termine("vêtir"_1252, i)) return Cree<TVvetir>(i);                         // 68
-  if (Termine("tir", i) && EnTirSansIss(i)) return Cree<TVtir>(i);             // 69
-  if (Termine("faillir", i)) return Cree<TVcueillir>(i);  // défaillir
-  if (Termine("haïr"_1252, i)) return Cree<TVhair>(i);
-  if (Termine("ir", i)) return Cree<TVir>(i);                                  // 70
+  const std::string verbe = SansPronomReflechi(infinitif);
+  for (const TClasseVerbe& classe : ClassesVerbes)
+    if (Reconnait(classe, infinitif, verbe)) return classe.Fabrique(infinitif);
   return nullptr;
 }
-// clang-format on
 
 std::string ConjugueVerbe(const std::string& infinitif, int personne, TTempsFr temps, TModeFr mode,
                           TVoixFr voix, bool avecPronom) {

@@ -1,8 +1,9 @@
-// The hand-written lists of French verbs the conjugation consults: which
-// infinitives take "être", which -eter and -eler verbs take è, which verbs
-// have no passive, before which verbs je, me, se do not elide.
+// The lists of French verbs the conjugation consults: which infinitives take
+// "être", which -eter and -eler verbs take è, which verbs have no passive,
+// before which verbs je, me, se do not elide. They are written in
+// listes_verbes.txt, which the build compiles in.
 //
-// Each list is built once, on first use, from a text of words and kept
+// Each list is built once, on first use, from its section and kept
 // sorted ignoring letter case; it is a constant shared by every caller and
 // lives until the program ends.  Nothing here fails.  Strings are
 // Windows-1252.

@@ -51,7 +51,9 @@ std::string SansPronomReflechi(const std::string& infinitif) {
   return infinitif;
 }
 
-TVerbe::TVerbe(std::string infinitif) : Infinitif(std::move(infinitif)) {}
+TVerbe::TVerbe(std::string infinitif)
+    : Infinitif(std::move(infinitif)),
+      Pronominal(Commence("s'", Infinitif) || Commence("se ", Infinitif)) {}
 
 std::string TVerbe::Sans(int n) const { return SansFin(Infinitif, n); }
 
@@ -197,8 +199,7 @@ std::string TVerbe::AvecSujet(int personne, const std::string& forme, bool prono
 }
 
 void TVerbe::Conjugue(int personne, TTempsFr temps, TModeFr mode, TVoixFr voix, bool avecPronom,
-                      std::string& resultat) {
-  Pronominal = Commence("s'", Infinitif) || Commence("se ", Infinitif);
+                      std::string& resultat) const {
   // A personal mood needs a person to conjugate for.
   if (EstModePersonnel(mode) && !EstPersonne(personne)) return;
   // Forms French lacks are left out: the persons of an impersonal verb

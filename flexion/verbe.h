@@ -81,7 +81,7 @@ class TVerbe {
   // without passive).  Empties it for a form French lacks: a person of an
   // impersonal verb, the past imperative of a pronominal verb.
   void Conjugue(int personne, TTempsFr temps, TModeFr mode, TVoixFr voix, bool avecPronom,
-                std::string& resultat);
+                std::string& resultat) const;
 
   // Compound form: the auxiliary `aux` conjugated in (tempsAux, modeAux,
   // voixAux), a blank, the past participle; plural "s" after "être".  Empty
@@ -120,13 +120,13 @@ class TVerbe {
   // As given at construction, with its "se " or "s'" for a pronominal verb;
   // the stems carry that prefix and the driver takes it off the forms.
   const std::string Infinitif;
-  // Set by every Conjugue.
-  bool Pronominal = false;
+  // The infinitive begins with "se " or "s'".
+  const bool Pronominal;
 
  private:
   // The imperfect subjunctive; empty when the verb has no passé simple.
   std::string SubjImparfait(int personne) const;
-  // "être" for a pronominal verb, else Auxiliaire; needs Pronominal set.
+  // "être" for a pronominal verb, else Auxiliaire.
   std::string AuxiliaireDesTempsComposes() const;
 
   // The three steps of the driver.  The active form for the mood and tense:

@@ -1,5 +1,12 @@
 #include "lexical/chaines_latines.h"
 
+#include <span>
+
+#include "lexical/listes_embarquees.h"
+
+// The sections of enclitiques.txt, compiled in by the build.
+extern const std::span<const TListeEmbarquee> ListesEnclitiques;
+
 std::string Normalise(std::string_view forme) {
   std::string resultat(forme);
   for (char& c : resultat) {
@@ -26,29 +33,10 @@ std::string SansSuffixe(std::string_view texte, std::string_view suffixe) {
 }
 
 std::string SansEnclitique(std::string_view forme) {
-  for (std::string_view enclitique : {"que", "ue", "ve", "ne"}) {
-    std::string reste = SansSuffixe(forme, enclitique);
-    if (!reste.empty()) return reste;
-  }
-  return {};
-}
-
-std::string Champ(std::string_view texte, char separateur, int n) {
-  if (n < 1) return {};
-  std::size_t debut = 0;
-  for (int k = 1; k < n; ++k) {
-    const std::size_t p = texte.find(separateur, debut);
-    if (p == std::string_view::npos) return {};
-    debut = p + 1;
-  }
-  const std::size_t fin = texte.find(separateur, debut);
-  return std::string(texte.substr(debut, fin == std::string_view::npos ? fin : fin - debut));
-}
-
-int NbChamps(std::string_view texte, char separateur) {
-  if (texte.empty()) return 0;
-  int n = 1;
-  for (char c : texte)
-    if (c == separateur) ++n;
-  return n;
+  std::string reste;
+  UnDesMots(MotsDeLaSection(ListesEnclitiques, "enclitiques"), [&](std::string_view enclitique) {
+    reste = SansSuffixe(forme, enclitique);
+    return !reste.empty();
+  });
+  return reste;
 }

@@ -16,13 +16,6 @@ std::string LettresInitiales(std::string_view texte);
 // empty when the suffix is empty or equals the whole text).
 std::string SansSuffixe(std::string_view texte, std::string_view suffixe);
 
-// The form without its enclitic ("que", "ue", "ve", "ne" tried in this order),
-// or empty when it has none.
+// The form without its enclitic (those of enclitiques.txt, "que", "ue", "ve",
+// "ne", tried in this order), or empty when it has none.
 std::string SansEnclitique(std::string_view forme);
-
-// The n-th field (from 1) of the text cut at each separator, or empty when
-// there is no such field.
-std::string Champ(std::string_view texte, char separateur, int n);
-
-// Number of fields: 0 for an empty text, else 1 + the number of separators.
-int NbChamps(std::string_view texte, char separateur);

@@ -17,10 +17,17 @@
 
 namespace litteral1252 {
 
-// The bytes of a UTF-8 string literal, given one by one as template
-// arguments, back as a text of static storage.
-template <char... Utf8>
-inline constexpr char Source[] = {Utf8..., '\0'};
+// A UTF-8 string literal as a template argument: C++20 takes an object of a
+// literal class type there, so the literal operator below receives the whole
+// text at compile time. Its size counts the literal's NUL.
+template <std::size_t N>
+struct TSource {
+  char Utf8[N]{};
+  constexpr TSource(const char (&texte)[N]) {  // implicit: "..."_1252 makes one
+    for (std::size_t i = 0; i < N; ++i) Utf8[i] = texte[i];
+  }
+  constexpr std::string_view Vue() const { return {Utf8, N - 1}; }
+};
 
 // Never defined and not constexpr: a call to it in a compile-time
 // conversion is the compiler's error, and its name says why.
@@ -49,9 +56,10 @@ struct TTexte {
   char Octets[M]{};
 };
 
-template <char... Utf8>
+// One converted text per distinct literal, of static storage.
+template <TSource S>
 inline constexpr auto Texte = [] {
-  constexpr std::string_view utf8(Source<Utf8...>, sizeof...(Utf8));
+  constexpr std::string_view utf8 = S.Vue();
   TTexte<Longueur(utf8) + 1> texte;
   std::size_t j = 0;
   for (std::size_t i = 0; i < utf8.size();) {
@@ -64,21 +72,29 @@ inline constexpr auto Texte = [] {
 
 }  // namespace litteral1252
 
-// The literal's bytes come as a pack of chars, the form GCC and clang offer
-// beside the standard one (a literal as an object template argument): clang
-// 14 crashes when a diagnostic prints such an object argument, which it does
-// for any literal used in a static variable's initializer.
-#if defined(__clang__)
+#if defined(__clang__) && __clang_major__ < 16
+// clang before 16 crashes when a diagnostic prints a literal whose operator
+// takes an object (any "..."_1252 inside a static variable's initializer
+// that is not constant gets printed so): there, the literal comes as the
+// pack of its chars, the form GCC and clang offer beside the standard one.
+namespace litteral1252 {
+template <char... Utf8>
+inline constexpr char Source[] = {Utf8..., '\0'};
+}  // namespace litteral1252
+
 #pragma clang diagnostic push
 #pragma clang diagnostic ignored "-Wgnu-string-literal-operator-template"
-#endif
 template <class Caractere, Caractere... Utf8>
-constexpr const auto& operator""_1252() {
+consteval const auto& operator""_1252() {
   static_assert(std::is_same_v<Caractere, char>, "a plain literal: \"...\"_1252");
-  return litteral1252::Texte<Utf8...>.Octets;
+  return litteral1252::Texte<litteral1252::TSource(litteral1252::Source<Utf8...>)>.Octets;
 }
-#if defined(__clang__)
 #pragma clang diagnostic pop
+#else
+template <litteral1252::TSource S>
+consteval const auto& operator""_1252() {
+  return litteral1252::Texte<S>.Octets;
+}
 #endif
 
 consteval char operator""_1252(char32_t point) { return litteral1252::Octet(point); }

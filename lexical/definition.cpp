@@ -2,6 +2,7 @@
 
 #include "lexical/cp1252_litteral.h"
 #include "lexical/flux.h"
+#include "lexical/modeles.h"
 
 int TDef::Partie() const { return PartieDuModele(Modele); }
 int TDef::NumCas() const { return IndexCas(Morpho); }

@@ -19,46 +19,6 @@ const TDonneesIrreg& TListeIrreg::Definition(int i, int j) const {
   return liste[static_cast<std::size_t>(j)];
 }
 
-namespace {
-// Position of form and definition of the n-th definition of lemma K, or false.
-bool TrouveKNum(const TListeIrreg& liste, const std::string& K, int n, int& i, int& j) {
-  if (n < 0) return false;
-  for (i = 0; i < liste.Count(); ++i) {
-    const auto& definitions = liste.Definitions(i);
-    for (j = 0; j < static_cast<int>(definitions.size()); ++j)
-      if (definitions[static_cast<std::size_t>(j)].K == K && n-- == 0) return true;
-  }
-  return false;
-}
-}  // namespace
-
-void TListeIrreg::IrregsK(const std::string& K, std::vector<std::string>& lignes) const {
-  lignes.clear();
-  for (int i = 0; i < Count(); ++i)
-    for (const auto& d : Definitions(i))
-      if (d.K == K) lignes.push_back(Cle(i) + " : " + d.Libelle(false));
-}
-
-const TDonneesIrreg* TListeIrreg::DefKNum(const std::string& K, int n) const {
-  int i = 0, j = 0;
-  if (!TrouveKNum(*this, K, n, i, j)) return nullptr;
-  return &Definition(i, j);
-}
-
-std::string TListeIrreg::GraphieFNum(const std::string& K, int n) const {
-  int i = 0, j = 0;
-  if (!TrouveKNum(*this, K, n, i, j)) return {};
-  return Cle(i);
-}
-
-void TListeIrreg::DeleteKF(const std::string& K, int n) {
-  int i = 0, j = 0;
-  if (!TrouveKNum(*this, K, n, i, j)) return;
-  auto& definitions = Objet(i);
-  definitions.erase(definitions.begin() + j);
-  if (definitions.empty()) Delete(i);
-}
-
 std::unique_ptr<TListeIrreg> TListeIrreg::Lis(TLecteur& lecteur) {
   auto liste = std::make_unique<TListeIrreg>();
   // Forms are merged by their folded spelling while reading, then sorted

@@ -31,14 +31,6 @@ class TListeIrreg : public TListeTriee<std::vector<TDonneesIrreg>> {
   const std::vector<TDonneesIrreg>& Definitions(int i) const { return Objet(i); }
   const TDonneesIrreg& Definition(int i, int j) const;  // Erreur for j out of range
 
-  // Lemma-oriented views. Definitions of lemma K (compared exactly) are
-  // numbered from 0 across the store, in list order then definition order.
-  // IrregsK refills lignes with "forme : description" for each of them.
-  void IrregsK(const std::string& K, std::vector<std::string>& lignes) const;
-  const TDonneesIrreg* DefKNum(const std::string& K, int n) const;  // nullptr when none
-  std::string GraphieFNum(const std::string& K, int n) const;       // empty when none
-  void DeleteKF(const std::string& K, int n);  // drops the form when its list empties
-
   // Builds the store from section 3, dropping one trailing digit of each
   // form so that "fers1" and "fers2" merge into "fers" in file order.
   static std::unique_ptr<TListeIrreg> Lis(TLecteur& lecteur);

@@ -107,12 +107,6 @@ void TLexique::IndexeRadicaux() {
   Radicaux3.AjouteTous(std::move(r3));
 }
 
-std::vector<std::string> TLexique::Canons(std::string_view radical, int modele) const {
-  if (auto cle = CleReconstruite(radical, modele)) return {std::move(*cle)};
-  if (FicheModele(modele).RadicalUnListe) return CanonDe(Radicaux1, radical);
-  return {};
-}
-
 std::vector<std::string> TLexique::CanonDe(const TRadicaux& index, std::string_view radical) const {
   std::vector<std::string> cles;
   for (int p : index.EntreesDe(radical)) cles.push_back(Cle(p));
@@ -170,7 +164,6 @@ std::unique_ptr<TLexique> TLexique::Lis(TLecteur& lecteur) {
   }
   lexique->AjouteTous(std::move(entrees));
   lexique->IndexeRadicaux();
-  lexique->Modifie = false;
   return lexique;
 }
 

@@ -62,14 +62,9 @@ class TLexique : public TListeTriee<TDonneesLexicales> {
   TLexique() : TListeTriee(Doublons::Acceptes) {}
 
   TRadicaux Radicaux1, Radicaux2, Radicaux3;
-  bool Modifie = false;
 
   // Rebuilds the three stem indexes from all entries.
   void IndexeRadicaux();
-  // Candidate lemma keys for a stem of stem number 1 under a model: stem +
-  // citation ending, or the keys of the entries listing it in Radicaux1
-  // (the models whose stem 1 is listed); empty for a model without a rule.
-  std::vector<std::string> Canons(std::string_view radical, int modele) const;
   // Keys of the entries that list the stem in one of the indexes.
   std::vector<std::string> CanonDe(const TRadicaux& index, std::string_view radical) const;
   // The entry at i; unless direct, the target of its "cf. " cross-reference

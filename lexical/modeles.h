@@ -5,8 +5,8 @@
 // listed in the entries rather than cut from the headword, what an entry's
 // RadicauxA holds (and so which stem index it feeds), the reading a headword
 // of the model gets as such, and whether it is a verb. Every rule that
-// depends on the model reads it here; the Python generators of data/ keep
-// copies of the names, endings and listed stems, which a test compares with
+// depends on the model reads it here; the Python generators of data/ import
+// the same facts from outils/donnees/modeles.py, which a test compares with
 // this table. Fixed data only; nothing fails: a number outside 0..30 reads
 // as a row that holds nothing (FicheModele).
 #pragma once
@@ -52,7 +52,7 @@ inline constexpr auto Ign = TRadicauxA::Ignores, R1 = TRadicauxA::Radical1,
 }  // namespace detail
 
 // clang-format off
-inline constexpr std::array<TModele, NombreModeles> Modeles = {{
+inline constexpr auto Modeles = std::to_array<TModele>({
     // name      part of speech       citation  listed  RadicauxA    headword reading        verb
     {"uita",    Partie::Nom,        "a",   false, detail::Ign, detail::NomSg,           false},
     {"amicus",  Partie::Nom,        "us",  false, detail::Ign, detail::NomSg,           false},
@@ -86,8 +86,16 @@ inline constexpr std::array<TModele, NombreModeles> Modeles = {{
     {"potior",  Partie::Verbe,      "ior", false, detail::R2,  detail::PremierePresent, true},
     {"pronoms", Partie::Pronom,     "",    false, detail::Ign, detail::NomSgMF,         false},
     {"invaria", Partie::Invariable, "",    false, detail::Ign, 0,                       false},
-}};
+});
 // clang-format on
+
+// The number of models, and their names by number, as the table gives them.
+inline constexpr int NombreModeles = static_cast<int>(Modeles.size());
+inline constexpr auto NomsModeles = [] {
+  std::array<std::string_view, Modeles.size()> noms{};
+  for (std::size_t i = 0; i < noms.size(); ++i) noms[i] = Modeles[i].Nom;
+  return noms;
+}();
 
 namespace detail {
 inline constexpr TModele ModeleInconnu{};

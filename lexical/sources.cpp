@@ -16,6 +16,7 @@
 #include "lexical/lignes.h"
 #include "lexical/messages.h"
 #include "lexical/minuscules.h"
+#include "lexical/modeles.h"
 #include "lexical/utf8.h"
 #include "lexical/vocabulaire.h"
 

@@ -1,11 +1,9 @@
 #include "lexical/stores.h"
 
 #include <cerrno>
-#include <filesystem>
 #include <fstream>
 #include <new>
 #include <sstream>
-#include <system_error>
 
 #include "lexical/cp1252.h"
 #include "lexical/fichier_atomique.h"
@@ -33,7 +31,6 @@ void ChargeLexique(TLecteur& lecteur) {
   } catch (const std::bad_alloc&) {
     throw Erreur(MessageMemoire);
   }
-  Lexique->Modifie = false;
 }
 
 void ChargeLexique(const std::string& chemin) {
@@ -76,16 +73,6 @@ void EcrisStores(const std::string& chemin) {
 }
 
 std::string CheminLexiqueParDefaut() { return DossierProgramme() + "quirandole.lex"; }
-
-void SauveLexique() {
-  const std::string chemin = CheminLexiqueParDefaut();
-  // Only an existing file is replaced: a missing one means the program is
-  // not where its data is, which saving must not hide.
-  std::error_code erreur;
-  if (!std::filesystem::is_regular_file(chemin, erreur)) throw Erreur(MessageOuverture(chemin));
-  EcrisStores(chemin);
-  Lexique->Modifie = false;
-}
 
 bool StoresPrets() { return Lexique && Desinences && Irreguliers; }
 

@@ -5,10 +5,8 @@
 // the stores read before it stay assigned, the others stay absent.
 //
 // Nothing is saved behind the caller's back: the file is written only by an
-// explicit call. The program entry of the window is the one place that
-// saves (SauveLexique when Lexique->Modifie is set, after the window has
-// closed); the tools, tests and benchmarks that link this library never
-// write quirandole.lex when they end.
+// explicit call (EcrisStores, EcrisFichierLexique: the file tools); the
+// window, the tests and the benchmarks only read quirandole.lex.
 #pragma once
 
 #include <memory>
@@ -32,11 +30,6 @@ extern std::unique_ptr<TListeIrreg> Irreguliers;
 void ChargeLexique(const std::string& chemin);
 // Same from a reader already open (tests, fuzzing).
 void ChargeLexique(TLecteur& lecteur);
-
-// Writes the stores to quirandole.lex in the executable's folder, which must
-// exist; the file is replaced whole by RemplaceFichier (fichier_atomique.h),
-// so a failed save leaves the old one. Clears Lexique->Modifie.
-void SauveLexique();
 
 // Writes the three stores to a file, created or replaced whole
 // (RemplaceFichier: a failure leaves the old file; Erreur "Impossible

@@ -18,11 +18,6 @@ const std::array<std::string_view, 2> NomsVoix = {"actif", "passif"};
 const std::array<std::string_view, 3> NomsDegres = {"positif", "comparatif", "superlatif"};
 const std::array<std::string_view, 5> NomsParties = {"nom", "adjectif", "pronom", "verbe",
                                                      "invariable"};
-const std::array<std::string_view, NombreModeles> NomsModeles = [] {
-  std::array<std::string_view, NombreModeles> noms{};
-  for (std::size_t i = 0; i < noms.size(); ++i) noms[i] = Modeles[i].Nom;
-  return noms;
-}();
 
 int IndexCas(Morpho m) {
   int resultat = -1;

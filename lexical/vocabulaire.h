@@ -22,8 +22,6 @@ extern const std::array<std::string_view, 6> NomsTemps;
 extern const std::array<std::string_view, 2> NomsVoix;
 extern const std::array<std::string_view, 3> NomsDegres;
 extern const std::array<std::string_view, 5> NomsParties;
-// The names of the models of modeles.h, by number.
-extern const std::array<std::string_view, 31> NomsModeles;
 
 namespace detail {
 template <std::size_t N>
@@ -128,8 +126,6 @@ inline constexpr Morpho TousCas = TousLesBits(MasquesCas), TousNombres = TousLes
                         TousGenres = TousLesBits(MasquesGenre),
                         ToutesPersonnes = TousLesBits(MasquesPersonne);
 }  // namespace Trait
-
-inline constexpr int NombreModeles = 31;
 
 // Highest index of the category whose bit is set in m, or -1 when none is.
 template <std::size_t N>

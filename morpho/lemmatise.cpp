@@ -371,10 +371,6 @@ std::unique_ptr<TListeAnalyses> Cherche(const Stores& s, const std::vector<std::
 
 }  // namespace
 
-std::unique_ptr<TListeAnalyses> AnalyseForme(std::string_view forme) {
-  return Cherche(StoresCharges(), {std::string(forme)}, false);
-}
-
 std::unique_ptr<TListeAnalyses> Lemmatise(std::string_view forme, bool& trouve) {
   trouve = false;
   if (forme.empty() || forme.size() > LongueurMaxForme) return nullptr;

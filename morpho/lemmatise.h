@@ -23,10 +23,6 @@
 // nouns get the accusative singular as well.
 Morpho MorphoDeVedette(const TDonneesLexicales& entree);
 
-// The four-stage search on exactly the form given (no normalisation, no change
-// of case, no other spelling).  An empty form gives an empty list.
-std::unique_ptr<TListeAnalyses> AnalyseForme(std::string_view forme);
-
 // The analyses of a word as written in a text (any letter case, v/j spelling,
 // diaeresis): the readings of each of its principal spellings (as written,
 // with V/J as U/I, lower-cased) merged, the list's form being the first

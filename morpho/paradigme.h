@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "lexical/definition.h"
+#include "lexical/modeles.h"
 #include "lexical/vocabulaire.h"
 
 enum class OrigineForme { Vedette, Desinence, Irreguliere };

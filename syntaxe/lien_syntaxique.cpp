@@ -81,7 +81,7 @@ class TRegles {
  private:
   void GroupeNominal(const TDef& d1, const std::string& l1, const TDef& d2, const std::string& l2) {
     const int p2 = d2.Partie();
-    if (d1.Partie() == Partie::Pronom && DansListe(l1, ListeDeterminants) &&
+    if (d1.Partie() == Partie::Pronom && DansListe(l1, ListeDeterminants()) &&
         d1.NumCas() == d2.NumCas() && d1.NumNombre() == d2.NumNombre() &&
         d1.NumGenre() == d2.NumGenre())
       Produit(MsgDeterminant);
@@ -89,7 +89,7 @@ class TRegles {
       if (d1.NumCas() == Cas::Genitif) Produit(MsgComplementNom);
       if (d1.NumCas() == d2.NumCas() && d1.NumNombre() == d2.NumNombre()) Produit(MsgAppose);
     } else if (p2 == Partie::Adjectif) {
-      if (d1.NumCas() == Cas::Genitif && !DansListe(l2, ListePossessifs))
+      if (d1.NumCas() == Cas::Genitif && !DansListe(l2, ListePossessifs()))
         Produit(MsgGenitifAdjectif);
     } else if (p2 == Partie::Verbe) {
       ComplementDuVerbe(d1, l1, d2, l2);
@@ -127,7 +127,7 @@ class TRegles {
     if (Nominal(p2)) {
       if (d1.NumCas() == d2.NumCas() && d1.NumNombre() == d2.NumNombre()) Produit(MsgEpithete);
     } else if (p2 == Partie::Verbe) {
-      if (DansListe(l1, ListeDeterminants) && d1.NumCas() == Cas::Nominatif &&
+      if (DansListe(l1, ListeDeterminants()) && d1.NumCas() == Cas::Nominatif &&
           d1.NumNombre() == d2.NumNombre())
         Produit(MsgSujet);
       if (Attributif(d2, l2)) Produit(MsgAttribut);
@@ -148,19 +148,19 @@ class TRegles {
   void GroupeInvariable(const TDef& d2) {
     const int p2 = d2.Partie();
     if (Nominal(p2)) {
-      if (MotDansListe(mot1_, ListePrepositionsAblatif) && d2.NumCas() == Cas::Ablatif)
+      if (MotDansListe(mot1_, ListePrepositionsAblatif()) && d2.NumCas() == Cas::Ablatif)
         Produit(MsgPrepAblatif);
-      else if (MotDansListe(mot1_, ListePrepositionsAccusatif) && d2.NumCas() == Cas::Accusatif)
+      else if (MotDansListe(mot1_, ListePrepositionsAccusatif()) && d2.NumCas() == Cas::Accusatif)
         Produit(MsgPrepAccusatif);
     } else if (p2 == Partie::Verbe) {
-      if (MotDansListe(mot1_, ListeConjonctions) && d2.NumMode() <= Mode::Subjonctif)
+      if (MotDansListe(mot1_, ListeConjonctions()) && d2.NumMode() <= Mode::Subjonctif)
         Produit(MsgConjonction);
     }
   }
 
   static bool Attributif(const TDef& d2, const std::string& l2) {
-    return DansListe(l2, ListeCopules) ||
-           (DansListe(l2, ListeVerbesAppel) && d2.NumVoix() == Voix::Passif);
+    return DansListe(l2, ListeCopules()) ||
+           (DansListe(l2, ListeVerbesAppel()) && d2.NumVoix() == Voix::Passif);
   }
 
   void Produit(const char* modele) { sortie_.push_back(Formate(modele, {mot1_, mot2_})); }
@@ -176,7 +176,7 @@ bool DansListe(std::string_view mot, std::string_view liste) {
   if (mot.empty()) return false;
   std::size_t debut = 0;
   while (debut <= liste.size()) {
-    std::size_t fin = liste.find(',', debut);
+    std::size_t fin = liste.find(' ', debut);
     if (fin == std::string_view::npos) fin = liste.size();
     if (liste.substr(debut, fin - debut) == mot) return true;
     debut = fin + 1;

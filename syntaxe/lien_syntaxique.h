@@ -40,6 +40,6 @@ class TLienSyntaxique {
   std::vector<std::string> liens_;
 };
 
-// True when `mot` is not empty and is one of the comma-separated words of
+// True when `mot` is not empty and is one of the blank-separated words of
 // `liste` (exact comparison; the first and last words count too).
 bool DansListe(std::string_view mot, std::string_view liste);

@@ -1,13 +1,17 @@
 // The French conjugator, the verb classes and the plurals against the
 // fixtures beside this file: formes.tsv (one test per section, named after
-// the behaviour or the mended fault), classes.tsv and pluriels.tsv. Below
+// the behaviour or the mended fault), classes.tsv, pluriels.tsv and
+// listes_verbes.tsv. Below
 // them, what a fixture cannot say.
 #include <cxxabi.h>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <map>
 #include <sstream>
+#include <string>
 #include <typeinfo>
+#include <vector>
 
 #include "flexion/listes_verbes.h"
 #include "flexion/tests/aide.h"
@@ -89,17 +93,23 @@ TEST(Verbe, TablesBornees) {
   EXPECT_EQ(TVerbe::DesFutur(7), "");
 }
 
-// The hand-written lists: être as auxiliary (any case), the -eter verbs
-// that take è ("racheger" once stood there for "racheter"), the verbs
-// without passive.
-TEST(ListesDeVerbes, AuxiliaireEterEtPassif) {
-  for (const char* verbe : {"venir", "advenir", "décéder", "TOMBER"})
-    EXPECT_TRUE(DansVerbes(VerbesEtre(), Cp(verbe))) << verbe;
-  EXPECT_FALSE(DansVerbes(VerbesEtre(), "aimer"));
+// The lists of listes_verbes.txt, compiled in: each section read whole.
+TEST(ListesDeVerbes, CommeLaFixture) {
+  const std::map<std::string, const std::vector<std::string>&> listes = {
+      {"etre", VerbesEtre()},
+      {"sans-passif", VerbesSansPassif()},
+      {"h-aspire", VerbesHAspire()},
+      {"eter", VerbesEter()}};
+  for (const TCas& c : Fixture("listes_verbes.tsv")) {
+    ASSERT_TRUE(listes.contains(c.Section)) << c.Lieu;
+    EXPECT_EQ(DansVerbes(listes.at(c.Section), c.Cp(0)), c[1] == "oui") << c.Lieu;
+  }
+}
+
+// What the lists decide: être as auxiliary, the passive.
+TEST(ListesDeVerbes, AuxiliaireEtPassif) {
   EXPECT_EQ(U8(TVerbe("venir").Auxiliaire()), "être");
   EXPECT_EQ(TVerbe("aimer").Auxiliaire(), "avoir");
-  EXPECT_TRUE(DansVerbes(VerbesEter(), "racheter"));
-  EXPECT_FALSE(DansVerbes(VerbesEter(), "racheger"));
   EXPECT_TRUE(APassif(Cp("posséder")));
   EXPECT_FALSE(APassif(Cp("se laver")));
   EXPECT_FALSE(APassif(Cp("venir")));

@@ -36,31 +36,30 @@ TEST(Lexique, CasDeLaFixture) {
     return Liste(r, true);
   };
   VerifieFixture(
-      cas,
-      {{"radicaux", [&](const TCas& c) { return Liste(l.CanonDe(index(c), c.Octets(1))); }},
-       {"entrees-du-radical", [&](const TCas& c) { return sens(index(c).EntreesDe(c[1])); }},
-       {"canons", [&](const TCas& c) { return Liste(l.Canons(c.Octets(0), std::stoi(c[1]))); }},
-       {"cherche-modele",
-        [&](const TCas& c) {
-          int p = -1;
-          return l.ChercheModele(c[0], std::stoi(c[1]), p) ? Cp1252VersUtf8(l.Objet(p).Sens) : "-";
-        }},
-       {"vedette",
-        [&](const TCas& c) {
-          int p = -1;
-          EXPECT_TRUE(l.Find(c[0], p)) << c.Lieu;
-          EXPECT_EQ(l.Donnees(p, true), l.Objet(p)) << c.Lieu;
-          return l.Vedette(p) + " " + std::to_string(l.Donnees(p, false).Modele);
-        }},
-       {"entrees-de-modele",
-        [&](const TCas& c) { return sens(l.EntreesDeModele(c[0], std::stoi(c[1]))); }},
-       {"cle-reconstruite", [](const TCas& c) {
-          const auto cle = CleReconstruite(c.Octets(0), std::stoi(c[1]));
-          return cle ? *cle : "-";
-        }}});
+      cas, {{"radicaux", [&](const TCas& c) { return Liste(l.CanonDe(index(c), c.Octets(1))); }},
+            {"entrees-du-radical", [&](const TCas& c) { return sens(index(c).EntreesDe(c[1])); }},
+            {"cherche-modele",
+             [&](const TCas& c) {
+               int p = -1;
+               return l.ChercheModele(c[0], std::stoi(c[1]), p) ? Cp1252VersUtf8(l.Objet(p).Sens)
+                                                                : "-";
+             }},
+            {"vedette",
+             [&](const TCas& c) {
+               int p = -1;
+               EXPECT_TRUE(l.Find(c[0], p)) << c.Lieu;
+               EXPECT_EQ(l.Donnees(p, true), l.Objet(p)) << c.Lieu;
+               return l.Vedette(p) + " " + std::to_string(l.Donnees(p, false).Modele);
+             }},
+            {"entrees-de-modele",
+             [&](const TCas& c) { return sens(l.EntreesDeModele(c[0], std::stoi(c[1]))); }},
+            {"cle-reconstruite", [](const TCas& c) {
+               const auto cle = CleReconstruite(c.Octets(0), std::stoi(c[1]));
+               return cle ? *cle : "-";
+             }}});
 }
 
-TEST(Irreguliers, FormesFusionneesEtDefinitionsDUnLemme) {
+TEST(Irreguliers, FormesFusionneesEnUne) {
   using namespace Trait;
   const Morpho troisiemePresent = TroisiemePersonne | Present | Indicatif | Actif;
   TListeIrreg irr;
@@ -72,23 +71,4 @@ TEST(Irreguliers, FormesFusionneesEtDefinitionsDUnLemme) {
   EXPECT_EQ(irr.Definition(0, 1).K, "edo");
   EXPECT_EQ(irr.Definition(0, 2).Morpho, Nominatif);
   EXPECT_THROW(irr.Definition(0, 3), Erreur);
-  // Definitions of one lemma are numbered across the store, in list order.
-  irr.Ajoute("tuli", "fero", PremierePersonne | Singulier | Parfait | Indicatif | Actif, 19);
-  irr.Ajoute("latum", "fero", Nominatif, 19);
-  irr.Ajoute("ferre", "fero", Infinitif, 19);
-  std::vector<std::string> lignes{"ancienne"};
-  irr.IrregsK("fero", lignes);
-  EXPECT_EQ(lignes, (std::vector<std::string>{
-                        "ferre :  infinitif", "latum : nominatif",
-                        "tuli :  1\xE8re personne singulier indicatif parfait actif"}));
-  ASSERT_NE(irr.DefKNum("fero", 1), nullptr);
-  EXPECT_EQ(irr.DefKNum("fero", 1)->Morpho, Nominatif);
-  EXPECT_EQ(irr.GraphieFNum("fero", 1), "latum");
-  EXPECT_EQ(irr.DefKNum("fero", 3), nullptr);
-  EXPECT_EQ(irr.GraphieFNum("fero", 3), "");
-  EXPECT_EQ(irr.DefKNum("fero", -1), nullptr);
-  irr.DeleteKF("fero", 1);  // the form goes with its last definition
-  irr.DeleteKF("fero", 7);
-  EXPECT_EQ(irr.Count(), 3);
-  EXPECT_EQ(irr.GraphieFNum("fero", 1), "tuli");
 }

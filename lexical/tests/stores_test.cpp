@@ -54,7 +54,6 @@ TEST_F(Stores, LeFichierDeTrenteQuatreOctets) {
   EXPECT_EQ(Lexique->Cle(0), "amo");
   EXPECT_EQ(Lexique->Objet(0), (TDonneesLexicales{17, -1, "amau", "amat", "aimer"}));
   EXPECT_EQ(Desinences->Count() + Irreguliers->Count(), 0);
-  EXPECT_FALSE(Lexique->Modifie);
   EXPECT_EQ(OctetsDesStores(), attendu);
 }
 
@@ -134,28 +133,15 @@ TEST_F(Stores, EcritLuEcritDonneLesMemesOctets) {
   }
 }
 
-TEST_F(Stores, FichierAbsentPuisSauvegardeALaPlaceDeLAncien) {
+TEST_F(Stores, FichierAbsent) {
   EXPECT_EQ(MessageDe([] { ChargeLexique("/nulle/part/quirandole.lex"); }),
             "Impossible d'ouvrir le fichier /nulle/part/quirandole.lex");
   EXPECT_FALSE(Lexique);
-  // The save goes beside the executable, and only over an existing file.
-  const std::string chemin = CheminLexiqueParDefaut();
-  std::filesystem::remove(chemin);
-  ChargeOctets(FichierExemple);
-  EXPECT_EQ(MessageDe([] { SauveLexique(); }), "Impossible d'ouvrir le fichier " + chemin);
-  std::ofstream(chemin, std::ios::binary) << std::string(5000, '\x01');
-  Lexique->Modifie = true;
-  SauveLexique();
-  EXPECT_FALSE(Lexique->Modifie);
-  EXPECT_EQ(std::filesystem::file_size(chemin), FichierExemple.size());
-  ChargeLexique(chemin);
-  EXPECT_EQ(OctetsDesStores(), FichierExemple);
-  std::filesystem::remove(chemin);
 }
 
 // A static object's destructor used to write the lexicon back at the end of
 // every program linking the library, tests and tools included: a program
-// that ends with the lexicon marked modified must leave the file alone.
+// that ends with the lexicon loaded must leave the file alone.
 TEST(SortieDeathTest, AucuneSauvegardeCacheeALaFin) {
   const std::string chemin = CheminLexiqueParDefaut();
   const std::string ancien = "ancien lexique";
@@ -163,7 +149,6 @@ TEST(SortieDeathTest, AucuneSauvegardeCacheeALaFin) {
   EXPECT_EXIT(
       {
         ChargeOctets(FichierExemple);
-        Lexique->Modifie = true;
         std::exit(0);
       },
       ::testing::ExitedWithCode(0), "");

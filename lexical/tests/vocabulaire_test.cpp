@@ -39,12 +39,7 @@ TEST(Vocabulaire, CasDeLaFixture) {
        {"normalise", [](const TCas& c) { return Normalise(c[0]); }},
        {"lettres-initiales", [](const TCas& c) { return LettresInitiales(c.Cp(0)); }},
        {"sans-enclitique", [](const TCas& c) { return SansEnclitique(c[0]); }},
-       {"sans-suffixe", [](const TCas& c) { return SansSuffixe(c[0], c.Octets(1)); }},
-       {"champ", [](const TCas& c) {
-          const std::string liste = c.Octets(0);
-          return Champ(liste, c[1][0], std::stoi(c[2])) + " " +
-                 std::to_string(NbChamps(liste, c[1][0]));
-        }}});
+       {"sans-suffixe", [](const TCas& c) { return SansSuffixe(c[0], c.Octets(1)); }}});
 }
 
 // The bits are what quirandole.lex stores: their places never move.

@@ -23,13 +23,12 @@ import subprocess
 import sys
 
 import genere_lexique as g
+import modeles
 
 FAITS = os.path.join(g.ICI, '..', '..', '..', 'shared', 'data', 'lemmes-faits.tsv')
-POS_DU_MODELE = {m: 'N' for m in ['uita', 'amicus', 'puer', 'ager', 'templum', 'miles', 'ciuis',
-                                    'corpus', 'mare', 'manus', 'res']}
-POS_DU_MODELE.update({m: 'ADJ' for m in ['bonus', 'miser', 'pulcher', 'fortis', 'uetus', 'acer']})
-POS_DU_MODELE.update({m: 'V' for m in ['amo', 'moneo', 'lego', 'capio', 'audio', 'sum', 'eo',
-                                         'imitor', 'uereor', 'sequor', 'patior', 'potior']})
+# Whitaker's Words' part of speech for the models of each part.
+POS_DU_MODELE = {m: {'nom': 'N', 'adjectif': 'ADJ', 'verbe': 'V', 'pronom': 'PRON',
+                     'invariable': 'INV'}[p] for m, p in modeles.PARTIE.items()}
 # A headword line of Whitaker's Words: the dictionary form, two blanks, the
 # part of speech, and the five-letter code in brackets.
 LIGNE_DICTIONNAIRE = re.compile(
@@ -48,7 +47,7 @@ def presents():
             for ligne in open(os.path.join(g.DATA, nom), encoding='utf-8'):
                 c = ligne.rstrip('\n').split('\t')
                 if ligne.strip() and not ligne.startswith('#') and len(c) >= 2:
-                    vus.add((c[0], POS_DU_MODELE.get(c[1], 'PRON' if c[1] == 'pronoms' else 'INV')))
+                    vus.add((c[0], POS_DU_MODELE.get(c[1], 'INV')))
     return vus
 
 

@@ -28,6 +28,8 @@ Principles followed by the tables below:
 import os
 import sys
 
+from modeles import MODELES
+
 ICI = os.path.dirname(os.path.abspath(__file__))
 DATA = os.path.join(ICI, '..', '..', 'data')
 
@@ -39,11 +41,6 @@ TERMES = set(CAS + GENRES + NOMBRES + [
     'indicatif', 'subjonctif', 'impératif', 'infinitif', 'participe', 'gérondif', 'adjectif verbal',
     'présent', 'futur', 'imparfait', 'parfait', 'futur antérieur', 'plus-que-parfait',
     'actif', 'passif', 'positif', 'comparatif', 'superlatif'])
-# The models in their numbering (lexical/modeles.h; modeles_test compares).
-MODELES = ['uita', 'amicus', 'puer', 'ager', 'templum', 'miles', 'ciuis', 'corpus', 'mare', 'manus',
-           'res', 'bonus', 'miser', 'pulcher', 'fortis', 'uetus', 'acer', 'amo', 'moneo', 'lego',
-           'capio', 'audio', 'sum', 'eo', 'imitor', 'uereor', 'sequor', 'patior', 'potior',
-           'pronoms', 'invaria']
 
 # Lemmas of the forms below that the main lexicon (data/lexique.txt) must hold
 # with this model: ordinary adjectives whose comparative or superlative, or one

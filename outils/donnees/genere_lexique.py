@@ -21,19 +21,12 @@ import csv
 import os
 import sys
 
+# The citation ending that the analyser appends to stem 1, by model.
+from modeles import FINALE
+
 ICI = os.path.dirname(os.path.abspath(__file__))
 DATA = os.path.join(ICI, '..', '..', 'data')
 
-# Citation ending that the analyser appends to stem 1, by model: copies of the
-# model table of lexical/modeles.h, which lexical/tests/modeles_test.cpp
-# compares with it.
-FINALE = {'uita': 'a', 'amicus': 'us', 'manus': 'us', 'bonus': 'us', 'puer': 'er', 'ager': 'er',
-          'miser': 'er', 'pulcher': 'er', 'acer': 'er', 'templum': 'um', 'res': 'es',
-          'amo': 'o', 'lego': 'o', 'moneo': 'eo', 'eo': 'eo', 'capio': 'io', 'audio': 'io',
-          'sum': 'sum', 'imitor': 'or', 'sequor': 'or', 'uereor': 'eor', 'patior': 'ior',
-          'potior': 'ior'}
-# Models whose stem 1 is listed in the entry (radicauxA).
-LISTES = {'miles', 'ciuis', 'corpus', 'mare', 'fortis', 'uetus'}
 GENRES = {'M': 'masculin', 'F': 'féminin', 'N': 'neutre'}
 ABREV_GENRE = {'M': 'm.', 'F': 'f.', 'N': 'n.', 'C': 'm. et f.'}
 

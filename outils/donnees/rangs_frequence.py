@@ -18,13 +18,10 @@ import os
 import subprocess
 import sys
 
+from modeles import INVARIABLE, MODELES
+
 ICI = os.path.dirname(os.path.abspath(__file__))
 RACINE = os.path.normpath(os.path.join(ICI, '..', '..'))
-MODELES = ['uita', 'amicus', 'puer', 'ager', 'templum', 'miles', 'ciuis', 'corpus', 'mare',
-           'manus', 'res', 'bonus', 'miser', 'pulcher', 'fortis', 'uetus', 'acer', 'amo',
-           'moneo', 'lego', 'capio', 'audio', 'sum', 'eo', 'imitor', 'uereor', 'sequor',
-           'patior', 'potior', 'pronoms', 'invaria']
-INVARIABLE = 30
 
 
 def lis_formes(chemin):

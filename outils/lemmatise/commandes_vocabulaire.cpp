@@ -4,31 +4,11 @@
 #include "morpho/paradigme.h"
 #include "morpho/rangs_frequence.h"
 #include "morpho/tableaux_flexion.h"
-
-#ifdef LECTURIEL_FICHIERS
 #include "princ/fichiers/graphie.h"
 #include "princ/fichiers/texte_latin.h"
-#else
-#include <fstream>
-#include <sstream>
-
-#include "lexical/erreur.h"
-#include "lexical/messages.h"
-#endif
 
 std::string LisTexteDuFichier(const std::string& chemin) {
-#ifdef LECTURIEL_FICHIERS
   return Utf8VersCp1252(SansQuantites(LisTexteLatin(chemin).Texte()));
-#else
-  // Without the window's file library: plain text, UTF-8 when it is valid.
-  std::ifstream fichier(chemin, std::ios::binary);
-  if (!fichier) throw Erreur(Formate(MessageOuvrirFichier, {Utf8VersCp1252(chemin)}));
-  std::ostringstream octets;
-  octets << fichier.rdbuf();
-  const std::string texte = octets.str();
-  if (auto exact = Utf8VersCp1252Exact(texte)) return *exact;
-  return texte;
-#endif
 }
 
 int CommandeVocabulaire(const std::string& cheminTexte, const TOptionsVocabulaire& options,

@@ -5,6 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <string>
+#include <string_view>
+
 #include "lexical/tests/fixture.h"
 #include "syntaxe/listes_mots.h"
 
@@ -47,22 +51,38 @@ TEST(LienSyntaxique, TexteEtAnalysesGardees) {
 }
 
 TEST(DansListe, MotsEntiersSeulement) {
-  EXPECT_TRUE(DansListe("habeo", ListeVerbesAppel));  // the last word, no comma after it
-  EXPECT_TRUE(DansListe("appello", ListeVerbesAppel));
-  EXPECT_TRUE(DansListe("ab", "ab,de"));  // the first word, no comma before it
-  EXPECT_FALSE(DansListe("su", ListeCopules));
-  EXPECT_FALSE(DansListe("Sum", ListeCopules));
-  EXPECT_FALSE(DansListe("", ListeCopules));  // the empty fields do not count
-  EXPECT_FALSE(DansListe("sum,fio", ListeCopules));
+  EXPECT_TRUE(DansListe("habeo", ListeVerbesAppel()));  // the last word, no blank after it
+  EXPECT_TRUE(DansListe("appello", ListeVerbesAppel()));
+  EXPECT_TRUE(DansListe("ab", "ab de"));  // the first word, no blank before it
+  EXPECT_FALSE(DansListe("su", ListeCopules()));
+  EXPECT_FALSE(DansListe("Sum", ListeCopules()));
+  EXPECT_FALSE(DansListe("", ListeCopules()));
+  EXPECT_FALSE(DansListe("", "a  b"));  // an empty field does not count
+  EXPECT_FALSE(DansListe("sum fio", ListeCopules()));
+}
+
+// The lists of listes_mots.txt, compiled in: each section read whole.
+TEST(DansListe, LesListesCommeLaFixture) {
+  const std::map<std::string, std::string_view> listes = {
+      {"determinants", ListeDeterminants()},
+      {"copules", ListeCopules()},
+      {"verbes-appel", ListeVerbesAppel()},
+      {"possessifs", ListePossessifs()},
+      {"prepositions-ablatif", ListePrepositionsAblatif()},
+      {"prepositions-accusatif", ListePrepositionsAccusatif()},
+      {"conjonctions", ListeConjonctions()}};
+  for (const TCas& c : LisFixture(std::string(LECTURIEL_FIXTURES) + "/listes_mots.tsv")) {
+    ASSERT_TRUE(listes.contains(c.Section)) << c.Lieu;
+    EXPECT_EQ(DansListe(c[0], listes.at(c.Section)), c[1] == "oui") << c.Lieu;
+  }
 }
 
 TEST(DansListe, LesListesDeLemmesSuiventLaGraphieDesVedettes) {
   // Headwords are written with u and i, and active or deponent.
   for (std::string_view liste :
-       {ListeDeterminants, ListeCopules, ListeVerbesAppel, ListePossessifs}) {
+       {ListeDeterminants(), ListeCopules(), ListeVerbesAppel(), ListePossessifs()}) {
+    EXPECT_FALSE(liste.empty());
     EXPECT_EQ(liste.find('v'), std::string_view::npos) << liste;
     EXPECT_EQ(liste.find('j'), std::string_view::npos) << liste;
   }
-  EXPECT_TRUE(DansListe("uideor", ListeCopules));
-  EXPECT_TRUE(DansListe("puto", ListeVerbesAppel));
 }

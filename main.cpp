@@ -17,6 +17,8 @@ int main(int argc, char** argv) {
   int code = 0;
   {
     TFPrinc FPrinc(services, CheminProgramme());
+    // A pupil who cancels the name prompt leaves the program.
+    if (FPrinc.Abandonnee()) return 0;
     FPrinc.show();
     code = application.exec();
   }

@@ -54,10 +54,11 @@ QTableWidgetItem* CaseNombre(int n) {
 }  // namespace
 
 TDialogueVocabulaire::TDialogueVocabulaire(IServices& services, const std::string& texte,
-                                           const std::string& cheminRangs, QWidget* parent)
-    : QDialog(parent), Services(services) {
+                                           const QString& nomTexte, const std::string& cheminRangs,
+                                           QWidget* parent)
+    : QDialog(parent), Services(services), NomTexte(nomTexte) {
   setObjectName(QStringLiteral("DialogueVocabulaire"));
-  setWindowTitle(QStringLiteral("Vocabulaire du texte"));
+  setWindowTitle(Titre());
   resize(640, 480);
   try {
     Rangs = TRangs::Lis(cheminRangs);
@@ -137,6 +138,11 @@ TDialogueVocabulaire::TDialogueVocabulaire(IServices& services, const std::strin
 
 TDialogueVocabulaire::~TDialogueVocabulaire() = default;
 
+QString TDialogueVocabulaire::Titre() const {
+  return NomTexte.isEmpty() ? QStringLiteral("Vocabulaire du texte")
+                            : QStringLiteral("Vocabulaire de %1").arg(NomTexte);
+}
+
 void TDialogueVocabulaire::Actualise() {
   const QString filtre = Filtre->text().trimmed();
   const int masquer = Masquer->value();
@@ -173,7 +179,7 @@ QString TDialogueVocabulaire::TexteVisible() const {
 std::unique_ptr<QTextDocument> TDialogueVocabulaire::Document() const {
   auto document = std::make_unique<QTextDocument>();
   QTextCursor curseur(document.get());
-  curseur.insertText(QStringLiteral("Vocabulaire du texte"));
+  curseur.insertText(Titre());
   curseur.insertBlock();
   QTextTableFormat format;
   format.setCellPadding(2);
@@ -196,7 +202,7 @@ bool TDialogueVocabulaire::Enregistre(const QString& chemin) const {
   }
   QFile fichier(chemin);
   if (!fichier.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
-  QString texte;
+  QString texte = Titre() + u'\n';
   for (int i = 0; i < Table->rowCount(); ++i)
     texte += Table->item(i, ColEntree)->text() + u'\t' + Table->item(i, ColOccurrences)->text() +
              u'\t' + Table->item(i, ColFormes)->text() + u'\n';
@@ -212,7 +218,9 @@ void TDialogueVocabulaire::InsereClick() { emit Insere(TexteVisible()); }
 
 void TDialogueVocabulaire::EnregistrerClick() {
   const auto chemin = Services.FichierAEnregistrer(
-      this, QStringLiteral("Enregistrer le vocabulaire"), QString(),
+      this, QStringLiteral("Enregistrer le vocabulaire"),
+      NomTexte.isEmpty() ? QString()
+                         : QStringLiteral("vocabulaire-%1.odt").arg(QFileInfo(NomTexte).baseName()),
       QStringLiteral("Document OpenDocument (*.odt);;Texte brut (*.txt)"), QStringLiteral("odt"));
   if (!chemin) return;
   if (!Enregistre(*chemin))

@@ -16,13 +16,16 @@
 #include <QTextEdit>
 #include <QToolTip>
 #include <QWheelEvent>
+#include <map>
 #include <optional>
+#include <set>
 
 #include "lexical/cp1252.h"
 #include "lexical/erreur.h"
 #include "lexical/programme.h"
 #include "lexical/stores.h"
 #include "princ/dialogue_chercher.h"
+#include "princ/dialogue_vocabulaire.h"
 #include "princ/document_qt.h"
 #include "princ/fichiers/fichier_ini.h"
 #include "princ/fichiers/nom_fichier.h"
@@ -79,6 +82,7 @@ void TFPrinc::CreePanneaux() {
   RichE->viewport()->installEventFilter(this);
   RichE->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(RichE, &QTextEdit::customContextMenuRequested, this, [this](const QPoint& position) {
+    E.MotMenu = E.MotCourant;
     PopupMenu1Popup();
     if (!PopupMenu1->isEmpty()) PopupMenu1->popup(RichE->viewport()->mapToGlobal(position));
   });
@@ -175,10 +179,18 @@ void TFPrinc::CreeBarreEtat() {
     Volets[i]->setFrameShape(QFrame::StyledPanel);
     barre->addWidget(Volets[i]);
   }
+  VoletTrace = new QLabel(QStringLiteral("trace non écrite"), barre);
+  VoletTrace->setObjectName(QStringLiteral("VoletTrace"));
+  VoletTrace->setFrameShape(QFrame::StyledPanel);
+  barre->addWidget(VoletTrace);
+  VoletTrace->hide();
   barre->hide();
 }
 
-QString TFPrinc::TexteVolet(int i) const { return i >= 0 && i < 3 ? Volets[i]->text() : QString(); }
+QString TFPrinc::TexteVolet(int i) const {
+  if (i == 3) return VoletTrace->isHidden() ? QString() : VoletTrace->text();
+  return i >= 0 && i < 3 ? Volets[i]->text() : QString();
+}
 
 std::string TFPrinc::RepertoireProgramme() const { return DossierDuProgramme(CheminExecutable); }
 
@@ -229,6 +241,7 @@ void TFPrinc::FormCreate() {
   Protege([&] { ini.emplace(CheminIni()); });
   if (ini && ini->Probleme())
     Services.Erreur(this, QString::fromStdString(Cp1252VersUtf8(*ini->Probleme())));
+  if (ini) SignaleReglagesInconnus(*ini);
   const auto chemin = [&](const char* section, const char* cle) {
     return ini ? Absolu(Cp1252VersUtf8(ini->LisChaine(section, cle, ""))) : std::string();
   };
@@ -236,18 +249,20 @@ void TFPrinc::FormCreate() {
   E.RepSauvegarde = chemin("Sauvegarde", "repertoire");
   if (const std::string lexique = chemin("Fichier", "lexique"); !lexique.empty())
     cheminLexique = lexique;
+  E.CheminLexique = cheminLexique;
   if (!E.FichierTexte.empty()) {
     Protege([this] { ChargeTexte(E.FichierTexte); });
     AutoriseEdition(false);
     QString nom;
-    if (Services.DemandeTexte(this, QStringLiteral("Lecturiel"), QStringLiteral("ton nom :"),
-                              nom)) {
-      // The trace keeps the name as typed; the file name is made safe.
-      E.NomUtilisateur = Utf8VersCp1252(nom.toStdString());
-      E.FichierNotes =
-          CheminNotes(E.RepSauvegarde, NomDeFichier(nom.toStdString()), E.FichierTexte);
-      Protege([this] { ChargeNotes(); });
+    if (!DemandeNom(nom)) {
+      Abandon = true;
+      return;
     }
+    // The trace keeps the name as typed; the file name is made safe.
+    E.NomUtilisateur = Utf8VersCp1252(nom.toStdString());
+    E.FichierNotes = CheminNotes(E.RepSauvegarde, NomDeFichier(nom.toStdString()), E.FichierTexte);
+    E.NotesAvecCompteurs = true;
+    Protege([this] { ChargeNotes(); });
     E.FichierTrace = chemin("Sauvegarde", "reptrace");
     E.AutoLex = ini->LisEntier("Droits", "AutoLex", 0);
     E.insereLex = ini->LisEntier("Droits", "insereLex", 1);
@@ -263,6 +278,47 @@ void TFPrinc::FormCreate() {
   AjourEtat();
 }
 
+bool TFPrinc::DemandeNom(QString& nom) {
+  // Without a name every pupil would share one notes file, each replacing
+  // the notes of the one before, and the trace could not tell them apart.
+  for (;;) {
+    nom.clear();
+    if (!Services.DemandeTexte(this, QStringLiteral("Lecturiel"), QStringLiteral("ton nom :"), nom))
+      return false;
+    nom = nom.trimmed();
+    if (!nom.isEmpty()) return true;
+  }
+}
+
+void TFPrinc::SignaleReglagesInconnus(const TFichierIni& ini) {
+  // Names compared as the file is read, without regard to case.
+  static const std::map<std::string, std::set<std::string>> connus = {
+      {"fichier", {"nom", "lexique"}},
+      {"sauvegarde", {"repertoire", "reptrace"}},
+      {"droits",
+       {"autolex", "inserelex", "inseremorpho", "inseretr", "evalsyntaxe", "vocabulaire",
+        "flexion"}}};
+  const auto minuscules = [](const std::string& cp1252) {
+    return QString::fromStdString(Cp1252VersUtf8(cp1252)).toLower().toStdString();
+  };
+  QStringList lignes;
+  for (const TFichierIni::TNom& n : ini.Noms()) {
+    const auto section = connus.find(minuscules(n.Section));
+    const QString ligne = QStringLiteral("ligne %1 : ").arg(n.Ligne);
+    const QString nomSection = QString::fromStdString(Cp1252VersUtf8(n.Section));
+    const QString cle = QString::fromStdString(Cp1252VersUtf8(n.Cle));
+    if (n.Cle.empty() && section == connus.end())
+      lignes << ligne + QStringLiteral("section [%1] inconnue").arg(nomSection);
+    else if (!n.Cle.empty() && n.Section.empty())
+      lignes << ligne + QStringLiteral("clé « %1 » hors de toute section").arg(cle);
+    else if (!n.Cle.empty() && section != connus.end() && !section->second.count(minuscules(n.Cle)))
+      lignes << ligne + QStringLiteral("clé « %1 » inconnue dans [%2]").arg(cle, nomSection);
+  }
+  if (lignes.isEmpty()) return;
+  Services.Message(this, QStringLiteral("Réglages inconnus de %1, sans effet :\n%2")
+                             .arg(QString::fromStdString(CheminIni()), lignes.join(u'\n')));
+}
+
 void TFPrinc::ChargeNotes() {
   if (!FichierExiste(E.FichierNotes)) return;
   std::vector<std::string> octets;
@@ -272,6 +328,7 @@ void TFPrinc::ChargeNotes() {
     // A notes file that cannot be read is never written over: this lesson's
     // notes go where the pupil chooses in the save dialog.
     E.FichierNotes.clear();
+    E.NotesAvecCompteurs = false;
     throw;
   }
   QStringList lignes;
@@ -305,8 +362,12 @@ void TFPrinc::AutoriseEdition(bool modifiable) {
 }
 
 void TFPrinc::ChargeTexte(const std::string& chemin) {
+  // The vocabulary of the text going away would go on naming it.
+  if (Vocabulaire) Vocabulaire->close();
+  E.TexteAffiche.clear();
   RichE->clear();
   RemplitDocument(*RichE->document(), LisTexteLatin(chemin), 20.0 * RichE->logicalDpiY() / 72.0);
+  E.TexteAffiche = chemin;
   // The pupil starts reading at the beginning of the text.
   SelectionParLeProgramme(0, 0);
   RichE->verticalScrollBar()->setValue(0);
@@ -321,9 +382,11 @@ void TFPrinc::ChargeTexte(const std::string& chemin) {
 void TFPrinc::closeEvent(QCloseEvent* evenement) {
   // FormCloseQuery: modified notes are saved without a question; when they
   // could not be, the pupil decides whether to lose them.
+  // Enter must not throw the notes away: Non is the default.
   if (Memo1->document()->isModified() && !EnregistreNotes() &&
       !Services.Confirme(
-          this, QStringLiteral("Les notes n'ont pas été enregistrées. Quitter quand même ?"))) {
+          this, QStringLiteral("Les notes n'ont pas été enregistrées. Quitter quand même ?"),
+          IServices::ParDefaut::Non)) {
     evenement->ignore();
     return;
   }
@@ -360,9 +423,21 @@ bool TFPrinc::eventFilter(QObject* objet, QEvent* evenement) {
     switch (evenement->type()) {
       case QEvent::KeyPress: {
         const auto* touche = static_cast<QKeyEvent*>(evenement);
+        if (touche->key() == Qt::Key_Menu ||
+            (touche->key() == Qt::Key_F10 && touche->modifiers() == Qt::ShiftModifier)) {
+          MenuAuClavier();
+          return true;
+        }
         ShiftEnfonce = touche->key() == Qt::Key_Shift || (touche->modifiers() & Qt::ShiftModifier);
         break;
       }
+      case QEvent::ContextMenu:
+        // The window system's own keyboard request, where it sends one.
+        if (static_cast<QContextMenuEvent*>(evenement)->reason() == QContextMenuEvent::Keyboard) {
+          MenuAuClavier();
+          return true;
+        }
+        break;
       case QEvent::KeyRelease:
         if (static_cast<QKeyEvent*>(evenement)->key() != Qt::Key_Shift) break;
         [[fallthrough]];

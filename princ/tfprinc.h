@@ -12,6 +12,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <functional>
 #include <string>
 
@@ -24,6 +25,7 @@ class QPlainTextEdit;
 class QSplitter;
 class QTextEdit;
 class TDialogueChercher;
+class TDialogueVocabulaire;
 
 // The window's own state. Strings from or for the analysis are Windows-1252;
 // paths are in the file system's encoding (UTF-8).
@@ -31,7 +33,13 @@ struct TEtatFPrinc {
   bool LatinModifiable = false;
   std::string NomUtilisateur;
   std::string FichierNotes;
+  // The notes file is the pupil's, counters line first; a file chosen in
+  // the save dialog holds the notes alone and is always rewritten so.
+  bool NotesAvecCompteurs = false;
   std::string MotCourant;
+  // The word the context menu was opened on: the one inserted, traced and
+  // inflected, wherever the pointer has gone since.
+  std::string MotMenu;
   std::string TexteLexique, TexteMorpho, TexteTraduction;
   int NbLexique = 0, NbMorpho = 0, NbTraduction = 0;
   std::string FichierTrace;
@@ -40,6 +48,11 @@ struct TEtatFPrinc {
   int vocabulaire = 0, flexion = 0;
   std::string FichierTexte;
   std::string RepSauvegarde;
+  // The lexicon loaded; the frequency ranks are read beside it.
+  std::string CheminLexique;
+  // The file of the text in the reading pane; empty for the sample sentence
+  // or a new text.
+  std::string TexteAffiche;
 };
 
 class TFPrinc : public QMainWindow {
@@ -51,6 +64,9 @@ class TFPrinc : public QMainWindow {
   ~TFPrinc() override;
 
   const TEtatFPrinc& Etat() const { return E; }
+  // The pupil cancelled the name prompt: the program leaves without
+  // showing the window.
+  bool Abandonnee() const { return Abandon; }
   // The reading pane's current hint text (empty: no hint).
   QString TexteBulle() const { return Bulle; }
   QString TexteVolet(int i) const;
@@ -67,9 +83,13 @@ class TFPrinc : public QMainWindow {
   void ChargeTexte(const std::string& chemin);
   void RichEMouseMove(int x, int y);
   void PopupMenu1Popup();
+  // The context menu of the word at the caret (Menu key, Shift+F10).
+  void MenuAuClavier();
   void InsereEntree();
   void InsereMorpho();
   void InsereTraduction();
+  // Appends a line to the trace file; a failure is reported once, and shown
+  // in the status bar until a line is written again. Never throws.
   void EcritTrace(const std::string& texte);
   void RichESelectionChange();
   void Effaceretcrire1Click();
@@ -98,6 +118,10 @@ class TFPrinc : public QMainWindow {
   void CreeOutils(QMenu* edition);
   void AjourOutils();
   void FormCreate();
+  // Asks the pupil's name until one is given; false when cancelled.
+  bool DemandeNom(QString& nom);
+  // Unknown sections and keys of the configuration, told once.
+  void SignaleReglagesInconnus(const class TFichierIni& ini);
   void ChargeNotes();
   // Saves the notes as "Enregistrer Bloc-Notes" does; false when they could
   // not be saved (error, dialog cancelled, name taken).
@@ -120,6 +144,8 @@ class TFPrinc : public QMainWindow {
   void Protege(const std::function<void()>& action);
 
   IServices& Services;
+  bool Abandon = false;
+  bool TraceEnEchec = false;  // the last trace line could not be written
   std::string CheminExecutable;
   TEtatFPrinc E;
   QString Bulle;
@@ -134,8 +160,11 @@ class TFPrinc : public QMainWindow {
   QSplitter* Splitter1 = nullptr;
   QPlainTextEdit* Memo1 = nullptr;
   QLabel* Volets[3] = {};
+  QLabel* VoletTrace = nullptr;  // shown while the trace cannot be written
   QMenu* PopupMenu1 = nullptr;
   QAction* Modifierlelatin1 = nullptr;
   QAction* Vocabulairedutexte1 = nullptr;
   TDialogueChercher* FindDialog = nullptr;
+  // The vocabulary of the text shown, closed when another text replaces it.
+  QPointer<TDialogueVocabulaire> Vocabulaire;
 };

@@ -8,6 +8,7 @@
 
 #include "lexical/cp1252.h"
 #include "princ/dialogue_chercher.h"
+#include "princ/dialogue_vocabulaire.h"
 #include "princ/fichiers/fichier_ini.h"
 #include "princ/fichiers/graphie.h"
 #include "princ/fichiers/notes.h"
@@ -27,6 +28,8 @@ std::vector<std::string> ParagraphesEn1252(const QPlainTextEdit& notes) {
 }  // namespace
 
 void TFPrinc::Effaceretcrire1Click() {
+  if (Vocabulaire) Vocabulaire->close();
+  E.TexteAffiche.clear();
   RichE->clear();
   AutoriseEdition(true);
 }
@@ -53,8 +56,12 @@ bool TFPrinc::EnregistreNotes() {
       Services.Message(this, QString::fromStdString(avertissement));
     if (!E.FichierNotes.empty()) {
       // One line per paragraph: lines broken where the pane happened to wrap
-      // would pile up hard breaks in the pupil's notes save after save.
-      std::vector<std::string> lignes{LigneCompteurs({E.NbLexique, E.NbMorpho, E.NbTraduction})};
+      // would pile up hard breaks in the pupil's notes save after save. A
+      // file of notes alone stays so: a counters line would be read back
+      // as the first line of the notes.
+      std::vector<std::string> lignes;
+      if (E.NotesAvecCompteurs)
+        lignes.push_back(LigneCompteurs({E.NbLexique, E.NbMorpho, E.NbTraduction}));
       for (auto& ligne : ParagraphesEn1252(*Memo1)) lignes.push_back(std::move(ligne));
       EcrisLignes(E.FichierNotes, lignes);
       Memo1->document()->setModified(false);
@@ -63,7 +70,7 @@ bool TFPrinc::EnregistreNotes() {
     }
     const std::string dossier = RepertoireDesDialogues();
     const auto choix = Services.FichierAEnregistrer(
-        this, QStringLiteral("Enregister le bloc-notes"), QString::fromStdString(dossier),
+        this, QStringLiteral("Enregistrer le bloc-notes"), QString::fromStdString(dossier),
         QStringLiteral("fichier texte (*.txt)"), QStringLiteral("txt"));
     if (!choix) return;
     const std::string chemin = choix->toStdString();
@@ -73,6 +80,8 @@ bool TFPrinc::EnregistreNotes() {
     }
     EcrisLignes(chemin, ParagraphesEn1252(*Memo1));
     E.FichierNotes = chemin;
+    E.NotesAvecCompteurs = false;
+    Memo1->document()->setModified(false);
     enregistrees = true;
   });
   return enregistrees;

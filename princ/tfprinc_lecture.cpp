@@ -1,6 +1,7 @@
 // The reading pane's handlers: the word under the pointer and its hint, the
 // context menu and the insertions into the notes, the syntax query.
 #include <QApplication>
+#include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QTextCursor>
@@ -92,12 +93,12 @@ void TFPrinc::PopupMenu1Popup() {
   Protege([this] {
     // The texts are kept as they are now: the insertions use them even if
     // the pointer has moved on to another word since.
-    const std::optional<TAidesMot> aides = AidesMot(E.MotCourant);
+    const std::optional<TAidesMot> aides = AidesMot(E.MotMenu);
     if (!aides) return;  // no analysis: no menu at all
     E.TexteLexique = aides->Lexique;
     E.TexteMorpho = aides->Morpho;
     E.TexteTraduction = aides->Traduction;
-    QString titre = VersQt(E.MotCourant);
+    QString titre = VersQt(E.MotMenu);
     titre.replace(u'&', QStringLiteral("&&"));
     const bool lexique = E.insereLex > 0;
     const bool morpho = E.insereMorpho > 0 && !E.TexteMorpho.empty();
@@ -118,34 +119,52 @@ void TFPrinc::PopupMenu1Popup() {
   });
 }
 
+void TFPrinc::MenuAuClavier() {
+  // From the keyboard the word is the one at the caret (or just before it,
+  // at the end of a word), not the last one the mouse passed over.
+  const TTexteRicheQt texte(*RichE);
+  const int position = RichE->textCursor().position();
+  std::string mot = MotAIndex(texte, position);
+  if (mot.empty()) mot = MotAIndex(texte, position - 1);
+  E.MotMenu = mot;
+  PopupMenu1Popup();
+  if (!PopupMenu1->isEmpty())
+    PopupMenu1->popup(RichE->viewport()->mapToGlobal(RichE->cursorRect().bottomLeft()));
+}
+
 void TFPrinc::Insere(const std::string& texte, const std::string& trace, int& compteur) {
   QString insere = VersQt(texte);
   insere.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   Memo1->textCursor().insertText(insere);
   Memo1->document()->setModified(true);
-  try {
-    EcritTrace(trace);
-  } catch (const std::exception& erreur) {
-    SignaleErreur(erreur);
-    return;
-  }
+  // The help was given: it counts even when the trace cannot say so.
   compteur = CompteurSuivant(compteur);
   AjourEtat();
+  EcritTrace(trace);
 }
 
 void TFPrinc::InsereEntree() {
-  Insere(" " + E.TexteLexique, "lexique - " + E.MotCourant, E.NbLexique);
+  Insere(" " + E.TexteLexique, "lexique - " + E.MotMenu, E.NbLexique);
 }
-void TFPrinc::InsereMorpho() {
-  Insere(" " + E.TexteMorpho, "morpho - " + E.MotCourant, E.NbMorpho);
-}
+void TFPrinc::InsereMorpho() { Insere(" " + E.TexteMorpho, "morpho - " + E.MotMenu, E.NbMorpho); }
 void TFPrinc::InsereTraduction() {
-  Insere(" " + SansBlancs(E.TexteTraduction), "traduction - " + E.MotCourant, E.NbTraduction);
+  Insere(" " + SansBlancs(E.TexteTraduction), "traduction - " + E.MotMenu, E.NbTraduction);
 }
 
 void TFPrinc::EcritTrace(const std::string& texte) {
   if (E.FichierTrace.empty()) return;
-  AjouteLigne(E.FichierTrace, E.NomUtilisateur + " " + texte);
+  try {
+    AjouteLigne(E.FichierTrace, E.NomUtilisateur + " " + texte);
+  } catch (const std::exception& erreur) {
+    // Said once, not at every help of the lesson; the status bar keeps it
+    // in view until a line is written again.
+    if (!TraceEnEchec) SignaleErreur(erreur);
+    TraceEnEchec = true;
+    VoletTrace->show();
+    return;
+  }
+  TraceEnEchec = false;
+  VoletTrace->hide();
 }
 
 void TFPrinc::RichESelectionChange() {
@@ -168,17 +187,17 @@ void TFPrinc::RichESelectionChange() {
     if (!mot1.empty() && !mot2.empty()) {
       const QString question = QStringLiteral("Afficher les liens possibles entre %1 et %2 ?")
                                    .arg(VersQt(mot1), VersQt(mot2));
-      if (Services.Confirme(this, question)) {
+      if (Services.Confirme(this, question, IServices::ParDefaut::Oui)) {
         try {
           std::string liens = TLienSyntaxique(mot1, mot2).Texte();
           liens += TLienSyntaxique(mot2, mot1).Texte();
           Services.Message(this,
                            VersQt(liens).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-          EcritTrace("syntaxe - " + mot1 + "-" + mot2);
         } catch (const std::exception& erreur) {
           SignaleErreur(erreur);
           return;  // the selection then stays as it is
         }
+        EcritTrace("syntaxe - " + mot1 + "-" + mot2);
       }
     }
   }

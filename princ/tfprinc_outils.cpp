@@ -30,27 +30,29 @@ void TFPrinc::AjourOutils() {
 void TFPrinc::Vocabulairedutexte1Click() {
   if (!StoresPrets() || !Vocabulairedutexte1->isVisible()) return;
   Protege([this] {
+    // One vocabulary at a time, of the text as it is now.
+    if (Vocabulaire) Vocabulaire->close();
     const std::string texte = Utf8VersCp1252(SansQuantites(RichE->toPlainText().toStdString()));
-    auto* dialogue = new TDialogueVocabulaire(
-        Services, texte, CheminRangsPres(RepertoireProgramme() + "quirandole.lex"), this);
+    const QString nomTexte = QFileInfo(QString::fromStdString(E.TexteAffiche)).fileName();
+    auto* dialogue =
+        new TDialogueVocabulaire(Services, texte, nomTexte, CheminRangsPres(E.CheminLexique), this);
     dialogue->setAttribute(Qt::WA_DeleteOnClose);
+    Vocabulaire = dialogue;
     connect(dialogue, &TDialogueVocabulaire::Insere, this, [this](const QString& lignes) {
       Memo1->textCursor().insertText(lignes);
       Memo1->document()->setModified(true);
     });
     dialogue->show();
-    EcritTrace(
-        "vocabulaire - " +
-        Utf8VersCp1252(QFileInfo(QString::fromStdString(E.FichierTexte)).fileName().toStdString()));
+    EcritTrace("vocabulaire - " + Utf8VersCp1252(nomTexte.toStdString()));
   });
 }
 
 void TFPrinc::Flexion1Click() {
-  if (!StoresPrets() || E.MotCourant.empty()) return;
+  if (!StoresPrets() || E.MotMenu.empty()) return;
   Protege([this] {
-    auto* dialogue = new TDialogueFlexion(E.MotCourant, this);
+    auto* dialogue = new TDialogueFlexion(E.MotMenu, this);
     dialogue->setAttribute(Qt::WA_DeleteOnClose);
     dialogue->show();
-    EcritTrace("flexion - " + E.MotCourant);
+    EcritTrace("flexion - " + E.MotMenu);
   });
 }

@@ -99,6 +99,8 @@ QMenu& TSession::Menu() { return *F->findChild<QMenu*>(QStringLiteral("PopupMenu
 
 // The window itself when there is no such widget, after saying so.
 QWidget* TSession::Cible(const QByteArray& nom) {
+  // A dialog closed for good is not looked at any more.
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   const QByteArray vrai = nom == "lecture" ? "RichE" : nom == "notes" ? "Memo1" : nom;
   QWidget* cible = nom == "fenetre" ? F.get() : F->findChild<QWidget*>(Q(vrai));
   return Verifie(cible, "pas de " + Q(nom)) ? cible : F.get();
@@ -192,7 +194,9 @@ bool TSession::Etape(const QList<QByteArray>& m) {
     Ecris(a1, QByteArray("\xFF\xFE") +
                   QByteArray(reinterpret_cast<const char*>(texte.utf16()), texte.size() * 2));
   } else if (c == "nom") {
-    S->Nom = m.size() > 1 ? std::optional(a1) : std::nullopt;
+    S->Noms.clear();
+    for (int i = 1; i < m.size(); ++i) S->Noms.push_back(Q(m[i]));
+    if (S->Noms.empty()) S->Noms.push_back(std::nullopt);
   } else if (c == "reponses") {
     S->Reponses.clear();
     for (int i = 1; i < m.size(); ++i) S->Reponses.push_back(m[i] == "oui");
@@ -205,8 +209,9 @@ bool TSession::Etape(const QList<QByteArray>& m) {
     F.reset();
     LiberLexique();  // each window loads its own
     F = std::make_unique<TFPrinc>(*S, Chemin(QStringLiteral("lecturiel")).toStdString());
-    F->show();
     IniNeuf = true;
+    if (F->Abandonnee()) return true;  // as the program, never shown
+    F->show();
     // Shortcuts reach only the active window.
     F->activateWindow();
     return Verifie(QTest::qWaitForWindowActive(F.get()), QStringLiteral("fenêtre inactive"));
@@ -355,13 +360,17 @@ bool TSession::Etape(const QList<QByteArray>& m) {
       return false;
     QMenu* sous = Menu().isEmpty() ? nullptr : Menu().actions().first()->menu();
     return Compare(Textes(c == "menu" ? &Menu() : sous), reste(1));
+  } else if (c == "nombre") {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return Compare({QString::number(F->findChildren<QWidget*>(a1).size())}, {a2});
   } else if (c == "sous-menus") {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return Compare({QString::number(Menu().findChildren<QMenu*>().size())}, {a1});
   } else if (c == "barre") {
     QStringList volets;
     if (F->statusBar()->isVisible())
-      for (int i = 0; i < 3; ++i) volets << F->TexteVolet(i);
+      for (int i = 0; i < 4; ++i)
+        if (i < 3 || !F->TexteVolet(i).isEmpty()) volets << F->TexteVolet(i);
     return Compare(volets.isEmpty() ? QStringList{"cachee"} : volets, reste(1));
   } else if (c == "taille") {
     return Compare({QString::number(lecture()->font().pointSize()),

@@ -20,7 +20,8 @@
 //   dossier|supprime|protege|utf16 FILE   a folder made; a file removed,
 //                             made read-only, rewritten as UTF-16 with a mark
 //   renomme FILE FILE
-//   nom [NAME]                the name typed at the prompt (none: cancelled)
+//   nom [NAME...]             the names typed at the prompt in turn, the
+//                             last one again (none: cancelled)
 //   reponses oui|non...       the answers to the next questions (then Non)
 //   choix-ouvrir|choix-enregistrer [PATH]   the file dialogs' choice
 // What the user does (TARGET: lecture, notes, fenetre or a widget's name;
@@ -37,10 +38,12 @@
 //   selectionne PLACE PLACE
 //   molette TARGET ANGLE [N [sans-ctrl]]   with Ctrl unless said
 // What the user must then see:
-//   invites|questions|messages|erreurs|apropos|dialogues-ouvrir|
+//   invites|questions|questions-non|messages|erreurs|apropos|dialogues-ouvrir|
 //   dialogues-enregistrer PATTERN...   all said since the last look, '*'
-//                             standing for any text; questions, messages,
-//                             errors and about boxes unlooked at the end fail
+//                             standing for any text (questions-non: those
+//                             whose default button is Non); questions,
+//                             messages, errors and about boxes unlooked at
+//                             the end fail
 //   fenetre ouverte|fermee | lexique charge|absent | titre [WIDGET] TEXT
 //   contenu FILE BYTES | contient FILE BYTES | absent FILE
 //   notes|lecture TEXT | notes|lecture commence|contient|sans TEXT
@@ -48,11 +51,12 @@
 //   mot WORD | bulle [TEXT] (nothing: no hint) | bulle-taille N
 //   menu|sous-menu ITEM... (the context menu, open unless empty; any other
 //   line closes it) | sous-menus N (its children)
-//   barre cachee | barre PANE PANE PANE | taille N (both panes)
+//   barre cachee | barre PANE PANE PANE [TRACE] | taille N (both panes)
 //   etat FichierNotes|FichierTexte|FichierTrace|NbLexique|Droits VALUE
 //   selection TEXT [START] | curseur-a PLACE | defilement N | gras PLACE oui|non
 //   visible|actif WIDGET oui|non | action ACTION TEXT SHORTCUT oui|non (offered)
 //   menus TITLE... (the menu bar) | colonne TABLE N CELL... | lignes TABLE N
+//   nombre WIDGET N (the window's widgets of that name)
 //   onglet N TEXT | html|html-sans REGEX (the inflection tables)
 #pragma once
 

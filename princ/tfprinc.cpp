@@ -10,7 +10,9 @@
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QScrollBar>
+#include <QSettings>
 #include <QSplitter>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTextBlock>
 #include <QTextEdit>
@@ -32,8 +34,12 @@
 #include "princ/fichiers/notes.h"
 #include "princ/fichiers/texte_latin.h"
 
-TFPrinc::TFPrinc(IServices& services, std::string cheminExecutable, QWidget* parent)
-    : QMainWindow(parent), Services(services), CheminExecutable(std::move(cheminExecutable)) {
+TFPrinc::TFPrinc(IServices& services, std::string cheminExecutable, std::string cheminReglages,
+                 QWidget* parent)
+    : QMainWindow(parent),
+      Services(services),
+      CheminExecutable(std::move(cheminExecutable)),
+      CheminReglages(std::move(cheminReglages)) {
   setObjectName(QStringLiteral("FPrinc"));
   setWindowTitle(QStringLiteral("Lecturiel"));
   QFont police(QStringLiteral("MS Sans Serif"));
@@ -42,6 +48,7 @@ TFPrinc::TFPrinc(IServices& services, std::string cheminExecutable, QWidget* par
   resize(505, 405);
   if (const QScreen* ecran = screen()) move(ecran->availableGeometry().center() - rect().center());
   CreePanneaux();
+  RestaureDisposition();
   CreeMenus();
   CreeBarreEtat();
   AjusteBulle();
@@ -109,7 +116,8 @@ void TFPrinc::CreePanneaux() {
   Splitter1->setChildrenCollapsible(false);
   Splitter1->addWidget(RichE);
   Splitter1->addWidget(Memo1);
-  Splitter1->setStretchFactor(0, 0);
+  // A taller window gives the text as much as the notes.
+  Splitter1->setStretchFactor(0, 1);
   Splitter1->setStretchFactor(1, 1);
   Splitter1->setSizes({161, 200});
   setCentralWidget(Splitter1);
@@ -190,6 +198,51 @@ void TFPrinc::CreeBarreEtat() {
 QString TFPrinc::TexteVolet(int i) const {
   if (i == 3) return VoletTrace->isHidden() ? QString() : VoletTrace->text();
   return i >= 0 && i < 3 ? Volets[i]->text() : QString();
+}
+
+namespace {
+
+QString CheminDesReglages(const std::string& chemin) {
+  if (!chemin.empty()) return QString::fromStdString(chemin);
+  return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+         QStringLiteral("/lecturiel/fenetre.ini");
+}
+
+}  // namespace
+
+void TFPrinc::RestaureDisposition() {
+  const QSettings reglages(CheminDesReglages(CheminReglages), QSettings::IniFormat);
+  const QSize taille = reglages.value(QStringLiteral("fenetre/taille")).toSize();
+  if (const QScreen* ecran = screen(); ecran && taille.isValid()) {
+    // A size kept on a larger screen is cut to this one.
+    resize(taille.boundedTo(ecran->availableGeometry().size()));
+    move(ecran->availableGeometry().center() - rect().center());
+  }
+  const QList<QVariant> parts = reglages.value(QStringLiteral("fenetre/panneaux")).toList();
+  if (parts.size() == 2) {
+    // Applied once the window is laid out on screen: sizes given before
+    // are shared out again by the stretch factors.
+    PanneauxRestaures = {parts[0].toInt(), parts[1].toInt()};
+  }
+  if (reglages.value(QStringLiteral("fenetre/maximisee")).toBool())
+    setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void TFPrinc::EnregistreDisposition() {
+  // A settings file that cannot be written costs the pupil nothing but the
+  // size at the next start: no error box for it.
+  QSettings reglages(CheminDesReglages(CheminReglages), QSettings::IniFormat);
+  reglages.setValue(QStringLiteral("fenetre/maximisee"), isMaximized());
+  if (!isMaximized()) reglages.setValue(QStringLiteral("fenetre/taille"), size());
+  const QList<int> tailles = Splitter1->sizes();
+  reglages.setValue(QStringLiteral("fenetre/panneaux"), QVariantList{tailles[0], tailles[1]});
+}
+
+void TFPrinc::showEvent(QShowEvent* evenement) {
+  QMainWindow::showEvent(evenement);
+  // The split is applied again once the window has its size on screen.
+  if (PanneauxRestaures.size() == 2) Splitter1->setSizes(PanneauxRestaures);
+  PanneauxRestaures.clear();
 }
 
 std::string TFPrinc::RepertoireProgramme() const { return DossierDuProgramme(CheminExecutable); }
@@ -391,6 +444,7 @@ void TFPrinc::closeEvent(QCloseEvent* evenement) {
     return;
   }
   QToolTip::hideText();
+  EnregistreDisposition();
   evenement->accept();
 }
 

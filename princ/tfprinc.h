@@ -59,8 +59,12 @@ class TFPrinc : public QMainWindow {
   Q_OBJECT
  public:
   // Runs the whole start-up; `cheminExecutable` locates the configuration
-  // file and the default lexicon.
-  TFPrinc(IServices& services, std::string cheminExecutable, QWidget* parent = nullptr);
+  // file and the default lexicon. `cheminReglages` is the user's settings
+  // file where the window keeps its size and the split between its panes
+  // (empty: the user's configuration folder); lecturiel.ini is the
+  // teacher's and is never written.
+  TFPrinc(IServices& services, std::string cheminExecutable, std::string cheminReglages = {},
+          QWidget* parent = nullptr);
   ~TFPrinc() override;
 
   const TEtatFPrinc& Etat() const { return E; }
@@ -109,10 +113,14 @@ class TFPrinc : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* evenement) override;
+  void showEvent(QShowEvent* evenement) override;
   bool eventFilter(QObject* objet, QEvent* evenement) override;
 
  private:
   void CreePanneaux();
+  // The size and split the window had when it last closed.
+  void RestaureDisposition();
+  void EnregistreDisposition();
   void CreeMenus();
   void CreeBarreEtat();
   void CreeOutils(QMenu* edition);
@@ -145,8 +153,10 @@ class TFPrinc : public QMainWindow {
 
   IServices& Services;
   bool Abandon = false;
-  bool TraceEnEchec = false;  // the last trace line could not be written
+  QList<int> PanneauxRestaures;  // split to apply at the first showing
+  bool TraceEnEchec = false;     // the last trace line could not be written
   std::string CheminExecutable;
+  std::string CheminReglages;
   TEtatFPrinc E;
   QString Bulle;
   bool BoutonEnfonce = false;       // a mouse selection is being dragged

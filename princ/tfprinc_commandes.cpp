@@ -107,7 +107,9 @@ void TFPrinc::FindDialogFind() {
   // bare caret (as the dialog leaves it when shown) is itself the start, so
   // a match at the very first character is found.
   const int depart = actuel.hasSelection() ? actuel.selectionStart() + 1 : actuel.position();
-  const QTextCursor trouve = RichE->document()->find(cherche, depart);
+  QTextCursor trouve = RichE->document()->find(cherche, depart);
+  // After the last match the search goes on from the start, as editors do.
+  if (trouve.isNull() && depart > 0) trouve = RichE->document()->find(cherche, 0);
   if (cherche.isEmpty() || trouve.isNull()) {
     Services.Erreur(this, QStringLiteral("Impossible de trouver \"%1\"").arg(cherche));
     return;

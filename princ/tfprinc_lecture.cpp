@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QTextCursor>
 #include <QTextEdit>
 #include <QToolTip>
@@ -81,6 +82,16 @@ void TFPrinc::MontreBulle(const QPoint& position) {
   // text that Qt would take for markup is escaped.
   if (Qt::mightBeRichText(texte)) texte = Qt::convertFromPlainText(texte, Qt::WhiteSpacePre);
   QToolTip::showText(RichE->viewport()->mapToGlobal(position), texte, RichE->viewport());
+  // Qt opens the hint below the pointer, over the lines the pupil reads
+  // next: it goes above the pointed line when the screen has room there.
+  QWidget* bulle = nullptr;
+  for (QWidget* fenetre : QApplication::topLevelWidgets())
+    if (fenetre->inherits("QTipLabel") && fenetre->isVisible()) bulle = fenetre;
+  const QScreen* ecran = bulle ? bulle->screen() : nullptr;
+  if (!ecran) return;
+  const QRect ligne = RichE->cursorRect(RichE->cursorForPosition(position));
+  const int haut = RichE->viewport()->mapToGlobal(ligne.topLeft()).y() - 2 - bulle->height();
+  if (haut >= ecran->availableGeometry().top()) bulle->move(bulle->x(), haut);
 }
 
 void TFPrinc::PopupMenu1Popup() {

@@ -13,10 +13,13 @@
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QScrollBar>
+#include <QSplitter>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
+#include <QTextBrowser>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <QToolTip>
 #include <QWindow>
@@ -208,7 +211,8 @@ bool TSession::Etape(const QList<QByteArray>& m) {
   } else if (c == "ouvre") {
     F.reset();
     LiberLexique();  // each window loads its own
-    F = std::make_unique<TFPrinc>(*S, Chemin(QStringLiteral("lecturiel")).toStdString());
+    F = std::make_unique<TFPrinc>(*S, Chemin(QStringLiteral("lecturiel")).toStdString(),
+                                  Chemin(QStringLiteral("reglages/fenetre.ini")).toStdString());
     IniNeuf = true;
     if (F->Abandonnee()) return true;  // as the program, never shown
     F->show();
@@ -255,6 +259,13 @@ bool TSession::Etape(const QList<QByteArray>& m) {
     QMetaObject::invokeMethod(Cible(m.value(1)), c == "cache" ? "hide" : "clear");
   } else if (c == "valeur") {
     Cible(m.value(1))->setProperty("value", m.value(2).toInt());
+  } else if (c == "redimensionne") {
+    Cible(m.value(1))->resize(m.value(2).toInt(), m.value(3).toInt());
+    QApplication::processEvents();
+  } else if (c == "separe") {
+    auto* panneaux = F->findChild<QSplitter*>();
+    const int total = panneaux->sizes().value(0) + panneaux->sizes().value(1);
+    panneaux->setSizes({m.value(1).toInt(), total - m.value(1).toInt()});
   } else if (c == "clic") {
     QTest::mouseClick(Cible(m.value(1)), Qt::LeftButton);
   } else if (c == "clic-entete") {
@@ -319,6 +330,28 @@ bool TSession::Etape(const QList<QByteArray>& m) {
     }
 
     // What the user must then see.
+  } else if (c == "dimensions") {
+    QWidget* w = Cible(m.value(1));
+    return Compare({QString::number(w->width()), QString::number(w->height())},
+                   {a2, Q(m.value(3))});
+  } else if (c == "hauteur" || c == "hauteur-min") {
+    const int hauteur = Cible(m.value(1))->height();
+    if (c == "hauteur-min") return Verifie(hauteur >= m.value(2).toInt(), QString::number(hauteur));
+    return Compare({QString::number(hauteur)}, {a2});
+  } else if (c == "bulle-au-dessus") {
+    // The hint ends above the line of the piece of text.
+    QWidget* bulle = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (w->inherits("QTipLabel") && w->isVisible()) bulle = w;
+    const QRect ligne = lecture()->cursorRect([&] {
+      QTextCursor curseur(lecture()->document());
+      curseur.setPosition(Position(m, 1));
+      return curseur;
+    }());
+    const int haut = lecture()->viewport()->mapToGlobal(ligne.topLeft()).y();
+    return Verifie(bulle, QStringLiteral("pas de bulle")) &&
+           Verifie(bulle->geometry().bottom() < haut,
+                   QStringLiteral("bulle %1, ligne %2").arg(bulle->geometry().bottom()).arg(haut));
   } else if (c == "fenetre") {
     return Compare({F->isVisible() ? "ouverte" : "fermee"}, {a1});
   } else if (c == "contenu" || c == "contient" || c == "absent") {
@@ -436,6 +469,32 @@ bool TSession::Etape(const QList<QByteArray>& m) {
     for (int i = 0; i < table->rowCount(); ++i)
       colonne << table->item(i, m.value(2).toInt())->text();
     return Compare(colonne, reste(3));
+  } else if (c == "elargit") {
+    // The window of the table made wider: the columns that took the width.
+    auto* table = qobject_cast<QTableWidget*>(Cible(m.value(1)));
+    if (!Verifie(table, a1)) return false;
+    QHeaderView* entetes = table->horizontalHeader();
+    QList<int> avant;
+    for (int i = 0; i < entetes->count(); ++i) avant << entetes->sectionSize(i);
+    QWidget* fenetre = table->window();
+    fenetre->resize(fenetre->width() + m.value(3).toInt(), fenetre->height());
+    QApplication::processEvents();
+    QStringList elargies;
+    for (int i = 0; i < entetes->count(); ++i)
+      if (entetes->sectionSize(i) - avant[i] >= m.value(3).toInt() / 2)
+        elargies << QString::number(i);
+    return Compare(elargies, {a2});
+  } else if (c == "tableaux-entiers") {
+    // The inflection tables as wide as they would be with room enough.
+    auto* dialogue = F->findChild<TDialogueFlexion*>();
+    auto* tableaux = dialogue ? dialogue->findChild<QTextBrowser*>() : nullptr;
+    if (!Verifie(tableaux, QStringLiteral("pas de tableaux de flexion"))) return false;
+    (void)QTest::qWaitForWindowExposed(dialogue);
+    const std::unique_ptr<QTextDocument> mesure(tableaux->document()->clone());
+    mesure->setTextWidth(-1);
+    return Verifie(
+        mesure->idealWidth() <= tableaux->viewport()->width(),
+        QStringLiteral("%1 > %2").arg(mesure->idealWidth()).arg(tableaux->viewport()->width()));
   } else if (c == "onglet") {
     auto* onglets = F->findChild<QTabWidget*>();
     return Verifie(onglets, a1) && Compare({onglets->tabText(m.value(1).toInt())}, {a2});

@@ -37,6 +37,7 @@
 //   clic-droit PLACE | choisis ITEM   a right click | an item of its menu
 //   selectionne PLACE PLACE
 //   molette TARGET ANGLE [N [sans-ctrl]]   with Ctrl unless said
+//   redimensionne TARGET W H | separe N (the reading pane's height)
 // What the user must then see:
 //   invites|questions|questions-non|messages|erreurs|apropos|dialogues-ouvrir|
 //   dialogues-enregistrer PATTERN...   all said since the last look, '*'
@@ -57,7 +58,11 @@
 //   visible|actif WIDGET oui|non | action ACTION TEXT SHORTCUT oui|non (offered)
 //   menus TITLE... (the menu bar) | colonne TABLE N CELL... | lignes TABLE N
 //   nombre WIDGET N (the window's widgets of that name)
+//   dimensions TARGET W H | hauteur TARGET N | hauteur-min TARGET N
+//   bulle-au-dessus PLACE (the hint ends above the line of PLACE)
 //   onglet N TEXT | html|html-sans REGEX (the inflection tables)
+//   elargit TABLE N DX (its window made DX wider, column N alone grows)
+//   tableaux-entiers (the inflection tables fit their pane unwrapped)
 #pragma once
 
 #include <QByteArray>

@@ -67,10 +67,16 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QStringList>
 #include <QTemporaryDir>
+#include <initializer_list>
+#include <map>
 #include <memory>
+#include <utility>
 
 class QMenu;
+class QPlainTextEdit;
+class QTextEdit;
 class QPoint;
 class QWidget;
 class TFPrinc;
@@ -94,7 +100,28 @@ class TSession {
   TFPrinc* Fenetre() { return F.get(); }
 
  private:
+  // A line of a session file as its handler reads it: the words, the verb,
+  // the first two arguments as text, and the count the third one may give.
+  struct TLigne {
+    const QList<QByteArray>& m;
+    const QByteArray& c;
+    QString a1, a2;
+    int fois;
+    QStringList Reste(int i) const;  // the words from the i-th on
+  };
+  // The handler of a verb; false when the line failed.
+  using TGeste = bool (*)(TSession&, const TLigne&);
+  static std::map<QByteArray, TGeste> Table(
+      std::initializer_list<std::pair<std::initializer_list<const char*>, TGeste>> lignes);
+  static const std::map<QByteArray, TGeste>& GestesSansFenetre();
+  static const std::map<QByteArray, TGeste>& GestesAvecFenetre();
+
   bool Etape(const QList<QByteArray>& mots);
+  bool Entendu(const TLigne& ligne);
+  QTextEdit* Lecture();
+  QPlainTextEdit* Notes();
+  QPoint PointFenetre(const QList<QByteArray>& mots, int i);
+  static bool Fini();
   bool Verifie(bool vrai, const QString& quoi);
   bool Compare(const QStringList& obtenu, const QStringList& attendu);
   QWidget* Cible(const QByteArray& nom);

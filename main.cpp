@@ -16,10 +16,10 @@ int main(int argc, char** argv) {
   TServicesQt services;
   int code = 0;
   {
-    TFPrinc FPrinc(services, CheminProgramme());
+    TFenetreLecture fenetre(services, CheminProgramme());
     // A pupil who cancels the name prompt leaves the program.
-    if (FPrinc.Abandonnee()) return 0;
-    FPrinc.show();
+    if (fenetre.Abandonnee()) return 0;
+    fenetre.show();
     code = application.exec();
   }
   try {

@@ -1,5 +1,5 @@
-// TFPrinc: the reading window. A read-only reading pane (RichE) over a notes
-// pane (Memo1); pointing at a word shows its analyses in a tooltip, a right
+// TFenetreLecture: the reading window. A read-only reading pane (PanneauLecture) over a notes
+// pane (PanneauNotes); pointing at a word shows its analyses in a tooltip, a right
 // click offers to insert its meanings, analysis or French rendering into the
 // notes, selecting from one word to another offers their syntactic links.
 // Start-up reads the configuration file beside the executable: without a
@@ -29,7 +29,7 @@ class TDialogueVocabulaire;
 
 // The window's own state. Strings from or for the analysis are Windows-1252;
 // paths are in the file system's encoding (UTF-8).
-struct TEtatFPrinc {
+struct TEtatFenetre {
   bool LatinModifiable = false;
   std::string NomUtilisateur;
   std::string FichierNotes;
@@ -55,7 +55,7 @@ struct TEtatFPrinc {
   std::string TexteAffiche;
 };
 
-class TFPrinc : public QMainWindow {
+class TFenetreLecture : public QMainWindow {
   Q_OBJECT
  public:
   // Runs the whole start-up; `cheminExecutable` locates the configuration
@@ -63,11 +63,11 @@ class TFPrinc : public QMainWindow {
   // file where the window keeps its size and the split between its panes
   // (empty: the user's configuration folder); lecturiel.ini is the
   // teacher's and is never written.
-  TFPrinc(IServices& services, std::string cheminExecutable, std::string cheminReglages = {},
-          QWidget* parent = nullptr);
-  ~TFPrinc() override;
+  TFenetreLecture(IServices& services, std::string cheminExecutable,
+                  std::string cheminReglages = {}, QWidget* parent = nullptr);
+  ~TFenetreLecture() override;
 
-  const TEtatFPrinc& Etat() const { return E; }
+  const TEtatFenetre& Etat() const { return EtatCourant; }
   // The pupil cancelled the name prompt: the program leaves without
   // showing the window.
   bool Abandonnee() const { return Abandon; }
@@ -82,11 +82,11 @@ class TFPrinc : public QMainWindow {
   std::string CheminIni() const;
 
  public slots:
-  void AjourEtat();
+  void AfficheCompteurs();
   void AutoriseEdition(bool modifiable);
   void ChargeTexte(const std::string& chemin);
-  void RichEMouseMove(int x, int y);
-  void PopupMenu1Popup();
+  void AnalyseMotAuPoint(int x, int y);
+  void PrepareMenuMot();
   // The context menu of the word at the caret (Menu key, Shift+F10).
   void MenuAuClavier();
   void InsereEntree();
@@ -95,21 +95,21 @@ class TFPrinc : public QMainWindow {
   // Appends a line to the trace file; a failure is reported once, and shown
   // in the status bar until a line is written again. Never throws.
   void EcritTrace(const std::string& texte);
-  void RichESelectionChange();
-  void Effaceretcrire1Click();
-  void ouvrirunfichier1Click();
-  void EnregistrerBlocNotes1Click();
-  void quitter1Click();
-  void Modifierlelatin1Click();
-  void chercher1Click();
-  void FindDialogShow();
-  void FindDialogFind();
-  void plusgros1Click();
-  void pluspetit1Click();
-  void auteur1Click();
+  void ProposeLiensSyntaxiques();
+  void NouveauTexte();
+  void OuvreTexte();
+  void EnregistreBlocNotes();
+  void Quitte();
+  void BasculeLatinModifiable();
+  void MontreChercher();
+  void ChercheDepuisLeDebut();
+  void ChercheSuivant();
+  void Grossit();
+  void Rapetisse();
+  void MontreAuteur();
   void ChangeTaille(int pas);
-  void Vocabulairedutexte1Click();
-  void Flexion1Click();
+  void MontreVocabulaire();
+  void MontreFlexion();
 
  protected:
   void closeEvent(QCloseEvent* evenement) override;
@@ -124,8 +124,8 @@ class TFPrinc : public QMainWindow {
   void CreeMenus();
   void CreeBarreEtat();
   void CreeOutils(QMenu* edition);
-  void AjourOutils();
-  void FormCreate();
+  void OffreOutils();
+  void Demarre();
   // Asks the pupil's name until one is given; false when cancelled.
   bool DemandeNom(QString& nom);
   // Unknown sections and keys of the configuration, told once.
@@ -157,7 +157,7 @@ class TFPrinc : public QMainWindow {
   bool TraceEnEchec = false;     // the last trace line could not be written
   std::string CheminExecutable;
   std::string CheminReglages;
-  TEtatFPrinc E;
+  TEtatFenetre EtatCourant;
   QString Bulle;
   bool BoutonEnfonce = false;       // a mouse selection is being dragged
   bool SelectionEnAttente = false;  // it changed during the drag or while Shift was held
@@ -166,15 +166,15 @@ class TFPrinc : public QMainWindow {
   bool SelectionAutomatique = false;
   bool DansSelection = false;
 
-  QTextEdit* RichE = nullptr;
-  QSplitter* Splitter1 = nullptr;
-  QPlainTextEdit* Memo1 = nullptr;
-  QLabel* Volets[3] = {};
+  QTextEdit* PanneauLecture = nullptr;
+  QSplitter* Separation = nullptr;
+  QPlainTextEdit* PanneauNotes = nullptr;
+  QLabel* VoletsCompteurs[3] = {};
   QLabel* VoletTrace = nullptr;  // shown while the trace cannot be written
-  QMenu* PopupMenu1 = nullptr;
-  QAction* Modifierlelatin1 = nullptr;
-  QAction* Vocabulairedutexte1 = nullptr;
-  TDialogueChercher* FindDialog = nullptr;
+  QMenu* MenuMot = nullptr;
+  QAction* ActionLatinModifiable = nullptr;
+  QAction* ActionVocabulaire = nullptr;
+  TDialogueChercher* DialogueChercher = nullptr;
   // The vocabulary of the text shown, closed when another text replaces it.
   QPointer<TDialogueVocabulaire> Vocabulaire;
 };

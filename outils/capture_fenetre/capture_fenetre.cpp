@@ -18,7 +18,7 @@ int main(int argc, char** argv) {
   const QString sortie = QString::fromLocal8Bit(argv[1]);
   const QString mot = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral("petat");
   TServicesQt services;
-  TFPrinc fenetre(services, QCoreApplication::applicationFilePath().toStdString());
+  TFenetreLecture fenetre(services, QCoreApplication::applicationFilePath().toStdString());
   fenetre.move(20, 20);
   fenetre.show();
   auto* riche = fenetre.findChild<QTextEdit*>(QStringLiteral("RichE"));

@@ -20,7 +20,7 @@ int main(int argc, char** argv) {
   const QDir dossier(QString::fromLocal8Bit(argv[1]));
   const std::string mot = argc > 2 ? argv[2] : "cano";
   TServicesQt services;
-  TFPrinc fenetre(services, QCoreApplication::applicationFilePath().toStdString());
+  TFenetreLecture fenetre(services, QCoreApplication::applicationFilePath().toStdString());
   fenetre.findChild<QTextEdit*>(QStringLiteral("RichE"))
       ->setPlainText(QStringLiteral("Arma uirumque cano, Troiae qui primus ab oris\n"
                                     "Italiam, fato profugus, Lauiniaque uenit\n"

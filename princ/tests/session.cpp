@@ -178,7 +178,8 @@ const std::map<QByteArray, TSession::TGeste>& TSession::GestesSansFenetre() {
        }},
       {{"texte", "classe"},
        [](TSession& s, const TLigne& l) {
-         s.Ecris(QStringLiteral("textes/texte.txt"), TFPrinc::PhraseExemple().toUtf8() + "\n");
+         s.Ecris(QStringLiteral("textes/texte.txt"),
+                 TFenetreLecture::PhraseExemple().toUtf8() + "\n");
          s.Execute("ini [Fichier]", s.Fichier, s.Numero);
          s.Execute("ini Nom=$D/textes/texte.txt", s.Fichier, s.Numero);
          if (l.c == "classe") {
@@ -248,7 +249,7 @@ const std::map<QByteArray, TSession::TGeste>& TSession::GestesSansFenetre() {
        [](TSession& s, const TLigne&) {
          s.F.reset();
          LiberLexique();  // each window loads its own
-         s.F = std::make_unique<TFPrinc>(
+         s.F = std::make_unique<TFenetreLecture>(
              *s.S, s.Chemin(QStringLiteral("lecturiel")).toStdString(),
              s.Chemin(QStringLiteral("reglages/fenetre.ini")).toStdString());
          s.IniNeuf = true;
@@ -529,7 +530,7 @@ const std::map<QByteArray, TSession::TGeste>& TSession::GestesAvecFenetre() {
        }},
       {{"etat"},
        [](TSession& s, const TLigne& l) {
-         const TEtatFPrinc& e = s.F->Etat();
+         const TEtatFenetre& e = s.F->Etat();
          const std::map<QByteArray, QString> champs = {
              {"FichierNotes", Q(e.FichierNotes)},
              {"FichierTexte", Q(e.FichierTexte)},

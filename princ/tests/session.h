@@ -79,7 +79,7 @@ class QPlainTextEdit;
 class QTextEdit;
 class QPoint;
 class QWidget;
-class TFPrinc;
+class TFenetreLecture;
 class TServicesScriptes;
 
 class TSession {
@@ -97,7 +97,7 @@ class TSession {
   bool Termine();
 
   QString Chemin(const QString& nom) const;
-  TFPrinc* Fenetre() { return F.get(); }
+  TFenetreLecture* Fenetre() { return F.get(); }
 
  private:
   // A line of a session file as its handler reads it: the words, the verb,
@@ -132,7 +132,7 @@ class TSession {
 
   QTemporaryDir Dossier;
   std::unique_ptr<TServicesScriptes> S;
-  std::unique_ptr<TFPrinc> F;
+  std::unique_ptr<TFenetreLecture> F;
   QByteArray Fichier, Commande;
   int Numero = 0;
   bool IniNeuf = true;

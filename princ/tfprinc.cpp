@@ -442,9 +442,9 @@ void TFenetreLecture::ChargeTexte(const std::string& chemin) {
 }
 
 void TFenetreLecture::closeEvent(QCloseEvent* evenement) {
-  // FormCloseQuery: modified notes are saved without a question; when they
-  // could not be, the pupil decides whether to lose them.
-  // Enter must not throw the notes away: Non is the default.
+  // Modified notes are saved without a question; when they could not be,
+  // the pupil decides whether to lose them, and Enter keeps them (Non is
+  // the default).
   if (PanneauNotes->document()->isModified() && !EnregistreNotes() &&
       !Services.Confirme(
           this, QStringLiteral("Les notes n'ont pas été enregistrées. Quitter quand même ?"),

@@ -10,7 +10,9 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   ChargeTraductionsQt(application);
   TServicesQt services;
-  TFPrinc FPrinc(services, CheminProgramme());
-  FPrinc.show();
+  TFenetreLecture fenetre(services, CheminProgramme());
+  // A pupil who cancels the name prompt leaves the program.
+  if (fenetre.Abandonnee()) return 0;
+  fenetre.show();
   return application.exec();
 }

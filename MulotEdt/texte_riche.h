@@ -15,6 +15,12 @@ enum class ClasseCaractere {
   FinDeLigne    // line and paragraph breaks, and any position outside the text
 };
 
+// The one word-cutting rule of the program, over a Windows-1252 character:
+// ASCII letters and digits and the code page's letters make words. The
+// pointer, the vocabulary of a text and the tools all cut words by it, so
+// that a word the pupil points at is the word they count.
+ClasseCaractere ClasseDuCaractere(unsigned char c);
+
 class ITexteRiche {
  public:
   virtual ~ITexteRiche() = default;

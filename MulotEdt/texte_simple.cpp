@@ -1,23 +1,11 @@
 #include "MulotEdt/texte_simple.h"
 
 #include <algorithm>
-#include <string_view>
 #include <vector>
 
 TTexteSimple::TTexteSimple(std::string texte) : Texte(std::move(texte)) {}
 
-ClasseCaractere TTexteSimple::ClasseDe(unsigned char c) {
-  if (c == '\r' || c == '\n' || c == '\v' || c == '\f') return ClasseCaractere::FinDeLigne;
-  if (c <= 32 || c == 0xA0) return ClasseCaractere::Blanc;
-  if ((c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'))
-    return ClasseCaractere::Mot;
-  // Windows-1252 letters: S/s/Z/z with caron, OE/oe, Y diaeresis, f hook,
-  // and the Latin-1 letters except the multiplication and division signs.
-  constexpr std::string_view lettres1252 = "\x83\x8A\x8C\x8E\x9A\x9C\x9E\x9F\xAA\xB5\xBA";
-  if (lettres1252.find(static_cast<char>(c)) != std::string_view::npos) return ClasseCaractere::Mot;
-  if (c >= 0xC0 && c != 0xD7 && c != 0xF7) return ClasseCaractere::Mot;
-  return ClasseCaractere::Ponctuation;
-}
+ClasseCaractere TTexteSimple::ClasseDe(unsigned char c) { return ClasseDuCaractere(c); }
 
 namespace {
 

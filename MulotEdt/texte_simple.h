@@ -23,7 +23,7 @@ class TTexteSimple : public ITexteRiche {
   std::string TexteIntervalle(int debut, int longueur) const override;
   ClasseCaractere Classe(int position) const override;
 
-  // Classification of one Windows-1252 character, shared with tools.
+  // ClasseDuCaractere, kept under this name for the vocabulary.
   static ClasseCaractere ClasseDe(unsigned char c);
 
  private:

@@ -4,6 +4,7 @@
 //   survol_bench CORPUS.conllu [NOMBRE_DE_PHRASES]
 #include <QApplication>
 #include <QMouseEvent>
+#include <QTemporaryDir>
 #include <QTextCursor>
 #include <QTextEdit>
 #include <QTextStream>
@@ -33,7 +34,10 @@ int main(int argc, char** argv) {
       texte += QString::fromStdString(ligne.substr(9)) + (++n % 5 == 0 ? "\n" : " ");
     }
   TServicesQt services;
-  TFPrinc fenetre(services, QCoreApplication::applicationFilePath().toStdString());
+  // The default layout, whatever the user's own settings keep.
+  const QTemporaryDir reglages;
+  TFenetreLecture fenetre(services, QCoreApplication::applicationFilePath().toStdString(),
+                          reglages.filePath(QStringLiteral("fenetre.ini")).toStdString());
   fenetre.resize(900, 700);
   fenetre.show();
   auto* riche = fenetre.findChild<QTextEdit*>(QStringLiteral("RichE"));
@@ -58,7 +62,7 @@ int main(int argc, char** argv) {
       QMouseEvent mouvement(QEvent::MouseMove, point, vue->mapToGlobal(point), Qt::NoButton,
                             Qt::NoButton, Qt::NoModifier);
       const auto avant = std::chrono::steady_clock::now();
-      fenetre.RichEMouseMove(point.x(), point.y());
+      fenetre.AnalyseMotAuPoint(point.x(), point.y());
       const double analyse =
           std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - avant)
               .count();

@@ -22,7 +22,11 @@ const std::array<std::string_view, 5> NomsParties = {"nom", "adjectif", "pronom"
 int IndexCas(Morpho m) {
   int resultat = -1;
   for (int i = 0; i < 6; ++i) {
-    if (m & MasquesCas[static_cast<std::size_t>(i)]) resultat = resultat < 0 ? i : (resultat | i);
+    if (!(m & MasquesCas[static_cast<std::size_t>(i)])) continue;
+    // Several cases name no single one: answering any of them would let a
+    // syntax rule match a case the reading does not have.
+    if (resultat >= 0) return -1;
+    resultat = i;
   }
   return resultat;
 }

@@ -136,8 +136,8 @@ constexpr int IndexCategorie(Morpho m, const std::array<Morpho, N>& masques) {
   return resultat;
 }
 
-// Case index: the single case set, -1 for none; with several case bits the
-// indexes found are combined by bitwise OR (bits 0 and 2 give 2).
+// Case index: the single case set; -1 for none, and -1 for several case
+// bits too (no one case can be told for them).
 int IndexCas(Morpho m);
 
 // Part of speech of a model (a Partie:: value, from the table of

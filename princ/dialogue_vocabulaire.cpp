@@ -18,6 +18,7 @@
 #include <QTextDocumentWriter>
 #include <QTextTable>
 #include <QVBoxLayout>
+#include <optional>
 
 #include "lexical/cp1252.h"
 #include "princ/services.h"
@@ -43,10 +44,27 @@ QTableWidgetItem* Case(const QString& texte) {
   return c;
 }
 
-// Numbers sort as numbers.
-QTableWidgetItem* CaseNombre(int n) {
-  auto* c = new QTableWidgetItem;
-  c->setData(Qt::DisplayRole, n);
+// Numbers sort as numbers; a cell without one (a headword without rank)
+// comes last in either order.
+class TCaseNombre : public QTableWidgetItem {
+ public:
+  using QTableWidgetItem::QTableWidgetItem;
+  bool operator<(const QTableWidgetItem& autre) const override {
+    const bool vide = data(Qt::DisplayRole).isNull(),
+               autreVide = autre.data(Qt::DisplayRole).isNull();
+    if (vide || autreVide) {
+      const bool croissant =
+          !tableWidget() ||
+          tableWidget()->horizontalHeader()->sortIndicatorOrder() == Qt::AscendingOrder;
+      return croissant ? !vide && autreVide : vide && !autreVide;
+    }
+    return data(Qt::DisplayRole).toInt() < autre.data(Qt::DisplayRole).toInt();
+  }
+};
+
+QTableWidgetItem* CaseNombre(std::optional<int> n) {
+  auto* c = new TCaseNombre;
+  if (n) c->setData(Qt::DisplayRole, *n);
   c->setFlags(c->flags() & ~Qt::ItemIsEditable);
   return c;
 }
@@ -54,10 +72,11 @@ QTableWidgetItem* CaseNombre(int n) {
 }  // namespace
 
 TDialogueVocabulaire::TDialogueVocabulaire(IServices& services, const std::string& texte,
-                                           const std::string& cheminRangs, QWidget* parent)
-    : QDialog(parent), Services(services) {
+                                           const QString& nomTexte, const std::string& cheminRangs,
+                                           QWidget* parent)
+    : QDialog(parent), Services(services), NomTexte(nomTexte) {
   setObjectName(QStringLiteral("DialogueVocabulaire"));
-  setWindowTitle(QStringLiteral("Vocabulaire du texte"));
+  setWindowTitle(Titre());
   resize(640, 480);
   try {
     Rangs = TRangs::Lis(cheminRangs);
@@ -94,11 +113,17 @@ TDialogueVocabulaire::TDialogueVocabulaire(IServices& services, const std::strin
   Table->setHorizontalHeaderLabels({QStringLiteral("Vedette et sens"),
                                     QStringLiteral("Occurrences"), QStringLiteral("Formes"),
                                     QStringLiteral("Rang")});
-  Table->horizontalHeader()->setSectionResizeMode(ColEntree, QHeaderView::Stretch);
+  // The forms take the width left; the other columns their text's.
+  for (const int colonne : {ColEntree, ColOccurrences, ColRang})
+    Table->horizontalHeader()->setSectionResizeMode(colonne, QHeaderView::ResizeToContents);
+  Table->horizontalHeader()->setSectionResizeMode(ColFormes, QHeaderView::Stretch);
   Table->verticalHeader()->hide();
   Table->setSelectionBehavior(QAbstractItemView::SelectRows);
   Table->setSortingEnabled(true);
   Table->sortByColumn(ColEntree, Qt::AscendingOrder);
+  // A first click on "Occurrences" puts the most frequent first.
+  Table->horizontalHeaderItem(ColOccurrences)
+      ->setData(Qt::InitialSortOrderRole, QVariant::fromValue(Qt::DescendingOrder));
   miseVocabulaire->addWidget(Table);
   Onglets->addTab(page, QStringLiteral("Vocabulaire (%1)").arg(Vocabulaire.Vedettes.size()));
 
@@ -137,6 +162,11 @@ TDialogueVocabulaire::TDialogueVocabulaire(IServices& services, const std::strin
 
 TDialogueVocabulaire::~TDialogueVocabulaire() = default;
 
+QString TDialogueVocabulaire::Titre() const {
+  return NomTexte.isEmpty() ? QStringLiteral("Vocabulaire du texte")
+                            : QStringLiteral("Vocabulaire de %1").arg(NomTexte);
+}
+
 void TDialogueVocabulaire::Actualise() {
   const QString filtre = Filtre->text().trimmed();
   const int masquer = Masquer->value();
@@ -157,9 +187,10 @@ void TDialogueVocabulaire::Actualise() {
     Table->setItem(ligne, ColOccurrences, CaseNombre(v.Occurrences));
     Table->setItem(ligne, ColFormes,
                    Case(texteFormes + (v.Ambigu ? QStringLiteral(" (ambigu)") : QString())));
-    Table->setItem(ligne, ColRang, v.Rang > 0 ? CaseNombre(v.Rang) : Case(QString()));
+    Table->setItem(ligne, ColRang, CaseNombre(v.Rang > 0 ? std::optional(v.Rang) : std::nullopt));
   }
   Table->setSortingEnabled(true);
+  Onglets->setTabText(0, QStringLiteral("Vocabulaire (%1)").arg(Table->rowCount()));
 }
 
 QString TDialogueVocabulaire::TexteVisible() const {
@@ -173,7 +204,7 @@ QString TDialogueVocabulaire::TexteVisible() const {
 std::unique_ptr<QTextDocument> TDialogueVocabulaire::Document() const {
   auto document = std::make_unique<QTextDocument>();
   QTextCursor curseur(document.get());
-  curseur.insertText(QStringLiteral("Vocabulaire du texte"));
+  curseur.insertText(Titre());
   curseur.insertBlock();
   QTextTableFormat format;
   format.setCellPadding(2);
@@ -196,7 +227,7 @@ bool TDialogueVocabulaire::Enregistre(const QString& chemin) const {
   }
   QFile fichier(chemin);
   if (!fichier.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
-  QString texte;
+  QString texte = Titre() + u'\n';
   for (int i = 0; i < Table->rowCount(); ++i)
     texte += Table->item(i, ColEntree)->text() + u'\t' + Table->item(i, ColOccurrences)->text() +
              u'\t' + Table->item(i, ColFormes)->text() + u'\n';
@@ -212,7 +243,9 @@ void TDialogueVocabulaire::InsereClick() { emit Insere(TexteVisible()); }
 
 void TDialogueVocabulaire::EnregistrerClick() {
   const auto chemin = Services.FichierAEnregistrer(
-      this, QStringLiteral("Enregistrer le vocabulaire"), QString(),
+      this, QStringLiteral("Enregistrer le vocabulaire"),
+      NomTexte.isEmpty() ? QString()
+                         : QStringLiteral("vocabulaire-%1.odt").arg(QFileInfo(NomTexte).baseName()),
       QStringLiteral("Document OpenDocument (*.odt);;Texte brut (*.txt)"), QStringLiteral("odt"));
   if (!chemin) return;
   if (!Enregistre(*chemin))

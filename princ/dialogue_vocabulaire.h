@@ -28,8 +28,10 @@ class QTableWidget;
 class TDialogueVocabulaire : public QDialog {
   Q_OBJECT
  public:
-  // `texte` is Windows-1252; `cheminRangs` names rangs.txt.
-  TDialogueVocabulaire(IServices& services, const std::string& texte,
+  // `texte` is Windows-1252; `nomTexte` is the name of its file (empty for
+  // a text of no file), given in the title, the saved file and the print;
+  // `cheminRangs` names rangs.txt.
+  TDialogueVocabulaire(IServices& services, const std::string& texte, const QString& nomTexte,
                        const std::string& cheminRangs, QWidget* parent = nullptr);
   ~TDialogueVocabulaire() override;
 
@@ -52,8 +54,10 @@ class TDialogueVocabulaire : public QDialog {
 
  private:
   std::unique_ptr<class QTextDocument> Document() const;
+  QString Titre() const;
 
   IServices& Services;
+  QString NomTexte;
   TVocabulaire Vocabulaire;
   TRangs Rangs;
   bool AvecRangs = false;

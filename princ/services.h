@@ -18,8 +18,11 @@ class IServices {
   // the typed text.
   virtual bool DemandeTexte(QWidget* parent, const QString& titre, const QString& invite,
                             QString& valeur) = 0;
+  // The button Enter presses in a confirmation box: Non where Oui would
+  // lose something.
+  enum class ParDefaut { Oui, Non };
   // Yes/No confirmation box; true for Yes.
-  virtual bool Confirme(QWidget* parent, const QString& message) = 0;
+  virtual bool Confirme(QWidget* parent, const QString& message, ParDefaut defaut) = 0;
   virtual void Message(QWidget* parent, const QString& message) = 0;
   virtual void Erreur(QWidget* parent, const QString& message) = 0;
   virtual void APropos(QWidget* parent, const QString& titre, const QString& texte) = 0;

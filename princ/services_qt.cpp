@@ -13,10 +13,10 @@ bool TServicesQt::DemandeTexte(QWidget* parent, const QString& titre, const QStr
   return confirme;
 }
 
-bool TServicesQt::Confirme(QWidget* parent, const QString& message) {
-  return QMessageBox::question(parent, QStringLiteral("Lecturiel"), message,
-                               QMessageBox::Yes | QMessageBox::No,
-                               QMessageBox::Yes) == QMessageBox::Yes;
+bool TServicesQt::Confirme(QWidget* parent, const QString& message, ParDefaut defaut) {
+  return QMessageBox::question(
+             parent, QStringLiteral("Lecturiel"), message, QMessageBox::Yes | QMessageBox::No,
+             defaut == ParDefaut::Non ? QMessageBox::No : QMessageBox::Yes) == QMessageBox::Yes;
 }
 
 void TServicesQt::Message(QWidget* parent, const QString& message) {

@@ -7,7 +7,7 @@ class TServicesQt : public IServices {
  public:
   bool DemandeTexte(QWidget* parent, const QString& titre, const QString& invite,
                     QString& valeur) override;
-  bool Confirme(QWidget* parent, const QString& message) override;
+  bool Confirme(QWidget* parent, const QString& message, ParDefaut defaut) override;
   void Message(QWidget* parent, const QString& message) override;
   void Erreur(QWidget* parent, const QString& message) override;
   void APropos(QWidget* parent, const QString& titre, const QString& texte) override;

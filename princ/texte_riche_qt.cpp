@@ -51,6 +51,15 @@ ClasseCaractere TTexteRicheQt::Classe(int position) const {
   if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator || c == u'\n' || c == u'\r')
     return ClasseCaractere::FinDeLigne;
   if (c.isSpace()) return ClasseCaractere::Blanc;
-  if (c.isLetterOrNumber() || c.isMark() || c == u'_') return ClasseCaractere::Mot;
-  return ClasseCaractere::Ponctuation;
+  // A vowel length mark belongs to its letter, and is dropped as the text
+  // is read for the analysis.
+  if (c.isMark()) return ClasseCaractere::Mot;
+  // The character as the analysis will read it (a marked vowel plain, a
+  // ligature written out, a character the code page lacks as '?'), cut by
+  // the rule the vocabulary and the tools follow.
+  const std::string lu = Utf8VersCp1252(SansQuantites(QString(c).toStdString()));
+  for (const char octet : lu)
+    if (ClasseDuCaractere(static_cast<unsigned char>(octet)) != ClasseCaractere::Mot)
+      return ClasseCaractere::Ponctuation;
+  return lu.empty() ? ClasseCaractere::Ponctuation : ClasseCaractere::Mot;
 }

@@ -10,27 +10,36 @@
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QScrollBar>
+#include <QSettings>
 #include <QSplitter>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTextBlock>
 #include <QTextEdit>
 #include <QToolTip>
 #include <QWheelEvent>
+#include <map>
 #include <optional>
+#include <set>
 
 #include "lexical/cp1252.h"
 #include "lexical/erreur.h"
 #include "lexical/programme.h"
 #include "lexical/stores.h"
 #include "princ/dialogue_chercher.h"
+#include "princ/dialogue_vocabulaire.h"
 #include "princ/document_qt.h"
 #include "princ/fichiers/fichier_ini.h"
 #include "princ/fichiers/nom_fichier.h"
 #include "princ/fichiers/notes.h"
 #include "princ/fichiers/texte_latin.h"
 
-TFPrinc::TFPrinc(IServices& services, std::string cheminExecutable, QWidget* parent)
-    : QMainWindow(parent), Services(services), CheminExecutable(std::move(cheminExecutable)) {
+TFenetreLecture::TFenetreLecture(IServices& services, std::string cheminExecutable,
+                                 std::string cheminReglages, QWidget* parent)
+    : QMainWindow(parent),
+      Services(services),
+      CheminExecutable(std::move(cheminExecutable)),
+      CheminReglages(std::move(cheminReglages)) {
   setObjectName(QStringLiteral("FPrinc"));
   setWindowTitle(QStringLiteral("Lecturiel"));
   QFont police(QStringLiteral("MS Sans Serif"));
@@ -39,90 +48,96 @@ TFPrinc::TFPrinc(IServices& services, std::string cheminExecutable, QWidget* par
   resize(505, 405);
   if (const QScreen* ecran = screen()) move(ecran->availableGeometry().center() - rect().center());
   CreePanneaux();
+  RestaureDisposition();
   CreeMenus();
   CreeBarreEtat();
   AjusteBulle();
   AutoriseEdition(false);
-  FormCreate();
-  AjourOutils();
+  Demarre();
+  OffreOutils();
 }
 
-TFPrinc::~TFPrinc() = default;
+TFenetreLecture::~TFenetreLecture() = default;
 
-QString TFPrinc::PhraseExemple() {
+QString TFenetreLecture::PhraseExemple() {
   return QStringLiteral(
       "Ignoranti quem portum petat nullus suus uentus est. \n(Sénèque, Lettres à "
       "Lucilius, 71, 3)");
 }
 
-void TFPrinc::CreePanneaux() {
-  RichE = new QTextEdit(this);
-  RichE->setObjectName(QStringLiteral("RichE"));
-  RichE->setFrameShape(QFrame::NoFrame);
-  RichE->setAcceptRichText(true);
-  RichE->setTabChangesFocus(false);
-  RichE->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  QPalette palette = RichE->palette();
+void TFenetreLecture::CreePanneaux() {
+  PanneauLecture = new QTextEdit(this);
+  PanneauLecture->setObjectName(QStringLiteral("RichE"));
+  PanneauLecture->setFrameShape(QFrame::NoFrame);
+  PanneauLecture->setAcceptRichText(true);
+  PanneauLecture->setTabChangesFocus(false);
+  PanneauLecture->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  QPalette palette = PanneauLecture->palette();
   palette.setColor(QPalette::Base, QColor(249, 240, 232));
   // The selection stays as visible when the pane loses the focus.
   palette.setColor(QPalette::Inactive, QPalette::Highlight,
                    palette.color(QPalette::Active, QPalette::Highlight));
   palette.setColor(QPalette::Inactive, QPalette::HighlightedText,
                    palette.color(QPalette::Active, QPalette::HighlightedText));
-  RichE->setPalette(palette);
+  PanneauLecture->setPalette(palette);
   QFont arial(QStringLiteral("Arial"));
   arial.setPointSize(10);
-  RichE->setFont(arial);
-  RichE->setPlainText(PhraseExemple());
-  RichE->viewport()->setCursor(Qt::ArrowCursor);
-  RichE->viewport()->setMouseTracking(true);
-  RichE->viewport()->installEventFilter(this);
-  RichE->setContextMenuPolicy(Qt::CustomContextMenu);
-  connect(RichE, &QTextEdit::customContextMenuRequested, this, [this](const QPoint& position) {
-    PopupMenu1Popup();
-    if (!PopupMenu1->isEmpty()) PopupMenu1->popup(RichE->viewport()->mapToGlobal(position));
-  });
-  RichE->installEventFilter(this);
-  connect(RichE, &QTextEdit::selectionChanged, this, [this] {
+  PanneauLecture->setFont(arial);
+  PanneauLecture->setPlainText(PhraseExemple());
+  PanneauLecture->viewport()->setCursor(Qt::ArrowCursor);
+  PanneauLecture->viewport()->setMouseTracking(true);
+  PanneauLecture->viewport()->installEventFilter(this);
+  PanneauLecture->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(PanneauLecture, &QTextEdit::customContextMenuRequested, this,
+          [this](const QPoint& position) {
+            EtatCourant.MotMenu = EtatCourant.MotCourant;
+            PrepareMenuMot();
+            if (!MenuMot->isEmpty())
+              MenuMot->popup(PanneauLecture->viewport()->mapToGlobal(position));
+          });
+  PanneauLecture->installEventFilter(this);
+  connect(PanneauLecture, &QTextEdit::selectionChanged, this, [this] {
     if (SelectionAutomatique) return;
     if (BoutonEnfonce || ShiftEnfonce)
       SelectionEnAttente = true;
     else
-      RichESelectionChange();
+      ProposeLiensSyntaxiques();
   });
 
-  Memo1 = new QPlainTextEdit(this);
-  Memo1->setObjectName(QStringLiteral("Memo1"));
+  PanneauNotes = new QPlainTextEdit(this);
+  PanneauNotes->setObjectName(QStringLiteral("Memo1"));
   QFont notes(QStringLiteral("Arial"));
   notes.setPixelSize(13);
-  Memo1->setFont(notes);
-  Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  Memo1->viewport()->installEventFilter(this);
+  PanneauNotes->setFont(notes);
+  PanneauNotes->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  PanneauNotes->viewport()->installEventFilter(this);
 
-  Splitter1 = new QSplitter(Qt::Vertical, this);
-  Splitter1->setObjectName(QStringLiteral("Splitter1"));
-  Splitter1->setHandleWidth(11);
-  Splitter1->setChildrenCollapsible(false);
-  Splitter1->addWidget(RichE);
-  Splitter1->addWidget(Memo1);
-  Splitter1->setStretchFactor(0, 0);
-  Splitter1->setStretchFactor(1, 1);
-  Splitter1->setSizes({161, 200});
-  setCentralWidget(Splitter1);
+  Separation = new QSplitter(Qt::Vertical, this);
+  Separation->setObjectName(QStringLiteral("Splitter1"));
+  Separation->setHandleWidth(11);
+  Separation->setChildrenCollapsible(false);
+  Separation->addWidget(PanneauLecture);
+  Separation->addWidget(PanneauNotes);
+  // A taller window gives the text as much as the notes.
+  Separation->setStretchFactor(0, 1);
+  Separation->setStretchFactor(1, 1);
+  Separation->setSizes({161, 200});
+  setCentralWidget(Separation);
 
-  PopupMenu1 = new QMenu(this);
-  PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+  MenuMot = new QMenu(this);
+  MenuMot->setObjectName(QStringLiteral("PopupMenu1"));
 
-  FindDialog = new TDialogueChercher(this);
-  connect(FindDialog, &TDialogueChercher::Montre, this, &TFPrinc::FindDialogShow);
-  connect(FindDialog, &TDialogueChercher::Cherche, this, &TFPrinc::FindDialogFind);
+  DialogueChercher = new TDialogueChercher(this);
+  connect(DialogueChercher, &TDialogueChercher::Montre, this,
+          &TFenetreLecture::ChercheDepuisLeDebut);
+  connect(DialogueChercher, &TDialogueChercher::Cherche, this, &TFenetreLecture::ChercheSuivant);
 }
 
-void TFPrinc::CreeMenus() {
+void TFenetreLecture::CreeMenus() {
   QMenuBar* barre = menuBar();
   barre->setObjectName(QStringLiteral("MainMenu1"));
   auto ajoute = [this](QMenu* menu, const char* nom, const QString& titre,
-                       const QKeySequence& raccourci, void (TFPrinc::*action)()) {
+                       const QKeySequence& raccourci, void (TFenetreLecture::*action)()) {
     QAction* a = menu->addAction(titre);
     a->setObjectName(QString::fromLatin1(nom));
     a->setShortcut(raccourci);
@@ -132,26 +147,27 @@ void TFPrinc::CreeMenus() {
   QMenu* fichier = barre->addMenu(QStringLiteral("&Fichier"));
   fichier->setObjectName(QStringLiteral("Fichier1"));
   ajoute(fichier, "Nouveau1", QStringLiteral("&Nouveau"), QKeySequence(Qt::CTRL | Qt::Key_N),
-         &TFPrinc::Effaceretcrire1Click);
+         &TFenetreLecture::NouveauTexte);
   ajoute(fichier, "Ouvrir1", QStringLiteral("&Ouvrir"), QKeySequence(Qt::CTRL | Qt::Key_O),
-         &TFPrinc::ouvrirunfichier1Click);
+         &TFenetreLecture::OuvreTexte);
   ajoute(fichier, "EnregistrerBlocNotes1", QStringLiteral("&Enregistrer Bloc-Notes"),
-         QKeySequence(Qt::CTRL | Qt::Key_S), &TFPrinc::EnregistrerBlocNotes1Click);
+         QKeySequence(Qt::CTRL | Qt::Key_S), &TFenetreLecture::EnregistreBlocNotes);
   fichier->addSeparator()->setObjectName(QStringLiteral("N1"));
   ajoute(fichier, "Quitter2", QStringLiteral("Quitter"), QKeySequence(Qt::ALT | Qt::Key_F4),
-         &TFPrinc::quitter1Click);
+         &TFenetreLecture::Quitte);
 
   QMenu* edition = barre->addMenu(QStringLiteral("&Edition"));
   edition->setObjectName(QStringLiteral("Edition1"));
-  Modifierlelatin1 = ajoute(edition, "Modifierlelatin1", QStringLiteral("&Modifier le latin"),
-                            QKeySequence(Qt::CTRL | Qt::Key_L), &TFPrinc::Modifierlelatin1Click);
-  Modifierlelatin1->setCheckable(true);
+  ActionLatinModifiable =
+      ajoute(edition, "Modifierlelatin1", QStringLiteral("&Modifier le latin"),
+             QKeySequence(Qt::CTRL | Qt::Key_L), &TFenetreLecture::BasculeLatinModifiable);
+  ActionLatinModifiable->setCheckable(true);
   ajoute(edition, "Chercher2", QStringLiteral("&Chercher"), QKeySequence(Qt::CTRL | Qt::Key_F),
-         &TFPrinc::chercher1Click);
+         &TFenetreLecture::MontreChercher);
   ajoute(edition, "plusgros1", QStringLiteral("plus gros"), QKeySequence(Qt::CTRL | Qt::Key_G),
-         &TFPrinc::plusgros1Click);
+         &TFenetreLecture::Grossit);
   ajoute(edition, "pluspetit1", QStringLiteral("plus petit"), QKeySequence(Qt::CTRL | Qt::Key_P),
-         &TFPrinc::pluspetit1Click);
+         &TFenetreLecture::Rapetisse);
   CreeOutils(edition);
 
   QAction* auteur = barre->addAction(QStringLiteral("&auteur"));
@@ -159,30 +175,85 @@ void TFPrinc::CreeMenus() {
   auteur->setShortcut(QKeySequence(Qt::Key_F1));
   // A menu-bar action's shortcut only works while the window holds it.
   addAction(auteur);
-  connect(auteur, &QAction::triggered, this, &TFPrinc::auteur1Click);
+  connect(auteur, &QAction::triggered, this, &TFenetreLecture::MontreAuteur);
 }
 
-void TFPrinc::CreeBarreEtat() {
+void TFenetreLecture::CreeBarreEtat() {
   QStatusBar* barre = statusBar();
   barre->setObjectName(QStringLiteral("StatusBar"));
   barre->setSizeGripEnabled(false);
   const QString textes[3] = {QStringLiteral("lexique : 0"), QStringLiteral("morpho : 0"),
                              QStringLiteral("traduction : 0")};
   for (int i = 0; i < 3; ++i) {
-    Volets[i] = new QLabel(textes[i], barre);
-    Volets[i]->setObjectName(QStringLiteral("Volet%1").arg(i));
-    Volets[i]->setMinimumWidth(90);
-    Volets[i]->setFrameShape(QFrame::StyledPanel);
-    barre->addWidget(Volets[i]);
+    VoletsCompteurs[i] = new QLabel(textes[i], barre);
+    VoletsCompteurs[i]->setObjectName(QStringLiteral("Volet%1").arg(i));
+    VoletsCompteurs[i]->setMinimumWidth(90);
+    VoletsCompteurs[i]->setFrameShape(QFrame::StyledPanel);
+    barre->addWidget(VoletsCompteurs[i]);
   }
+  VoletTrace = new QLabel(QStringLiteral("trace non écrite"), barre);
+  VoletTrace->setObjectName(QStringLiteral("VoletTrace"));
+  VoletTrace->setFrameShape(QFrame::StyledPanel);
+  barre->addWidget(VoletTrace);
+  VoletTrace->hide();
   barre->hide();
 }
 
-QString TFPrinc::TexteVolet(int i) const { return i >= 0 && i < 3 ? Volets[i]->text() : QString(); }
+QString TFenetreLecture::TexteVolet(int i) const {
+  if (i == 3) return VoletTrace->isHidden() ? QString() : VoletTrace->text();
+  return i >= 0 && i < 3 ? VoletsCompteurs[i]->text() : QString();
+}
 
-std::string TFPrinc::RepertoireProgramme() const { return DossierDuProgramme(CheminExecutable); }
+namespace {
 
-std::string TFPrinc::CheminIni() const {
+QString CheminDesReglages(const std::string& chemin) {
+  if (!chemin.empty()) return QString::fromStdString(chemin);
+  return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+         QStringLiteral("/lecturiel/fenetre.ini");
+}
+
+}  // namespace
+
+void TFenetreLecture::RestaureDisposition() {
+  const QSettings reglages(CheminDesReglages(CheminReglages), QSettings::IniFormat);
+  const QSize taille = reglages.value(QStringLiteral("fenetre/taille")).toSize();
+  if (const QScreen* ecran = screen(); ecran && taille.isValid()) {
+    // A size kept on a larger screen is cut to this one.
+    resize(taille.boundedTo(ecran->availableGeometry().size()));
+    move(ecran->availableGeometry().center() - rect().center());
+  }
+  const QList<QVariant> parts = reglages.value(QStringLiteral("fenetre/panneaux")).toList();
+  if (parts.size() == 2) {
+    // Applied once the window is laid out on screen: sizes given before
+    // are shared out again by the stretch factors.
+    PanneauxRestaures = {parts[0].toInt(), parts[1].toInt()};
+  }
+  if (reglages.value(QStringLiteral("fenetre/maximisee")).toBool())
+    setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void TFenetreLecture::EnregistreDisposition() {
+  // A settings file that cannot be written costs the pupil nothing but the
+  // size at the next start: no error box for it.
+  QSettings reglages(CheminDesReglages(CheminReglages), QSettings::IniFormat);
+  reglages.setValue(QStringLiteral("fenetre/maximisee"), isMaximized());
+  if (!isMaximized()) reglages.setValue(QStringLiteral("fenetre/taille"), size());
+  const QList<int> tailles = Separation->sizes();
+  reglages.setValue(QStringLiteral("fenetre/panneaux"), QVariantList{tailles[0], tailles[1]});
+}
+
+void TFenetreLecture::showEvent(QShowEvent* evenement) {
+  QMainWindow::showEvent(evenement);
+  // The split is applied again once the window has its size on screen.
+  if (PanneauxRestaures.size() == 2) Separation->setSizes(PanneauxRestaures);
+  PanneauxRestaures.clear();
+}
+
+std::string TFenetreLecture::RepertoireProgramme() const {
+  return DossierDuProgramme(CheminExecutable);
+}
+
+std::string TFenetreLecture::CheminIni() const {
   const std::string dossier = RepertoireProgramme();
   std::string nom = CheminExecutable.substr(dossier.size());
   const auto point = nom.find_last_of('.');
@@ -190,13 +261,13 @@ std::string TFPrinc::CheminIni() const {
   return dossier + nom + ".ini";
 }
 
-void TFPrinc::SignaleErreur(const std::exception& erreur) {
+void TFenetreLecture::SignaleErreur(const std::exception& erreur) {
   const auto* e = dynamic_cast<const Erreur*>(&erreur);
   Services.Erreur(
       this, e ? QString::fromStdString(e->MessageUtf8()) : QString::fromLocal8Bit(erreur.what()));
 }
 
-void TFPrinc::Protege(const std::function<void()>& action) {
+void TFenetreLecture::Protege(const std::function<void()>& action) {
   try {
     action();
   } catch (const std::exception& erreur) {
@@ -204,12 +275,12 @@ void TFPrinc::Protege(const std::function<void()>& action) {
   }
 }
 
-std::string TFPrinc::Absolu(const std::string& chemin) const {
+std::string TFenetreLecture::Absolu(const std::string& chemin) const {
   if (chemin.empty() || chemin.front() == '/') return chemin;
   return RepertoireProgramme() + chemin;
 }
 
-std::string TFPrinc::RepertoireDesDialogues() {
+std::string TFenetreLecture::RepertoireDesDialogues() {
   std::string dossier;
   Protege([&] {
     dossier =
@@ -218,135 +289,190 @@ std::string TFPrinc::RepertoireDesDialogues() {
   return dossier;
 }
 
-void TFPrinc::FormCreate() {
-  E.FichierNotes.clear();
-  E.NomUtilisateur.clear();
+void TFenetreLecture::Demarre() {
+  EtatCourant.FichierNotes.clear();
+  EtatCourant.NomUtilisateur.clear();
   std::string cheminLexique = RepertoireProgramme() + "quirandole.lex";
-  E.NbLexique = E.NbMorpho = E.NbTraduction = 0;
+  EtatCourant.NbLexique = EtatCourant.NbMorpho = EtatCourant.NbTraduction = 0;
   // Each step reports its own failure and the next ones still run: one bad
   // file must not cost the pupil the other helps for the whole lesson.
   std::optional<TFichierIni> ini;
   Protege([&] { ini.emplace(CheminIni()); });
   if (ini && ini->Probleme())
     Services.Erreur(this, QString::fromStdString(Cp1252VersUtf8(*ini->Probleme())));
+  if (ini) SignaleReglagesInconnus(*ini);
   const auto chemin = [&](const char* section, const char* cle) {
     return ini ? Absolu(Cp1252VersUtf8(ini->LisChaine(section, cle, ""))) : std::string();
   };
-  E.FichierTexte = chemin("Fichier", "Nom");
-  E.RepSauvegarde = chemin("Sauvegarde", "repertoire");
+  EtatCourant.FichierTexte = chemin("Fichier", "Nom");
+  EtatCourant.RepSauvegarde = chemin("Sauvegarde", "repertoire");
   if (const std::string lexique = chemin("Fichier", "lexique"); !lexique.empty())
     cheminLexique = lexique;
-  if (!E.FichierTexte.empty()) {
-    Protege([this] { ChargeTexte(E.FichierTexte); });
+  EtatCourant.CheminLexique = cheminLexique;
+  if (!EtatCourant.FichierTexte.empty()) {
+    Protege([this] { ChargeTexte(EtatCourant.FichierTexte); });
     AutoriseEdition(false);
     QString nom;
-    if (Services.DemandeTexte(this, QStringLiteral("Lecturiel"), QStringLiteral("ton nom :"),
-                              nom)) {
-      // The trace keeps the name as typed; the file name is made safe.
-      E.NomUtilisateur = Utf8VersCp1252(nom.toStdString());
-      E.FichierNotes =
-          CheminNotes(E.RepSauvegarde, NomDeFichier(nom.toStdString()), E.FichierTexte);
-      Protege([this] { ChargeNotes(); });
+    if (!DemandeNom(nom)) {
+      Abandon = true;
+      return;
     }
-    E.FichierTrace = chemin("Sauvegarde", "reptrace");
-    E.AutoLex = ini->LisEntier("Droits", "AutoLex", 0);
-    E.insereLex = ini->LisEntier("Droits", "insereLex", 1);
-    E.insereMorpho = ini->LisEntier("Droits", "insereMorpho", 2);
-    E.insereTr = ini->LisEntier("Droits", "insereTr", 3);
-    E.evalSyntaxe = ini->LisEntier("Droits", "evalSyntaxe", 3);
-    E.vocabulaire = ini->LisEntier("Droits", "vocabulaire", 0);
-    E.flexion = ini->LisEntier("Droits", "flexion", 0);
+    // The trace keeps the name as typed; the file name is made safe.
+    EtatCourant.NomUtilisateur = Utf8VersCp1252(nom.toStdString());
+    EtatCourant.FichierNotes = CheminNotes(
+        EtatCourant.RepSauvegarde, NomDeFichier(nom.toStdString()), EtatCourant.FichierTexte);
+    EtatCourant.NotesAvecCompteurs = true;
+    Protege([this] { ChargeNotes(); });
+    EtatCourant.FichierTrace = chemin("Sauvegarde", "reptrace");
+    EtatCourant.AutoLex = ini->LisEntier("Droits", "AutoLex", 0);
+    EtatCourant.insereLex = ini->LisEntier("Droits", "insereLex", 1);
+    EtatCourant.insereMorpho = ini->LisEntier("Droits", "insereMorpho", 2);
+    EtatCourant.insereTr = ini->LisEntier("Droits", "insereTr", 3);
+    EtatCourant.evalSyntaxe = ini->LisEntier("Droits", "evalSyntaxe", 3);
+    EtatCourant.vocabulaire = ini->LisEntier("Droits", "vocabulaire", 0);
+    EtatCourant.flexion = ini->LisEntier("Droits", "flexion", 0);
     statusBar()->show();
   }
   Protege([&] { ChargeLexique(cheminLexique); });
-  Memo1->document()->setModified(false);
-  AjourEtat();
+  PanneauNotes->document()->setModified(false);
+  AfficheCompteurs();
 }
 
-void TFPrinc::ChargeNotes() {
-  if (!FichierExiste(E.FichierNotes)) return;
+bool TFenetreLecture::DemandeNom(QString& nom) {
+  // Without a name every pupil would share one notes file, each replacing
+  // the notes of the one before, and the trace could not tell them apart.
+  for (;;) {
+    nom.clear();
+    if (!Services.DemandeTexte(this, QStringLiteral("Lecturiel"), QStringLiteral("ton nom :"), nom))
+      return false;
+    nom = nom.trimmed();
+    if (!nom.isEmpty()) return true;
+  }
+}
+
+void TFenetreLecture::SignaleReglagesInconnus(const TFichierIni& ini) {
+  // Names compared as the file is read, without regard to case.
+  static const std::map<std::string, std::set<std::string>> connus = {
+      {"fichier", {"nom", "lexique"}},
+      {"sauvegarde", {"repertoire", "reptrace"}},
+      {"droits",
+       {"autolex", "inserelex", "inseremorpho", "inseretr", "evalsyntaxe", "vocabulaire",
+        "flexion"}}};
+  const auto minuscules = [](const std::string& cp1252) {
+    return QString::fromStdString(Cp1252VersUtf8(cp1252)).toLower().toStdString();
+  };
+  QStringList lignes;
+  for (const TFichierIni::TNom& n : ini.Noms()) {
+    const auto section = connus.find(minuscules(n.Section));
+    const QString ligne = QStringLiteral("ligne %1 : ").arg(n.Ligne);
+    const QString nomSection = QString::fromStdString(Cp1252VersUtf8(n.Section));
+    const QString cle = QString::fromStdString(Cp1252VersUtf8(n.Cle));
+    if (n.Cle.empty() && section == connus.end())
+      lignes << ligne + QStringLiteral("section [%1] inconnue").arg(nomSection);
+    else if (!n.Cle.empty() && n.Section.empty())
+      lignes << ligne + QStringLiteral("clé « %1 » hors de toute section").arg(cle);
+    else if (!n.Cle.empty() && section != connus.end() && !section->second.count(minuscules(n.Cle)))
+      lignes << ligne + QStringLiteral("clé « %1 » inconnue dans [%2]").arg(cle, nomSection);
+  }
+  if (lignes.isEmpty()) return;
+  Services.Message(this, QStringLiteral("Réglages inconnus de %1, sans effet :\n%2")
+                             .arg(QString::fromStdString(CheminIni()), lignes.join(u'\n')));
+}
+
+void TFenetreLecture::ChargeNotes() {
+  if (!FichierExiste(EtatCourant.FichierNotes)) return;
   std::vector<std::string> octets;
   try {
-    octets = LisLignes(E.FichierNotes);
+    octets = LisLignes(EtatCourant.FichierNotes);
   } catch (...) {
     // A notes file that cannot be read is never written over: this lesson's
     // notes go where the pupil chooses in the save dialog.
-    E.FichierNotes.clear();
+    EtatCourant.FichierNotes.clear();
+    EtatCourant.NotesAvecCompteurs = false;
     throw;
   }
   QStringList lignes;
   for (const auto& ligne : octets) lignes << QString::fromStdString(TexteVersUtf8(ligne));
-  Memo1->setPlainText(lignes.join(u'\n'));
+  PanneauNotes->setPlainText(lignes.join(u'\n'));
   if (lignes.isEmpty()) return;
   // A bad counters line is reported and stays in view, so nothing is lost.
   if (const auto compteurs = LisLigneCompteurs(Utf8VersCp1252(lignes.first().toStdString()))) {
-    E.NbLexique = compteurs->NbLexique;
-    E.NbMorpho = compteurs->NbMorpho;
-    E.NbTraduction = compteurs->NbTraduction;
+    EtatCourant.NbLexique = compteurs->NbLexique;
+    EtatCourant.NbMorpho = compteurs->NbMorpho;
+    EtatCourant.NbTraduction = compteurs->NbTraduction;
     lignes.removeFirst();
-    Memo1->setPlainText(lignes.join(u'\n'));
+    PanneauNotes->setPlainText(lignes.join(u'\n'));
   }
 }
 
-void TFPrinc::AjourEtat() {
-  Volets[0]->setText(QStringLiteral("lexique : %1").arg(E.NbLexique));
-  Volets[1]->setText(QStringLiteral("morphologie : %1").arg(E.NbMorpho));
-  Volets[2]->setText(QStringLiteral("traduction : %1").arg(E.NbTraduction));
+void TFenetreLecture::AfficheCompteurs() {
+  VoletsCompteurs[0]->setText(QStringLiteral("lexique : %1").arg(EtatCourant.NbLexique));
+  VoletsCompteurs[1]->setText(QStringLiteral("morphologie : %1").arg(EtatCourant.NbMorpho));
+  VoletsCompteurs[2]->setText(QStringLiteral("traduction : %1").arg(EtatCourant.NbTraduction));
 }
 
-void TFPrinc::AutoriseEdition(bool modifiable) {
-  E.LatinModifiable = modifiable;
-  RichE->setReadOnly(!modifiable);
+void TFenetreLecture::AutoriseEdition(bool modifiable) {
+  EtatCourant.LatinModifiable = modifiable;
+  PanneauLecture->setReadOnly(!modifiable);
   // A read-only pane still lets the pupil select with the keyboard.
   if (!modifiable)
-    RichE->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-  RichE->viewport()->setCursor(Qt::ArrowCursor);
-  Modifierlelatin1->setChecked(modifiable);
+    PanneauLecture->setTextInteractionFlags(Qt::TextSelectableByMouse |
+                                            Qt::TextSelectableByKeyboard);
+  PanneauLecture->viewport()->setCursor(Qt::ArrowCursor);
+  ActionLatinModifiable->setChecked(modifiable);
 }
 
-void TFPrinc::ChargeTexte(const std::string& chemin) {
-  RichE->clear();
-  RemplitDocument(*RichE->document(), LisTexteLatin(chemin), 20.0 * RichE->logicalDpiY() / 72.0);
+void TFenetreLecture::ChargeTexte(const std::string& chemin) {
+  // The vocabulary of the text going away would go on naming it.
+  if (Vocabulaire) Vocabulaire->close();
+  EtatCourant.TexteAffiche.clear();
+  PanneauLecture->clear();
+  RemplitDocument(*PanneauLecture->document(), LisTexteLatin(chemin),
+                  20.0 * PanneauLecture->logicalDpiY() / 72.0);
+  EtatCourant.TexteAffiche = chemin;
   // The pupil starts reading at the beginning of the text.
   SelectionParLeProgramme(0, 0);
-  RichE->verticalScrollBar()->setValue(0);
+  PanneauLecture->verticalScrollBar()->setValue(0);
   // Indenting the notes' paragraph is no edit of the pupil's.
-  const bool modifiees = Memo1->document()->isModified();
-  QTextBlockFormat retrait = Memo1->textCursor().blockFormat();
-  retrait.setTextIndent(20.0 * Memo1->logicalDpiY() / 72.0);
-  Memo1->textCursor().setBlockFormat(retrait);
-  Memo1->document()->setModified(modifiees);
+  const bool modifiees = PanneauNotes->document()->isModified();
+  QTextBlockFormat retrait = PanneauNotes->textCursor().blockFormat();
+  retrait.setTextIndent(20.0 * PanneauNotes->logicalDpiY() / 72.0);
+  PanneauNotes->textCursor().setBlockFormat(retrait);
+  PanneauNotes->document()->setModified(modifiees);
 }
 
-void TFPrinc::closeEvent(QCloseEvent* evenement) {
-  // FormCloseQuery: modified notes are saved without a question; when they
-  // could not be, the pupil decides whether to lose them.
-  if (Memo1->document()->isModified() && !EnregistreNotes() &&
+void TFenetreLecture::closeEvent(QCloseEvent* evenement) {
+  // Modified notes are saved without a question; when they could not be,
+  // the pupil decides whether to lose them, and Enter keeps them (Non is
+  // the default).
+  if (PanneauNotes->document()->isModified() && !EnregistreNotes() &&
       !Services.Confirme(
-          this, QStringLiteral("Les notes n'ont pas été enregistrées. Quitter quand même ?"))) {
+          this, QStringLiteral("Les notes n'ont pas été enregistrées. Quitter quand même ?"),
+          IServices::ParDefaut::Non)) {
     evenement->ignore();
     return;
   }
   QToolTip::hideText();
+  EnregistreDisposition();
   evenement->accept();
 }
 
-void TFPrinc::SelectionFaite() {
+void TFenetreLecture::SelectionFaite() {
   if (!SelectionEnAttente || BoutonEnfonce || ShiftEnfonce) return;
   SelectionEnAttente = false;
-  QMetaObject::invokeMethod(this, &TFPrinc::RichESelectionChange, Qt::QueuedConnection);
+  QMetaObject::invokeMethod(this, &TFenetreLecture::ProposeLiensSyntaxiques, Qt::QueuedConnection);
 }
 
-void TFPrinc::Molette(int angle) {
+void TFenetreLecture::Molette(int angle) {
   // One notch is 120; a touchpad sends smaller turns, added up here.
   AngleMolette += angle;
   for (; AngleMolette >= 120; AngleMolette -= 120) ChangeTaille(2);
   for (; AngleMolette <= -120; AngleMolette += 120) ChangeTaille(-2);
 }
 
-bool TFPrinc::eventFilter(QObject* objet, QEvent* evenement) {
+bool TFenetreLecture::eventFilter(QObject* objet, QEvent* evenement) {
   if (evenement->type() == QEvent::Wheel &&
-      (objet == RichE->viewport() || objet == Memo1->viewport())) {
+      (objet == PanneauLecture->viewport() || objet == PanneauNotes->viewport())) {
     const auto* molette = static_cast<QWheelEvent*>(evenement);
     if (molette->modifiers() & Qt::ControlModifier) {
       // Qt's own wheel zoom knows neither the limits nor the other pane.
@@ -354,15 +480,27 @@ bool TFPrinc::eventFilter(QObject* objet, QEvent* evenement) {
       return true;
     }
   }
-  if (objet == RichE) {
+  if (objet == PanneauLecture) {
     // A selection made with Shift and the arrows is taken as made when
     // Shift is released, as a mouse selection when the button is.
     switch (evenement->type()) {
       case QEvent::KeyPress: {
         const auto* touche = static_cast<QKeyEvent*>(evenement);
+        if (touche->key() == Qt::Key_Menu ||
+            (touche->key() == Qt::Key_F10 && touche->modifiers() == Qt::ShiftModifier)) {
+          MenuAuClavier();
+          return true;
+        }
         ShiftEnfonce = touche->key() == Qt::Key_Shift || (touche->modifiers() & Qt::ShiftModifier);
         break;
       }
+      case QEvent::ContextMenu:
+        // The window system's own keyboard request, where it sends one.
+        if (static_cast<QContextMenuEvent*>(evenement)->reason() == QContextMenuEvent::Keyboard) {
+          MenuAuClavier();
+          return true;
+        }
+        break;
       case QEvent::KeyRelease:
         if (static_cast<QKeyEvent*>(evenement)->key() != Qt::Key_Shift) break;
         [[fallthrough]];
@@ -376,12 +514,12 @@ bool TFPrinc::eventFilter(QObject* objet, QEvent* evenement) {
         break;
     }
   }
-  if (objet == RichE->viewport()) {
+  if (objet == PanneauLecture->viewport()) {
     switch (evenement->type()) {
       case QEvent::MouseMove: {
         const auto* souris = static_cast<QMouseEvent*>(evenement);
         const QPoint position = souris->position().toPoint();
-        RichEMouseMove(position.x(), position.y());
+        AnalyseMotAuPoint(position.x(), position.y());
         MontreBulle(position);
         break;
       }

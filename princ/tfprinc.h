@@ -1,5 +1,5 @@
-// TFPrinc: the reading window. A read-only reading pane (RichE) over a notes
-// pane (Memo1); pointing at a word shows its analyses in a tooltip, a right
+// TFenetreLecture: the reading window. A read-only reading pane (PanneauLecture) over a notes
+// pane (PanneauNotes); pointing at a word shows its analyses in a tooltip, a right
 // click offers to insert its meanings, analysis or French rendering into the
 // notes, selecting from one word to another offers their syntactic links.
 // Start-up reads the configuration file beside the executable: without a
@@ -12,6 +12,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <functional>
 #include <string>
 
@@ -24,14 +25,21 @@ class QPlainTextEdit;
 class QSplitter;
 class QTextEdit;
 class TDialogueChercher;
+class TDialogueVocabulaire;
 
 // The window's own state. Strings from or for the analysis are Windows-1252;
 // paths are in the file system's encoding (UTF-8).
-struct TEtatFPrinc {
+struct TEtatFenetre {
   bool LatinModifiable = false;
   std::string NomUtilisateur;
   std::string FichierNotes;
+  // The notes file is the pupil's, counters line first; a file chosen in
+  // the save dialog holds the notes alone and is always rewritten so.
+  bool NotesAvecCompteurs = false;
   std::string MotCourant;
+  // The word the context menu was opened on: the one inserted, traced and
+  // inflected, wherever the pointer has gone since.
+  std::string MotMenu;
   std::string TexteLexique, TexteMorpho, TexteTraduction;
   int NbLexique = 0, NbMorpho = 0, NbTraduction = 0;
   std::string FichierTrace;
@@ -40,17 +48,29 @@ struct TEtatFPrinc {
   int vocabulaire = 0, flexion = 0;
   std::string FichierTexte;
   std::string RepSauvegarde;
+  // The lexicon loaded; the frequency ranks are read beside it.
+  std::string CheminLexique;
+  // The file of the text in the reading pane; empty for the sample sentence
+  // or a new text.
+  std::string TexteAffiche;
 };
 
-class TFPrinc : public QMainWindow {
+class TFenetreLecture : public QMainWindow {
   Q_OBJECT
  public:
   // Runs the whole start-up; `cheminExecutable` locates the configuration
-  // file and the default lexicon.
-  TFPrinc(IServices& services, std::string cheminExecutable, QWidget* parent = nullptr);
-  ~TFPrinc() override;
+  // file and the default lexicon. `cheminReglages` is the user's settings
+  // file where the window keeps its size and the split between its panes
+  // (empty: the user's configuration folder); lecturiel.ini is the
+  // teacher's and is never written.
+  TFenetreLecture(IServices& services, std::string cheminExecutable,
+                  std::string cheminReglages = {}, QWidget* parent = nullptr);
+  ~TFenetreLecture() override;
 
-  const TEtatFPrinc& Etat() const { return E; }
+  const TEtatFenetre& Etat() const { return EtatCourant; }
+  // The pupil cancelled the name prompt: the program leaves without
+  // showing the window.
+  bool Abandonnee() const { return Abandon; }
   // The reading pane's current hint text (empty: no hint).
   QString TexteBulle() const { return Bulle; }
   QString TexteVolet(int i) const;
@@ -62,42 +82,54 @@ class TFPrinc : public QMainWindow {
   std::string CheminIni() const;
 
  public slots:
-  void AjourEtat();
+  void AfficheCompteurs();
   void AutoriseEdition(bool modifiable);
   void ChargeTexte(const std::string& chemin);
-  void RichEMouseMove(int x, int y);
-  void PopupMenu1Popup();
+  void AnalyseMotAuPoint(int x, int y);
+  void PrepareMenuMot();
+  // The context menu of the word at the caret (Menu key, Shift+F10).
+  void MenuAuClavier();
   void InsereEntree();
   void InsereMorpho();
   void InsereTraduction();
+  // Appends a line to the trace file; a failure is reported once, and shown
+  // in the status bar until a line is written again. Never throws.
   void EcritTrace(const std::string& texte);
-  void RichESelectionChange();
-  void Effaceretcrire1Click();
-  void ouvrirunfichier1Click();
-  void EnregistrerBlocNotes1Click();
-  void quitter1Click();
-  void Modifierlelatin1Click();
-  void chercher1Click();
-  void FindDialogShow();
-  void FindDialogFind();
-  void plusgros1Click();
-  void pluspetit1Click();
-  void auteur1Click();
+  void ProposeLiensSyntaxiques();
+  void NouveauTexte();
+  void OuvreTexte();
+  void EnregistreBlocNotes();
+  void Quitte();
+  void BasculeLatinModifiable();
+  void MontreChercher();
+  void ChercheDepuisLeDebut();
+  void ChercheSuivant();
+  void Grossit();
+  void Rapetisse();
+  void MontreAuteur();
   void ChangeTaille(int pas);
-  void Vocabulairedutexte1Click();
-  void Flexion1Click();
+  void MontreVocabulaire();
+  void MontreFlexion();
 
  protected:
   void closeEvent(QCloseEvent* evenement) override;
+  void showEvent(QShowEvent* evenement) override;
   bool eventFilter(QObject* objet, QEvent* evenement) override;
 
  private:
   void CreePanneaux();
+  // The size and split the window had when it last closed.
+  void RestaureDisposition();
+  void EnregistreDisposition();
   void CreeMenus();
   void CreeBarreEtat();
   void CreeOutils(QMenu* edition);
-  void AjourOutils();
-  void FormCreate();
+  void OffreOutils();
+  void Demarre();
+  // Asks the pupil's name until one is given; false when cancelled.
+  bool DemandeNom(QString& nom);
+  // Unknown sections and keys of the configuration, told once.
+  void SignaleReglagesInconnus(const class TFichierIni& ini);
   void ChargeNotes();
   // Saves the notes as "Enregistrer Bloc-Notes" does; false when they could
   // not be saved (error, dialog cancelled, name taken).
@@ -120,8 +152,12 @@ class TFPrinc : public QMainWindow {
   void Protege(const std::function<void()>& action);
 
   IServices& Services;
+  bool Abandon = false;
+  QList<int> PanneauxRestaures;  // split to apply at the first showing
+  bool TraceEnEchec = false;     // the last trace line could not be written
   std::string CheminExecutable;
-  TEtatFPrinc E;
+  std::string CheminReglages;
+  TEtatFenetre EtatCourant;
   QString Bulle;
   bool BoutonEnfonce = false;       // a mouse selection is being dragged
   bool SelectionEnAttente = false;  // it changed during the drag or while Shift was held
@@ -130,12 +166,15 @@ class TFPrinc : public QMainWindow {
   bool SelectionAutomatique = false;
   bool DansSelection = false;
 
-  QTextEdit* RichE = nullptr;
-  QSplitter* Splitter1 = nullptr;
-  QPlainTextEdit* Memo1 = nullptr;
-  QLabel* Volets[3] = {};
-  QMenu* PopupMenu1 = nullptr;
-  QAction* Modifierlelatin1 = nullptr;
-  QAction* Vocabulairedutexte1 = nullptr;
-  TDialogueChercher* FindDialog = nullptr;
+  QTextEdit* PanneauLecture = nullptr;
+  QSplitter* Separation = nullptr;
+  QPlainTextEdit* PanneauNotes = nullptr;
+  QLabel* VoletsCompteurs[3] = {};
+  QLabel* VoletTrace = nullptr;  // shown while the trace cannot be written
+  QMenu* MenuMot = nullptr;
+  QAction* ActionLatinModifiable = nullptr;
+  QAction* ActionVocabulaire = nullptr;
+  TDialogueChercher* DialogueChercher = nullptr;
+  // The vocabulary of the text shown, closed when another text replaces it.
+  QPointer<TDialogueVocabulaire> Vocabulaire;
 };

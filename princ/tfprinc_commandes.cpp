@@ -8,6 +8,7 @@
 
 #include "lexical/cp1252.h"
 #include "princ/dialogue_chercher.h"
+#include "princ/dialogue_vocabulaire.h"
 #include "princ/fichiers/fichier_ini.h"
 #include "princ/fichiers/graphie.h"
 #include "princ/fichiers/notes.h"
@@ -26,12 +27,14 @@ std::vector<std::string> ParagraphesEn1252(const QPlainTextEdit& notes) {
 
 }  // namespace
 
-void TFPrinc::Effaceretcrire1Click() {
-  RichE->clear();
+void TFenetreLecture::NouveauTexte() {
+  if (Vocabulaire) Vocabulaire->close();
+  EtatCourant.TexteAffiche.clear();
+  PanneauLecture->clear();
   AutoriseEdition(true);
 }
 
-void TFPrinc::ouvrirunfichier1Click() {
+void TFenetreLecture::OuvreTexte() {
   const std::string dossier = RepertoireDesDialogues();
   Protege([&] {
     const auto choix = Services.FichierAOuvrir(this, QString::fromStdString(dossier),
@@ -42,28 +45,33 @@ void TFPrinc::ouvrirunfichier1Click() {
   });
 }
 
-void TFPrinc::EnregistrerBlocNotes1Click() { EnregistreNotes(); }
+void TFenetreLecture::EnregistreBlocNotes() { EnregistreNotes(); }
 
-bool TFPrinc::EnregistreNotes() {
+bool TFenetreLecture::EnregistreNotes() {
   bool enregistrees = false;
   Protege([&] {
     if (const std::string avertissement =
-            AvertissementCaracteresPerdus(Memo1->toPlainText().toStdString());
+            AvertissementCaracteresPerdus(PanneauNotes->toPlainText().toStdString());
         !avertissement.empty())
       Services.Message(this, QString::fromStdString(avertissement));
-    if (!E.FichierNotes.empty()) {
+    if (!EtatCourant.FichierNotes.empty()) {
       // One line per paragraph: lines broken where the pane happened to wrap
-      // would pile up hard breaks in the pupil's notes save after save.
-      std::vector<std::string> lignes{LigneCompteurs({E.NbLexique, E.NbMorpho, E.NbTraduction})};
-      for (auto& ligne : ParagraphesEn1252(*Memo1)) lignes.push_back(std::move(ligne));
-      EcrisLignes(E.FichierNotes, lignes);
-      Memo1->document()->setModified(false);
+      // would pile up hard breaks in the pupil's notes save after save. A
+      // file of notes alone stays so: a counters line would be read back
+      // as the first line of the notes.
+      std::vector<std::string> lignes;
+      if (EtatCourant.NotesAvecCompteurs)
+        lignes.push_back(LigneCompteurs(
+            {EtatCourant.NbLexique, EtatCourant.NbMorpho, EtatCourant.NbTraduction}));
+      for (auto& ligne : ParagraphesEn1252(*PanneauNotes)) lignes.push_back(std::move(ligne));
+      EcrisLignes(EtatCourant.FichierNotes, lignes);
+      PanneauNotes->document()->setModified(false);
       enregistrees = true;
       return;
     }
     const std::string dossier = RepertoireDesDialogues();
     const auto choix = Services.FichierAEnregistrer(
-        this, QStringLiteral("Enregister le bloc-notes"), QString::fromStdString(dossier),
+        this, QStringLiteral("Enregistrer le bloc-notes"), QString::fromStdString(dossier),
         QStringLiteral("fichier texte (*.txt)"), QStringLiteral("txt"));
     if (!choix) return;
     const std::string chemin = choix->toStdString();
@@ -71,58 +79,64 @@ bool TFPrinc::EnregistreNotes() {
       Services.Message(this, QStringLiteral("Ce fichier existe déjà. Trouve un autre nom"));
       return;
     }
-    EcrisLignes(chemin, ParagraphesEn1252(*Memo1));
-    E.FichierNotes = chemin;
+    EcrisLignes(chemin, ParagraphesEn1252(*PanneauNotes));
+    EtatCourant.FichierNotes = chemin;
+    EtatCourant.NotesAvecCompteurs = false;
+    PanneauNotes->document()->setModified(false);
     enregistrees = true;
   });
   return enregistrees;
 }
 
-void TFPrinc::quitter1Click() { close(); }
+void TFenetreLecture::Quitte() { close(); }
 
-void TFPrinc::Modifierlelatin1Click() { AutoriseEdition(Modifierlelatin1->isChecked()); }
-
-void TFPrinc::chercher1Click() {
-  if (FindDialog->isVisible()) FindDialogShow();
-  FindDialog->show();
-  FindDialog->raise();
-  FindDialog->activateWindow();
+void TFenetreLecture::BasculeLatinModifiable() {
+  AutoriseEdition(ActionLatinModifiable->isChecked());
 }
 
-void TFPrinc::FindDialogShow() { SelectionParLeProgramme(0, 0); }
+void TFenetreLecture::MontreChercher() {
+  if (DialogueChercher->isVisible()) ChercheDepuisLeDebut();
+  DialogueChercher->show();
+  DialogueChercher->raise();
+  DialogueChercher->activateWindow();
+}
 
-void TFPrinc::FindDialogFind() {
-  const QString cherche = FindDialog->TexteCherche();
-  const QTextCursor actuel = RichE->textCursor();
+void TFenetreLecture::ChercheDepuisLeDebut() { SelectionParLeProgramme(0, 0); }
+
+void TFenetreLecture::ChercheSuivant() {
+  const QString cherche = DialogueChercher->TexteCherche();
+  const QTextCursor actuel = PanneauLecture->textCursor();
   // After a match the search moves on from the character after its start; a
   // bare caret (as the dialog leaves it when shown) is itself the start, so
   // a match at the very first character is found.
   const int depart = actuel.hasSelection() ? actuel.selectionStart() + 1 : actuel.position();
-  const QTextCursor trouve = RichE->document()->find(cherche, depart);
+  QTextCursor trouve = PanneauLecture->document()->find(cherche, depart);
+  // After the last match the search goes on from the start, as editors do.
+  if (trouve.isNull() && depart > 0) trouve = PanneauLecture->document()->find(cherche, 0);
   if (cherche.isEmpty() || trouve.isNull()) {
     Services.Erreur(this, QStringLiteral("Impossible de trouver \"%1\"").arg(cherche));
     return;
   }
   SelectionParLeProgramme(trouve.selectionStart(), trouve.selectionEnd() - trouve.selectionStart());
-  RichE->ensureCursorVisible();
+  PanneauLecture->ensureCursorVisible();
 }
 
-void TFPrinc::ChangeTaille(int pas) {
-  const int taille = RichE->font().pointSize() + pas;
+void TFenetreLecture::ChangeTaille(int pas) {
+  const int taille = PanneauLecture->font().pointSize() + pas;
   if (taille <= 5 || taille >= 33) return;
-  QFont police = RichE->font();
+  QFont police = PanneauLecture->font();
   police.setPointSize(taille);
-  RichE->setFont(police);
-  QFont notes = Memo1->font();
+  PanneauLecture->setFont(police);
+  QFont notes = PanneauNotes->font();
   notes.setPointSize(taille);
-  Memo1->setFont(notes);
+  PanneauNotes->setFont(notes);
   AjusteBulle();
 }
 
-void TFPrinc::plusgros1Click() { ChangeTaille(2); }
-void TFPrinc::pluspetit1Click() { ChangeTaille(-2); }
+void TFenetreLecture::Grossit() { ChangeTaille(2); }
+void TFenetreLecture::Rapetisse() { ChangeTaille(-2); }
 
-void TFPrinc::auteur1Click() {
+void TFenetreLecture::MontreAuteur() {
   Services.APropos(
       this, QStringLiteral("auteur"),
       QStringLiteral("Lecturiel 4.01\njanvier MMII\n\nAide à la lecture des textes latins : "

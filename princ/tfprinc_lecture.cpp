@@ -1,8 +1,10 @@
 // The reading pane's handlers: the word under the pointer and its hint, the
 // context menu and the insertions into the notes, the syntax query.
 #include <QApplication>
+#include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QTextCursor>
 #include <QTextEdit>
 #include <QToolTip>
@@ -37,18 +39,18 @@ bool CommenceParUneLettre(const std::string& mot) {
 
 }  // namespace
 
-void TFPrinc::RichEMouseMove(int x, int y) {
+void TFenetreLecture::AnalyseMotAuPoint(int x, int y) {
   try {
-    E.MotCourant = MotAuPoint(TTexteRicheQt(*RichE), x, y);
+    EtatCourant.MotCourant = MotAuPoint(TTexteRicheQt(*PanneauLecture), x, y);
     // The word is kept for the context menu, but analysed only for a hint
     // that will be shown; without the lexicon there is nothing to analyse.
-    if (E.MotCourant.empty() || !BullesAffichees() || !StoresPrets()) {
+    if (EtatCourant.MotCourant.empty() || !BullesAffichees() || !StoresPrets()) {
       Bulle.clear();
       return;
     }
     bool trouve = false;
     QString texte;
-    for (const auto& ligne : TexteAnalyses(E.MotCourant, Disposition::Complete, trouve))
+    for (const auto& ligne : TexteAnalyses(EtatCourant.MotCourant, Disposition::Complete, trouve))
       texte += VersQt(ligne) + u'\n';
     Bulle = texte;
   } catch (...) {
@@ -56,11 +58,13 @@ void TFPrinc::RichEMouseMove(int x, int y) {
   }
 }
 
-bool TFPrinc::BullesAffichees() const { return E.FichierTexte.empty() || E.AutoLex >= 1; }
+bool TFenetreLecture::BullesAffichees() const {
+  return EtatCourant.FichierTexte.empty() || EtatCourant.AutoLex >= 1;
+}
 
-void TFPrinc::AjusteBulle() {
+void TFenetreLecture::AjusteBulle() {
   QFont police = QToolTip::font();
-  police.setPointSize(RichE->font().pointSize());
+  police.setPointSize(PanneauLecture->font().pointSize());
   QToolTip::setFont(police);
   // A hint on screen is reused for the next word; Qt tells it of the new
   // font only once the event loop runs, so it is told here.
@@ -68,7 +72,7 @@ void TFPrinc::AjusteBulle() {
     if (fenetre->inherits("QTipLabel")) fenetre->setFont(police);
 }
 
-void TFPrinc::MontreBulle(const QPoint& position) {
+void TFenetreLecture::MontreBulle(const QPoint& position) {
   // Shown at every move, so the hint follows the pointer from word to word.
   if (Bulle.isEmpty() || !BullesAffichees()) {
     QToolTip::hideText();
@@ -79,86 +83,122 @@ void TFPrinc::MontreBulle(const QPoint& position) {
   // Plain text keeps the indentation of the lines and lays out fastest; a
   // text that Qt would take for markup is escaped.
   if (Qt::mightBeRichText(texte)) texte = Qt::convertFromPlainText(texte, Qt::WhiteSpacePre);
-  QToolTip::showText(RichE->viewport()->mapToGlobal(position), texte, RichE->viewport());
+  QToolTip::showText(PanneauLecture->viewport()->mapToGlobal(position), texte,
+                     PanneauLecture->viewport());
+  // Qt opens the hint below the pointer, over the lines the pupil reads
+  // next: it goes above the pointed line when the screen has room there.
+  QWidget* bulle = nullptr;
+  for (QWidget* fenetre : QApplication::topLevelWidgets())
+    if (fenetre->inherits("QTipLabel") && fenetre->isVisible()) bulle = fenetre;
+  const QScreen* ecran = bulle ? bulle->screen() : nullptr;
+  if (!ecran) return;
+  const QRect ligne = PanneauLecture->cursorRect(PanneauLecture->cursorForPosition(position));
+  const int haut =
+      PanneauLecture->viewport()->mapToGlobal(ligne.topLeft()).y() - 2 - bulle->height();
+  if (haut >= ecran->availableGeometry().top()) bulle->move(bulle->x(), haut);
 }
 
-void TFPrinc::PopupMenu1Popup() {
-  PopupMenu1->clear();
+void TFenetreLecture::PrepareMenuMot() {
+  MenuMot->clear();
   // The word's submenu of the previous opening is a child of the menu, which
   // clear() leaves alone.
-  for (QMenu* ancien : PopupMenu1->findChildren<QMenu*>(Qt::FindDirectChildrenOnly))
+  for (QMenu* ancien : MenuMot->findChildren<QMenu*>(Qt::FindDirectChildrenOnly))
     ancien->deleteLater();
   if (!StoresPrets()) return;
   Protege([this] {
     // The texts are kept as they are now: the insertions use them even if
     // the pointer has moved on to another word since.
-    const std::optional<TAidesMot> aides = AidesMot(E.MotCourant);
+    const std::optional<TAidesMot> aides = AidesMot(EtatCourant.MotMenu);
     if (!aides) return;  // no analysis: no menu at all
-    E.TexteLexique = aides->Lexique;
-    E.TexteMorpho = aides->Morpho;
-    E.TexteTraduction = aides->Traduction;
-    QString titre = VersQt(E.MotCourant);
+    EtatCourant.TexteLexique = aides->Lexique;
+    EtatCourant.TexteMorpho = aides->Morpho;
+    EtatCourant.TexteTraduction = aides->Traduction;
+    QString titre = VersQt(EtatCourant.MotMenu);
     titre.replace(u'&', QStringLiteral("&&"));
-    const bool lexique = E.insereLex > 0;
-    const bool morpho = E.insereMorpho > 0 && !E.TexteMorpho.empty();
-    const bool traduction = E.insereTr > 0 && !E.TexteTraduction.empty();
-    const bool flexion = E.flexion > 0;
+    const bool lexique = EtatCourant.insereLex > 0;
+    const bool morpho = EtatCourant.insereMorpho > 0 && !EtatCourant.TexteMorpho.empty();
+    const bool traduction = EtatCourant.insereTr > 0 && !EtatCourant.TexteTraduction.empty();
+    const bool flexion = EtatCourant.flexion > 0;
     if (!lexique && !morpho && !traduction && !flexion) {
       // The word alone, as an item that does nothing.
-      PopupMenu1->addAction(titre);
+      MenuMot->addAction(titre);
       return;
     }
-    // Owned by PopupMenu1, discarded at its next opening.
-    QMenu* mot = PopupMenu1->addMenu(titre);
-    if (lexique) mot->addAction(QStringLiteral("&lexique"), this, &TFPrinc::InsereEntree);
+    // Owned by MenuMot, discarded at its next opening.
+    QMenu* mot = MenuMot->addMenu(titre);
+    if (lexique) mot->addAction(QStringLiteral("&lexique"), this, &TFenetreLecture::InsereEntree);
     if (morpho)
-      mot->addAction(QStringLiteral("lexique et &morphologie"), this, &TFPrinc::InsereMorpho);
-    if (traduction) mot->addAction(QStringLiteral("&traduction"), this, &TFPrinc::InsereTraduction);
-    if (flexion) mot->addAction(QStringLiteral("&flexion"), this, &TFPrinc::Flexion1Click);
+      mot->addAction(QStringLiteral("lexique et &morphologie"), this,
+                     &TFenetreLecture::InsereMorpho);
+    if (traduction)
+      mot->addAction(QStringLiteral("&traduction"), this, &TFenetreLecture::InsereTraduction);
+    if (flexion) mot->addAction(QStringLiteral("&flexion"), this, &TFenetreLecture::MontreFlexion);
   });
 }
 
-void TFPrinc::Insere(const std::string& texte, const std::string& trace, int& compteur) {
+void TFenetreLecture::MenuAuClavier() {
+  // From the keyboard the word is the one at the caret (or just before it,
+  // at the end of a word), not the last one the mouse passed over.
+  const TTexteRicheQt texte(*PanneauLecture);
+  const int position = PanneauLecture->textCursor().position();
+  std::string mot = MotAIndex(texte, position);
+  if (mot.empty()) mot = MotAIndex(texte, position - 1);
+  EtatCourant.MotMenu = mot;
+  PrepareMenuMot();
+  if (!MenuMot->isEmpty())
+    MenuMot->popup(
+        PanneauLecture->viewport()->mapToGlobal(PanneauLecture->cursorRect().bottomLeft()));
+}
+
+void TFenetreLecture::Insere(const std::string& texte, const std::string& trace, int& compteur) {
   QString insere = VersQt(texte);
   insere.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  Memo1->textCursor().insertText(insere);
-  Memo1->document()->setModified(true);
+  PanneauNotes->textCursor().insertText(insere);
+  PanneauNotes->document()->setModified(true);
+  // The help was given: it counts even when the trace cannot say so.
+  compteur = CompteurSuivant(compteur);
+  AfficheCompteurs();
+  EcritTrace(trace);
+}
+
+void TFenetreLecture::InsereEntree() {
+  Insere(" " + EtatCourant.TexteLexique, "lexique - " + EtatCourant.MotMenu, EtatCourant.NbLexique);
+}
+void TFenetreLecture::InsereMorpho() {
+  Insere(" " + EtatCourant.TexteMorpho, "morpho - " + EtatCourant.MotMenu, EtatCourant.NbMorpho);
+}
+void TFenetreLecture::InsereTraduction() {
+  Insere(" " + SansBlancs(EtatCourant.TexteTraduction), "traduction - " + EtatCourant.MotMenu,
+         EtatCourant.NbTraduction);
+}
+
+void TFenetreLecture::EcritTrace(const std::string& texte) {
+  if (EtatCourant.FichierTrace.empty()) return;
   try {
-    EcritTrace(trace);
+    AjouteLigne(EtatCourant.FichierTrace, EtatCourant.NomUtilisateur + " " + texte);
   } catch (const std::exception& erreur) {
-    SignaleErreur(erreur);
+    // Said once, not at every help of the lesson; the status bar keeps it
+    // in view until a line is written again.
+    if (!TraceEnEchec) SignaleErreur(erreur);
+    TraceEnEchec = true;
+    VoletTrace->show();
     return;
   }
-  compteur = CompteurSuivant(compteur);
-  AjourEtat();
+  TraceEnEchec = false;
+  VoletTrace->hide();
 }
 
-void TFPrinc::InsereEntree() {
-  Insere(" " + E.TexteLexique, "lexique - " + E.MotCourant, E.NbLexique);
-}
-void TFPrinc::InsereMorpho() {
-  Insere(" " + E.TexteMorpho, "morpho - " + E.MotCourant, E.NbMorpho);
-}
-void TFPrinc::InsereTraduction() {
-  Insere(" " + SansBlancs(E.TexteTraduction), "traduction - " + E.MotCourant, E.NbTraduction);
-}
-
-void TFPrinc::EcritTrace(const std::string& texte) {
-  if (E.FichierTrace.empty()) return;
-  AjouteLigne(E.FichierTrace, E.NomUtilisateur + " " + texte);
-}
-
-void TFPrinc::RichESelectionChange() {
-  if (E.evalSyntaxe < 1 || DansSelection) return;
+void TFenetreLecture::ProposeLiensSyntaxiques() {
+  if (EtatCourant.evalSyntaxe < 1 || DansSelection) return;
   DansSelection = true;
   struct Fin {
     bool& drapeau;
     ~Fin() { drapeau = false; }
   } fin{DansSelection};
-  const QTextCursor curseur = RichE->textCursor();
+  const QTextCursor curseur = PanneauLecture->textCursor();
   const int debut = curseur.selectionStart();
   const int longueur = curseur.selectionEnd() - debut;
-  const TTexteRicheQt texte(*RichE);
+  const TTexteRicheQt texte(*PanneauLecture);
   const std::string choisi = SansBlancs(TexteEntre(texte, debut, longueur));
   if (!choisi.empty() && choisi.find_first_of(" \t\r\n") != std::string::npos && StoresPrets()) {
     std::string mot1 = MotAIndex(texte, debut);
@@ -168,28 +208,28 @@ void TFPrinc::RichESelectionChange() {
     if (!mot1.empty() && !mot2.empty()) {
       const QString question = QStringLiteral("Afficher les liens possibles entre %1 et %2 ?")
                                    .arg(VersQt(mot1), VersQt(mot2));
-      if (Services.Confirme(this, question)) {
+      if (Services.Confirme(this, question, IServices::ParDefaut::Oui)) {
         try {
           std::string liens = TLienSyntaxique(mot1, mot2).Texte();
           liens += TLienSyntaxique(mot2, mot1).Texte();
           Services.Message(this,
                            VersQt(liens).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-          EcritTrace("syntaxe - " + mot1 + "-" + mot2);
         } catch (const std::exception& erreur) {
           SignaleErreur(erreur);
           return;  // the selection then stays as it is
         }
+        EcritTrace("syntaxe - " + mot1 + "-" + mot2);
       }
     }
   }
   if (curseur.hasSelection()) SelectionParLeProgramme(debut, 0);
 }
 
-void TFPrinc::SelectionParLeProgramme(int debut, int longueur) {
-  QTextCursor curseur = RichE->textCursor();
+void TFenetreLecture::SelectionParLeProgramme(int debut, int longueur) {
+  QTextCursor curseur = PanneauLecture->textCursor();
   curseur.setPosition(debut);
   if (longueur > 0) curseur.setPosition(debut + longueur, QTextCursor::KeepAnchor);
   SelectionAutomatique = true;
-  RichE->setTextCursor(curseur);
+  PanneauLecture->setTextCursor(curseur);
   SelectionAutomatique = false;
 }

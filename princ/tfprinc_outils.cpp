@@ -17,40 +17,43 @@
 #include "princ/fichiers/graphie.h"
 #include "princ/tfprinc.h"
 
-void TFPrinc::CreeOutils(QMenu* edition) {
-  Vocabulairedutexte1 = edition->addAction(QStringLiteral("&Vocabulaire du texte"));
-  Vocabulairedutexte1->setObjectName(QStringLiteral("Vocabulairedutexte1"));
-  connect(Vocabulairedutexte1, &QAction::triggered, this, &TFPrinc::Vocabulairedutexte1Click);
+void TFenetreLecture::CreeOutils(QMenu* edition) {
+  ActionVocabulaire = edition->addAction(QStringLiteral("&Vocabulaire du texte"));
+  ActionVocabulaire->setObjectName(QStringLiteral("Vocabulairedutexte1"));
+  connect(ActionVocabulaire, &QAction::triggered, this, &TFenetreLecture::MontreVocabulaire);
 }
 
-void TFPrinc::AjourOutils() {
-  Vocabulairedutexte1->setVisible(E.FichierTexte.empty() || E.vocabulaire >= 1);
+void TFenetreLecture::OffreOutils() {
+  ActionVocabulaire->setVisible(EtatCourant.FichierTexte.empty() || EtatCourant.vocabulaire >= 1);
 }
 
-void TFPrinc::Vocabulairedutexte1Click() {
-  if (!StoresPrets() || !Vocabulairedutexte1->isVisible()) return;
+void TFenetreLecture::MontreVocabulaire() {
+  if (!StoresPrets() || !ActionVocabulaire->isVisible()) return;
   Protege([this] {
-    const std::string texte = Utf8VersCp1252(SansQuantites(RichE->toPlainText().toStdString()));
-    auto* dialogue = new TDialogueVocabulaire(
-        Services, texte, CheminRangsPres(RepertoireProgramme() + "quirandole.lex"), this);
+    // One vocabulary at a time, of the text as it is now.
+    if (Vocabulaire) Vocabulaire->close();
+    const std::string texte =
+        Utf8VersCp1252(SansQuantites(PanneauLecture->toPlainText().toStdString()));
+    const QString nomTexte = QFileInfo(QString::fromStdString(EtatCourant.TexteAffiche)).fileName();
+    auto* dialogue = new TDialogueVocabulaire(Services, texte, nomTexte,
+                                              CheminRangsPres(EtatCourant.CheminLexique), this);
     dialogue->setAttribute(Qt::WA_DeleteOnClose);
+    Vocabulaire = dialogue;
     connect(dialogue, &TDialogueVocabulaire::Insere, this, [this](const QString& lignes) {
-      Memo1->textCursor().insertText(lignes);
-      Memo1->document()->setModified(true);
+      PanneauNotes->textCursor().insertText(lignes);
+      PanneauNotes->document()->setModified(true);
     });
     dialogue->show();
-    EcritTrace(
-        "vocabulaire - " +
-        Utf8VersCp1252(QFileInfo(QString::fromStdString(E.FichierTexte)).fileName().toStdString()));
+    EcritTrace("vocabulaire - " + Utf8VersCp1252(nomTexte.toStdString()));
   });
 }
 
-void TFPrinc::Flexion1Click() {
-  if (!StoresPrets() || E.MotCourant.empty()) return;
+void TFenetreLecture::MontreFlexion() {
+  if (!StoresPrets() || EtatCourant.MotMenu.empty()) return;
   Protege([this] {
-    auto* dialogue = new TDialogueFlexion(E.MotCourant, this);
+    auto* dialogue = new TDialogueFlexion(EtatCourant.MotMenu, this);
     dialogue->setAttribute(Qt::WA_DeleteOnClose);
     dialogue->show();
-    EcritTrace("flexion - " + E.MotCourant);
+    EcritTrace("flexion - " + EtatCourant.MotMenu);
   });
 }

@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTextCursor>
 #include <QTextEdit>
 #include <QTimer>
@@ -18,7 +19,10 @@ int main(int argc, char** argv) {
   const QString sortie = QString::fromLocal8Bit(argv[1]);
   const QString mot = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral("petat");
   TServicesQt services;
-  TFPrinc fenetre(services, QCoreApplication::applicationFilePath().toStdString());
+  // The default layout, whatever the user's own settings keep.
+  const QTemporaryDir reglages;
+  TFenetreLecture fenetre(services, QCoreApplication::applicationFilePath().toStdString(),
+                          reglages.filePath(QStringLiteral("fenetre.ini")).toStdString());
   fenetre.move(20, 20);
   fenetre.show();
   auto* riche = fenetre.findChild<QTextEdit*>(QStringLiteral("RichE"));

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QPixmap>
 #include <QSpinBox>
+#include <QTemporaryDir>
 #include <QTextEdit>
 
 #include "princ/dialogue_flexion.h"
@@ -20,7 +21,10 @@ int main(int argc, char** argv) {
   const QDir dossier(QString::fromLocal8Bit(argv[1]));
   const std::string mot = argc > 2 ? argv[2] : "cano";
   TServicesQt services;
-  TFPrinc fenetre(services, QCoreApplication::applicationFilePath().toStdString());
+  // The default layout, whatever the user's own settings keep.
+  const QTemporaryDir reglages;
+  TFenetreLecture fenetre(services, QCoreApplication::applicationFilePath().toStdString(),
+                          reglages.filePath(QStringLiteral("fenetre.ini")).toStdString());
   fenetre.findChild<QTextEdit*>(QStringLiteral("RichE"))
       ->setPlainText(QStringLiteral("Arma uirumque cano, Troiae qui primus ab oris\n"
                                     "Italiam, fato profugus, Lauiniaque uenit\n"

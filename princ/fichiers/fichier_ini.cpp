@@ -47,9 +47,11 @@ TFichierIni::TFichierIni(const std::string& chemin) {
     Lis(LisOctets(chemin));
   } catch (const Erreur& e) {
     Valeurs.clear();
+    noms_.clear();
     probleme_ = e.what();
   } catch (const std::bad_alloc&) {
     Valeurs.clear();
+    noms_.clear();
     probleme_ = Formate(MessageLireFichier, {Utf8VersCp1252(chemin), RaisonMemoire});
   }
 }
@@ -71,13 +73,19 @@ void TFichierIni::Lis(std::string_view octets) {
     octets = SansMarqueUtf8(octets);
   }
   std::string section;
+  int numero = 0;
+  const auto en1252 = [utf8](std::string_view texte) {
+    return utf8 ? Utf8VersCp1252(texte) : std::string(texte);
+  };
   PourChaqueLigne(octets, [&](std::string_view ligne) {
+    ++numero;
     ligne = SansBlancs(ligne);
     if (ligne.empty() || ligne.front() == ';' || ligne.front() == '#') return;
     if (ligne.front() == '[') {
       const std::size_t fermante = ligne.find(']');
       if (fermante != std::string_view::npos)
         section = std::string(SansBlancs(ligne.substr(1, fermante - 1)));
+      noms_.push_back({en1252(section), {}, numero});
       return;
     }
     // "name=value" or "name: value", split at the first of the two; a
@@ -88,7 +96,8 @@ void TFichierIni::Lis(std::string_view octets) {
     std::string_view valeur = SansBlancs(ligne.substr(egal + 1));
     if (valeur.size() >= 2 && valeur.front() == '"' && valeur.back() == '"')
       valeur = valeur.substr(1, valeur.size() - 2);
-    Valeurs.try_emplace(Cle(section, nom), utf8 ? Utf8VersCp1252(valeur) : std::string(valeur));
+    Valeurs.try_emplace(Cle(section, nom), en1252(valeur));
+    noms_.push_back({en1252(section), en1252(nom), numero});
   });
 }
 

@@ -12,6 +12,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class TFichierIni {
  public:
@@ -27,6 +28,15 @@ class TFichierIni {
   // Why an existing file could not be read (Windows-1252), or nothing.
   const std::optional<std::string>& Probleme() const { return probleme_; }
 
+  // A section heading or a key as written, with its line (from 1): for
+  // telling the teacher of a name the program does not know. A heading has
+  // an empty key; a key before any heading an empty section.
+  struct TNom {
+    std::string Section, Cle;  // Windows-1252
+    int Ligne = 0;
+  };
+  const std::vector<TNom>& Noms() const { return noms_; }
+
   // The integer rule above on its own.
   static std::optional<int> Entier(std::string_view texte);
 
@@ -36,4 +46,5 @@ class TFichierIni {
 
   std::map<std::string, std::string> Valeurs;  // "section\nkey", lower case
   std::optional<std::string> probleme_;
+  std::vector<TNom> noms_;
 };

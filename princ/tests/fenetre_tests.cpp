@@ -6,8 +6,10 @@
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QFile>
+#include <QMessageBox>
 #include <QPrinter>
 #include <QProcess>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -68,7 +70,8 @@ class TestCasParticuliers : public QObject {
       std::function<bool()> appel;  // true: the user's answer came back
       QStringList attendus;
     } dialogues[] = {
-        {[&] { return services.Confirme(nullptr, txt); }, {"&Oui", "&Non"}},
+        {[&] { return services.Confirme(nullptr, txt, IServices::ParDefaut::Oui); },
+         {"&Oui", "&Non"}},
         {[&] { return services.DemandeTexte(nullptr, txt, txt, nom); }, {"OK", "Annuler"}},
         {[&] { return services.FichierAOuvrir(nullptr, vide, txt).has_value(); },
          {"&Ouvrir", "Annuler"}},
@@ -90,6 +93,23 @@ class TestCasParticuliers : public QObject {
       for (const QString& bouton : attendus)
         QVERIFY2(boutons.contains(bouton), qPrintable(boutons.join('|')));
     }
+  }
+
+  // Enter on "Quitter quand même ?" must not throw the notes away.
+  void confirmationNonParDefaut() {
+    TServicesQt services;
+    QMessageBox::StandardButton parDefaut = QMessageBox::NoButton;
+    QTimer minuterie;
+    connect(&minuterie, &QTimer::timeout, [&] {
+      auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (!boite) return;
+      minuterie.stop();
+      parDefaut = boite->standardButton(boite->defaultButton());
+      QTest::keyClick(boite, Qt::Key_Escape);
+    });
+    minuterie.start(10);
+    QVERIFY(!services.Confirme(nullptr, QStringLiteral("?"), IServices::ParDefaut::Non));
+    QCOMPARE(parDefaut, QMessageBox::No);
   }
 
   // The vocabulary saved as OpenDocument (read back by unzipping its body)

@@ -13,25 +13,27 @@
 
 class TServicesScriptes : public IServices {
  public:
-  std::optional<QString> Nom = QStringLiteral("Eleve");  // nothing: the prompt is cancelled
+  // The names typed at the prompt, in turn, the last one again and again
+  // (nothing: the prompt is cancelled).
+  std::deque<std::optional<QString>> Noms{QStringLiteral("Eleve")};
   std::deque<bool> Reponses;  // answers to confirmations (Non when none left)
   std::optional<QString> FichierOuvert, FichierEnregistre;  // answers of the file dialogs
-  std::map<QByteArray, QStringList> Dit = {{"invites", {}},
-                                           {"questions", {}},
-                                           {"messages", {}},
-                                           {"erreurs", {}},
-                                           {"apropos", {}},
-                                           {"dialogues-ouvrir", {}},
-                                           {"dialogues-enregistrer", {}}};
+  std::map<QByteArray, QStringList> Dit = {
+      {"invites", {}}, {"questions", {}}, {"questions-non", {}},    {"messages", {}},
+      {"erreurs", {}}, {"apropos", {}},   {"dialogues-ouvrir", {}}, {"dialogues-enregistrer", {}}};
 
   bool DemandeTexte(QWidget*, const QString& titre, const QString& invite,
                     QString& valeur) override {
     Dit["invites"] << titre + "|" + invite;
-    if (Nom) valeur = *Nom;
-    return Nom.has_value();
+    const std::optional<QString> nom = Noms.empty() ? std::nullopt : Noms.front();
+    if (Noms.size() > 1) Noms.pop_front();
+    if (nom) valeur = *nom;
+    return nom.has_value();
   }
-  bool Confirme(QWidget*, const QString& message) override {
+  bool Confirme(QWidget*, const QString& message, ParDefaut defaut) override {
     Dit["questions"] << message;
+    // Also kept apart, unchecked at the end, for the sessions that look.
+    if (defaut == ParDefaut::Non) Dit["questions-non"] << message;
     const bool oui = !Reponses.empty() && Reponses.front();
     if (!Reponses.empty()) Reponses.pop_front();
     return oui;

@@ -20,7 +20,8 @@
 //   dossier|supprime|protege|utf16 FILE   a folder made; a file removed,
 //                             made read-only, rewritten as UTF-16 with a mark
 //   renomme FILE FILE
-//   nom [NAME]                the name typed at the prompt (none: cancelled)
+//   nom [NAME...]             the names typed at the prompt in turn, the
+//                             last one again (none: cancelled)
 //   reponses oui|non...       the answers to the next questions (then Non)
 //   choix-ouvrir|choix-enregistrer [PATH]   the file dialogs' choice
 // What the user does (TARGET: lecture, notes, fenetre or a widget's name;
@@ -36,11 +37,14 @@
 //   clic-droit PLACE | choisis ITEM   a right click | an item of its menu
 //   selectionne PLACE PLACE
 //   molette TARGET ANGLE [N [sans-ctrl]]   with Ctrl unless said
+//   redimensionne TARGET W H | separe N (the reading pane's height)
 // What the user must then see:
-//   invites|questions|messages|erreurs|apropos|dialogues-ouvrir|
+//   invites|questions|questions-non|messages|erreurs|apropos|dialogues-ouvrir|
 //   dialogues-enregistrer PATTERN...   all said since the last look, '*'
-//                             standing for any text; questions, messages,
-//                             errors and about boxes unlooked at the end fail
+//                             standing for any text (questions-non: those
+//                             whose default button is Non); questions,
+//                             messages, errors and about boxes unlooked at
+//                             the end fail
 //   fenetre ouverte|fermee | lexique charge|absent | titre [WIDGET] TEXT
 //   contenu FILE BYTES | contient FILE BYTES | absent FILE
 //   notes|lecture TEXT | notes|lecture commence|contient|sans TEXT
@@ -48,23 +52,34 @@
 //   mot WORD | bulle [TEXT] (nothing: no hint) | bulle-taille N
 //   menu|sous-menu ITEM... (the context menu, open unless empty; any other
 //   line closes it) | sous-menus N (its children)
-//   barre cachee | barre PANE PANE PANE | taille N (both panes)
+//   barre cachee | barre PANE PANE PANE [TRACE] | taille N (both panes)
 //   etat FichierNotes|FichierTexte|FichierTrace|NbLexique|Droits VALUE
 //   selection TEXT [START] | curseur-a PLACE | defilement N | gras PLACE oui|non
 //   visible|actif WIDGET oui|non | action ACTION TEXT SHORTCUT oui|non (offered)
 //   menus TITLE... (the menu bar) | colonne TABLE N CELL... | lignes TABLE N
+//   nombre WIDGET N (the window's widgets of that name)
+//   dimensions TARGET W H | hauteur TARGET N | hauteur-min TARGET N
+//   bulle-au-dessus PLACE (the hint ends above the line of PLACE)
 //   onglet N TEXT | html|html-sans REGEX (the inflection tables)
+//   elargit TABLE N DX (its window made DX wider, column N alone grows)
+//   tableaux-entiers (the inflection tables fit their pane unwrapped)
 #pragma once
 
 #include <QByteArray>
 #include <QList>
+#include <QStringList>
 #include <QTemporaryDir>
+#include <initializer_list>
+#include <map>
 #include <memory>
+#include <utility>
 
 class QMenu;
+class QPlainTextEdit;
+class QTextEdit;
 class QPoint;
 class QWidget;
-class TFPrinc;
+class TFenetreLecture;
 class TServicesScriptes;
 
 class TSession {
@@ -82,10 +97,31 @@ class TSession {
   bool Termine();
 
   QString Chemin(const QString& nom) const;
-  TFPrinc* Fenetre() { return F.get(); }
+  TFenetreLecture* Fenetre() { return F.get(); }
 
  private:
+  // A line of a session file as its handler reads it: the words, the verb,
+  // the first two arguments as text, and the count the third one may give.
+  struct TLigne {
+    const QList<QByteArray>& m;
+    const QByteArray& c;
+    QString a1, a2;
+    int fois;
+    QStringList Reste(int i) const;  // the words from the i-th on
+  };
+  // The handler of a verb; false when the line failed.
+  using TGeste = bool (*)(TSession&, const TLigne&);
+  static std::map<QByteArray, TGeste> Table(
+      std::initializer_list<std::pair<std::initializer_list<const char*>, TGeste>> lignes);
+  static const std::map<QByteArray, TGeste>& GestesSansFenetre();
+  static const std::map<QByteArray, TGeste>& GestesAvecFenetre();
+
   bool Etape(const QList<QByteArray>& mots);
+  bool Entendu(const TLigne& ligne);
+  QTextEdit* Lecture();
+  QPlainTextEdit* Notes();
+  QPoint PointFenetre(const QList<QByteArray>& mots, int i);
+  static bool Fini();
   bool Verifie(bool vrai, const QString& quoi);
   bool Compare(const QStringList& obtenu, const QStringList& attendu);
   QWidget* Cible(const QByteArray& nom);
@@ -96,7 +132,7 @@ class TSession {
 
   QTemporaryDir Dossier;
   std::unique_ptr<TServicesScriptes> S;
-  std::unique_ptr<TFPrinc> F;
+  std::unique_ptr<TFenetreLecture> F;
   QByteArray Fichier, Commande;
   int Numero = 0;
   bool IniNeuf = true;

@@ -5,8 +5,9 @@
 // diaeresis (poëta), prefixes assimilated or not (adfero, affero), older
 // spellings (optumus, seruos, quoius, faciundum, tanquam, caussa).  The
 // lexicon holds one spelling: lower-case u/i for common words.  These pure
-// functions give the spellings to try; they never fail.  Strings are
-// Windows-1252.
+// functions give the spellings to try; they never fail.  The rules and the
+// accented letters are data, data/graphies.txt, compiled in by the build
+// (regles_graphies.h).  Strings are Windows-1252.
 #pragma once
 
 #include <cstdint>

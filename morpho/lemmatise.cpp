@@ -15,6 +15,7 @@
 #include "lexical/stores.h"
 #include "lexical/vocabulaire.h"
 #include "morpho/graphies.h"
+#include "morpho/lectures_admises.h"
 
 // Readings of a form that is itself a headword.
 namespace {
@@ -156,7 +157,8 @@ class TRecherche {
       confirmes_.clear();
       for (auto& c : listes_) c.reset();
       prefixeAuLexique_ = PrefixeAuLexique(radical);
-      for (const TDef& d : s_.Des.Definitions(position)) AccepteLecture(radical, d);
+      const std::string_view terminaison = std::string_view(f).substr(k);
+      for (const TDef& d : s_.Des.Definitions(position)) AccepteLecture(radical, terminaison, d);
     }
   }
 
@@ -223,12 +225,16 @@ class TRecherche {
     return confirmes_.back();
   }
 
-  void AccepteLecture(const std::string& radical, const TDef& d) {
+  void AccepteLecture(const std::string& radical, std::string_view terminaison, const TDef& d) {
     if (d.Radical < 1 || d.Radical > 3) return;
     // Stem 1 of models without a citation ending or a listed stem (pronouns,
-    // invariables) confirms nothing.
-    for (const auto& [p, entete] : Confirme(radical, d.Radical, d.Modele).Entrees)
-      cible_->Ajoute(entete, d.Modele, d.Morpho, s_.Lex.Donnees(p, false));
+    // invariables) confirms nothing; an entry takes only the readings its
+    // word has (lectures_admises.h).
+    for (const auto& [p, entete] : Confirme(radical, d.Radical, d.Modele).Entrees) {
+      const TDonneesLexicales& e = s_.Lex.Donnees(p, false);
+      if (const auto m = LectureAdmise(e, radical, terminaison, d))
+        cible_->Ajoute(entete, d.Modele, *m, e);
+    }
   }
 
   const Stores& s_;

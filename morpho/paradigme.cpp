@@ -8,6 +8,7 @@
 #include "lexical/messages.h"
 #include "lexical/modeles.h"
 #include "lexical/stores.h"
+#include "morpho/lectures_admises.h"
 #include "morpho/lemmatise.h"
 
 namespace {
@@ -25,8 +26,12 @@ std::vector<std::string> Champs(const std::string& liste) {
   return champs;
 }
 
-// Whether the irregular readings `irr` cover every bit of the regular `reg`.
-bool Couvre(Morpho irr, Morpho reg) { return (reg & ~irr) == 0; }
+// Whether the irregular readings `irr` cover every bit of the regular `reg`,
+// in the same degree: melior stands for bonior, not for bonus.
+bool Couvre(Morpho irr, Morpho reg) {
+  constexpr Morpho degres = Trait::Comparatif | Trait::Superlatif;
+  return (reg & ~irr) == 0 && (reg & degres) == (irr & degres);
+}
 
 void AjouteSansDoublon(std::vector<TFormeFlechie>& formes, TFormeFlechie f) {
   for (const TFormeFlechie& g : formes)
@@ -79,7 +84,11 @@ TParadigme TFlechisseur::Paradigme(int position) const {
   if (modele.Partie == Partie::Nom && r.Genre == Genre::Neutre)
     regulieres.push_back(
         {r.Vedette, Trait::Accusatif | Trait::Singulier | genre, OrigineForme::Vedette});
-  if (const Morpho m = MorphoDeVedette(direct); m != 0)
+  // A pronoun whose forms are listed has no reading of its own as a
+  // headword (ipse is no feminine), as in the analysis.
+  const bool formesListees = irreguliers_.contains(r.Vedette);
+  if (const Morpho m = MorphoDeVedette(direct);
+      m != 0 && !(modele.Partie == Partie::Pronom && formesListees))
     regulieres.push_back({r.Vedette, m | genre, OrigineForme::Vedette});
 
   // The stems of each stem number, as the analysis finds them again.
@@ -97,7 +106,8 @@ TParadigme TFlechisseur::Paradigme(int position) const {
   for (const auto& [terminaison, d] : desinences_[static_cast<std::size_t>(r.Modele)]) {
     if (d.Radical < 1 || d.Radical > 3) continue;
     for (const std::string& radical : radicaux[static_cast<std::size_t>(d.Radical)])
-      regulieres.push_back({radical + terminaison, d.Morpho | genre, OrigineForme::Desinence});
+      if (const auto m = LectureAdmise(direct, radical, terminaison, d))
+        regulieres.push_back({radical + terminaison, *m | genre, OrigineForme::Desinence});
   }
 
   std::vector<TFormeFlechie> irregulieres;

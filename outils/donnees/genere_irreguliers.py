@@ -58,7 +58,7 @@ LEMMES_REGULIERS = {
     'dico': 'lego', 'duco': 'lego', 'facio': 'capio', 'benedico': 'lego', 'maledico': 'lego',
     'abduco': 'lego', 'adduco': 'lego', 'deduco': 'lego', 'educo': 'lego', 'induco': 'lego',
     'perduco': 'lego', 'produco': 'lego', 'reduco': 'lego', 'seduco': 'lego', 'traduco': 'lego',
-    'nosco': 'lego', 'cognosco': 'lego', 'filius': 'amicus',
+    'nosco': 'lego', 'cognosco': 'lego', 'filius': 'amicus', 'sum': 'sum',
 }
 
 # Lemmas of the nouns outside their model (below), held by the other lexicon
@@ -437,12 +437,9 @@ tableau('multus', 'bonus', """
     génitif pluriel: plurium
     datif ablatif pluriel: pluribus
 """, 'comparatif')
-# Comparatives of positives that are mostly met in these degrees; their
-# superlatives (summus, infimus, extremus, postremus...) are entries of their own.
-comparatif('superus', 'bonus', 'superior', 'superius', 'superior')
-comparatif('inferus', 'bonus', 'inferior', 'inferius', 'inferior')
-comparatif('exterus', 'bonus', 'exterior', 'exterius', 'exterior')
-comparatif('posterus', 'bonus', 'posterior', 'posterius', 'posterior')
+# The comparatives superior, inferior, exterior, posterior are regular on
+# their positives (super-ior) and come from the endings: listed here too,
+# every one of their readings would be shown twice.
 # Comparatives without a positive: entries on model uetus (stem = the headword),
 # whose only form the model cannot build is the neuter in -ius.
 for lemme, neutre in (('prior', 'prius'), ('ulterior', 'ulterius'), ('interior', 'interius'),
@@ -462,7 +459,10 @@ for lemme, base in (('magnificus', 'magnificent'), ('munificus', 'munificent'), 
 # ================================================================ nouns
 # domus: second-declension forms beside the fourth (domi also the locative).
 # Nouns take their gender from the lexicon entry, so none is given here.
-for f, c, n in (('domi', 'génitif', 'singulier'), ('domo', 'ablatif', 'singulier'),
+# The regular genitive domus is listed too, so that domi stands beside it
+# in the tables rather than in its place.
+for f, c, n in (('domus', 'génitif', 'singulier'), ('domi', 'génitif', 'singulier'),
+                ('domo', 'ablatif', 'singulier'),
                 ('domos', 'accusatif', 'pluriel'), ('domorum', 'génitif', 'pluriel')):
     ajoute(f, 'domus', 'manus', c, n)
 for f, c in (('di', 'nominatif'), ('di', 'vocatif'), ('dii', 'nominatif'), ('dii', 'vocatif'),
@@ -492,6 +492,9 @@ IND, SUB, IMP, INF = 'indicatif', 'subjonctif', 'impératif', 'infinitif'
 
 # possum and prosum: model sum on the stems pos- and pro-; pos+sum, pro+sunt,
 # pos+sim are regular, the forms in pot- and prod- are not.
+# The regular present subjunctive of sum is listed, so that the old siem and
+# fuam (data/irreguliers-archaiques.txt) stand beside it, not in its place.
+temps('sum', 'sum', 'sim sis sit simus sitis sint', SUB, 'présent')
 for lemme, p, v in (('possum', 'poss', 'pot'), ('prosum', 'pros', 'prod')):
     temps(lemme, 'sum', f'- {v}es {v}est - {v}estis -', IND, 'présent')
     temps(lemme, 'sum', f'{v}eram {v}eras {v}erat {v}eramus {v}eratis {v}erant', IND, 'imparfait')
@@ -610,7 +613,8 @@ for lemme in NEUTRES_QUATRIEME:
 
 # Genitive plural in -um of some second declension nouns (deum, uirum,
 # liberum "des enfants", nummum, socium), beside -orum.
-GENITIFS_EN_UM = [('uir', 'amicus', 'uirum'), ('liber', 'puer', 'liberum'),
+# (uirum is listed with the other forms of uir, data/irreguliers-uir.txt.)
+GENITIFS_EN_UM = [('liber', 'puer', 'liberum'),
                   ('nummus', 'amicus', 'nummum'), ('socius', 'amicus', 'socium'),
                   ('modius', 'amicus', 'modium'), ('denarius', 'amicus', 'denarium')]
 for lemme, modele, forme in GENITIFS_EN_UM:

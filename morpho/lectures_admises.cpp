@@ -64,6 +64,15 @@ bool SemiDeponent(const TDonneesLexicales& e) {
   return false;
 }
 
+ParfaitCompose ParfaitComposeDe(const TDonneesLexicales& e) {
+  const TModele& m = FicheModele(e.Modele);
+  if (!m.Verbe || m.Nom == "sum" || SansRadical(e.RadicauxB)) return ParfaitCompose::Aucun;
+  if (Deponent(m) || SemiDeponent(e)) return ParfaitCompose::Actif;
+  if (Marque(e, "sans passif")) return ParfaitCompose::Aucun;
+  if (Marque(e, "intr.")) return ParfaitCompose::Impersonnel;
+  return ParfaitCompose::Passif;
+}
+
 std::optional<Morpho> LectureAdmise(const TDonneesLexicales& e, std::string_view radical,
                                     std::string_view terminaison, const TDef& d) {
   const TModele& modele = FicheModele(e.Modele);
@@ -71,14 +80,27 @@ std::optional<Morpho> LectureAdmise(const TDonneesLexicales& e, std::string_view
   if (modele.Partie == Partie::Adjectif) {
     if ((m & (Trait::Comparatif | Trait::Superlatif)) && Marque(e, "sans degrés"_1252))
       return std::nullopt;
-    // One-termination adjectives: ueter-rimus, pauper-rimus, but felic-issimus.
+    // One-termination adjectives: ueter-rimus, pauper-rimus, but
+    // felic-issimus; ueter-a, uber-a, but ingent-ia.
     if (modele.Nom == "uetus" && (m & Trait::Superlatif)) {
       const bool enEr = radical.ends_with("er");
       if (terminaison.starts_with("rim") != enEr) return std::nullopt;
     }
+    if (modele.Nom == "uetus" && terminaison == "a" && !radical.ends_with('r'))
+      return std::nullopt;
     return m;
   }
   if (!modele.Verbe) return m;
+  if ((m & Trait::Imperatif) && Marque(e, "sans impératif"_1252)) return std::nullopt;
+  // An impersonal verb has only its third persons (decet, decent; no decueram).
+  if ((m & (Trait::PremierePersonne | Trait::DeuxiemePersonne | Trait::Imperatif)) &&
+      Marque(e, "impers."))
+    return std::nullopt;
+  // possum on pos-: only the forms in s- (pos-sum, pos-sim); potes, potest,
+  // potero are listed.
+  if (modele.Nom == "sum" && d.Radical == 1 && radical.ends_with('s') &&
+      !terminaison.starts_with('s'))
+    return std::nullopt;
 
   // Contracted perfects: audi-sti, redi-sse on a short stem in -i; dix-ti,
   // scrips-ti on a perfect in -si/-xi; am-asti, del-esse on stem 1 only

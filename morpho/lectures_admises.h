@@ -8,7 +8,9 @@
 // refuse, nor the reverse. The entry's dictionary information (the text of
 // its meaning before " : ") carries the marks a dictionary prints: "intr."
 // (only the impersonal passive: itur, itum est), "sans passif", "sans
-// degrés" (Windows-1252), and a perfect cited as "ausus sum". Pure
+// impératif", "sans degrés" (Windows-1252), "impers." (third persons only),
+// and a perfect cited as "ausus
+// sum". Pure
 // functions; nothing fails.
 #pragma once
 
@@ -24,6 +26,12 @@
 // the neuter singular), or nothing when the entry has no such form.
 std::optional<Morpho> LectureAdmise(const TDonneesLexicales& e, std::string_view radical,
                                     std::string_view terminaison, const TDef& d);
+
+// How a verb entry builds its perfect with sum: not at all (no supine stem,
+// sum, no passive), in the impersonal passive only (itum est), in the
+// passive (amatus sum) or in the active (imitatus sum, ausus sum).
+enum class ParfaitCompose { Aucun, Impersonnel, Passif, Actif };
+ParfaitCompose ParfaitComposeDe(const TDonneesLexicales& e);
 
 // Whether a verb entry is a semi-deponent: no perfect stem of its own, its
 // perfect cited with sum ("ausus sum").

@@ -341,12 +341,10 @@ DEPONENTS = {
     'patior': 'capio',
     'potior': 'audio',
 }
-# potior also follows the third conjugation in the imperfect subjunctive
-# (poteretur, poterentur, frequent in Caesar).
-VARIANTES_DEPONENTS = {
-    'potior': {('subjonctif', 'imparfait', 'passif'):
-               'erer ereris|erere eretur eremur eremini erentur'},
-}
+# Variant endings of a whole deponent model (none today: the third-conjugation
+# poteretur of potior alone is listed among its irregular forms, so that
+# mentior, experior, metior do not get a made-up menteretur).
+VARIANTES_DEPONENTS = {}
 
 # Perfect system on stem 2, the same for every verb model.
 PARFAIT = {

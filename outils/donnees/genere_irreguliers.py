@@ -58,7 +58,7 @@ LEMMES_REGULIERS = {
     'dico': 'lego', 'duco': 'lego', 'facio': 'capio', 'benedico': 'lego', 'maledico': 'lego',
     'abduco': 'lego', 'adduco': 'lego', 'deduco': 'lego', 'educo': 'lego', 'induco': 'lego',
     'perduco': 'lego', 'produco': 'lego', 'reduco': 'lego', 'seduco': 'lego', 'traduco': 'lego',
-    'nosco': 'lego', 'cognosco': 'lego', 'filius': 'amicus', 'sum': 'sum',
+    'nosco': 'lego', 'cognosco': 'lego', 'filius': 'amicus', 'sum': 'sum', 'potior': 'potior',
 }
 
 # Lemmas of the nouns outside their model (below), held by the other lexicon
@@ -586,6 +586,19 @@ for lemme, b in (('nosco', 'no'), ('cognosco', 'cogno')):
     temps(lemme, 'lego', f'{b}rim {b}ris {b}rit {b}rimus {b}ritis {b}rint', SUB, 'parfait')
     temps(lemme, 'lego', f'{b}ssem {b}sses {b}sset {b}ssemus {b}ssetis {b}ssent', SUB, 'plus-que-parfait')
     seule(b + 'sse', lemme, 'lego', INF, 'parfait actif')
+
+# potior also follows the third conjugation in the imperfect subjunctive
+# (poteretur, poterentur, frequent in Caesar); the other verbs of its model do not.
+temps('potior', 'potior', 'poterer potereris/poterere poteretur poteremur poteremini poterentur', SUB,
+      'imparfait')
+
+# aio has only these forms; its entry is on model sum, which builds nothing
+# on a key that does not end in -sum, so no other form is made up (aiam).
+temps('aio', 'sum', '- ais ait - - aiunt', IND, 'présent')
+temps('aio', 'sum', 'aiebam aiebas aiebat aiebamus aiebatis aiebant', IND, 'imparfait')
+temps('aio', 'sum', '- aias aiat - - aiant', SUB, 'présent')
+temps('aio', 'sum', '- ai - - - -', IMP, 'présent')
+seule('aiens', 'aio', 'sum', 'participe présent actif nominatif masculin féminin neutre singulier')
 
 # Defective verbs.  odi and coepi are regular perfects on their stems 2 and 3;
 # memini lacks only its imperative, inquam has no stem at all.

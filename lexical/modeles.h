@@ -62,9 +62,9 @@ inline constexpr std::array<TModele, NombreModeles> Modeles = {{
     {"puer",    Partie::Nom,        "er",  false, detail::Ign, detail::NomSg,           false},
     {"ager",    Partie::Nom,        "er",  false, detail::Ign, detail::NomSg,           false},
     {"templum", Partie::Nom,        "um",  false, detail::Ign, detail::NomSg,           false},
-    {"miles",   Partie::Nom,        "",    true,  detail::R1,  detail::NomSg,           false},
-    {"ciuis",   Partie::Nom,        "",    true,  detail::R1,  detail::NomSg,           false},
-    {"corpus",  Partie::Nom,        "",    true,  detail::R1,  detail::NomSg,           false},
+    {"miles",   Partie::Nom,        "",    true,  detail::R1,  detail::NomVocSg,        false},
+    {"ciuis",   Partie::Nom,        "",    true,  detail::R1,  detail::NomVocSg,        false},
+    {"corpus",  Partie::Nom,        "",    true,  detail::R1,  detail::NomVocSg,        false},
     {"mare",    Partie::Nom,        "",    true,  detail::R1,  detail::NomSg,           false},
     // Rebuilt with -us, although stems its entries list are indexed as stem 1.
     {"manus",   Partie::Nom,        "us",  false, detail::R1,  detail::NomSg,           false},

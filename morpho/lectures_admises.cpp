@@ -86,8 +86,7 @@ std::optional<Morpho> LectureAdmise(const TDonneesLexicales& e, std::string_view
       const bool enEr = radical.ends_with("er");
       if (terminaison.starts_with("rim") != enEr) return std::nullopt;
     }
-    if (modele.Nom == "uetus" && terminaison == "a" && !radical.ends_with('r'))
-      return std::nullopt;
+    if (modele.Nom == "uetus" && terminaison == "a" && !radical.ends_with('r')) return std::nullopt;
     return m;
   }
   if (!modele.Verbe) return m;

@@ -9,9 +9,7 @@
 // its meaning before " : ") carries the marks a dictionary prints: "intr."
 // (only the impersonal passive: itur, itum est), "sans passif", "sans
 // impératif", "sans degrés" (Windows-1252), "impers." (third persons only),
-// and a perfect cited as "ausus
-// sum". Pure
-// functions; nothing fails.
+// and a perfect cited as "ausus sum". Pure functions; nothing fails.
 #pragma once
 
 #include <optional>

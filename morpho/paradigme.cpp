@@ -49,7 +49,8 @@ constexpr TTempsCompose TempsComposes[] = {
     {Trait::Indicatif | Trait::Parfait, {"sum", "es", "est", "sumus", "estis", "sunt"}},
     {Trait::Indicatif | Trait::PlusQueParfait,
      {"eram", "eras", "erat", "eramus", "eratis", "erant"}},
-    {Trait::Indicatif | Trait::FuturAnterieur, {"ero", "eris", "erit", "erimus", "eritis", "erunt"}},
+    {Trait::Indicatif | Trait::FuturAnterieur,
+     {"ero", "eris", "erit", "erimus", "eritis", "erunt"}},
     {Trait::Subjonctif | Trait::Parfait, {"sim", "sis", "sit", "simus", "sitis", "sint"}},
     {Trait::Subjonctif | Trait::PlusQueParfait,
      {"essem", "esses", "esset", "essemus", "essetis", "essent"}},
@@ -68,8 +69,8 @@ void AjouteComposees(std::vector<TFormeFlechie>& formes, const TDonneesLexicales
   const ParfaitCompose sorte = ParfaitComposeDe(e);
   const TModele& modele = FicheModele(e.Modele);
   if (modele.Nom == "sum") {
-    formes.push_back({s + "urum esse", Trait::Infinitif | Trait::Futur | Trait::Actif,
-                      OrigineForme::Composee});
+    formes.push_back(
+        {s + "urum esse", Trait::Infinitif | Trait::Futur | Trait::Actif, OrigineForme::Composee});
     return;
   }
   if (sorte != ParfaitCompose::Aucun) {
@@ -77,8 +78,9 @@ void AjouteComposees(std::vector<TFormeFlechie>& formes, const TDonneesLexicales
     for (const TTempsCompose& t : TempsComposes)
       for (int p = 0; p < 6; ++p) {
         if (sorte == ParfaitCompose::Impersonnel && p != 2) continue;
-        const std::string participe =
-            s + (sorte == ParfaitCompose::Impersonnel ? "um" : p < 3 ? "us" : "i");
+        const std::string participe = s + (sorte == ParfaitCompose::Impersonnel ? "um"
+                                           : p < 3                              ? "us"
+                                                                                : "i");
         formes.push_back({participe + " " + t.Formes[p], t.Traits | Personnes[p] | voix,
                           OrigineForme::Composee});
       }

@@ -80,9 +80,9 @@ TEST_F(Paradigmes, TableauxTexteEtHtml) {
   // supines; a pronoun's genders are columns.
   std::vector<std::string> titres;
   for (const auto& t : TableauxFlexion(De("amo"))) titres.push_back(t.Titre);
-  EXPECT_EQ(titres, (std::vector<std::string>{"indicatif actif", "indicatif passif",
-                                              "subjonctif passif", "infinitif",
-                                              "participe parfait passif", "supin"}));
+  EXPECT_EQ(titres,
+            (std::vector<std::string>{"indicatif actif", "indicatif passif", "subjonctif passif",
+                                      "infinitif", "participe parfait passif", "supin"}));
   const auto supin = TableauxFlexion(De("amo")).back();
   EXPECT_EQ(supin.Lignes, (std::vector<std::string>{"accusatif", "ablatif"}));
   EXPECT_EQ(supin.Cases[1][0], (std::vector<std::string>{"amatu"}));

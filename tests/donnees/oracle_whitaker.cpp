@@ -3,10 +3,10 @@
 // (Debian package whitakers-words, an analyser that explains Latin in
 // English) recognises it: all forms go to one run of the program, a word a
 // line, with its pauses turned off; only its dictionary lines are read, for
-// the lemma they begin with (never the English meanings that follow them). A form it does not give under the
-// same lemma must be listed with its reason in oracle_whitaker.tsv; a listed
-// form that no longer fails fails the test, so the list only shrinks. The
-// test is skipped where the program is not installed.
+// the lemma they begin with (never the English meanings that follow them). A form it does not give
+// under the same lemma must be listed with its reason in oracle_whitaker.tsv; a listed form that no
+// longer fails fails the test, so the list only shrinks. The test is skipped where the program is
+// not installed.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -55,11 +55,12 @@ bool LigneDeDictionnaire(std::string_view l) {
 // and affero, conloco and colloco are one word).
 std::string Assimile(std::string mot) {
   static const std::pair<std::string_view, std::string_view> paires[] = {
-      {"adf", "aff"},   {"adl", "all"},   {"adc", "acc"},   {"adp", "app"},   {"adg", "agg"},
-      {"adt", "att"},   {"ads", "ass"},   {"adr", "arr"},   {"inp", "imp"},   {"inm", "imm"},
-      {"inl", "ill"},   {"inr", "irr"},   {"inb", "imb"},   {"conl", "coll"}, {"conm", "comm"},
-      {"conp", "comp"}, {"conr", "corr"}, {"conb", "comb"}, {"obp", "opp"},   {"subf", "suff"},
-      {"subc", "succ"}, {"subp", "supp"}, {"subg", "sugg"}, {"exf", "eff"},
+      {"adf", "aff"},     {"adl", "all"},     {"adc", "acc"},     {"adp", "app"},
+      {"adg", "agg"},     {"adt", "att"},     {"ads", "ass"},     {"adr", "arr"},
+      {"inp", "imp"},     {"inm", "imm"},     {"inl", "ill"},     {"inr", "irr"},
+      {"inb", "imb"},     {"conl", "coll"},   {"conm", "comm"},   {"conp", "comp"},
+      {"conr", "corr"},   {"conb", "comb"},   {"obp", "opp"},     {"subf", "suff"},
+      {"subc", "succ"},   {"subp", "supp"},   {"subg", "sugg"},   {"exf", "eff"},
       {"transf", "traf"}, {"transd", "trad"}, {"transl", "tral"}, {"transm", "tram"}};
   for (const auto& [de, vers] : paires)
     if (mot.starts_with(de)) return std::string(vers) + mot.substr(de.size());
@@ -91,23 +92,25 @@ bool Correspond(const std::string& forme, const std::string& v, const std::strin
   if (a.ends_with("et") && a.substr(0, a.size() - 2) + "eo" == b) return true;
   if (a.ends_with("it") && a.substr(0, a.size() - 2) + "o" == b) return true;
   static const std::map<std::string_view, std::string_view> ordinaux = {
-      {"primus", "unus"},    {"secundus", "duo"}, {"tertius", "tres"},   {"quartus", "quattuor"},
-      {"quintus", "quinque"}, {"sextus", "sex"},   {"septimus", "septem"}, {"octauus", "octo"},
-      {"nonus", "nouem"},    {"decimus", "decem"}, {"bini", "duo"},
-      {"inquam", "inquiam"}, {"extremus", "exter"}, {"nihil", "nihilum"}};
+      {"primus", "unus"},     {"secundus", "duo"},  {"tertius", "tres"},    {"quartus", "quattuor"},
+      {"quintus", "quinque"}, {"sextus", "sex"},    {"septimus", "septem"}, {"octauus", "octo"},
+      {"nonus", "nouem"},     {"decimus", "decem"}, {"bini", "duo"},        {"inquam", "inquiam"},
+      {"extremus", "exter"},  {"nihil", "nihilum"}};
   if (auto o = ordinaux.find(v); o != ordinaux.end() && o->second == w) return true;
   const std::string f = Norme(forme);
-  const bool degre = f.ends_with("ius") || f.ends_with("ime") || f.find("issim") != std::string::npos ||
-                     f.find("errim") != std::string::npos || f.find("illim") != std::string::npos;
-  if (b.size() > 3 && (b.ends_with("mus") || b == "plus") && f.starts_with(b.substr(0, b.size() - 2)))
+  const bool degre = f.ends_with("ius") || f.ends_with("ime") ||
+                     f.find("issim") != std::string::npos || f.find("errim") != std::string::npos ||
+                     f.find("illim") != std::string::npos;
+  if (b.size() > 3 && (b.ends_with("mus") || b == "plus") &&
+      f.starts_with(b.substr(0, b.size() - 2)))
     return true;
   if (degre && a.size() > 4 && b.starts_with(a.substr(0, 4)) &&
       (b.ends_with("imus") || b.ends_with("iter") || b.ends_with("ter") || b.ends_with('e')))
     return true;
   static const std::string_view prefixes[] = {
-      "ab", "abs", "ad", "a", "ante", "circum", "con", "co", "de", "dis", "di", "ex", "e", "in",
-      "inter", "intro", "ob", "per", "post", "prae", "praeter", "pro", "prod", "re", "red", "sub",
-      "super", "trans", "tra", "amb", "ne"};
+      "ab",   "abs", "ad",  "a",     "ante",  "circum", "con", "co",   "de",   "dis",     "di",
+      "ex",   "e",   "in",  "inter", "intro", "ob",     "per", "post", "prae", "praeter", "pro",
+      "prod", "re",  "red", "sub",   "super", "trans",  "tra", "amb",  "ne"};
   for (std::string_view p : prefixes)
     if (v.size() > p.size() + 1 && v.starts_with(p) && v.substr(p.size()) == w) return true;
   return false;
@@ -152,7 +155,7 @@ std::map<std::string, std::set<std::string>> FormesDesTableaux(int vedettes) {
 
 // Whitaker's lemmas of each word, from one run over all of them.
 std::map<std::string, std::set<std::string>> LemmesWhitaker(const std::vector<std::string>& mots,
-                                                             const std::filesystem::path& dossier) {
+                                                            const std::filesystem::path& dossier) {
   {
     std::ofstream entree(dossier / "entree.txt");
     // Developer modes: the 22nd answer turns the pauses off (they would
@@ -162,8 +165,8 @@ std::map<std::string, std::set<std::string>> LemmesWhitaker(const std::vector<st
     entree << "N\n \n";
     for (const std::string& m : mots) entree << m << '\n';
   }
-  const std::string commande = "cd \"" + dossier.string() +
-                               "\" && whitakers-words < entree.txt > sortie.txt 2>/dev/null";
+  const std::string commande =
+      "cd \"" + dossier.string() + "\" && whitakers-words < entree.txt > sortie.txt 2>/dev/null";
   if (std::system(commande.c_str()) != 0) ADD_FAILURE() << "whitakers-words a échoué";
   std::ifstream sortie(dossier / "sortie.txt");
   // The output of each word follows its prompt "=>".
@@ -219,9 +222,10 @@ TEST(OracleWhitaker, ChaqueFormeDesTableauxEstLatine) {
     const std::string mot = Cp1252VersUtf8(forme);
     const auto it = lemmes.find(mot);
     for (const std::string& v : vedettes) {
-      const bool reconnue =
-          it != lemmes.end() && std::any_of(it->second.begin(), it->second.end(),
-                                            [&](const std::string& w) { return Correspond(mot, v, w); });
+      const bool reconnue = it != lemmes.end() && std::any_of(it->second.begin(), it->second.end(),
+                                                              [&](const std::string& w) {
+                                                                return Correspond(mot, v, w);
+                                                              });
       if (reconnue) continue;
       ++echecs;
       const std::string inconnue = it == lemmes.end() ? "inconnue" : "autre vedette";

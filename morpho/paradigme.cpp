@@ -148,8 +148,14 @@ TParadigme TFlechisseur::Paradigme(int position) const {
     formesListees = std::any_of(it->second.begin(), it->second.end(),
                                 [&](const TIrreg& i) { return i.Forme == r.Vedette; });
   if (const Morpho m = MorphoDeVedette(direct);
-      m != 0 && !(modele.Partie == Partie::Pronom && formesListees))
-    regulieres.push_back({r.Vedette, m | genre, OrigineForme::Vedette});
+      m != 0 && !(modele.Partie == Partie::Pronom && formesListees)) {
+    // One reading per case, as the analysis gives them (rex: nominative, vocative).
+    for (Morpho cas : MasquesCas)
+      if (m & cas)
+        regulieres.push_back(
+            {r.Vedette, (m & ~Trait::TousCas) | cas | genre, OrigineForme::Vedette});
+    if (!(m & Trait::TousCas)) regulieres.push_back({r.Vedette, m | genre, OrigineForme::Vedette});
+  }
 
   // The stems of each stem number, as the analysis finds them again.
   std::array<std::vector<std::string>, 4> radicaux;

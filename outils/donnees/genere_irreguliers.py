@@ -459,9 +459,10 @@ for lemme, base in (('magnificus', 'magnificent'), ('munificus', 'munificent'), 
 # ================================================================ nouns
 # domus: second-declension forms beside the fourth (domi also the locative).
 # Nouns take their gender from the lexicon entry, so none is given here.
-# The regular genitive domus is listed too, so that domi stands beside it
-# in the tables rather than in its place.
-for f, c, n in (('domus', 'génitif', 'singulier'), ('domi', 'génitif', 'singulier'),
+# The regular forms domus, domuum are listed too, so that domi, domos,
+# domorum stand beside them in the tables rather than in their place.
+for f, c, n in (('domus', 'génitif', 'singulier'), ('domus', 'accusatif', 'pluriel'),
+                ('domuum', 'génitif', 'pluriel'), ('domi', 'génitif', 'singulier'),
                 ('domo', 'ablatif', 'singulier'),
                 ('domos', 'accusatif', 'pluriel'), ('domorum', 'génitif', 'pluriel')):
     ajoute(f, 'domus', 'manus', c, n)

@@ -45,6 +45,9 @@ inline constexpr Morpho NomSg = Trait::Nominatif | Trait::Singulier;
 inline constexpr Morpho NomSgM = NomSg | Trait::Masculin;
 inline constexpr Morpho NomSgMF = NomSgM | Trait::Feminin;
 inline constexpr Morpho NomSgMFN = NomSgMF | Trait::Neutre;
+// Where the endings build no vocative, the headword is the vocative too (rex, corpus, uetus).
+inline constexpr Morpho NomVocSg = NomSg | Trait::Vocatif;
+inline constexpr Morpho NomVocSgMFN = NomSgMFN | Trait::Vocatif;
 inline constexpr Morpho PremierePresent =
     Trait::PremierePersonne | Trait::Singulier | Trait::Present | Trait::Indicatif | Trait::Actif;
 inline constexpr auto Ign = TRadicauxA::Ignores, R1 = TRadicauxA::Radical1,
@@ -59,9 +62,9 @@ inline constexpr auto Modeles = std::to_array<TModele>({
     {"puer",    Partie::Nom,        "er",  false, detail::Ign, detail::NomSg,           false},
     {"ager",    Partie::Nom,        "er",  false, detail::Ign, detail::NomSg,           false},
     {"templum", Partie::Nom,        "um",  false, detail::Ign, detail::NomSg,           false},
-    {"miles",   Partie::Nom,        "",    true,  detail::R1,  detail::NomSg,           false},
-    {"ciuis",   Partie::Nom,        "",    true,  detail::R1,  detail::NomSg,           false},
-    {"corpus",  Partie::Nom,        "",    true,  detail::R1,  detail::NomSg,           false},
+    {"miles",   Partie::Nom,        "",    true,  detail::R1,  detail::NomVocSg,        false},
+    {"ciuis",   Partie::Nom,        "",    true,  detail::R1,  detail::NomVocSg,        false},
+    {"corpus",  Partie::Nom,        "",    true,  detail::R1,  detail::NomVocSg,        false},
     {"mare",    Partie::Nom,        "",    true,  detail::R1,  detail::NomSg,           false},
     // Rebuilt with -us, although stems its entries list are indexed as stem 1.
     {"manus",   Partie::Nom,        "us",  false, detail::R1,  detail::NomSg,           false},
@@ -70,7 +73,7 @@ inline constexpr auto Modeles = std::to_array<TModele>({
     {"miser",   Partie::Adjectif,   "er",  false, detail::Ign, detail::NomSgM,          false},
     {"pulcher", Partie::Adjectif,   "er",  false, detail::Ign, detail::NomSgM,          false},
     {"fortis",  Partie::Adjectif,   "",    true,  detail::R1,  detail::NomSgMF,         false},
-    {"uetus",   Partie::Adjectif,   "",    true,  detail::R1,  detail::NomSgMFN,        false},
+    {"uetus",   Partie::Adjectif,   "",    true,  detail::R1,  detail::NomVocSgMFN,     false},
     {"acer",    Partie::Adjectif,   "er",  false, detail::Ign, detail::NomSgM,          false},
     {"amo",     Partie::Verbe,      "o",   false, detail::R2,  detail::PremierePresent, true},
     {"moneo",   Partie::Verbe,      "eo",  false, detail::R2,  detail::PremierePresent, true},

@@ -15,6 +15,7 @@
 #include "lexical/stores.h"
 #include "lexical/vocabulaire.h"
 #include "morpho/graphies.h"
+#include "morpho/lectures_admises.h"
 
 // Readings of a form that is itself a headword.
 namespace {
@@ -60,6 +61,8 @@ class TRecherche {
     auto liste = std::make_unique<TListeAnalyses>(f);
     if (f.empty()) return liste;
     cible_ = liste.get();
+    int position = 0;
+    irreguliers_ = s_.Irr.Find(f, position) ? &s_.Irr.Definitions(position) : nullptr;
     EtapeIrreguliers(f);
     EtapeDesinences(f);
     EtapeLexique(f);
@@ -93,7 +96,11 @@ class TRecherche {
       TDefaut d{cle + ", " + e.Sens, &e, {}};
       if (PartieDuModele(e.Modele) == Partie::Nom && e.Genre == Genre::Neutre)
         d.Lectures.push_back(AccusatifSingulier);
-      d.Lectures.push_back(MorphoDeVedette(e));
+      // One reading per case: rex is a nominative and a vocative.
+      const Morpho m = MorphoDeVedette(e);
+      for (Morpho cas : MasquesCas)
+        if (m & cas) d.Lectures.push_back((m & ~Trait::TousCas) | cas);
+      if (!(m & Trait::TousCas)) d.Lectures.push_back(m);
       int i = 0;
       // Weighed against the other stages only, not against another entry
       // of the same heading.
@@ -156,7 +163,8 @@ class TRecherche {
       confirmes_.clear();
       for (auto& c : listes_) c.reset();
       prefixeAuLexique_ = PrefixeAuLexique(radical);
-      for (const TDef& d : s_.Des.Definitions(position)) AccepteLecture(radical, d);
+      const std::string_view terminaison = std::string_view(f).substr(k);
+      for (const TDef& d : s_.Des.Definitions(position)) AccepteLecture(radical, terminaison, d);
     }
   }
 
@@ -223,16 +231,32 @@ class TRecherche {
     return confirmes_.back();
   }
 
-  void AccepteLecture(const std::string& radical, const TDef& d) {
+  void AccepteLecture(const std::string& radical, std::string_view terminaison, const TDef& d) {
     if (d.Radical < 1 || d.Radical > 3) return;
     // Stem 1 of models without a citation ending or a listed stem (pronouns,
-    // invariables) confirms nothing.
-    for (const auto& [p, entete] : Confirme(radical, d.Radical, d.Modele).Entrees)
-      cible_->Ajoute(entete, d.Modele, d.Morpho, s_.Lex.Donnees(p, false));
+    // invariables) confirms nothing; an entry takes only the readings its
+    // word has (lectures_admises.h).
+    for (const auto& [p, entete] : Confirme(radical, d.Radical, d.Modele).Entrees) {
+      const TDonneesLexicales& e = s_.Lex.Donnees(p, false);
+      const auto m = LectureAdmise(e, radical, terminaison, d);
+      if (m && !Listee(s_.Lex.Cle(p), d.Modele, *m)) cible_->Ajoute(entete, d.Modele, *m, e);
+    }
+  }
+
+  // Whether the form is listed among the irregular forms of the lemma with
+  // this reading: a regular form listed so that an irregular one stands
+  // beside it in the tables (domus beside domi, sim beside siem) is read
+  // once, from the list.
+  bool Listee(const std::string& cle, int modele, Morpho m) const {
+    if (!irreguliers_) return false;
+    return std::any_of(irreguliers_->begin(), irreguliers_->end(), [&](const TDonneesIrreg& i) {
+      return i.Modele == modele && i.Morpho == m && i.K == cle;
+    });
   }
 
   const Stores& s_;
-  TListeAnalyses* cible_ = nullptr;  // the list the stages fill
+  TListeAnalyses* cible_ = nullptr;                          // the list the stages fill
+  const std::vector<TDonneesIrreg>* irreguliers_ = nullptr;  // of the form being searched
   // For the stem being tried:
   std::vector<TConfirmation> confirmes_;
   std::array<std::optional<std::vector<int>>, 3> listes_;  // stems 1, 2 and 3

@@ -8,6 +8,7 @@
 #include "lexical/messages.h"
 #include "lexical/modeles.h"
 #include "lexical/stores.h"
+#include "morpho/lectures_admises.h"
 #include "morpho/lemmatise.h"
 
 namespace {
@@ -25,13 +26,74 @@ std::vector<std::string> Champs(const std::string& liste) {
   return champs;
 }
 
-// Whether the irregular readings `irr` cover every bit of the regular `reg`.
-bool Couvre(Morpho irr, Morpho reg) { return (reg & ~irr) == 0; }
+// Whether the irregular readings `irr` cover every bit of the regular `reg`,
+// in the same degree: melior stands for bonior, not for bonus.
+bool Couvre(Morpho irr, Morpho reg) {
+  constexpr Morpho degres = Trait::Comparatif | Trait::Superlatif;
+  return (reg & ~irr) == 0 && (reg & degres) == (irr & degres);
+}
 
 void AjouteSansDoublon(std::vector<TFormeFlechie>& formes, TFormeFlechie f) {
   for (const TFormeFlechie& g : formes)
     if (g.Forme == f.Forme && g.Traits == f.Traits) return;
   formes.push_back(std::move(f));
+}
+
+// The tenses of sum that make the perfect system with a participle, each
+// with the tense and mood it makes: amatus sum, eram, ero; sim, essem.
+struct TTempsCompose {
+  Morpho Traits;  // of the compound form
+  const char* Formes[6];
+};
+constexpr TTempsCompose TempsComposes[] = {
+    {Trait::Indicatif | Trait::Parfait, {"sum", "es", "est", "sumus", "estis", "sunt"}},
+    {Trait::Indicatif | Trait::PlusQueParfait,
+     {"eram", "eras", "erat", "eramus", "eratis", "erant"}},
+    {Trait::Indicatif | Trait::FuturAnterieur,
+     {"ero", "eris", "erit", "erimus", "eritis", "erunt"}},
+    {Trait::Subjonctif | Trait::Parfait, {"sim", "sis", "sit", "simus", "sitis", "sint"}},
+    {Trait::Subjonctif | Trait::PlusQueParfait,
+     {"essem", "esses", "esset", "essemus", "essetis", "essent"}},
+};
+constexpr Morpho Personnes[6] = {
+    Trait::PremierePersonne | Trait::Singulier,  Trait::DeuxiemePersonne | Trait::Singulier,
+    Trait::TroisiemePersonne | Trait::Singulier, Trait::PremierePersonne | Trait::Pluriel,
+    Trait::DeuxiemePersonne | Trait::Pluriel,    Trait::TroisiemePersonne | Trait::Pluriel};
+
+// The forms a grammar writes in two words on the supine stem `s`: the
+// perfect system with sum, the future infinitive (amaturum esse), the
+// perfect and future passive infinitives (amatum esse, amatum iri), and the
+// supines (amatum, amatu).
+void AjouteComposees(std::vector<TFormeFlechie>& formes, const TDonneesLexicales& e,
+                     const std::string& s) {
+  const ParfaitCompose sorte = ParfaitComposeDe(e);
+  const TModele& modele = FicheModele(e.Modele);
+  if (modele.Nom == "sum") {
+    formes.push_back(
+        {s + "urum esse", Trait::Infinitif | Trait::Futur | Trait::Actif, OrigineForme::Composee});
+    return;
+  }
+  if (sorte != ParfaitCompose::Aucun) {
+    const Morpho voix = sorte == ParfaitCompose::Actif ? Trait::Actif : Trait::Passif;
+    for (const TTempsCompose& t : TempsComposes)
+      for (int p = 0; p < 6; ++p) {
+        if (sorte == ParfaitCompose::Impersonnel && p != 2) continue;
+        const std::string participe = s + (sorte == ParfaitCompose::Impersonnel ? "um"
+                                           : p < 3                              ? "us"
+                                                                                : "i");
+        formes.push_back({participe + " " + t.Formes[p], t.Traits | Personnes[p] | voix,
+                          OrigineForme::Composee});
+      }
+    formes.push_back(
+        {s + "um esse", Trait::Infinitif | Trait::Parfait | voix, OrigineForme::Composee});
+  }
+  formes.push_back(
+      {s + "urum esse", Trait::Infinitif | Trait::Futur | Trait::Actif, OrigineForme::Composee});
+  if (sorte == ParfaitCompose::Passif)
+    formes.push_back(
+        {s + "um iri", Trait::Infinitif | Trait::Futur | Trait::Passif, OrigineForme::Composee});
+  formes.push_back({s + "um", Trait::Accusatif, OrigineForme::Supin});
+  formes.push_back({s + "u", Trait::Ablatif, OrigineForme::Supin});
 }
 
 }  // namespace
@@ -79,8 +141,21 @@ TParadigme TFlechisseur::Paradigme(int position) const {
   if (modele.Partie == Partie::Nom && r.Genre == Genre::Neutre)
     regulieres.push_back(
         {r.Vedette, Trait::Accusatif | Trait::Singulier | genre, OrigineForme::Vedette});
-  if (const Morpho m = MorphoDeVedette(direct); m != 0)
-    regulieres.push_back({r.Vedette, m | genre, OrigineForme::Vedette});
+  // A pronoun whose forms are listed has no reading of its own as a
+  // headword (ipse is no feminine), as in the analysis.
+  bool formesListees = false;
+  if (auto it = irreguliers_.find(r.Vedette); it != irreguliers_.end())
+    formesListees = std::any_of(it->second.begin(), it->second.end(),
+                                [&](const TIrreg& i) { return i.Forme == r.Vedette; });
+  if (const Morpho m = MorphoDeVedette(direct);
+      m != 0 && !(modele.Partie == Partie::Pronom && formesListees)) {
+    // One reading per case, as the analysis gives them (rex: nominative, vocative).
+    for (Morpho cas : MasquesCas)
+      if (m & cas)
+        regulieres.push_back(
+            {r.Vedette, (m & ~Trait::TousCas) | cas | genre, OrigineForme::Vedette});
+    if (!(m & Trait::TousCas)) regulieres.push_back({r.Vedette, m | genre, OrigineForme::Vedette});
+  }
 
   // The stems of each stem number, as the analysis finds them again.
   std::array<std::vector<std::string>, 4> radicaux;
@@ -97,7 +172,8 @@ TParadigme TFlechisseur::Paradigme(int position) const {
   for (const auto& [terminaison, d] : desinences_[static_cast<std::size_t>(r.Modele)]) {
     if (d.Radical < 1 || d.Radical > 3) continue;
     for (const std::string& radical : radicaux[static_cast<std::size_t>(d.Radical)])
-      regulieres.push_back({radical + terminaison, d.Morpho | genre, OrigineForme::Desinence});
+      if (const auto m = LectureAdmise(direct, radical, terminaison, d))
+        regulieres.push_back({radical + terminaison, *m | genre, OrigineForme::Desinence});
   }
 
   std::vector<TFormeFlechie> irregulieres;
@@ -119,6 +195,8 @@ TParadigme TFlechisseur::Paradigme(int position) const {
     if (!remplacee) AjouteSansDoublon(r.Formes, std::move(f));
   }
   for (TFormeFlechie& f : irregulieres) AjouteSansDoublon(r.Formes, std::move(f));
+  if (modele.Verbe)
+    for (const std::string& supin : radicaux[3]) AjouteComposees(r.Formes, direct, supin);
   return r;
 }
 

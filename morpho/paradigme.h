@@ -19,7 +19,10 @@
 #include "lexical/modeles.h"
 #include "lexical/vocabulaire.h"
 
-enum class OrigineForme { Vedette, Desinence, Irreguliere };
+// A compound form (amatus sum, amaturum esse) is two words written with a
+// space, shown in the tables and never analysed as one word; a supine
+// (amatum, amatu) carries only its case, accusative or ablative.
+enum class OrigineForme { Vedette, Desinence, Irreguliere, Composee, Supin };
 
 struct TFormeFlechie {
   std::string Forme;

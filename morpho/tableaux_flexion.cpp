@@ -44,12 +44,21 @@ std::string Joint(std::initializer_list<std::string> morceaux) {
   return r;
 }
 
-enum Sorte { Declinaison = 0, Conjugaison = 1, Infinitifs = 2, FormeNominale = 3, Autres = 4 };
+enum Sorte {
+  Declinaison = 0,
+  Conjugaison = 1,
+  Infinitifs = 2,
+  FormeNominale = 3,
+  Supins = 4,
+  Autres = 5
+};
 
 // What decides which table a form goes to, in the order the tables come.
 using CleTableau = std::tuple<int, int, int, int, int>;  // sorte, mode, voix, temps, degré
 
-CleTableau CleDe(Morpho t) {
+CleTableau CleDe(const TFormeFlechie& f) {
+  if (f.Origine == OrigineForme::Supin) return {Supins, -1, -1, -1, -1};
+  const Morpho t = f.Traits;
   const int mode = Premier(t, MasquesMode), voix = Premier(t, MasquesVoix);
   const int temps = Premier(t, MasquesTemps), degre = Premier(t, MasquesDegre);
   if (t & Trait::ToutesPersonnes) return {Conjugaison, mode, voix, -1, -1};
@@ -74,6 +83,8 @@ std::string TitreDe(const CleTableau& c) {
       return Joint({Terme(NomsModes, mode), Terme(NomsVoix, voix)});
     case Infinitifs:
       return "infinitif";
+    case Supins:
+      return "supin";
     case FormeNominale:
       return Joint({Terme(NomsModes, mode),
                     rangTemps < 0 ? "" : Terme(NomsTemps, OrdreTemps[rangTemps]),
@@ -142,6 +153,10 @@ TTableauFlexion TableauDe(const CleTableau& cle, const std::vector<const TFormeF
           c.Ajoute(rang, Terme(NomsTemps, t), v, Terme(NomsVoix, v), f->Forme);
         }
     }
+  } else if (sorte == Supins) {
+    for (const TFormeFlechie* f : formes)
+      for (int cas : Indexes(f->Traits, MasquesCas))
+        c.Ajoute(cas, Terme(NomsCas, cas), 0, "", f->Forme);
   } else if (sorte == Declinaison || sorte == FormeNominale) {
     // Gender is a column only when the forms have more than one.
     Morpho genres = 0;
@@ -213,7 +228,7 @@ std::string Cle(std::string_view forme) {
 
 std::vector<TTableauFlexion> TableauxFlexion(const TParadigme& paradigme) {
   std::map<CleTableau, std::vector<const TFormeFlechie*>> groupes;
-  for (const TFormeFlechie& f : paradigme.Formes) groupes[CleDe(f.Traits)].push_back(&f);
+  for (const TFormeFlechie& f : paradigme.Formes) groupes[CleDe(f)].push_back(&f);
   std::vector<TTableauFlexion> tableaux;
   for (const auto& [cle, formes] : groupes) tableaux.push_back(TableauDe(cle, formes));
   return tableaux;

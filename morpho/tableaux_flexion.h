@@ -1,7 +1,8 @@
 // The paradigm of an entry laid out as tables for reading: a declension
 // (cases by number, and by gender when the forms have several), one table
 // per mood and voice of a verb (persons by tense), the infinitives (tenses by
-// voice), each participle, the gerund and the gerundive as declensions.
+// voice, the compound ones among them), each participle, the gerund and the
+// gerundive as declensions, the supines by case.
 // Variants stand side by side in their cell. Pure functions on values;
 // nothing fails. Strings are Windows-1252.
 #pragma once

@@ -15,7 +15,9 @@ for tache in "$@"; do
     # verbiste is the French conjugation oracle of a test; unzip reads back
     # the OpenDocument files the window tests save; python3 runs the
     # generators of data/ that two tests compare with the files.
-    --tests) paquets+=(libgtest-dev libgmock-dev verbiste unzip python3) ;;
+    --tests) paquets+=(libgtest-dev libgmock-dev verbiste unzip python3)
+      # whitakers-words is the oracle of the Latin inflection tables.
+      paquets+=(whitakers-words) ;;
     --bench) paquets+=(libbenchmark-dev) ;;
     # clang with its libFuzzer and sanitizer runtimes.
     --fuzz) paquets+=(clang libclang-rt-14-dev) ;;

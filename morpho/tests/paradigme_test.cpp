@@ -75,12 +75,17 @@ TEST_F(Paradigmes, TableauxTexteEtHtml) {
                                 "               singulier  pluriel", "    nominatif  uita       -",
                                 "    datif      -          uitis, uitabus", ""}));
 
-  // A verb: persons by tense for each mood and voice, then the infinitive,
-  // then the participle; a pronoun's genders are columns.
+  // A verb: persons by tense for each mood and voice (the compound perfect
+  // passive among them), then the infinitive, then the participle, then the
+  // supines; a pronoun's genders are columns.
   std::vector<std::string> titres;
   for (const auto& t : TableauxFlexion(De("amo"))) titres.push_back(t.Titre);
   EXPECT_EQ(titres,
-            (std::vector<std::string>{"indicatif actif", "infinitif", "participe parfait passif"}));
+            (std::vector<std::string>{"indicatif actif", "indicatif passif", "subjonctif passif",
+                                      "infinitif", "participe parfait passif", "supin"}));
+  const auto supin = TableauxFlexion(De("amo")).back();
+  EXPECT_EQ(supin.Lignes, (std::vector<std::string>{"accusatif", "ablatif"}));
+  EXPECT_EQ(supin.Cases[1][0], (std::vector<std::string>{"amatu"}));
   const auto ind = TableauxFlexion(De("amo")).front();
   EXPECT_EQ(ind.Colonnes, (std::vector<std::string>{"pr\xE9sent", "parfait"}));
   EXPECT_EQ(ind.Lignes,

@@ -37,7 +37,11 @@ How the stems are meant (the analyser rebuilds the headword from stem 1):
   built on stem 1, so no extra stem is needed in the entries; so are the
   contracted -eui perfects of moneo (delesti, complesset, flesse), except the
   forms in -erunt/-eram, which would repeat the true perfect of uideo,
-  sedeo, moueo.
+  sedeo, moueo.  Which entries take them the program decides
+  (morpho/lectures_admises.cpp): the stem-1 syncopes only where the perfect
+  stem is stem 1 + au/eu (amau-, deleu-: no dasti, no audessem), the endings
+  in -s- of the contracted perfects only on a short stem in -i (audi-sti,
+  not diuis-sti), the -ti of dixti only on a stem in -s or -x.
 - Deponents (imitor, uereor, sequor, patior, potior) carry the voice "actif"
   (their meaning is active), except the gerundive, which stays "passif";
   their perfect participle (stem 3) is a "participe parfait actif".
@@ -333,12 +337,10 @@ DEPONENTS = {
     'patior': 'capio',
     'potior': 'audio',
 }
-# potior also follows the third conjugation in the imperfect subjunctive
-# (poteretur, poterentur, frequent in Caesar).
-VARIANTES_DEPONENTS = {
-    'potior': {('subjonctif', 'imparfait', 'passif'):
-               'erer ereris|erere eretur eremur eremini erentur'},
-}
+# Variant endings of a whole deponent model (none today: the third-conjugation
+# poteretur of potior alone is listed among its irregular forms, so that
+# mentior, experior, metior do not get a made-up menteretur).
+VARIANTES_DEPONENTS = {}
 
 # Perfect system on stem 2, the same for every verb model.
 PARFAIT = {
@@ -358,6 +360,11 @@ PARFAIT_CONTRACTE = {
 }
 INFINITIF_PARFAIT_CONTRACTE = 'sse'
 MODELES_PARFAIT_CONTRACTE = ['lego', 'capio', 'audio', 'eo']
+
+# The second person of a perfect in -si/-xi without its -is- (dix-ti,
+# scrips-ti, promis-ti); the analysis takes it only after a stem in -s or -x.
+PARFAIT_SANS_IS = {('indicatif', 'parfait', 'actif'): '- ti - - - -'}
+MODELES_PARFAIT_SANS_IS = ['moneo', 'lego', 'capio', 'audio']
 
 # Syncopated perfects on stem 1 (am-asti = amauisti, del-esse = deleuisse).
 SYNCOPES = {
@@ -476,6 +483,9 @@ def parfait(modele):
         table_out.commentaire('formes contractes sur le radical court en -i (redi-sti, peti-sset)')
         conjugaison(PARFAIT_CONTRACTE, modele, 2)
         table_out.ajoute(INFINITIF_PARFAIT_CONTRACTE, modele, 2, ['infinitif', 'parfait', 'actif'])
+    if modele in MODELES_PARFAIT_SANS_IS:
+        table_out.commentaire('parfait sans -is- sur un radical en -s ou -x (dix-ti)')
+        conjugaison(PARFAIT_SANS_IS, modele, 2)
     if modele in SYNCOPES:
         paradigme, infinitif = SYNCOPES[modele]
         table_out.commentaire('parfaits syncopés sur le radical 1')

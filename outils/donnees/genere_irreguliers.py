@@ -55,7 +55,7 @@ LEMMES_REGULIERS = {
     'dico': 'lego', 'duco': 'lego', 'facio': 'capio', 'benedico': 'lego', 'maledico': 'lego',
     'abduco': 'lego', 'adduco': 'lego', 'deduco': 'lego', 'educo': 'lego', 'induco': 'lego',
     'perduco': 'lego', 'produco': 'lego', 'reduco': 'lego', 'seduco': 'lego', 'traduco': 'lego',
-    'nosco': 'lego', 'cognosco': 'lego', 'filius': 'amicus',
+    'nosco': 'lego', 'cognosco': 'lego', 'filius': 'amicus', 'sum': 'sum', 'potior': 'potior',
 }
 
 # Lemmas of the nouns outside their model (below), held by the other lexicon
@@ -434,12 +434,9 @@ tableau('multus', 'bonus', """
     génitif pluriel: plurium
     datif ablatif pluriel: pluribus
 """, 'comparatif')
-# Comparatives of positives that are mostly met in these degrees; their
-# superlatives (summus, infimus, extremus, postremus...) are entries of their own.
-comparatif('superus', 'bonus', 'superior', 'superius', 'superior')
-comparatif('inferus', 'bonus', 'inferior', 'inferius', 'inferior')
-comparatif('exterus', 'bonus', 'exterior', 'exterius', 'exterior')
-comparatif('posterus', 'bonus', 'posterior', 'posterius', 'posterior')
+# The comparatives superior, inferior, exterior, posterior are regular on
+# their positives (super-ior) and come from the endings: listed here too,
+# every one of their readings would be shown twice.
 # Comparatives without a positive: entries on model uetus (stem = the headword),
 # whose only form the model cannot build is the neuter in -ius.
 for lemme, neutre in (('prior', 'prius'), ('ulterior', 'ulterius'), ('interior', 'interius'),
@@ -459,7 +456,11 @@ for lemme, base in (('magnificus', 'magnificent'), ('munificus', 'munificent'), 
 # ================================================================ nouns
 # domus: second-declension forms beside the fourth (domi also the locative).
 # Nouns take their gender from the lexicon entry, so none is given here.
-for f, c, n in (('domi', 'génitif', 'singulier'), ('domo', 'ablatif', 'singulier'),
+# The regular forms domus, domuum are listed too, so that domi, domos,
+# domorum stand beside them in the tables rather than in their place.
+for f, c, n in (('domus', 'génitif', 'singulier'), ('domus', 'accusatif', 'pluriel'),
+                ('domuum', 'génitif', 'pluriel'), ('domi', 'génitif', 'singulier'),
+                ('domo', 'ablatif', 'singulier'),
                 ('domos', 'accusatif', 'pluriel'), ('domorum', 'génitif', 'pluriel')):
     ajoute(f, 'domus', 'manus', c, n)
 for f, c in (('di', 'nominatif'), ('di', 'vocatif'), ('dii', 'nominatif'), ('dii', 'vocatif'),
@@ -489,6 +490,9 @@ IND, SUB, IMP, INF = 'indicatif', 'subjonctif', 'impératif', 'infinitif'
 
 # possum and prosum: model sum on the stems pos- and pro-; pos+sum, pro+sunt,
 # pos+sim are regular, the forms in pot- and prod- are not.
+# The regular present subjunctive of sum is listed, so that the old siem and
+# fuam (data/irreguliers-archaiques.txt) stand beside it, not in its place.
+temps('sum', 'sum', 'sim sis sit simus sitis sint', SUB, 'présent')
 for lemme, p, v in (('possum', 'poss', 'pot'), ('prosum', 'pros', 'prod')):
     temps(lemme, 'sum', f'- {v}es {v}est - {v}estis -', IND, 'présent')
     temps(lemme, 'sum', f'{v}eram {v}eras {v}erat {v}eramus {v}eratis {v}erant', IND, 'imparfait')
@@ -581,6 +585,19 @@ for lemme, b in (('nosco', 'no'), ('cognosco', 'cogno')):
     temps(lemme, 'lego', f'{b}ssem {b}sses {b}sset {b}ssemus {b}ssetis {b}ssent', SUB, 'plus-que-parfait')
     seule(b + 'sse', lemme, 'lego', INF, 'parfait actif')
 
+# potior also follows the third conjugation in the imperfect subjunctive
+# (poteretur, poterentur, frequent in Caesar); the other verbs of its model do not.
+temps('potior', 'potior', 'poterer potereris/poterere poteretur poteremur poteremini poterentur', SUB,
+      'imparfait')
+
+# aio has only these forms; its entry is on model sum, which builds nothing
+# on a key that does not end in -sum, so no other form is made up (aiam).
+temps('aio', 'sum', '- ais ait - - aiunt', IND, 'présent')
+temps('aio', 'sum', 'aiebam aiebas aiebat aiebamus aiebatis aiebant', IND, 'imparfait')
+temps('aio', 'sum', '- aias aiat - - aiant', SUB, 'présent')
+temps('aio', 'sum', '- ai - - - -', IMP, 'présent')
+seule('aiens', 'aio', 'sum', 'participe présent actif nominatif masculin féminin neutre singulier')
+
 # Defective verbs.  odi and coepi are regular perfects on their stems 2 and 3;
 # memini lacks only its imperative, inquam has no stem at all.
 # odi: the late future odies, odiet (as from odio, odire) of the Gospels.
@@ -607,7 +624,8 @@ for lemme in NEUTRES_QUATRIEME:
 
 # Genitive plural in -um of some second declension nouns (deum, uirum,
 # liberum "des enfants", nummum, socium), beside -orum.
-GENITIFS_EN_UM = [('uir', 'amicus', 'uirum'), ('liber', 'puer', 'liberum'),
+# (uirum is listed with the other forms of uir, data/irreguliers-uir.txt.)
+GENITIFS_EN_UM = [('liber', 'puer', 'liberum'),
                   ('nummus', 'amicus', 'nummum'), ('socius', 'amicus', 'socium'),
                   ('modius', 'amicus', 'modium'), ('denarius', 'amicus', 'denarium')]
 for lemme, modele, forme in GENITIFS_EN_UM:

@@ -24,6 +24,8 @@ constexpr std::string_view Version = "# lecturiel-contexte 1";
 constexpr Morpho MasqueEtiquette = 0xFFu | (0x7u << 11) | (0x7Fu << 20);
 // Weight of the back-off (heading and tag counts) against the counts of a
 // form, and of the tag prior against a tag's bigram counts.
+// (Measured on half the gold treebank left out of training, the figures
+// move by less than 0.1 point between half and four times these values.)
 constexpr double PoidsRepli = 2.0;
 constexpr double PoidsTransition = 5.0;
 // Emissions are P(reading | form) / P(tag)^Exposant, as in a hybrid tagger.
@@ -365,8 +367,17 @@ std::vector<std::vector<TLectureProbable>> TModeleContexte::Ordonne(
     for (std::size_t k = 0; k < lectures[i].size(); ++k)
       lectures[i][k].Probabilite = somme > 0 ? avant[i][k] * arriere[i][k] / somme
                                              : 1.0 / static_cast<double>(lectures[i].size());
+    // Headings by the sum of their readings' probabilities (what the lemma
+    // is likely to be), the readings of a heading together under it.
+    std::vector<double> parAnalyse(static_cast<std::size_t>(listes[i] ? listes[i]->Count() : 0));
+    for (const TLectureProbable& l : lectures[i])
+      parAnalyse[static_cast<std::size_t>(l.Analyse)] += l.Probabilite;
     std::stable_sort(lectures[i].begin(), lectures[i].end(),
-                     [](const TLectureProbable& a, const TLectureProbable& b) {
+                     [&](const TLectureProbable& a, const TLectureProbable& b) {
+                       const double pa = parAnalyse[static_cast<std::size_t>(a.Analyse)],
+                                    pb = parAnalyse[static_cast<std::size_t>(b.Analyse)];
+                       if (pa != pb) return pa > pb;
+                       if (a.Analyse != b.Analyse) return a.Analyse < b.Analyse;
                        return a.Probabilite > b.Probabilite;
                      });
   }

@@ -51,7 +51,7 @@ MASQUE = 0xFF | (0x7 << 11) | (0x7F << 20)
 # Invariable headings frequent enough to be their own tag.
 INVARIABLES_LEXICALISES = 400
 # Weight of a sentence of the gold treebank against one of the tagged text.
-POIDS_PROIEL = 3.0
+POIDS_PROIEL = 10.0
 INCONNU = '?'
 DEBUT = '<s>'
 
@@ -97,8 +97,16 @@ def etiquette(modele, morpho):
 def lectures_des_formes(lemmatise, formes):
     """form -> list of (headword, heading, model, morpho) from one run of the analyser."""
     entree = ''.join(f + '\n' for f in formes)
-    sortie = subprocess.run([lemmatise, '--tsv'], input=entree, capture_output=True,
-                            text=True, encoding='utf-8', check=True).stdout
+    cache = os.environ.get('LECTURIEL_CACHE_TSV')
+    if cache and os.path.exists(cache):
+        with open(cache, encoding='utf-8') as f:
+            sortie = f.read()
+    else:
+        sortie = subprocess.run([lemmatise, '--tsv'], input=entree, capture_output=True,
+                                text=True, encoding='utf-8', check=True).stdout
+        if cache:
+            with open(cache, 'w', encoding='utf-8') as f:
+                f.write(sortie)
     lectures = collections.defaultdict(list)
     for ligne in sortie.splitlines():
         c = ligne.split('\t')
@@ -195,15 +203,31 @@ def accord(lecture, partie, traits):
     return score
 
 
-def choisit(lectures, lemme, partie, traits):
-    """The readings that fit a token best, and whether its lemma was found."""
+def cas_suivant(phrase, i):
+    """The case of the first of the next two words that has one."""
+    for mot in phrase[i + 1:i + 3]:
+        if mot[3].get('Case') in ('Acc', 'Abl'):
+            return mot[3]['Case']
+    return None
+
+
+def choisit(lectures, lemme, partie, traits, suivant=None):
+    """The readings that fit a token best, and whether its lemma was found.
+    A preposition of two headings (in + acc., in + abl.) takes the one of
+    the case that follows."""
     cible = normalise(lemme)
     candidates = [l for l in lectures if normalise(l[0]) == cible]
     trouve = bool(candidates)
     if not candidates:
         candidates = lectures
     meilleur = max(accord(l, partie, traits) for l in candidates)
-    return [l for l in candidates if accord(l, partie, traits) == meilleur], trouve
+    retenues = [l for l in candidates if accord(l, partie, traits) == meilleur]
+    if suivant and len(retenues) > 1:
+        regime = '(+ acc.)' if suivant == 'Acc' else '(+ abl.)'
+        selon_cas = [l for l in retenues if l[2] == INVARIABLE and regime in cle_entete(l[1])]
+        if selon_cas:
+            retenues = selon_cas
+    return retenues, trouve
 
 
 # ---------------------------------------------------------------- training
@@ -211,7 +235,14 @@ def choisit(lectures, lemme, partie, traits):
 def main():
     lemmatise = sys.argv[1] if len(sys.argv) > 1 else os.path.join(RACINE, 'build', 'bin', 'lemmatise')
     sortie = sys.argv[2] if len(sys.argv) > 2 else os.path.join(RACINE, 'data', 'contexte.txt')
-    corpus = [(1.0, p) for p in phrases_classiques()] + [(POIDS_PROIEL, p) for p in phrases_proiel()]
+    # To measure on the treebank without having learnt from it:
+    # LECTURIEL_SANS_PROIEL=1 leaves it out, LECTURIEL_PROIEL_PAIRES=1 keeps
+    # its even sentences only (measure on the odd ones).
+    proiel = [] if os.environ.get('LECTURIEL_SANS_PROIEL') else list(phrases_proiel())
+    if os.environ.get('LECTURIEL_PROIEL_PAIRES'):
+        proiel = proiel[::2]
+    poids = float(os.environ.get('LECTURIEL_PROIEL_POIDS', POIDS_PROIEL))
+    corpus = [(1.0, p) for p in phrases_classiques()] + [(poids, p) for p in proiel]
     formes = sorted({mot[0] for _, p in corpus for mot in p})
     lectures = lectures_des_formes(lemmatise, formes)
 
@@ -221,13 +252,13 @@ def main():
     jetons = trouves = 0
     for poids, phrase in corpus:
         choix_phrase = []
-        for forme, lemme, partie, traits in phrase:
+        for i, (forme, lemme, partie, traits) in enumerate(phrase):
             ls = lectures.get(forme)
             jetons += 1
             if not ls:
                 choix_phrase.append((forme, None))
                 continue
-            retenues, trouve = choisit(ls, lemme, partie, traits)
+            retenues, trouve = choisit(ls, lemme, partie, traits, cas_suivant(phrase, i))
             trouves += trouve
             for l in retenues:
                 if l[2] == INVARIABLE:

@@ -442,3 +442,35 @@ TPhraseLue LisPhrase(const TModeleContexte* modele, const std::vector<std::strin
   phrase.Lectures = OrdonneLectures(modele, formes, listes);
   return phrase;
 }
+
+std::vector<std::string> TexteAnalysesEnContexte(const TModeleContexte* modele,
+                                                 std::string_view paragraphe, int position,
+                                                 bool& trouve) {
+  trouve = false;
+  for (const auto& phrase : PhrasesDuTexte(paragraphe)) {
+    for (std::size_t i = 0; i < phrase.size(); ++i) {
+      const TMotDuTexte& m = phrase[i];
+      if (position < m.Index || position >= m.Index + static_cast<int>(m.Forme.size())) continue;
+      if (!modele) return TexteAnalyses(m.Forme, Disposition::Complete, trouve);
+      const std::size_t debut = i > FenetreContexte ? i - FenetreContexte : 0;
+      const std::size_t fin = std::min(phrase.size(), i + FenetreContexte + 1);
+      std::vector<std::string> formes;
+      for (std::size_t k = debut; k < fin; ++k) formes.push_back(phrase[k].Forme);
+      const TPhraseLue lue = LisPhrase(modele, formes);
+      const TListeAnalyses* liste = lue.Analyses[i - debut].get();
+      if (!liste) return TexteAnalyses(m.Forme, Disposition::Complete, trouve);
+      trouve = true;
+      std::vector<std::string> lignes{liste->Forme};
+      int analyse = -1;
+      for (const TLectureProbable& l : lue.Lectures[i - debut]) {
+        const TAnalyse& a = liste->Analyse(l.Analyse);
+        if (l.Analyse != analyse) lignes.push_back("  " + a.Entree);
+        analyse = l.Analyse;
+        if (l.Numero >= 0)
+          lignes.push_back("    " + a.Numeros[static_cast<std::size_t>(l.Numero)].Libelle(false));
+      }
+      return lignes;
+    }
+  }
+  return {};
+}

@@ -103,3 +103,15 @@ struct TPhraseLue {
   std::vector<std::vector<TLectureProbable>> Lectures;
 };
 TPhraseLue LisPhrase(const TModeleContexte* modele, const std::vector<std::string>& formes);
+
+// The hover text of the word that covers byte `position` of `paragraphe`,
+// read in its sentence (at most FenetreContexte words on each side, which
+// is all a tag bigram model can feel and keeps the hover fast): the
+// Disposition::Complete layout of TexteAnalyses, with the headings
+// likeliest first and the readings under each likeliest first.  Without a
+// model, or with no word at that position, it is TexteAnalyses of the word
+// there (the design's order), or nothing and trouve == false.
+inline constexpr int FenetreContexte = 6;
+std::vector<std::string> TexteAnalysesEnContexte(const TModeleContexte* modele,
+                                                 std::string_view paragraphe, int position,
+                                                 bool& trouve);

@@ -50,7 +50,8 @@ std::string Choix(const TPhraseLue& p, std::size_t mot, bool lecture) {
 TEST_F(Contexte, PhrasesClaires) {
   const TModeleContexte modele = TModeleContexte::Lis(Modele());
   VerifieFixture(LisFixture(LECTURIEL_FIXTURES "/contexte.tsv"),
-                 {{"phrase-claire", [&](const TCas& c) {
+                 {{"phrase-claire",
+                   [&](const TCas& c) {
                      std::vector<std::string> formes;
                      std::size_t position = 0;
                      for (const auto& phrase : PhrasesDuTexte(c.Cp(0)))
@@ -59,6 +60,20 @@ TEST_F(Contexte, PhrasesClaires) {
                      if (position == formes.size()) return std::string("mot absent");
                      const TPhraseLue p = LisPhrase(&modele, formes);
                      return Choix(p, position, c[2].find(" | ") != std::string::npos);
+                   }},
+                  {"bulle", [&](const TCas& c) {
+                     const std::string paragraphe = c.Cp(0);
+                     bool trouve = false;
+                     const auto lignes = TexteAnalysesEnContexte(
+                         &modele, paragraphe, static_cast<int>(paragraphe.find(c.Cp(1))), trouve);
+                     std::string r;
+                     for (std::size_t i = 1; i < lignes.size(); ++i)
+                       r += (i > 1 ? "\n" : "") + Cp1252VersUtf8(lignes[i]);
+                     // The expected lines are the fields from the third on.
+                     std::string attendu;
+                     for (const std::string& l : c.Suite(2))
+                       attendu += (attendu.empty() ? "" : "\n") + l;
+                     return r == attendu ? c[c.Champs.size() - 1] : r;
                    }}});
 }
 

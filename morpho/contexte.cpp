@@ -8,6 +8,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "MulotEdt/texte_riche.h"
 #include "lexical/cp1252.h"
 #include "lexical/cp1252_litteral.h"
 #include "lexical/erreur.h"
@@ -473,4 +474,18 @@ std::vector<std::string> TexteAnalysesEnContexte(const TModeleContexte* modele,
     }
   }
   return {};
+}
+
+TContexteDuMot ContexteAuPoint(const ITexteRiche& texte, int x, int y) {
+  constexpr int Marge = 400;
+  TContexteDuMot c;
+  const int i = texte.CaractereDuPoint(x, y);
+  if (i < 0 || i >= texte.Longueur()) return c;
+  const int debut = std::max(0, i - Marge);
+  // Line breaks may take two bytes: the position is the length of the text
+  // before the character, as bytes.
+  c.Texte = i > debut ? texte.TexteIntervalle(debut, i - debut) : std::string();
+  c.Position = static_cast<int>(c.Texte.size());
+  c.Texte += texte.TexteIntervalle(i, std::min(Marge, texte.Longueur() - i));
+  return c;
 }

@@ -115,3 +115,14 @@ inline constexpr int FenetreContexte = 6;
 std::vector<std::string> TexteAnalysesEnContexte(const TModeleContexte* modele,
                                                  std::string_view paragraphe, int position,
                                                  bool& trouve);
+
+class ITexteRiche;
+// The text around the character under a point of a reading pane (a few
+// hundred characters on each side, enough for the sentence) and the byte
+// position of that character in it; Position -1 when the point is on no
+// text.
+struct TContexteDuMot {
+  std::string Texte;
+  int Position = -1;
+};
+TContexteDuMot ContexteAuPoint(const ITexteRiche& texte, int x, int y);

@@ -20,8 +20,10 @@
 
 #include "lexical/cp1252.h"
 #include "lexical/erreur.h"
+#include "lexical/minuscules.h"
 #include "lexical/programme.h"
 #include "lexical/stores.h"
+#include "morpho/contexte.h"
 #include "princ/dialogue_chercher.h"
 #include "princ/document_qt.h"
 #include "princ/fichiers/fichier_ini.h"
@@ -259,8 +261,18 @@ void TFPrinc::FormCreate() {
     statusBar()->show();
   }
   Protege([&] { ChargeLexique(cheminLexique); });
+  ChargeModeleContexte(ini ? Minuscules(ini->LisChaine("Affichage", "ordre", "")) : "",
+                       cheminLexique);
   Memo1->document()->setModified(false);
   AjourEtat();
+}
+
+void TFPrinc::ChargeModeleContexte(const std::string& ordre, const std::string& cheminLexique) {
+  // [Affichage] ordre=alphabetique keeps the headings in alphabetical order.
+  if (ordre == "alphabetique" || ordre == "alphab\xE9tique") return;
+  std::string message;
+  Contexte = ChargeContexte(cheminLexique, message);
+  if (!Contexte) statusBar()->showMessage(QString::fromStdString(Cp1252VersUtf8(message)));
 }
 
 void TFPrinc::ChargeNotes() {

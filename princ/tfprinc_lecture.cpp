@@ -13,6 +13,7 @@
 #include "lexical/cp1252.h"
 #include "lexical/erreur.h"
 #include "lexical/stores.h"
+#include "morpho/contexte.h"
 #include "morpho/lemmatise.h"
 #include "princ/fichiers/notes.h"
 #include "princ/texte_riche_qt.h"
@@ -48,8 +49,11 @@ void TFPrinc::RichEMouseMove(int x, int y) {
     }
     bool trouve = false;
     QString texte;
-    for (const auto& ligne : TexteAnalyses(E.MotCourant, Disposition::Complete, trouve))
-      texte += VersQt(ligne) + u'\n';
+    // Read in its sentence; where the pane cuts a word otherwise, as it stands.
+    const TContexteDuMot c = ContexteAuPoint(TTexteRicheQt(*RichE), x, y);
+    auto lignes = TexteAnalysesEnContexte(Contexte.get(), c.Texte, c.Position, trouve);
+    if (lignes.empty()) lignes = TexteAnalyses(E.MotCourant, Disposition::Complete, trouve);
+    for (const auto& ligne : lignes) texte += VersQt(ligne) + u'\n';
     Bulle = texte;
   } catch (...) {
     Bulle = QStringLiteral("?");

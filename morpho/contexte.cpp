@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <fstream>
+#include <optional>
 #include <sstream>
 
 #include "MulotEdt/texte_riche.h"
@@ -65,10 +66,29 @@ std::string ClasseInvariable(std::string_view entree) {
   return "I:" + std::string(reste.substr(0, reste.find(' ')));
 }
 
-std::string HexMajuscules(std::uint32_t valeur) {
-  char texte[16];
-  std::snprintf(texte, sizeof texte, "%X", static_cast<unsigned>(valeur));
-  return texte;
+std::uint64_t CleNumerique(int partie, Morpho morpho) {
+  return static_cast<std::uint64_t>(static_cast<std::uint32_t>(partie)) << 32 |
+         (morpho & MasqueEtiquette);
+}
+
+// "3:8104800" (part of speech, hexadecimal bits) as a numeric key; nothing
+// for the other tags.
+std::optional<std::uint64_t> CleNumeriqueDe(std::string_view etiquette) {
+  const std::size_t deux = etiquette.find(':');
+  if (deux != 1 || etiquette[0] < '0' || etiquette[0] > '9') return std::nullopt;
+  std::uint32_t bits = 0;
+  const char* debut = etiquette.data() + 2;
+  const char* fin = etiquette.data() + etiquette.size();
+  const auto [p, ec] = std::from_chars(debut, fin, bits, 16);
+  if (ec != std::errc() || p != fin || debut == fin) return std::nullopt;
+  return CleNumerique(etiquette[0] - '0', bits);
+}
+
+// Most keys are plain ASCII, which needs no conversion.
+std::string VersCp1252(std::string_view utf8) {
+  for (const char c : utf8)
+    if (static_cast<unsigned char>(c) >= 0x80) return Utf8VersCp1252(utf8);
+  return std::string(utf8);
 }
 
 // Reads the file line after line, every fault an Erreur naming the line.
@@ -187,6 +207,8 @@ TModeleContexte TModeleContexte::DeTexte(std::string_view utf8, const std::strin
     const auto [cle, compte] = CleEtCompte(f, f.Ligne());
     if (!m.etiquettes_.emplace(Utf8VersCp1252(cle), static_cast<int>(i)).second)
       throw f.Faute("étiquette en double"_1252);
+    if (const auto numerique = CleNumeriqueDe(cle))
+      m.etiquettesNumeriques_.emplace(*numerique, static_cast<int>(i));
     comptes[i] = compte;
     total += compte;
   }
@@ -194,8 +216,11 @@ TModeleContexte TModeleContexte::DeTexte(std::string_view utf8, const std::strin
   if (inconnu == m.etiquettes_.end()) throw f.Faute("étiquette « ? » absente"_1252);
   m.inconnu_ = inconnu->second;
   m.prior_.resize(n);
-  for (std::size_t i = 0; i < n; ++i)
+  m.diviseurs_.resize(n);
+  for (std::size_t i = 0; i < n; ++i) {
     m.prior_[i] = (comptes[i] + 0.5) / (total + 0.5 * static_cast<double>(n));
+    m.diviseurs_[i] = std::pow(m.prior_[i], Exposant);
+  }
 
   l = f.Ligne();
   const std::size_t nt = section("transitions");
@@ -222,7 +247,7 @@ TModeleContexte TModeleContexte::DeTexte(std::string_view utf8, const std::strin
   m.entetes_.reserve(ne);
   for (std::size_t i = 0; i < ne; ++i) {
     const auto [cle, compte] = CleEtCompte(f, f.Ligne());
-    m.entetes_.emplace(Utf8VersCp1252(cle), static_cast<int>(i));
+    m.entetes_.emplace(VersCp1252(cle), static_cast<int>(i));
     m.comptesEntetes_.push_back(compte);
   }
 
@@ -234,6 +259,7 @@ TModeleContexte TModeleContexte::DeTexte(std::string_view utf8, const std::strin
     const std::size_t tab = ligne.find('\t');
     if (tab == std::string_view::npos || tab == 0) throw f.Faute("forme sans comptes");
     TFormeConnue connue;
+    connue.Debut = static_cast<std::uint32_t>(m.emissions_.size());
     std::string_view reste = ligne.substr(tab + 1);
     while (!reste.empty()) {
       const std::size_t espace = std::min(reste.find(' '), reste.size());
@@ -246,10 +272,11 @@ TModeleContexte TModeleContexte::DeTexte(std::string_view utf8, const std::strin
                         t = f.Taille(triplet.substr(d1 + 1, d2 - d1 - 1));
       if (e >= ne || t >= n) throw f.Faute("indice hors limites");
       const double c = f.Compte(triplet.substr(d2 + 1));
-      connue.Comptes.push_back({static_cast<int>(e), static_cast<int>(t), c});
+      m.emissions_.push_back({static_cast<int>(e), static_cast<int>(t), c});
+      ++connue.Nombre;
       connue.Total += c;
     }
-    m.formes_.emplace(Utf8VersCp1252(ligne.substr(0, tab)), std::move(connue));
+    m.formes_.emplace(VersCp1252(ligne.substr(0, tab)), connue);
   }
   if (!f.Ligne().starts_with("somme\t") || !f.Fin()) throw f.Faute("fin de fichier attendue");
   return m;
@@ -271,8 +298,8 @@ int TModeleContexte::EtiquetteDe(const TAnalyse& a, int numero) const {
     cle = ClasseInvariable(a.Entree);
   } else {
     const TDef& d = a.Numeros[static_cast<std::size_t>(numero)];
-    cle =
-        std::to_string(PartieDuModele(d.Modele)) + ":" + HexMajuscules(d.Morpho & MasqueEtiquette);
+    const auto n = etiquettesNumeriques_.find(CleNumerique(PartieDuModele(d.Modele), d.Morpho));
+    return n == etiquettesNumeriques_.end() ? inconnu_ : n->second;
   }
   const auto it = etiquettes_.find(cle);
   return it == etiquettes_.end() ? inconnu_ : it->second;
@@ -312,14 +339,14 @@ std::vector<std::vector<TLectureProbable>> TModeleContexte::Ordonne(
                  prior_[static_cast<std::size_t>(t)];
       sommeRepli += repli[k];
       if (fc)
-        for (const TEmission& em : fc->Comptes)
-          if (em.Entete == e && em.Etiquette == t) compte[k] += em.Compte;
+        for (std::uint32_t j = fc->Debut; j < fc->Debut + fc->Nombre; ++j)
+          if (const TEmission& em = emissions_[j]; em.Entete == e && em.Etiquette == t)
+            compte[k] += em.Compte;
     }
     const double total = fc ? fc->Total : 0.0;
     for (std::size_t k = 0; k < lectures[i].size(); ++k) {
       const double p = (compte[k] + PoidsRepli * repli[k] / sommeRepli) / (total + PoidsRepli);
-      const double prior = prior_[static_cast<std::size_t>(etats[i][k])];
-      emissions[i].push_back(p / std::pow(prior, Exposant));
+      emissions[i].push_back(p / diviseurs_[static_cast<std::size_t>(etats[i][k])]);
     }
   }
 
@@ -477,7 +504,7 @@ std::vector<std::string> TexteAnalysesEnContexte(const TModeleContexte* modele,
 }
 
 TContexteDuMot ContexteAuPoint(const ITexteRiche& texte, int x, int y) {
-  constexpr int Marge = 400;
+  constexpr int Marge = 160;
   TContexteDuMot c;
   const int i = texte.CaractereDuPoint(x, y);
   if (i < 0 || i >= texte.Longueur()) return c;

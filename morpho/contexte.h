@@ -12,6 +12,7 @@
 // Windows-1252.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -54,8 +55,9 @@ class TModeleContexte {
     int Etiquette;
     double Compte;
   };
+  // The counts of a form: emissions_[Debut, Debut + Nombre).
   struct TFormeConnue {
-    std::vector<TEmission> Comptes;
+    std::uint32_t Debut = 0, Nombre = 0;
     double Total = 0;
   };
 
@@ -63,11 +65,16 @@ class TModeleContexte {
   int EnteteDe(const TAnalyse& a) const;
 
   std::unordered_map<std::string, int> etiquettes_;
+  // The tags of readings by part of speech and kept morphology bits
+  // (partie << 32 | bits), so that a reading's tag needs no text.
+  std::unordered_map<std::uint64_t, int> etiquettesNumeriques_;
+  std::vector<double> diviseurs_;    // P(tag)^Exposant
   std::vector<double> prior_;        // P(tag)
   std::vector<double> transitions_;  // P(b | a) at a * n + b, tag 0 the sentence bound
   std::unordered_map<std::string, int> entetes_;
   std::vector<double> comptesEntetes_;
   std::unordered_map<std::string, TFormeConnue> formes_;
+  std::vector<TEmission> emissions_;
   int inconnu_ = 0;
   std::size_t n_ = 0;
 };
@@ -111,7 +118,7 @@ TPhraseLue LisPhrase(const TModeleContexte* modele, const std::vector<std::strin
 // likeliest first and the readings under each likeliest first.  Without a
 // model, or with no word at that position, it is TexteAnalyses of the word
 // there (the design's order), or nothing and trouve == false.
-inline constexpr int FenetreContexte = 6;
+inline constexpr int FenetreContexte = 5;
 std::vector<std::string> TexteAnalysesEnContexte(const TModeleContexte* modele,
                                                  std::string_view paragraphe, int position,
                                                  bool& trouve);

@@ -49,9 +49,13 @@ void TFPrinc::RichEMouseMove(int x, int y) {
     }
     bool trouve = false;
     QString texte;
-    // Read in its sentence; where the pane cuts a word otherwise, as it stands.
-    const TContexteDuMot c = ContexteAuPoint(TTexteRicheQt(*RichE), x, y);
-    auto lignes = TexteAnalysesEnContexte(Contexte.get(), c.Texte, c.Position, trouve);
+    // Read in its sentence; without the model, or where the pane cuts a
+    // word otherwise, as it stands.
+    std::vector<std::string> lignes;
+    if (Contexte) {
+      const TContexteDuMot c = ContexteAuPoint(TTexteRicheQt(*RichE), x, y);
+      lignes = TexteAnalysesEnContexte(Contexte.get(), c.Texte, c.Position, trouve);
+    }
     if (lignes.empty()) lignes = TexteAnalyses(E.MotCourant, Disposition::Complete, trouve);
     for (const auto& ligne : lignes) texte += VersQt(ligne) + u'\n';
     Bulle = texte;

@@ -118,7 +118,7 @@ TPhraseLue LisPhrase(const TModeleContexte* modele, const std::vector<std::strin
 // likeliest first and the readings under each likeliest first.  Without a
 // model, or with no word at that position, it is TexteAnalyses of the word
 // there (the design's order), or nothing and trouve == false.
-inline constexpr int FenetreContexte = 5;
+inline constexpr int FenetreContexte = 3;
 std::vector<std::string> TexteAnalysesEnContexte(const TModeleContexte* modele,
                                                  std::string_view paragraphe, int position,
                                                  bool& trouve);

@@ -27,6 +27,8 @@ attendus=(usr/bin/lemmatise usr/bin/lexique usr/lib/lecturiel/lemmatise
           usr/lib/lecturiel/quirandole.lex usr/share/man/man1/lemmatise.1.gz
           usr/share/man/man1/lexique.1.gz usr/share/doc/lecturiel/copyright
           usr/share/doc/lecturiel/changelog.gz)
+# The model of the likeliest reading, beside the lexicon.
+attendus+=(usr/lib/lecturiel/contexte.txt)
 # The window and its desktop files, unless the build left the window out.
 if [ -x "$build/bin/lecturiel" ]; then
   attendus+=(usr/bin/lecturiel usr/lib/lecturiel/lecturiel usr/share/man/man1/lecturiel.1.gz

@@ -28,6 +28,11 @@ struct TVedetteVocabulaire {
   int PremierIndex = 0;  // index (from 0) of that word's first character
   bool Ambigu = false;
   int Rang = 0;  // rank in classical Latin, from 1; 0 when not ranked
+  // Read in context (vocabulaire_contexte.h): the occurrences whose choice
+  // of this heading was uncertain, and the other headings they may belong
+  // to (headings, in the order met).
+  int Incertaines = 0;
+  std::vector<std::string> Autres;
 };
 
 struct TMotInconnu {

@@ -24,8 +24,10 @@
 
 #include "lexical/cp1252.h"
 #include "lexical/erreur.h"
+#include "lexical/minuscules.h"
 #include "lexical/programme.h"
 #include "lexical/stores.h"
+#include "morpho/contexte.h"
 #include "princ/dialogue_chercher.h"
 #include "princ/dialogue_vocabulaire.h"
 #include "princ/document_qt.h"
@@ -334,6 +336,8 @@ void TFenetreLecture::Demarre() {
     statusBar()->show();
   }
   Protege([&] { ChargeLexique(cheminLexique); });
+  ChargeModeleContexte(ini ? Minuscules(ini->LisChaine("Affichage", "ordre", "")) : "",
+                       cheminLexique);
   PanneauNotes->document()->setModified(false);
   AfficheCompteurs();
 }
@@ -355,6 +359,7 @@ void TFenetreLecture::SignaleReglagesInconnus(const TFichierIni& ini) {
   static const std::map<std::string, std::set<std::string>> connus = {
       {"fichier", {"nom", "lexique"}},
       {"sauvegarde", {"repertoire", "reptrace"}},
+      {"affichage", {"ordre"}},
       {"droits",
        {"autolex", "inserelex", "inseremorpho", "inseretr", "evalsyntaxe", "vocabulaire",
         "flexion"}}};
@@ -377,6 +382,14 @@ void TFenetreLecture::SignaleReglagesInconnus(const TFichierIni& ini) {
   if (lignes.isEmpty()) return;
   Services.Message(this, QStringLiteral("Réglages inconnus de %1, sans effet :\n%2")
                              .arg(QString::fromStdString(CheminIni()), lignes.join(u'\n')));
+}
+
+void TFenetreLecture::ChargeModeleContexte(const std::string& ordre, const std::string& cheminLexique) {
+  // [Affichage] ordre=alphabetique keeps the headings in alphabetical order.
+  if (ordre == "alphabetique" || ordre == "alphab\xE9tique") return;
+  std::string message;
+  Contexte = ChargeContexte(cheminLexique, message);
+  if (!Contexte) statusBar()->showMessage(QString::fromStdString(Cp1252VersUtf8(message)));
 }
 
 void TFenetreLecture::ChargeNotes() {

@@ -14,6 +14,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "princ/services.h"
@@ -26,6 +27,7 @@ class QSplitter;
 class QTextEdit;
 class TDialogueChercher;
 class TDialogueVocabulaire;
+class TModeleContexte;
 
 // The window's own state. Strings from or for the analysis are Windows-1252;
 // paths are in the file system's encoding (UTF-8).
@@ -143,6 +145,7 @@ class TFenetreLecture : public QMainWindow {
   // Ctrl + wheel: the same steps and limits as "plus gros"/"plus petit".
   void Molette(int angle);
   void AjusteBulle();
+  void ChargeModeleContexte(const std::string& ordre, const std::string& cheminLexique);
   // Runs the syntax query on a selection whose making has just ended.
   void SelectionFaite();
   void Insere(const std::string& texte, const std::string& trace, int& compteur);
@@ -159,6 +162,8 @@ class TFenetreLecture : public QMainWindow {
   std::string CheminReglages;
   TEtatFenetre EtatCourant;
   QString Bulle;
+  // The model of the likeliest reading in context; null: the design's order.
+  std::shared_ptr<const TModeleContexte> Contexte;
   bool BoutonEnfonce = false;       // a mouse selection is being dragged
   bool SelectionEnAttente = false;  // it changed during the drag or while Shift was held
   bool ShiftEnfonce = false;        // a keyboard selection is being made

@@ -15,6 +15,7 @@
 #include "lexical/cp1252.h"
 #include "lexical/erreur.h"
 #include "lexical/stores.h"
+#include "morpho/contexte.h"
 #include "morpho/lemmatise.h"
 #include "princ/fichiers/notes.h"
 #include "princ/texte_riche_qt.h"
@@ -50,8 +51,15 @@ void TFenetreLecture::AnalyseMotAuPoint(int x, int y) {
     }
     bool trouve = false;
     QString texte;
-    for (const auto& ligne : TexteAnalyses(EtatCourant.MotCourant, Disposition::Complete, trouve))
-      texte += VersQt(ligne) + u'\n';
+    // Read in its sentence; without the model, or where the pane cuts a
+    // word otherwise, as it stands.
+    std::vector<std::string> lignes;
+    if (Contexte) {
+      const TContexteDuMot c = ContexteAuPoint(TTexteRicheQt(*PanneauLecture), x, y);
+      lignes = TexteAnalysesEnContexte(Contexte.get(), c.Texte, c.Position, trouve);
+    }
+    if (lignes.empty()) lignes = TexteAnalyses(EtatCourant.MotCourant, Disposition::Complete, trouve);
+    for (const auto& ligne : lignes) texte += VersQt(ligne) + u'\n';
     Bulle = texte;
   } catch (...) {
     Bulle = QStringLiteral("?");

@@ -4,6 +4,7 @@
 #include "morpho/paradigme.h"
 #include "morpho/rangs_frequence.h"
 #include "morpho/tableaux_flexion.h"
+#include "morpho/vocabulaire_contexte.h"
 #include "princ/fichiers/graphie.h"
 #include "princ/fichiers/texte_latin.h"
 
@@ -16,7 +17,9 @@ int CommandeVocabulaire(const std::string& cheminTexte, const TOptionsVocabulair
   const std::string texte = LisTexteDuFichier(cheminTexte);
   TRangs rangs;
   if (options.SansFrequents > 0) rangs = TRangs::Lis(options.CheminRangs);
-  TVocabulaire v = VocabulaireDuTexte(texte, options.SansFrequents > 0 ? &rangs : nullptr);
+  const TRangs* r = options.SansFrequents > 0 ? &rangs : nullptr;
+  TVocabulaire v = options.Contexte ? VocabulaireEnContexte(texte, *options.Contexte, r)
+                                    : VocabulaireDuTexte(texte, r);
   if (options.Inconnus) {
     for (const TMotInconnu& m : v.Inconnus)
       sortie << Cp1252VersUtf8(m.Forme) << '\t' << m.Occurrences << '\n';
@@ -24,8 +27,14 @@ int CommandeVocabulaire(const std::string& cheminTexte, const TOptionsVocabulair
   }
   RetireLesPlusFrequents(v.Vedettes, options.SansFrequents);
   Ordonne(v.Vedettes, options.Ordre);
-  for (const TVedetteVocabulaire& e : v.Vedettes)
-    sortie << Cp1252VersUtf8(e.Entree) << '\t' << e.Occurrences << '\n';
+  for (const TVedetteVocabulaire& e : v.Vedettes) {
+    sortie << Cp1252VersUtf8(e.Entree) << '\t' << e.Occurrences;
+    if (e.Incertaines > 0) {
+      sortie << "\t? " << e.Incertaines;
+      for (const std::string& autre : e.Autres) sortie << " | " << Cp1252VersUtf8(autre);
+    }
+    sortie << '\n';
+  }
   return 0;
 }
 

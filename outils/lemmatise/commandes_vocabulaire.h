@@ -2,7 +2,11 @@
 //   --vocabulaire FICHIER  one line per heading of the text: the heading
 //                          (headword, meaning), a tab, its occurrences;
 //                          with --inconnus, the words not analysed instead
-//                          (form, tab, occurrences).
+//                          (form, tab, occurrences).  With a model of the
+//                          context, each occurrence counts once, under its
+//                          likeliest heading; a heading chosen with doubt
+//                          gets a third field: "?", its uncertain
+//                          occurrences, then the other possible headings.
 //   --flexion MOT          the tables of every headword of the word.
 // Both are called once the stores are loaded; output is UTF-8. A file that
 // cannot be read, or a rank file that --sans-frequents needs and cannot
@@ -14,11 +18,14 @@
 
 #include "morpho/vocabulaire_texte.h"
 
+class TModeleContexte;
+
 struct TOptionsVocabulaire {
   OrdreVocabulaire Ordre = OrdreVocabulaire::Alpha;
-  int SansFrequents = 0;    // leave out the headwords ranked 1 to N
-  bool Inconnus = false;    // list the words not analysed
-  std::string CheminRangs;  // rangs.txt, read only when SansFrequents > 0
+  int SansFrequents = 0;                      // leave out the headwords ranked 1 to N
+  bool Inconnus = false;                      // list the words not analysed
+  std::string CheminRangs;                    // rangs.txt, read only when SansFrequents > 0
+  const TModeleContexte* Contexte = nullptr;  // borrowed; null: every heading counts
 };
 
 // A Latin text file (UTF-8, Windows-1252 or RTF) as the reading pane shows

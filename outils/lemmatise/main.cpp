@@ -12,8 +12,10 @@
 #include "lexical/erreur.h"
 #include "lexical/lignes.h"
 #include "lexical/stores.h"
+#include "morpho/contexte.h"
 #include "morpho/lemmatise.h"
 #include "morpho/rangs_frequence.h"
+#include "outils/lemmatise/commandes_contexte.h"
 #include "outils/lemmatise/commandes_flexion.h"
 #include "outils/lemmatise/commandes_vocabulaire.h"
 #include "outils/lemmatise/couverture.h"
@@ -52,6 +54,11 @@ constexpr const char* Usage =
     "                                                       mots non analysés\n"
     "  lemmatise [--lexique FICHIER] --flexion MOT          tableaux de flexion des vedettes du "
     "mot\n"
+    "  lemmatise [--lexique FICHIER] --contexte --tsv       comme --tsv, une ligne vide entre les\n"
+    "                                                       phrases : numéro du mot, lectures la\n"
+    "                                                       plus probable d'abord, probabilité\n"
+    "  lemmatise [--lexique FICHIER] --contexte FICHIER     chaque mot d'un texte avec sa lecture\n"
+    "                                                       la plus probable dans sa phrase\n"
     "Le lexique par défaut est quirandole.lex, à côté du programme.\n";
 
 int ErreurUsage(const std::string& message) {
@@ -96,6 +103,7 @@ int main(int argc, char** argv) {
   TOptionsVocabulaire vocabulaire;
   bool optionsVocabulaire = false;
   int manques = 50;
+  bool contexte = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
     if (a == "--lexique") {
@@ -108,6 +116,8 @@ int main(int argc, char** argv) {
       if (nombre.size() > 6 || nombre.find_first_not_of("0123456789") != std::string::npos || !lu)
         return ErreurUsage("--manques demande un nombre : " + nombre);
       manques = *lu;
+    } else if (a == "--contexte") {
+      contexte = true;
     } else if (a == "--aide" || a == "-h" || a == "--help") {
       std::cout << Usage;
       return 0;
@@ -149,6 +159,8 @@ int main(int argc, char** argv) {
   }
 
   const std::size_t n = operandes.size();
+  if (contexte && !(commande == "--tsv" || (commande.empty() && n == 1)))
+    return ErreurUsage("--contexte va avec --tsv, ou avec un fichier texte");
   if (commande.empty() && n == 0) return ErreurUsage("aucun mot à analyser");
   if (commande == "--tsv" && n != 0) return ErreurUsage("--tsv lit les mots sur l'entrée standard");
   if (commande == "--liens" && n != 2) return ErreurUsage("--liens demande deux mots");
@@ -170,16 +182,27 @@ int main(int argc, char** argv) {
                 << "\n";
       return 3;
     }
+    std::unique_ptr<TModeleContexte> modele;
+    if (contexte || commande == "--couverture" || commande == "--vocabulaire") {
+      std::string message;
+      modele = ChargeContexte(lexique, message);
+      if (!modele) std::cerr << "lemmatise : " << Cp1252VersUtf8(message) << "\n";
+    }
+    if (contexte && commande.empty())
+      return CommandeContexteTexte(modele.get(), operandes[0], std::cout);
+    if (contexte) return CommandeContexteTsv(modele.get(), std::cin, std::cout);
     if (commande.empty()) return Analyses(operandes);
     if (commande == "--tsv") return Tsv();
     if (commande == "--liens") return Liens(operandes[0], operandes[1]);
     if (commande == "--vocabulaire") {
       vocabulaire.CheminRangs = CheminRangsPres(lexique);
+      vocabulaire.Contexte = modele.get();
       return CommandeVocabulaire(operandes[0], vocabulaire, std::cout);
     }
     if (commande == "--flexion") return CommandeFlexion(operandes[0], std::cout);
     if (commande == "--couverture") {
       RapportCouverture(operandes, std::cout, manques);
+      RapportCouvertureContexte(modele.get(), operandes, std::cout);
       return 0;
     }
     return CommandeTraduction(operandes[0], std::cout);

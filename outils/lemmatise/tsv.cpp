@@ -9,6 +9,16 @@ std::string VedetteDeEntree(std::string_view entree) {
   return std::string(entree.substr(0, entree.find(", ")));
 }
 
+std::string LigneTsvLecture(std::string_view formeUtf8, const TAnalyse& a, int numero) {
+  std::string ligne = std::string(formeUtf8) + "\t" + Cp1252VersUtf8(VedetteDeEntree(a.Entree)) +
+                      "\t" + Cp1252VersUtf8(a.Entree) + "\t";
+  if (numero < 0 || numero >= static_cast<int>(a.Numeros.size())) return ligne + "\t\t";
+  const TDef& d = a.Numeros[static_cast<std::size_t>(numero)];
+  char morpho[16];
+  std::snprintf(morpho, sizeof morpho, "0x%X", static_cast<unsigned>(d.Morpho));
+  return ligne + std::to_string(d.Modele) + "\t" + morpho + "\t" + Cp1252VersUtf8(d.Libelle(false));
+}
+
 std::vector<std::string> LignesTsv(std::string_view formeUtf8) {
   const std::string forme(formeUtf8);
   bool trouve = false;
@@ -17,18 +27,9 @@ std::vector<std::string> LignesTsv(std::string_view formeUtf8) {
   std::vector<std::string> lignes;
   for (int i = 0; i < liste->Count(); ++i) {
     const TAnalyse& a = liste->Analyse(i);
-    const std::string debut = forme + "\t" + Cp1252VersUtf8(VedetteDeEntree(a.Entree)) + "\t" +
-                              Cp1252VersUtf8(a.Entree) + "\t";
-    if (a.Numeros.empty()) {
-      lignes.push_back(debut + "\t\t");
-      continue;
-    }
-    for (const TDef& d : a.Numeros) {
-      char morpho[16];
-      std::snprintf(morpho, sizeof morpho, "0x%X", static_cast<unsigned>(d.Morpho));
-      lignes.push_back(debut + std::to_string(d.Modele) + "\t" + morpho + "\t" +
-                       Cp1252VersUtf8(d.Libelle(false)));
-    }
+    if (a.Numeros.empty()) lignes.push_back(LigneTsvLecture(forme, a, -1));
+    for (int j = 0; j < static_cast<int>(a.Numeros.size()); ++j)
+      lignes.push_back(LigneTsvLecture(forme, a, j));
   }
   return lignes;
 }

@@ -15,3 +15,8 @@
 std::string VedetteDeEntree(std::string_view entree);
 
 std::vector<std::string> LignesTsv(std::string_view formeUtf8);
+
+class TAnalyse;
+// The row of one reading of an analysis (numero -1: the analysis without
+// reading).
+std::string LigneTsvLecture(std::string_view formeUtf8, const TAnalyse& a, int numero);

@@ -1,0 +1,100 @@
+// lemmatise --contexte with the shipped lexicon and model: the plain cases
+// of morpho/tests/contexte.tsv through --contexte --tsv, the exact row
+// layout other programs read, and the design's order without a model.
+#include "outils/lemmatise/commandes_contexte.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "lexical/stores.h"
+#include "lexical/tests/fixture.h"
+#include "morpho/contexte.h"
+#include "morpho/vocabulaire_texte.h"
+
+namespace {
+
+class CommandesContexte : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { ChargeLexique(LECTURIEL_LEX); }
+  static void TearDownTestSuite() { LiberLexique(); }
+  const TModeleContexte modele_ = TModeleContexte::Lis(CheminContextePres(LECTURIEL_LEX));
+};
+
+std::vector<std::vector<std::string>> Lignes(const std::string& texte) {
+  std::vector<std::vector<std::string>> lignes;
+  std::istringstream flux(texte);
+  std::string l;
+  while (std::getline(flux, l)) {
+    std::vector<std::string> champs;
+    std::size_t debut = 0;
+    for (std::size_t tab; (tab = l.find('\t', debut)) != std::string::npos; debut = tab + 1)
+      champs.push_back(l.substr(debut, tab - debut));
+    champs.push_back(l.substr(debut));
+    lignes.push_back(champs);
+  }
+  return lignes;
+}
+
+std::string ContexteTsv(const TModeleContexte* modele, const std::string& entree) {
+  std::istringstream in(entree);
+  std::ostringstream out;
+  CommandeContexteTsv(modele, in, out);
+  return out.str();
+}
+
+}  // namespace
+
+TEST_F(CommandesContexte, PhrasesClairesEnTsv) {
+  // The hover cases belong to the core's test.
+  std::vector<TCas> cas = LisFixture(LECTURIEL_SOURCES "/morpho/tests/contexte.tsv");
+  std::erase_if(cas, [](const TCas& c) { return c.Section == "bulle"; });
+  VerifieFixture(cas, {{"phrase-claire", [&](const TCas& c) {
+                          std::string entree;
+                          int numero = 0, cherche = 0;
+                          PourChaqueMot(c.Cp(0), [&](int, std::string_view mot) {
+                            entree += Cp1252VersUtf8(mot) + "\n";
+                            ++numero;
+                            if (!cherche && mot == c.Cp(1)) cherche = numero;
+                          });
+                          for (const auto& l : Lignes(ContexteTsv(&modele_, entree))) {
+                            if (l[0] != std::to_string(cherche)) continue;
+                            // The first row of the word: its heading and reading.
+                            std::string r = l[3].substr(0, l[3].find(" : "));
+                            if (c[2].find(" | ") != std::string::npos && !l[6].empty())
+                              r += " | " + l[6].substr(l[6].find_first_not_of(' '));
+                            return r;
+                          }
+                          return std::string("mot absent");
+                        }}});
+}
+
+TEST_F(CommandesContexte, NumeroLignesTsvProbabilite) {
+  const auto lignes = Lignes(ContexteTsv(&modele_, "suo\ngladio\n\n\nxyzzy\nne\n"));
+  ASSERT_FALSE(lignes.empty());
+  double somme[5] = {};
+  int precedent = 1;
+  for (const auto& l : lignes) {
+    const int numero = std::stoi(l[0]);
+    EXPECT_GE(numero, precedent);  // words numbered in order, blank lines not counted
+    EXPECT_LE(numero, 4);
+    precedent = numero;
+    if (numero == 3) {
+      EXPECT_EQ(l, (std::vector<std::string>{"3", "xyzzy", "?", "", "", "", ""}));
+      continue;
+    }
+    ASSERT_EQ(l.size(), 8u);  // number, the six --tsv fields, the probability
+    EXPECT_EQ(l[7].size(), 6u) << l[7];
+    somme[numero] += std::stod(l[7]);
+  }
+  for (int n : {1, 2, 4}) EXPECT_NEAR(somme[n], 1.0, 0.001) << n;
+  EXPECT_EQ(lignes.front()[2], "suus");
+}
+
+TEST_F(CommandesContexte, SansModeleOrdreDesVedettes) {
+  const auto lignes = Lignes(ContexteTsv(nullptr, "ne\n"));
+  ASSERT_EQ(lignes.size(), 3u);
+  EXPECT_EQ(lignes[0][3].substr(0, 8), "ne, adv.");
+  EXPECT_EQ(lignes[2][2], "neo");
+  for (const auto& l : lignes) EXPECT_EQ(l[7], "0.3333");
+}

@@ -10,6 +10,7 @@
 #include "flexion/verbes_ir.h"
 #include "flexion/verbes_ire.h"
 #include "flexion/verbes_oir.h"
+#include "flexion/verbes_primitifs.h"
 #include "flexion/verbes_tre.h"
 #include "lexical/cp1252_litteral.h"
 #include "lexical/listes_embarquees.h"
@@ -19,6 +20,12 @@ namespace {
 template <class Classe>
 std::unique_ptr<TVerbe> Cree(const std::string& infinitif) {
   return std::make_unique<Classe>(infinitif);
+}
+
+// A verb of the table of principal parts, conjugated from its row.
+template <const TTempsPrimitifs& Ligne>
+std::unique_ptr<TVerbe> Selon(const std::string& infinitif) {
+  return std::make_unique<TVprimitifs>(infinitif, Ligne);
 }
 
 }  // namespace
@@ -66,16 +73,18 @@ constexpr TClasseVerbe ClassesVerbes[] = {
     {Verbe, "pouvoir",                  Cree<TVpouvoir>},
     {Verbe, "vouloir",                  Cree<TVvouloir>},
     {Verbe, "aller",                    Cree<TValler>},
-    {Verbe, "asservir",                 Cree<TVir>},
+    {Verbe, "asservir",                 Selon<Primitifs::Finir>},
     {Verbe, "faillir",                  Cree<TVfaillir>},
     {Verbe, "frire circoncire",         Cree<TVconfire>},
-    {Verbe, "gésir"_1252,               Cree<TVgesir>},
-    {Verbe, "mourir",                   Cree<TVmourir>},
+    {Verbe, "gésir"_1252,               Selon<Primitifs::Gesir>},
+    {Verbe, "mourir",                   Selon<Primitifs::Mourir>},
+    {Verbe, "mouvoir",                  Selon<Primitifs::Mouvoir>},
     {Verbe, "offrir souffrir",          Cree<TVouvrir>},
-    {Verbe, "ouïr"_1252,                Cree<TVouir>},
+    {Verbe, "ouïr"_1252,                Selon<Primitifs::Ouir>},
     {Verbe, "rire sourire",             Cree<TVrire>},
-    {Verbe, "voir prévoir revoir"_1252, Cree<TVvoir>},
-    {Verbe, "surseoir",                 Cree<TVsurseoir>},
+    {Verbe, "voir revoir",              Selon<Primitifs::Voir>},
+    {Verbe, "prévoir"_1252,             Selon<Primitifs::Prevoir>},
+    {Verbe, "surseoir",                 Selon<Primitifs::Surseoir>},
     {Verbe, "taire",                    Cree<TVtaire>},
     {ListeEter, "",                     Cree<TVeter>},
     {Fin, "ecer emer ener eper erer eser ever evrer", Cree<TVeter>},
@@ -91,35 +100,35 @@ constexpr TClasseVerbe ClassesVerbes[] = {
     {Fin, "asseoir",                    Cree<TVasseoir>},
     {Fin, "battre",                     Cree<TVbattre>},
     {Fin, "boire",                      Cree<TVboire>},
-    {Fin, "bouillir",                   Cree<TVbouillir>},
-    {Fin, "cevoir",                     Cree<TVcevoir>},
+    {Fin, "bouillir",                   Selon<Primitifs::Bouillir>},
+    {Fin, "cevoir",                     Selon<Primitifs::Cevoir>},
     {Fin, "choir",                      Cree<TVchoir>},
     {Fin, "clore",                      Cree<TVclore>},
     {Fin, "clure",                      Cree<TVclure>},
     {Fin, "confire suffire",            Cree<TVconfire>},
-    {Fin, "courir",                     Cree<TVcourir>},
+    {Fin, "courir",                     Selon<Primitifs::Courir>},
     {Fin, "croire",                     Cree<TVcroire>},
     {Fin, "croître"_1252,               Cree<TVcroitre>},
     {Fin, "cueillir",                   Cree<TVcueillir>},
-    {Fin, "devoir",                     Cree<TVdevoir>},
+    {Fin, "devoir",                     Selon<Primitifs::Devoir>},
     {Fin, "dire",                       Cree<TVdire>},
-    {Fin, "dormir",                     Cree<TVdormir>},
+    {Fin, "dormir",                     Selon<Primitifs::Dormir>},
     {Fin, "faire",                      Cree<TVfaire>},
     {Fin, "écrire scrire"_1252,         Cree<TVecrire>},
-    {Fin, "fuir",                       Cree<TVfuir>},
+    {Fin, "fuir",                       Selon<Primitifs::Fuir>},
     {Fin, "lire",                       Cree<TVlire>},
-    {Fin, "mouvoir",                    Cree<TVmouvoir>},
+    {Fin, "mouvoir",                    Selon<Primitifs::Emouvoir>},
     {Fin, "ouvrir",                     Cree<TVouvrir>},
     {Fin, "mettre",                     Cree<TVmettre>},
     {Fin, "plaire",                     Cree<TVplaire>},
     {Fin, "pleuvoir",                   Cree<TVpleuvoir>},
-    {Fin, "pourvoir",                   Cree<TVpourvoir>},
+    {Fin, "pourvoir",                   Selon<Primitifs::Pourvoir>},
     {Fin, "prendre",                    Cree<TVprendre>},
-    {Fin, "quérir"_1252,                Cree<TVquerir>},
+    {Fin, "quérir"_1252,                Selon<Primitifs::Querir>},
     {Fin, "saillir",                    Cree<TVcueillir>},
     {Fin, "savoir",                     Cree<TVsavoir>},
-    {Fin, "voir",                       Cree<TVvoir>},  // entrevoir
-    {Fin, "servir",                     Cree<TVservir>},
+    {Fin, "voir",                       Selon<Primitifs::Voir>},  // entrevoir
+    {Fin, "servir",                     Selon<Primitifs::Servir>},
     {Fin, "soudre",                     Cree<TVsoudre>},
     {Fin, "suivre",                     Cree<TVsuivre>},
     {Fin, "traire braire",              Cree<TVtraire>},
@@ -133,13 +142,13 @@ constexpr TClasseVerbe ClassesVerbes[] = {
     {Fin, "moudre",                     Cree<TVmoudre>},
     {Fin, "dre",                        Cree<TVdre>},
     {Fin, "rompre",                     Cree<TVrompre>},
-    {Fin, "vêtir"_1252,                 Cree<TVvetir>},
+    {Fin, "vêtir"_1252,                 Selon<Primitifs::Vetir>},
     // The -tir verbs conjugated as sortir (sors, sortons); the others (bâtir,
     // avertir, assortir, répartir) take -iss- as finir.
-    {Fin, "partir sortir sentir mentir pentir", Cree<TVtir>, "assortir répartir impartir"_1252},
+    {Fin, "partir sortir sentir mentir pentir", Selon<Primitifs::Sortir>, "assortir répartir impartir"_1252},
     {Fin, "faillir",                    Cree<TVcueillir>},  // défaillir
-    {Fin, "haïr"_1252,                  Cree<TVhair>},
-    {Fin, "ir",                         Cree<TVir>},
+    {Fin, "haïr"_1252,                  Selon<Primitifs::Hair>},
+    {Fin, "ir",                         Selon<Primitifs::Finir>},
 };
 // clang-format on
 

@@ -23,11 +23,6 @@ std::string TVcueillir::RadicalFutur() const {
 std::string TVcueillir::PasseSimple(int p) const { return Joint(RadicalPasse(), DesPasseI(p)); }
 std::string TVcueillir::ParticipePasse() const { return Sans(2) + "i"; }
 
-std::string TVtir::RadicalPresent(int p) const {
-  return Singulier(p) ? Sans(3) : TVsst::RadicalPresent(p);
-}
-std::string TVtir::PasseSimple(int p) const { return Joint(RadicalPasse(), DesPasseI(p)); }
-
 std::string TVfaillir::Present(int p) const { return std::string(ParPersonne(PresentFaillir, p)); }
 
 std::string TVvenir::SubjImparfait3() const { return Sans(4) + "în"_1252; }

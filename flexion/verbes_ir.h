@@ -23,14 +23,6 @@ class TVcueillir : public TVerbe {
   std::string ParticipePasse() const override;
 };
 
-// sors, sortons, sortis, sorti.
-class TVtir : public TVsst {
- public:
-  using TVsst::TVsst;
-  std::string RadicalPresent(int personne) const override;
-  std::string PasseSimple(int personne) const override;
-};
-
 // faux, faillons.
 class TVfaillir : public TVsst {
  public:

@@ -1,6 +1,5 @@
 #include "flexion/verbes_primitifs.h"
 
-
 namespace {
 
 // After a stem that already carries the vowel of the passé simple.

@@ -91,6 +91,43 @@ inline constexpr TTempsPrimitifs Pourvoir = {"pourvoir",    "oir",    "oi",   "o
 inline constexpr TTempsPrimitifs Voir     = {"voir",        "oir",    "oi",   "oit",   "oy",     "oi",     "err",    "",     I,      "u"};
 inline constexpr TTempsPrimitifs Prevoir  = {"prévoir"_1252, "oir",   "oi",   "oit",   "oy",     "oi",     "oir",    "",     I,      "u"};
 inline constexpr TTempsPrimitifs Surseoir = {"surseoir",    "eoir",   "oi",   "oit",   "oy",     "oi",     "eoir",   "",     I,      "is"};
+// -ire, -aire, -oire, -ure
+inline constexpr TTempsPrimitifs Boire      = {"boire",       "oire",   "oi",   "oit",   "uv",     "oiv",    "oir",    "",     U,      "u"};
+inline constexpr TTempsPrimitifs Croire     = {"croire",      "oire",   "oi",   "oit",   "oy",     "oi",     "oir",    "",     U,      "u"};
+inline constexpr TTempsPrimitifs Conclure   = {"conclure",    "ure",    "u",    "ut",    "u",      "u",      "ur",     "",     U,      "u"};
+inline constexpr TTempsPrimitifs Lire       = {"lire",        "ire",    "i",    "it",    "is",     "is",     "ir",     "",     U,      "u"};
+inline constexpr TTempsPrimitifs Confire    = {"confire",     "ire",    "i",    "it",    "is",     "is",     "ir",     "",     I,      "it"};
+inline constexpr TTempsPrimitifs Suffire    = {"suffire",     "ire",    "i",    "it",    "is",     "is",     "ir",     "",     I,      "i"};
+inline constexpr TTempsPrimitifs Circoncire = {"circoncire",  "ire",    "i",    "it",    "is",     "is",     "ir",     "",     I,      "is"};
+inline constexpr TTempsPrimitifs Conduire   = {"conduire",    "ire",    "i",    "it",    "is",     "is",     "ir",     "is",   I,      "it"};
+inline constexpr TTempsPrimitifs Luire      = {"luire",       "ire",    "i",    "it",    "is",     "is",     "ir",     "is",   I,      "i"};
+inline constexpr TTempsPrimitifs Ecrire     = {"écrire"_1252, "ire",    "i",    "it",    "iv",     "iv",     "ir",     "iv",   I,      "it"};
+inline constexpr TTempsPrimitifs Rire       = {"rire",        "ire",    "i",    "it",    "i",      "i",      "ir",     "",     I,      "i"};
+inline constexpr TTempsPrimitifs Taire      = {"taire",       "aire",   "ai",   "ait",   "ais",    "ais",    "air",    "",     U,      "u"};
+inline constexpr TTempsPrimitifs Plaire     = {"plaire",      "aire",   "ai",   "aît"_1252, "ais", "ais",    "air",    "",     U,      "u"};
+inline constexpr TTempsPrimitifs Traire     = {"traire",      "aire",   "ai",   "ait",   "ay",     "ai",     "air",    "",     Aucun,  "ait"};
+// -tre, -vre, -cre
+inline constexpr TTempsPrimitifs Paraitre   = {"paraître"_1252, "aître"_1252, "ai", "aît"_1252, "aiss", "aiss", "aîtr"_1252, "", U,   "u"};
+inline constexpr TTempsPrimitifs Naitre     = {"naître"_1252, "aître"_1252, "ai", "aît"_1252, "aiss", "aiss", "aîtr"_1252, "aqu", I,  "é"_1252};
+inline constexpr TTempsPrimitifs Paitre     = {"paître"_1252, "aître"_1252, "ai", "aît"_1252, "aiss", "aiss", "aîtr"_1252, "", Aucun, ""};
+// Only croître keeps the circumflex that tells it from croire (crûs, crû).
+inline constexpr TTempsPrimitifs Croitre    = {"croître"_1252, "oître"_1252, "oî"_1252, "oît"_1252, "oiss", "oiss", "oîtr"_1252, "û"_1252, Court, "û"_1252};
+inline constexpr TTempsPrimitifs Accroitre  = {"accroître"_1252, "oître"_1252, "oi", "oît"_1252, "oiss", "oiss", "oîtr"_1252, "", U, "u"};
+inline constexpr TTempsPrimitifs Mettre     = {"mettre",      "ettre",  "et",   "et",    "ett",    "ett",    "ettr",   "",     I,      "is"};
+inline constexpr TTempsPrimitifs Battre     = {"battre",      "ttre",   "t",    "t",     "tt",     "tt",     "ttr",    "tt",   I,      "ttu"};
+inline constexpr TTempsPrimitifs Suivre     = {"suivre",      "vre",    "",     "t",     "v",      "v",      "vr",     "v",    I,      "vi"};
+inline constexpr TTempsPrimitifs Vivre      = {"vivre",       "ivre",   "i",    "it",    "iv",     "iv",     "ivr",    "éc"_1252, U,   "écu"_1252};
+inline constexpr TTempsPrimitifs Vaincre    = {"vaincre",     "cre",    "c",    "c",     "qu",     "qu",     "cr",     "qu",   I,      "cu"};
+// -dre, -pre, and asseoir whose present is in -ds, -d
+inline constexpr TTempsPrimitifs Rendre     = {"rendre",      "dre",    "d",    "d",     "d",      "d",      "dr",     "d",    I,      "du"};
+inline constexpr TTempsPrimitifs Coudre     = {"coudre",      "dre",    "d",    "d",     "s",      "s",      "dr",     "s",    I,      "su"};
+inline constexpr TTempsPrimitifs Moudre     = {"moudre",      "dre",    "d",    "d",     "l",      "l",      "dr",     "l",    U,      "lu"};
+inline constexpr TTempsPrimitifs Prendre    = {"prendre",     "endre",  "end",  "end",   "en",     "enn",    "endr",   "",     I,      "is"};
+inline constexpr TTempsPrimitifs Peindre    = {"peindre",     "ndre",   "n",    "nt",    "gn",     "gn",     "ndr",    "gn",   I,      "nt"};
+inline constexpr TTempsPrimitifs Resoudre   = {"résoudre"_1252, "oudre", "ou",  "out",   "olv",    "olv",    "oudr",   "ol",   U,      "olu"};
+inline constexpr TTempsPrimitifs Absoudre   = {"absoudre",    "oudre",  "ou",   "out",   "olv",    "olv",    "oudr",   "ol",   Aucun,  "ous"};
+inline constexpr TTempsPrimitifs Rompre     = {"rompre",      "re",     "",     "t",     "",       "",       "r",      "",     I,      "u"};
+inline constexpr TTempsPrimitifs Asseoir    = {"asseoir",     "eoir",   "ied",  "ied",   "ey",     "ey",     "iér"_1252, "",   I,      "is"};
 // clang-format on
 
 }  // namespace Primitifs

@@ -4,8 +4,10 @@
 # SORTIE receives index.html, the page's modules and style, the WebAssembly
 # core (lecturiel.js, lecturiel.wasm), quirandole.lex and rangs.txt. Any web
 # server can serve the folder as it is. The build tree is build-web at the
-# top of the sources (LECTURIEL_CONSTRUCTION_WEB names another); it needs
-# Debian's emscripten and node-acorn (outils/dependances.sh --web).
+# top of the sources (LECTURIEL_CONSTRUCTION_WEB names another), configured
+# with the CMake options of LECTURIEL_OPTIONS_WEB besides these (the tests
+# use it); it needs Debian's emscripten and node-acorn
+# (outils/dependances.sh --web).
 set -euo pipefail
 if (($# != 1)); then
   echo "usage : web/construit.sh SORTIE" >&2
@@ -24,9 +26,9 @@ if command -v ccache >/dev/null; then export CMAKE_CXX_COMPILER_LAUNCHER=ccache;
 # module turns that off for itself. Node's own fetch cannot load a .wasm
 # from a path, which this Emscripten tries first: it is turned off.
 emcmake cmake -S "$racine" -B "$construction" --no-warn-unused-cli \
-  -DCMAKE_BUILD_TYPE=Release -DLECTURIEL_FENETRE=OFF -DBUILD_TESTING="${LECTURIEL_TESTS_WEB:-OFF}" \
+  -DCMAKE_BUILD_TYPE=Release -DLECTURIEL_FENETRE=OFF -DBUILD_TESTING=OFF \
   -DCMAKE_CROSSCOMPILING_EMULATOR="$(command -v node);--no-experimental-fetch" -DCMAKE_CXX_FLAGS="-fexceptions" \
-  -DCMAKE_EXE_LINKER_FLAGS="-fexceptions -sNODERAWFS=1 -sALLOW_MEMORY_GROWTH=1" >/dev/null
+  -DCMAKE_EXE_LINKER_FLAGS="-fexceptions -sNODERAWFS=1 -sALLOW_MEMORY_GROWTH=1" ${LECTURIEL_OPTIONS_WEB:-} >/dev/null
 cmake --build "$construction" -j2 --target lecturiel_web quirandole_lex
 
 mkdir -p "$sortie"

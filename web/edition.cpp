@@ -72,8 +72,8 @@ TDocumentRiche LisFichierTexte(const std::string& nom, const std::string& octets
   } catch (const Erreur&) {
     std::remove(chemin.c_str());
     // The same message, naming the file the pupil picked.
-    throw Erreur(Formate(MessageLireFichier,
-                         {Utf8VersCp1252(nom), "le fichier n'a pas pu être lu"}));
+    throw Erreur(
+        Formate(MessageLireFichier, {Utf8VersCp1252(nom), "le fichier n'a pas pu être lu"}));
   }
   std::remove(chemin.c_str());
   if (!EstUnTexte(document))

@@ -83,12 +83,11 @@ val ConfigurationJs(const std::string& octets) {
   return Protege([&] {
     const TFichierIni ini = TFichierIni::DepuisOctets(octets);
     val r = val::object();
-    const char* cles[][2] = {{"Fichier", "Nom"},          {"Fichier", "lexique"},
-                             {"Sauvegarde", "reptrace"},  {"Droits", "AutoLex"},
-                             {"Droits", "insereLex"},     {"Droits", "insereMorpho"},
-                             {"Droits", "insereTr"},      {"Droits", "evalSyntaxe"},
-                             {"Droits", "vocabulaire"},   {"Droits", "flexion"},
-                             {"Affichage", "ordre"}};
+    const char* cles[][2] = {
+        {"Fichier", "Nom"},     {"Fichier", "lexique"},    {"Sauvegarde", "reptrace"},
+        {"Droits", "AutoLex"},  {"Droits", "insereLex"},   {"Droits", "insereMorpho"},
+        {"Droits", "insereTr"}, {"Droits", "evalSyntaxe"}, {"Droits", "vocabulaire"},
+        {"Droits", "flexion"},  {"Affichage", "ordre"}};
     const std::string absent = "\x01";
     for (const auto& [section, cle] : cles) {
       const std::string valeur = ini.LisChaine(section, cle, absent);

@@ -572,6 +572,7 @@ async function demarre() {
   $("moins").addEventListener("click", () => changeTaille(-2));
   $("enregistrer").addEventListener("click", enregistreNotes);
   changeTaille(0);
+  performance.mark("lecturiel-pret");
   document.body.dataset.pret = "oui";
   if (nomTexte && !localStorage.getItem("lecturiel.nom")) await demandeNom();
 }

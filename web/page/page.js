@@ -215,7 +215,10 @@ async function demandeNom() {
 }
 
 const sansExtension = (nom) => nom.replace(/^.*\//, "").replace(/\.[^.]*$/, "");
-const nomSur = (nom) => nom.replace(/[\\/:*?"<>|\u0000-\u001f]/g, "_").replace(/^\.+/, "_");
+// As the desktop names a notes file: what a file name cannot hold becomes
+// "-", and leading dots go.
+const nomSur = (nom) =>
+  nom.replace(/\.\./g, "-").replace(/[\\/:*?"<>|\u0000-\u001f]/g, "-").replace(/^\.+/, "");
 
 async function enregistreNotes() {
   const nom = localStorage.getItem("lecturiel.nom") || (await demandeNom());

@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """The browser edition in Debian's headless Chromium, driven by Selenium.
 
-    web/tests/navigateur.py SORTIE LEMMATISE...
+    web/tests/navigateur.py SORTIE LEMMATISE... [-- OPTIONS DE UNITTEST]
 
 SORTIE is a folder built by web/construit.sh; LEMMATISE is the command of
 the lemmatise tool (its arguments included) whose analysis the bubble must
@@ -200,6 +200,23 @@ class Lecture(Page):
         self.nav.switch_to.active_element.send_keys(Keys.ENTER)
         self.assertIn("qui", self.id_("notes").get_attribute("value"))
 
+    def test_telephone_360_pixels(self):
+        self.nav.set_window_size(360, 740)
+        largeur = self.nav.execute_script("return innerWidth")
+        self.assertLessEqual(self.nav.execute_script(
+            "return document.documentElement.scrollWidth"), largeur)
+        # Touching a word shows its bubble; holding it opens its menu.
+        self.nav.execute_script("""
+            const mot = [...document.querySelectorAll('#lecture .mot')]
+              .find((m) => m.textContent === 'uentus');
+            const r = mot.getBoundingClientRect();
+            mot.dispatchEvent(new PointerEvent('pointerdown', {bubbles: true,
+              pointerType: 'touch', clientX: r.left + 2, clientY: r.top + 2}));""")
+        self.assertTrue(self.id_("bulle").get_attribute("textContent").startswith("uentus"))
+        self.attends(self.id_("menu").is_displayed)
+        menu = self.id_("menu").rect
+        self.assertLessEqual(menu["x"] + menu["width"], largeur)
+
     def test_fichiers_textes(self):
         for nom, octets in [
                 ("utf16.txt", "\ufeffGallia est omnis diuisa in partes tres.".encode("utf-16-le")),
@@ -336,6 +353,12 @@ class Professeur(Page):
 
 
 if __name__ == "__main__":
-    SORTIE = os.path.abspath(sys.argv[1])
-    LEMMATISE = sys.argv[2:]
-    unittest.main(argv=sys.argv[:1], verbosity=2)
+    # What follows "--" goes to unittest (-k MOTIF...).
+    arguments = sys.argv[1:]
+    options = []
+    if "--" in arguments:
+        options = arguments[arguments.index("--") + 1:]
+        arguments = arguments[:arguments.index("--")]
+    SORTIE = os.path.abspath(arguments[0])
+    LEMMATISE = arguments[1:]
+    unittest.main(argv=sys.argv[:1] + options, verbosity=2)

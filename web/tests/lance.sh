@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# The browser edition's tests, as CI runs them:
+#   web/tests/lance.sh [SORTIE]
+# 1. the core's tests that concern the browser, built to WebAssembly and run
+#    by CTest under Node (GoogleTest itself is first built for WebAssembly
+#    from Debian's sources, once per build tree);
+# 2. the edition built into SORTIE (a scratch folder by default) and tested
+#    in headless Chromium (navigateur.py), the bubble compared with the
+#    lemmatise tool of the same build.
+set -euo pipefail
+racine=$(cd "$(dirname "$0")/../.." && pwd)
+construction=${LECTURIEL_CONSTRUCTION_WEB:-$racine/build-web}
+sortie=${1:-$construction/site}
+export NODE_PATH=${NODE_PATH:-/usr/share/nodejs}
+if command -v ccache >/dev/null; then export CMAKE_CXX_COMPILER_LAUNCHER=ccache; fi
+
+gtest=$construction/googletest-wasm
+if [ ! -f "$gtest/lib/cmake/GTest/GTestConfig.cmake" ]; then
+  emcmake cmake -S /usr/src/googletest -B "$construction/googletest" -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_INSTALL_PREFIX="$gtest" -DCMAKE_CXX_FLAGS=-fexceptions -Dgtest_disable_pthreads=ON >/dev/null
+  cmake --build "$construction/googletest" -j2 >/dev/null
+  cmake --install "$construction/googletest" >/dev/null
+fi
+
+LECTURIEL_CONSTRUCTION_WEB=$construction \
+  LECTURIEL_OPTIONS_WEB="-DBUILD_TESTING=ON -DCMAKE_FIND_ROOT_PATH=$gtest -DGTest_DIR=$gtest/lib/cmake/GTest" \
+  "$racine/web/construit.sh" "$sortie"
+
+# The core's tests that make sense in a browser: word cut, analysis, links,
+# French generation and the readers of text, notes and configuration files.
+# (The lexicon's own tests read the build's temporary folders and the
+# process's memory limits, which a browser has not.)
+tests=(mulotedt_tests morpho_tests syntaxe_tests syntaxe_lexique_tests flexion_tests
+  traduction_tests rendus_tests fichiers_tests lemmatise)
+cmake --build "$construction" -j2 --target "${tests[@]}"
+ctest --test-dir "$construction" --output-on-failure -j2 \
+  -R '^(Mulot|Morpho|morpho|Syntaxe|Liens|Flexion|Traduction|Rendus|Fichiers|Notes|Rtf|Ini|Texte)'
+
+/usr/bin/python3 "$racine/web/tests/navigateur.py" "$sortie" \
+  node --no-experimental-fetch "$construction/bin/lemmatise.js" --lexique "$construction/bin/quirandole.lex"

@@ -1,5 +1,6 @@
 #include "web/edition.h"
 
+#include <cstdio>
 #include <fstream>
 #include <sstream>
 
@@ -65,15 +66,20 @@ TDocumentRiche LisFichierTexte(const std::string& nom, const std::string& octets
   {
     std::ofstream fichier(chemin, std::ios::binary | std::ios::trunc);
     fichier.write(octets.data(), static_cast<std::streamsize>(octets.size()));
+    if (!fichier.flush())
+      throw Erreur(Formate(MessageLireFichier,
+                           {Utf8VersCp1252(nom), Utf8VersCp1252("mémoire insuffisante")}));
   }
   TDocumentRiche document;
   try {
     document = LisTexteLatin(chemin);
-  } catch (const Erreur&) {
+  } catch (const Erreur& e) {
     std::remove(chemin.c_str());
-    // The same message, naming the file the pupil picked.
-    throw Erreur(
-        Formate(MessageLireFichier, {Utf8VersCp1252(nom), "le fichier n'a pas pu être lu"}));
+    // The core's reason, naming the file the pupil picked.
+    std::string texte = e.what();
+    if (const auto i = texte.find(chemin); i != std::string::npos)
+      texte.replace(i, chemin.size(), Utf8VersCp1252(nom));
+    throw Erreur(texte);
   }
   std::remove(chemin.c_str());
   if (!EstUnTexte(document))

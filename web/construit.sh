@@ -24,11 +24,14 @@ if command -v ccache >/dev/null; then export CMAKE_CXX_COMPILER_LAUNCHER=ccache;
 # The tools and the tests of this build run under Node on the real file
 # system (the lexicon is compiled by the tool at build time); the page's
 # module turns that off for itself. Node's own fetch cannot load a .wasm
-# from a path, which this Emscripten tries first: it is turned off.
+# from a path, which this Emscripten tries first: it is turned off. The
+# tools and tests are linked with light optimisation (the slowest step of
+# the build by far); the page's module asks for full optimisation itself.
 emcmake cmake -S "$racine" -B "$construction" --no-warn-unused-cli \
   -DCMAKE_BUILD_TYPE=Release -DLECTURIEL_FENETRE=OFF -DBUILD_TESTING=OFF \
   -DCMAKE_CROSSCOMPILING_EMULATOR="$(command -v node);--no-experimental-fetch" -DCMAKE_CXX_FLAGS="-fexceptions" \
-  -DCMAKE_EXE_LINKER_FLAGS="-fexceptions -sNODERAWFS=1 -sALLOW_MEMORY_GROWTH=1" ${LECTURIEL_OPTIONS_WEB:-} >/dev/null
+  -DCMAKE_EXE_LINKER_FLAGS="-fexceptions -sNODERAWFS=1 -sALLOW_MEMORY_GROWTH=1" -DCMAKE_EXE_LINKER_FLAGS_RELEASE=-O1 \
+  ${LECTURIEL_OPTIONS_WEB:-} >/dev/null
 cmake --build "$construction" -j2 --target lecturiel_web quirandole_lex
 
 mkdir -p "$sortie"

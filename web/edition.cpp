@@ -13,12 +13,19 @@
 #include "morpho/lemmatise.h"
 #include "morpho/paradigme.h"
 #include "morpho/tableaux_flexion.h"
+#include "princ/fichiers/graphie.h"
 #include "princ/fichiers/texte_latin.h"
 #include "syntaxe/lien_syntaxique.h"
 
 namespace {
 
 std::string VersUtf8(std::string_view cp1252) { return Cp1252VersUtf8(cp1252); }
+
+// The word at i as the desktop hands it to the analysis: ligatures written
+// out (length marks are already gone from the text).
+std::string MotPourAnalyse(const TTexteSimple& texte, int i) {
+  return Utf8VersCp1252(SansQuantites(Cp1252VersUtf8(MotAIndex(texte, i))));
+}
 
 bool CommenceParUneLettre(const std::string& mot) {
   const char c = mot.empty() ? '\0' : mot.front();
@@ -51,7 +58,9 @@ std::string VersPositions1252(std::string_view utf8) {
     if (n == 4) {
       sortie += "??";  // a surrogate pair in the page
     } else {
-      const std::string un = Utf8VersCp1252(utf8.substr(i, n));
+      // A vowel with its length mark is the plain vowel, as the desktop
+      // reads it; the mark alone has no byte and stays '?'.
+      const std::string un = Utf8VersCp1252(SansMarquesDeQuantite(utf8.substr(i, n)));
       sortie += un.size() == 1 ? un : std::string("?");
     }
     i += n;
@@ -97,10 +106,10 @@ void TEdition::Texte(std::string_view utf8) {
 
 void TEdition::Rangs(std::string_view utf8) { rangs_ = TRangs::DeTexte(utf8, "rangs.txt"); }
 
-std::string TEdition::Mot(int i) const { return VersUtf8(MotAIndex(texte_, i)); }
+std::string TEdition::Mot(int i) const { return VersUtf8(MotPourAnalyse(texte_, i)); }
 
 std::string TEdition::Bulle(int i) const {
-  const std::string mot = MotAIndex(texte_, i);
+  const std::string mot = MotPourAnalyse(texte_, i);
   if (mot.empty()) return {};
   // The desktop's hover text. Ordering the readings by their likelihood in
   // context, when the core offers it, replaces this call (the word's
@@ -115,7 +124,7 @@ std::string TEdition::Bulle(int i) const {
 }
 
 std::optional<TAidesMot> TEdition::Aides(int i) const {
-  std::optional<TAidesMot> aides = AidesMot(MotAIndex(texte_, i));
+  std::optional<TAidesMot> aides = AidesMot(MotPourAnalyse(texte_, i));
   if (!aides) return aides;
   aides->Lexique = VersUtf8(aides->Lexique);
   aides->Morpho = VersUtf8(aides->Morpho);
@@ -131,8 +140,8 @@ std::string TEdition::Flexion(std::string_view motUtf8) const {
 }
 
 TLiens TEdition::Liens(int i, int j) const {
-  std::string mot1 = MotAIndex(texte_, i);
-  std::string mot2 = MotAIndex(texte_, j);
+  std::string mot1 = MotPourAnalyse(texte_, i);
+  std::string mot2 = MotPourAnalyse(texte_, j);
   if (!CommenceParUneLettre(mot1)) mot1.clear();
   if (!CommenceParUneLettre(mot2)) mot2.clear();
   TLiens liens{VersUtf8(mot1), VersUtf8(mot2), {}};

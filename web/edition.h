@@ -26,8 +26,9 @@
 // The stores from the bytes of a quirandole.lex.
 void ChargeLexiqueDepuisOctets(const std::string& octets);
 
-// UTF-8 to Windows-1252, one byte per UTF-16 code unit (a character outside
-// the basic plane gives two '?').
+// UTF-8 to Windows-1252, one byte per UTF-16 code unit: a vowel with a
+// length mark is the plain vowel, as for the desktop; a character cp1252
+// lacks is '?', one outside the basic plane two '?'.
 std::string VersPositions1252(std::string_view utf8);
 
 // A Latin text file picked in the browser, read by the core's reader (RTF,
@@ -51,7 +52,8 @@ class TEdition {
   // Frequency ranks (text of rangs.txt); without them nothing is ranked.
   void Rangs(std::string_view utf8);
 
-  // The word holding position i (MulotEdt's cut), UTF-8; empty over blanks.
+  // The word holding position i (MulotEdt's cut), ligatures written out as
+  // the desktop analyses it, UTF-8; empty over blanks.
   std::string Mot(int i) const;
   // The hover text of the word at i, lines joined by "\n" (UTF-8); empty
   // when there is no word there.

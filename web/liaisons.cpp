@@ -93,10 +93,10 @@ val ConfigurationJs(const std::string& octets) {
       const std::string valeur = ini.LisChaine(section, cle, absent);
       if (valeur == absent) continue;
       const std::string nom = std::string(section) + "." + cle;
-      if (std::string_view(section) == "Droits")
-        r.set(nom, TFichierIni::Entier(valeur).value_or(0));
-      else
+      if (std::string_view(section) != "Droits")
         r.set(nom, Cp1252VersUtf8(valeur));
+      else if (const auto n = TFichierIni::Entier(valeur))  // a bad number counts as absent
+        r.set(nom, *n);
     }
     return r;
   });

@@ -83,7 +83,7 @@ function montreDocument(paragraphes) {
         if (s[drapeau]) parent = parent.appendChild(element(balise));
       const t = s.texte;
       let dernier = 0;
-      for (const m of t.matchAll(/[\p{L}\p{N}]+/gu)) {
+      for (const m of t.matchAll(/[\p{L}\p{M}\p{N}]+/gu)) {
         if (m.index > dernier) parent.append(t.slice(dernier, m.index));
         const mot = element("span", { className: "mot", textContent: m[0] });
         mot.dataset.i = index + m.index;

@@ -308,6 +308,12 @@ class Lecture(Page):
         self.attends(lambda: os.path.exists(chemin))
         with open(chemin, encoding="utf-8-sig") as f:
             self.assertEqual(f.readline().strip(), "Vedette et sens;Occurrences;Formes;Rang")
+        self.bouton_dialogue("Enregistrer (.odt)")
+        chemin = os.path.join(self.telechargements, "vocabulaire-texte.odt")
+        self.attends(lambda: os.path.exists(chemin))
+        with zipfile.ZipFile(chemin) as odt:
+            self.assertIsNone(odt.testzip())
+            self.assertIn("<table:table ", odt.read("content.xml").decode())
 
     def test_flexion_de_amo(self):
         self.colle("amo")

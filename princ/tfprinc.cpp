@@ -212,8 +212,7 @@ std::string TFPrinc::Absolu(const std::string& chemin) const {
 std::string TFPrinc::RepertoireDesDialogues() {
   std::string dossier;
   Protege([&] {
-    dossier =
-        Absolu(Cp1252VersUtf8(TFichierIni(CheminIni()).LisChaine("Sauvegarde", "repertoire", "")));
+    dossier = Absolu(TFichierIni(CheminIni()).LisChemin("Sauvegarde", "repertoire", ""));
   });
   return dossier;
 }
@@ -230,7 +229,7 @@ void TFPrinc::FormCreate() {
   if (ini && ini->Probleme())
     Services.Erreur(this, QString::fromStdString(Cp1252VersUtf8(*ini->Probleme())));
   const auto chemin = [&](const char* section, const char* cle) {
-    return ini ? Absolu(Cp1252VersUtf8(ini->LisChaine(section, cle, ""))) : std::string();
+    return ini ? Absolu(ini->LisChemin(section, cle, "")) : std::string();
   };
   E.FichierTexte = chemin("Fichier", "Nom");
   E.RepSauvegarde = chemin("Sauvegarde", "repertoire");
@@ -258,7 +257,12 @@ void TFPrinc::FormCreate() {
     E.flexion = ini->LisEntier("Droits", "flexion", 0);
     statusBar()->show();
   }
-  Protege([&] { ChargeLexique(cheminLexique); });
+  Protege([&] {
+    // A checksum that does not match is said once; the lesson goes on.
+    if (ChargeLexique(cheminLexique) == EtatEmpreinte::Fausse)
+      Services.Erreur(
+          this, QString::fromStdString(Cp1252VersUtf8(AvertissementEmpreinte(cheminLexique))));
+  });
   Memo1->document()->setModified(false);
   AjourEtat();
 }

@@ -18,7 +18,7 @@
 
 std::string LisTexteDuFichier(const std::string& chemin) {
 #ifdef LECTURIEL_FICHIERS
-  return Utf8VersCp1252(SansQuantites(LisTexteLatin(chemin).Texte()));
+  return Utf8VersCp1252(SansQuantites(LisTexteSeul(chemin)));
 #else
   // Without the window's file library: plain text, UTF-8 when it is valid.
   std::ifstream fichier(chemin, std::ios::binary);

@@ -388,7 +388,8 @@ void TFenetreLecture::SignaleReglagesInconnus(const TFichierIni& ini) {
                              .arg(QString::fromStdString(CheminIni()), lignes.join(u'\n')));
 }
 
-void TFenetreLecture::ChargeModeleContexte(const std::string& ordre, const std::string& cheminLexique) {
+void TFenetreLecture::ChargeModeleContexte(const std::string& ordre,
+                                           const std::string& cheminLexique) {
   // [Affichage] ordre=alphabetique keeps the headings in alphabetical order.
   if (ordre == "alphabetique" || ordre == "alphab\xE9tique") return;
   std::string message;

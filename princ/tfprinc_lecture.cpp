@@ -58,7 +58,8 @@ void TFenetreLecture::AnalyseMotAuPoint(int x, int y) {
       const TContexteDuMot c = ContexteAuPoint(TTexteRicheQt(*PanneauLecture), x, y);
       lignes = TexteAnalysesEnContexte(Contexte.get(), c.Texte, c.Position, trouve);
     }
-    if (lignes.empty()) lignes = TexteAnalyses(EtatCourant.MotCourant, Disposition::Complete, trouve);
+    if (lignes.empty())
+      lignes = TexteAnalyses(EtatCourant.MotCourant, Disposition::Complete, trouve);
     for (const auto& ligne : lignes) texte += VersQt(ligne) + u'\n';
     Bulle = texte;
   } catch (...) {

@@ -12,7 +12,7 @@
 #include "lexical/stores.h"
 #include "morpho/lemmatise.h"
 #include "morpho/vocabulaire_texte.h"
-#include "princ/fichiers/texte_latin.h"
+#include "fichiers/texte_latin.h"
 #include "tests/bornes/forgees/entrees_forgees.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include <optional>
 #include <sstream>
 
-#include "MulotEdt/texte_riche.h"
+#include "pointeur/texte_riche.h"
 #include "lexical/cp1252.h"
 #include "lexical/cp1252_litteral.h"
 #include "lexical/erreur.h"

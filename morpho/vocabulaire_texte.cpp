@@ -5,7 +5,7 @@
 #include <unordered_map>
 #include <unordered_set>
 
-#include "MulotEdt/texte_simple.h"
+#include "pointeur/texte_simple.h"
 #include "lexical/erreur.h"
 #include "lexical/liste_triee.h"
 #include "lexical/minuscules.h"

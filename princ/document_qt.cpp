@@ -5,7 +5,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
-#include "princ/fichiers/document_riche.h"
+#include "fichiers/document_riche.h"
 
 void RemplitDocument(QTextDocument& document, const TDocumentRiche& riche,
                      qreal retraitPremiereLigne) {

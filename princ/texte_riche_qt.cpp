@@ -9,7 +9,7 @@
 #include <QTextLayout>
 
 #include "lexical/cp1252.h"
-#include "princ/fichiers/graphie.h"
+#include "fichiers/graphie.h"
 
 int TTexteRicheQt::CaractereDuPoint(int x, int y) const {
   const QTextDocument* document = Edition.document();

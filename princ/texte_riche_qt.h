@@ -4,7 +4,7 @@
 // ligatures written plain (graphie.h), ready for the analysis.
 #pragma once
 
-#include "MulotEdt/texte_riche.h"
+#include "pointeur/texte_riche.h"
 
 class QTextEdit;
 

@@ -31,10 +31,10 @@
 #include "princ/dialogue_chercher.h"
 #include "princ/dialogue_vocabulaire.h"
 #include "princ/document_qt.h"
-#include "princ/fichiers/fichier_ini.h"
-#include "princ/fichiers/nom_fichier.h"
-#include "princ/fichiers/notes.h"
-#include "princ/fichiers/texte_latin.h"
+#include "fichiers/fichier_ini.h"
+#include "fichiers/nom_fichier.h"
+#include "fichiers/notes.h"
+#include "fichiers/texte_latin.h"
 
 TFenetreLecture::TFenetreLecture(IServices& services, std::string cheminExecutable,
                                  std::string cheminReglages, QWidget* parent)

@@ -9,9 +9,9 @@
 #include "lexical/cp1252.h"
 #include "princ/dialogue_chercher.h"
 #include "princ/dialogue_vocabulaire.h"
-#include "princ/fichiers/fichier_ini.h"
-#include "princ/fichiers/graphie.h"
-#include "princ/fichiers/notes.h"
+#include "fichiers/fichier_ini.h"
+#include "fichiers/graphie.h"
+#include "fichiers/notes.h"
 #include "princ/tfprinc.h"
 
 namespace {

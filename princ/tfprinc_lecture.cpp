@@ -10,14 +10,14 @@
 #include <QToolTip>
 #include <optional>
 
-#include "MulotEdt/mulot.h"
+#include "pointeur/mulot.h"
 #include "flexion/aides_mot.h"
 #include "lexical/cp1252.h"
 #include "lexical/erreur.h"
 #include "lexical/stores.h"
 #include "morpho/contexte.h"
 #include "morpho/lemmatise.h"
-#include "princ/fichiers/notes.h"
+#include "fichiers/notes.h"
 #include "princ/texte_riche_qt.h"
 #include "princ/tfprinc.h"
 #include "syntaxe/lien_syntaxique.h"

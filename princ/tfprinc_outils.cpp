@@ -14,7 +14,7 @@
 #include "morpho/rangs_frequence.h"
 #include "princ/dialogue_flexion.h"
 #include "princ/dialogue_vocabulaire.h"
-#include "princ/fichiers/graphie.h"
+#include "fichiers/graphie.h"
 #include "princ/tfprinc.h"
 
 void TFenetreLecture::CreeOutils(QMenu* edition) {

@@ -4,7 +4,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "MulotEdt/mulot.h"
+#include "pointeur/mulot.h"
 #include "lexical/cp1252.h"
 #include "lexical/erreur.h"
 #include "lexical/flux.h"
@@ -13,8 +13,8 @@
 #include "morpho/lemmatise.h"
 #include "morpho/paradigme.h"
 #include "morpho/tableaux_flexion.h"
-#include "princ/fichiers/graphie.h"
-#include "princ/fichiers/texte_latin.h"
+#include "fichiers/graphie.h"
+#include "fichiers/texte_latin.h"
 #include "syntaxe/lien_syntaxique.h"
 
 namespace {

@@ -17,11 +17,11 @@
 #include <string_view>
 #include <vector>
 
-#include "MulotEdt/texte_simple.h"
+#include "pointeur/texte_simple.h"
 #include "flexion/aides_mot.h"
 #include "morpho/rangs_frequence.h"
 #include "morpho/vocabulaire_texte.h"
-#include "princ/fichiers/document_riche.h"
+#include "fichiers/document_riche.h"
 
 // The stores from the bytes of a quirandole.lex.
 void ChargeLexiqueDepuisOctets(const std::string& octets);
@@ -52,7 +52,7 @@ class TEdition {
   // Frequency ranks (text of rangs.txt); without them nothing is ranked.
   void Rangs(std::string_view utf8);
 
-  // The word holding position i (MulotEdt's cut), ligatures written out as
+  // The word holding position i (pointeur's cut), ligatures written out as
   // the desktop analyses it, UTF-8; empty over blanks.
   std::string Mot(int i) const;
   // The hover text of the word at i, lines joined by "\n" (UTF-8); empty

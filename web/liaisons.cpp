@@ -12,8 +12,8 @@
 #include "lexical/erreur.h"
 #include "lexical/lignes.h"
 #include "lexical/stores.h"
-#include "princ/fichiers/fichier_ini.h"
-#include "princ/fichiers/notes.h"
+#include "fichiers/fichier_ini.h"
+#include "fichiers/notes.h"
 #include "web/edition.h"
 
 using emscripten::val;

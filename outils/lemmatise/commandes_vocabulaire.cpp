@@ -5,8 +5,8 @@
 #include "morpho/rangs_frequence.h"
 #include "morpho/tableaux_flexion.h"
 #include "morpho/vocabulaire_contexte.h"
-#include "princ/fichiers/graphie.h"
-#include "princ/fichiers/texte_latin.h"
+#include "fichiers/graphie.h"
+#include "fichiers/texte_latin.h"
 
 std::string LisTexteDuFichier(const std::string& chemin) {
   return Utf8VersCp1252(SansQuantites(LisTexteSeul(chemin)));

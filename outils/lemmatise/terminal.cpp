@@ -4,7 +4,7 @@
 
 #include "lexical/cp1252.h"
 #include "morpho/lemmatise.h"
-#include "princ/fichiers/graphie.h"
+#include "fichiers/graphie.h"
 
 namespace {
 void AjouteCode(std::string& texte, unsigned code) {

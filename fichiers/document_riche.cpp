@@ -1,4 +1,4 @@
-#include "princ/fichiers/document_riche.h"
+#include "fichiers/document_riche.h"
 
 std::string TParagraphe::Texte() const {
   std::string texte;

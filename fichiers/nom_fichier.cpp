@@ -1,4 +1,4 @@
-#include "princ/fichiers/nom_fichier.h"
+#include "fichiers/nom_fichier.h"
 
 namespace {
 

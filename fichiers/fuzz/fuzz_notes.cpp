@@ -11,9 +11,9 @@
 
 #include "lexical/cp1252.h"
 #include "lexical/erreur.h"
-#include "princ/fichiers/graphie.h"
-#include "princ/fichiers/notes.h"
-#include "princ/fichiers/texte_latin.h"
+#include "fichiers/graphie.h"
+#include "fichiers/notes.h"
+#include "fichiers/texte_latin.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille) {
   const std::string_view octets(reinterpret_cast<const char*>(donnees), taille);

@@ -1,4 +1,4 @@
-#include "princ/fichiers/notes.h"
+#include "fichiers/notes.h"
 
 #include <sys/stat.h>
 
@@ -14,8 +14,8 @@
 #include "lexical/fichier_atomique.h"
 #include "lexical/messages.h"
 #include "lexical/utf8.h"
-#include "princ/fichiers/graphie.h"
-#include "princ/fichiers/texte_latin.h"
+#include "fichiers/graphie.h"
+#include "fichiers/texte_latin.h"
 
 namespace {
 

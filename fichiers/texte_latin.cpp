@@ -1,4 +1,4 @@
-#include "princ/fichiers/texte_latin.h"
+#include "fichiers/texte_latin.h"
 
 #include <cstdint>
 #include <new>
@@ -11,7 +11,7 @@
 #include "lexical/lignes.h"
 #include "lexical/messages.h"
 #include "lexical/utf8.h"
-#include "princ/fichiers/rtf.h"
+#include "fichiers/rtf.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 
 #include <string_view>
 
-#include "princ/fichiers/document_riche.h"
+#include "fichiers/document_riche.h"
 
 // True when the bytes start (after blanks) with "{\rtf".
 bool EstRtf(std::string_view octets);

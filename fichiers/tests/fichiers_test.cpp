@@ -13,12 +13,12 @@
 
 #include "lexical/tests/fixture.h"
 #include "lexical/tests/outils_test.h"
-#include "princ/fichiers/fichier_ini.h"
-#include "princ/fichiers/graphie.h"
-#include "princ/fichiers/nom_fichier.h"
-#include "princ/fichiers/notes.h"
-#include "princ/fichiers/rtf.h"
-#include "princ/fichiers/texte_latin.h"
+#include "fichiers/fichier_ini.h"
+#include "fichiers/graphie.h"
+#include "fichiers/nom_fichier.h"
+#include "fichiers/notes.h"
+#include "fichiers/rtf.h"
+#include "fichiers/texte_latin.h"
 
 namespace fs = std::filesystem;
 

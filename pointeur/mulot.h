@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "MulotEdt/texte_riche.h"
+#include "pointeur/texte_riche.h"
 
 // Index of the character under (x, y), negative when there is none.
 int CaractereAuPoint(const ITexteRiche& texte, int x, int y);

@@ -1,13 +1,13 @@
 // A pupil's name made into a file name (the names typed are cases of
 // fichiers.tsv): whatever the name, the notes file stays a plain file name
 // in the notes folder; "../../x" used to escape it.
-#include "princ/fichiers/nom_fichier.h"
+#include "fichiers/nom_fichier.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "princ/fichiers/notes.h"
+#include "fichiers/notes.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "princ/fichiers/graphie.h"
+#include "fichiers/graphie.h"
 
 #include <cstdint>
 

@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "lexical/erreur.h"
-#include "princ/fichiers/texte_latin.h"
+#include "fichiers/texte_latin.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille) {
   const std::string_view octets(reinterpret_cast<const char*>(donnees), taille);

@@ -1,4 +1,4 @@
-#include "MulotEdt/mulot.h"
+#include "pointeur/mulot.h"
 
 #include <string_view>
 

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "MulotEdt/texte_riche.h"
+#include "pointeur/texte_riche.h"
 
 class TTexteSimple : public ITexteRiche {
  public:

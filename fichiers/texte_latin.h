@@ -16,7 +16,7 @@
 
 #include "lexical/cp1252_litteral.h"
 #include "lexical/utf8.h"
-#include "princ/fichiers/document_riche.h"
+#include "fichiers/document_riche.h"
 
 // Largest file read (texts, notes, configuration): no Latin text or notes
 // come near it, and a bigger file would only freeze the window.

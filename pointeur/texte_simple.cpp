@@ -1,4 +1,4 @@
-#include "MulotEdt/texte_simple.h"
+#include "pointeur/texte_simple.h"
 
 #include <algorithm>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "princ/fichiers/fichier_ini.h"
+#include "fichiers/fichier_ini.h"
 
 #include <sys/stat.h>
 
@@ -14,7 +14,7 @@
 #include "lexical/lignes.h"
 #include "lexical/messages.h"
 #include "lexical/minuscules.h"
-#include "princ/fichiers/texte_latin.h"
+#include "fichiers/texte_latin.h"
 
 // The file is parsed here rather than by libinih: that library reads a
 // string through a fixed line buffer (200 bytes in Debian's build, whatever

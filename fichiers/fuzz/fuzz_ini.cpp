@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "princ/fichiers/fichier_ini.h"
+#include "fichiers/fichier_ini.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille) {
   const TFichierIni ini =

@@ -1,10 +1,10 @@
 // The word under the pointer on a plain text: the cases of mulot.tsv, and
 // the pointer followed line by line.
-#include "MulotEdt/mulot.h"
+#include "pointeur/mulot.h"
 
 #include <gtest/gtest.h>
 
-#include "MulotEdt/texte_simple.h"
+#include "pointeur/texte_simple.h"
 #include "lexical/tests/fixture.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "princ/fichiers/rtf.h"
+#include "fichiers/rtf.h"
 
 #include <array>
 #include <cctype>

@@ -6,7 +6,7 @@
 # slow input (the failing input is left in the build folder) and prints, per
 # target, the executions and the slowest input of the corpus.
 set -eu
-source_dir=$(cd "$(dirname "$0")/../../.." && pwd)
+source_dir=$(cd "$(dirname "$0")/../.." && pwd)
 build_dir=${1:-${source_dir}/build-fuzz-rtf}
 secondes=${FUZZ_SECONDES:-40}
 
@@ -21,7 +21,7 @@ for nom in rtf ini notes texte; do
   cible=fuzz_$nom
   work="$build_dir/$cible"
   mkdir -p "$work/corpus"
-  cp "$source_dir/princ/fichiers/fuzz/corpus-$nom/"* "$work/corpus/"
+  cp "$source_dir/fichiers/fuzz/corpus-$nom/"* "$work/corpus/"
   journal="$work/journal"
   if ! (cd "$work" && UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
     "$build_dir/bin/$cible" -max_total_time="$secondes" -max_len=4096 -timeout=1 \

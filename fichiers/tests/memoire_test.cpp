@@ -6,9 +6,9 @@
 #include <fstream>
 
 #include "lexical/erreur.h"
-#include "princ/fichiers/fichier_ini.h"
-#include "princ/fichiers/notes.h"
-#include "princ/fichiers/texte_latin.h"
+#include "fichiers/fichier_ini.h"
+#include "fichiers/notes.h"
+#include "fichiers/texte_latin.h"
 #include "tests/bornes/echec_allocation.h"
 
 namespace {

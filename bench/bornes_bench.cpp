@@ -8,11 +8,11 @@
 #include <sstream>
 #include <string>
 
+#include "fichiers/texte_latin.h"
 #include "lexical/flux.h"
 #include "lexical/stores.h"
 #include "morpho/lemmatise.h"
 #include "morpho/vocabulaire_texte.h"
-#include "fichiers/texte_latin.h"
 #include "tests/bornes/forgees/entrees_forgees.h"
 
 namespace {

@@ -8,13 +8,13 @@
 #include <cstdint>
 #include <new>
 
+#include "fichiers/texte_latin.h"
 #include "lexical/cp1252.h"
 #include "lexical/entier.h"
 #include "lexical/erreur.h"
 #include "lexical/lignes.h"
 #include "lexical/messages.h"
 #include "lexical/minuscules.h"
-#include "fichiers/texte_latin.h"
 
 // The file is parsed here rather than by libinih: that library reads a
 // string through a fixed line buffer (200 bytes in Debian's build, whatever

@@ -8,14 +8,14 @@
 #include <new>
 #include <unordered_set>
 
+#include "fichiers/graphie.h"
+#include "fichiers/texte_latin.h"
 #include "lexical/cp1252.h"
 #include "lexical/entier.h"
 #include "lexical/erreur.h"
 #include "lexical/fichier_atomique.h"
 #include "lexical/messages.h"
 #include "lexical/utf8.h"
-#include "fichiers/graphie.h"
-#include "fichiers/texte_latin.h"
 
 namespace {
 

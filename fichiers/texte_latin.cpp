@@ -4,6 +4,7 @@
 #include <new>
 #include <optional>
 
+#include "fichiers/rtf.h"
 #include "lexical/cp1252.h"
 #include "lexical/cp1252_litteral.h"
 #include "lexical/erreur.h"
@@ -11,7 +12,6 @@
 #include "lexical/lignes.h"
 #include "lexical/messages.h"
 #include "lexical/utf8.h"
-#include "fichiers/rtf.h"
 
 namespace {
 

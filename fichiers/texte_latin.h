@@ -14,9 +14,9 @@
 #include <string>
 #include <string_view>
 
+#include "fichiers/document_riche.h"
 #include "lexical/cp1252_litteral.h"
 #include "lexical/utf8.h"
-#include "fichiers/document_riche.h"
 
 // Largest file read (texts, notes, configuration): no Latin text or notes
 // come near it, and a bigger file would only freeze the window.

@@ -9,7 +9,6 @@
 #include <optional>
 #include <sstream>
 
-#include "pointeur/texte_riche.h"
 #include "lexical/cp1252.h"
 #include "lexical/cp1252_litteral.h"
 #include "lexical/erreur.h"
@@ -18,6 +17,7 @@
 #include "lexical/modeles.h"
 #include "morpho/lemmatise.h"
 #include "morpho/vocabulaire_texte.h"
+#include "pointeur/texte_riche.h"
 
 namespace {
 

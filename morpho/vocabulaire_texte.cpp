@@ -5,12 +5,12 @@
 #include <unordered_map>
 #include <unordered_set>
 
-#include "pointeur/texte_simple.h"
 #include "lexical/erreur.h"
 #include "lexical/liste_triee.h"
 #include "lexical/minuscules.h"
 #include "morpho/lemmatise.h"
 #include "morpho/rangs_frequence.h"
+#include "pointeur/texte_simple.h"
 
 bool EstCaractereDeMot(unsigned char c) {
   return TTexteSimple::ClasseDe(c) == ClasseCaractere::Mot;

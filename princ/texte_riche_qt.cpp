@@ -8,8 +8,8 @@
 #include <QTextEdit>
 #include <QTextLayout>
 
-#include "lexical/cp1252.h"
 #include "fichiers/graphie.h"
+#include "lexical/cp1252.h"
 
 int TTexteRicheQt::CaractereDuPoint(int x, int y) const {
   const QTextDocument* document = Edition.document();

@@ -22,6 +22,10 @@
 #include <optional>
 #include <set>
 
+#include "fichiers/fichier_ini.h"
+#include "fichiers/nom_fichier.h"
+#include "fichiers/notes.h"
+#include "fichiers/texte_latin.h"
 #include "lexical/cp1252.h"
 #include "lexical/erreur.h"
 #include "lexical/minuscules.h"
@@ -31,10 +35,6 @@
 #include "princ/dialogue_chercher.h"
 #include "princ/dialogue_vocabulaire.h"
 #include "princ/document_qt.h"
-#include "fichiers/fichier_ini.h"
-#include "fichiers/nom_fichier.h"
-#include "fichiers/notes.h"
-#include "fichiers/texte_latin.h"
 
 TFenetreLecture::TFenetreLecture(IServices& services, std::string cheminExecutable,
                                  std::string cheminReglages, QWidget* parent)

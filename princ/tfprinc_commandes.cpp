@@ -6,12 +6,12 @@
 #include <QTextDocument>
 #include <QTextEdit>
 
-#include "lexical/cp1252.h"
-#include "princ/dialogue_chercher.h"
-#include "princ/dialogue_vocabulaire.h"
 #include "fichiers/fichier_ini.h"
 #include "fichiers/graphie.h"
 #include "fichiers/notes.h"
+#include "lexical/cp1252.h"
+#include "princ/dialogue_chercher.h"
+#include "princ/dialogue_vocabulaire.h"
 #include "princ/tfprinc.h"
 
 namespace {

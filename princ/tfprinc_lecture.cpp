@@ -10,14 +10,14 @@
 #include <QToolTip>
 #include <optional>
 
-#include "pointeur/mulot.h"
+#include "fichiers/notes.h"
 #include "flexion/aides_mot.h"
 #include "lexical/cp1252.h"
 #include "lexical/erreur.h"
 #include "lexical/stores.h"
 #include "morpho/contexte.h"
 #include "morpho/lemmatise.h"
-#include "fichiers/notes.h"
+#include "pointeur/mulot.h"
 #include "princ/texte_riche_qt.h"
 #include "princ/tfprinc.h"
 #include "syntaxe/lien_syntaxique.h"

@@ -9,12 +9,12 @@
 #include <QPlainTextEdit>
 #include <QTextEdit>
 
+#include "fichiers/graphie.h"
 #include "lexical/cp1252.h"
 #include "lexical/stores.h"
 #include "morpho/rangs_frequence.h"
 #include "princ/dialogue_flexion.h"
 #include "princ/dialogue_vocabulaire.h"
-#include "fichiers/graphie.h"
 #include "princ/tfprinc.h"
 
 void TFenetreLecture::CreeOutils(QMenu* edition) {

@@ -4,7 +4,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "pointeur/mulot.h"
+#include "fichiers/graphie.h"
+#include "fichiers/texte_latin.h"
 #include "lexical/cp1252.h"
 #include "lexical/erreur.h"
 #include "lexical/flux.h"
@@ -13,8 +14,7 @@
 #include "morpho/lemmatise.h"
 #include "morpho/paradigme.h"
 #include "morpho/tableaux_flexion.h"
-#include "fichiers/graphie.h"
-#include "fichiers/texte_latin.h"
+#include "pointeur/mulot.h"
 #include "syntaxe/lien_syntaxique.h"
 
 namespace {

@@ -17,11 +17,11 @@
 #include <string_view>
 #include <vector>
 
-#include "pointeur/texte_simple.h"
+#include "fichiers/document_riche.h"
 #include "flexion/aides_mot.h"
 #include "morpho/rangs_frequence.h"
 #include "morpho/vocabulaire_texte.h"
-#include "fichiers/document_riche.h"
+#include "pointeur/texte_simple.h"
 
 // The stores from the bytes of a quirandole.lex.
 void ChargeLexiqueDepuisOctets(const std::string& octets);

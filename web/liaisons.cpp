@@ -8,12 +8,12 @@
 #include <exception>
 #include <functional>
 
+#include "fichiers/fichier_ini.h"
+#include "fichiers/notes.h"
 #include "lexical/cp1252.h"
 #include "lexical/erreur.h"
 #include "lexical/lignes.h"
 #include "lexical/stores.h"
-#include "fichiers/fichier_ini.h"
-#include "fichiers/notes.h"
 #include "web/edition.h"
 
 using emscripten::val;

@@ -9,11 +9,11 @@
 #include <string>
 #include <string_view>
 
-#include "lexical/cp1252.h"
-#include "lexical/erreur.h"
 #include "fichiers/graphie.h"
 #include "fichiers/notes.h"
 #include "fichiers/texte_latin.h"
+#include "lexical/cp1252.h"
+#include "lexical/erreur.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille) {
   const std::string_view octets(reinterpret_cast<const char*>(donnees), taille);

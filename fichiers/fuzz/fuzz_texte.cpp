@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "lexical/erreur.h"
 #include "fichiers/texte_latin.h"
+#include "lexical/erreur.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille) {
   const std::string_view octets(reinterpret_cast<const char*>(donnees), taille);

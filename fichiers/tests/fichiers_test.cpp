@@ -11,14 +11,14 @@
 #include <filesystem>
 #include <fstream>
 
-#include "lexical/tests/fixture.h"
-#include "lexical/tests/outils_test.h"
 #include "fichiers/fichier_ini.h"
 #include "fichiers/graphie.h"
 #include "fichiers/nom_fichier.h"
 #include "fichiers/notes.h"
 #include "fichiers/rtf.h"
 #include "fichiers/texte_latin.h"
+#include "lexical/tests/fixture.h"
+#include "lexical/tests/outils_test.h"
 
 namespace fs = std::filesystem;
 

@@ -5,10 +5,10 @@
 #include <cstdio>
 #include <fstream>
 
-#include "lexical/erreur.h"
 #include "fichiers/fichier_ini.h"
 #include "fichiers/notes.h"
 #include "fichiers/texte_latin.h"
+#include "lexical/erreur.h"
 #include "tests/bornes/echec_allocation.h"
 
 namespace {

@@ -1,12 +1,12 @@
 #include "outils/lemmatise/commandes_vocabulaire.h"
 
+#include "fichiers/graphie.h"
+#include "fichiers/texte_latin.h"
 #include "lexical/cp1252.h"
 #include "morpho/paradigme.h"
 #include "morpho/rangs_frequence.h"
 #include "morpho/tableaux_flexion.h"
 #include "morpho/vocabulaire_contexte.h"
-#include "fichiers/graphie.h"
-#include "fichiers/texte_latin.h"
 
 std::string LisTexteDuFichier(const std::string& chemin) {
   return Utf8VersCp1252(SansQuantites(LisTexteSeul(chemin)));

@@ -2,9 +2,9 @@
 
 #include <cstdio>
 
+#include "fichiers/graphie.h"
 #include "lexical/cp1252.h"
 #include "morpho/lemmatise.h"
-#include "fichiers/graphie.h"
 
 namespace {
 void AjouteCode(std::string& texte, unsigned code) {

@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "pointeur/texte_simple.h"
 #include "lexical/tests/fixture.h"
+#include "pointeur/texte_simple.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 # Builds the browser edition into a folder of static files:
 #   web/construit.sh SORTIE
 # SORTIE receives index.html, the page's modules and style, the WebAssembly
-# core (lecturiel.js, lecturiel.wasm), quirandole.lex and rangs.txt. Any web
+# core (lecturiel.js, lecturiel.wasm), quirandole.lex, rangs.txt and contexte.txt. Any web
 # server can serve the folder as it is. The build tree is build-web at the
 # top of the sources (LECTURIEL_CONSTRUCTION_WEB names another), configured
 # with the CMake options of LECTURIEL_OPTIONS_WEB besides these (the tests
@@ -37,5 +37,5 @@ cmake --build "$construction" -j2 --target lecturiel_web quirandole_lex
 mkdir -p "$sortie"
 cp "$racine"/web/page/* "$sortie"/
 cp "$construction"/web/lecturiel.js "$construction"/web/lecturiel.wasm "$sortie"/
-cp "$construction"/bin/quirandole.lex "$construction"/bin/rangs.txt "$sortie"/
+cp "$construction"/bin/quirandole.lex "$construction"/bin/rangs.txt "$construction"/bin/contexte.txt "$sortie"/
 echo "Édition web construite dans $sortie"

@@ -1,5 +1,6 @@
 #include "web/edition.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -106,17 +107,36 @@ void TEdition::Texte(std::string_view utf8) {
 
 void TEdition::Rangs(std::string_view utf8) { rangs_ = TRangs::DeTexte(utf8, "rangs.txt"); }
 
+void TEdition::Contexte(std::string_view utf8) {
+  contexte_.reset();
+  contexte_ = std::make_unique<TModeleContexte>(TModeleContexte::DeTexte(utf8, "contexte.txt"));
+}
+
 std::string TEdition::Mot(int i) const { return VersUtf8(MotPourAnalyse(texte_, i)); }
 
 std::string TEdition::Bulle(int i) const {
   const std::string mot = MotPourAnalyse(texte_, i);
   if (mot.empty()) return {};
-  // The desktop's hover text. Ordering the readings by their likelihood in
-  // context, when the core offers it, replaces this call (the word's
-  // position in cp1252_ is i).
+  // The desktop's hover text: the word read in its sentence when the model
+  // is there, in the alphabetical order of its headings otherwise.
   bool trouve = false;
   std::string texte;
-  for (const auto& ligne : TexteAnalyses(mot, Disposition::Complete, trouve)) {
+  std::vector<std::string> lignes;
+  if (contexte_) {
+    // The sentence around the word is all the model feels: a few hundred
+    // characters on each side keep a hover on a long text as fast as on a
+    // short one.
+    constexpr int Marge = 400;
+    const int debut = std::max(0, i - Marge);
+    const int fin = std::min(static_cast<int>(cp1252_.size()), i + Marge);
+    lignes = TexteAnalysesEnContexte(
+        contexte_.get(),
+        std::string_view(cp1252_).substr(static_cast<std::size_t>(debut),
+                                         static_cast<std::size_t>(fin - debut)),
+        i - debut, trouve);
+  }
+  if (lignes.empty()) lignes = TexteAnalyses(mot, Disposition::Complete, trouve);
+  for (const auto& ligne : lignes) {
     if (!texte.empty()) texte += '\n';
     texte += ligne;
   }

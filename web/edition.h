@@ -1,6 +1,6 @@
 // TEdition: what the browser page asks of the core, in one place. It holds
 // the text of the reading pane and answers with the same core functions as
-// the desktop window: the hover text (TexteAnalyses), the three helps of the
+// the desktop window: the hover text (TexteAnalysesEnContexte), the three helps of the
 // context menu (AidesMot), the inflection tables, the syntactic links, the
 // vocabulary, and the core's readers of text, notes and configuration files.
 //
@@ -12,6 +12,7 @@
 // Failures are Erreur (French message); the bindings hand them to the page.
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -19,6 +20,7 @@
 
 #include "fichiers/document_riche.h"
 #include "flexion/aides_mot.h"
+#include "morpho/contexte.h"
 #include "morpho/rangs_frequence.h"
 #include "morpho/vocabulaire_texte.h"
 #include "pointeur/texte_simple.h"
@@ -51,6 +53,10 @@ class TEdition {
   void Texte(std::string_view utf8);
   // Frequency ranks (text of rangs.txt); without them nothing is ranked.
   void Rangs(std::string_view utf8);
+  // The model of the likeliest reading (text of contexte.txt), as the desktop
+  // reads it beside its lexicon; Erreur when it is damaged, and then, as
+  // without it, the readings keep the alphabetical order of their headings.
+  void Contexte(std::string_view utf8);
 
   // The word holding position i (pointeur's cut), ligatures written out as
   // the desktop analyses it, UTF-8; empty over blanks.
@@ -74,4 +80,5 @@ class TEdition {
   TTexteSimple texte_;
   std::string cp1252_;
   std::optional<TRangs> rangs_;
+  std::unique_ptr<TModeleContexte> contexte_;
 };

@@ -195,6 +195,13 @@ val RangsJs(TEdition& e, const std::string& texte) {
   });
 }
 
+val ContexteJs(TEdition& e, const std::string& texte) {
+  return Protege([&] {
+    e.Contexte(texte);
+    return val(true);
+  });
+}
+
 }  // namespace
 
 EMSCRIPTEN_BINDINGS(lecturiel) {
@@ -207,6 +214,7 @@ EMSCRIPTEN_BINDINGS(lecturiel) {
       .constructor<>()
       .function("texte", &TexteJs)
       .function("rangs", &RangsJs)
+      .function("contexte", &ContexteJs)
       .function("mot", &TEdition::Mot)
       .function("bulle", &BulleJs)
       .function("aides", &AidesJs)

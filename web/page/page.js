@@ -533,14 +533,24 @@ async function demarre() {
     else config = c;
   }
   nomTexte = config["Fichier.Nom"] || "";
-  const [lex, rangs] = await Promise.all([
+  // The model of the likeliest reading puts the likeliest heading first, as
+  // on the desktop; [Affichage] ordre=alphabetique keeps the alphabetical order.
+  const ordre = (config["Affichage.ordre"] || "").toLowerCase();
+  const alphabetique = ordre === "alphabetique" || ordre === "alphabétique";
+  const [lex, rangs, modele] = await Promise.all([
     charge(config["Fichier.lexique"] || "quirandole.lex"),
     charge("rangs.txt", true),
+    alphabetique ? null : charge("contexte.txt", true),
   ]);
   const r = M.chargeLexique(lex);
   if (r.erreur) throw new Error(r.erreur);
   edition = new M.Edition();
   if (rangs) edition.rangs(new TextDecoder().decode(rangs));
+  if (!alphabetique) {
+    const m = modele ? edition.contexte(new TextDecoder().decode(modele)) : null;
+    if (!m || m.erreur)
+      message("Modèle des lectures probables absent ou abîmé : les lectures restent dans l'ordre alphabétique.", false);
+  }
   litDroits();
   if (droits.vocabulaire) {
     const b = element("button", { type: "button", id: "vocabulaire-bouton", textContent: "Vocabulaire du texte" });

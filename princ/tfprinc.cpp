@@ -35,6 +35,7 @@
 #include "princ/fichiers/nom_fichier.h"
 #include "princ/fichiers/notes.h"
 #include "princ/fichiers/texte_latin.h"
+#include "princ/texte_riche_qt.h"
 
 TFenetreLecture::TFenetreLecture(IServices& services, std::string cheminExecutable,
                                  std::string cheminReglages, QWidget* parent)
@@ -90,13 +91,15 @@ void TFenetreLecture::CreePanneaux() {
   PanneauLecture->viewport()->setMouseTracking(true);
   PanneauLecture->viewport()->installEventFilter(this);
   PanneauLecture->setContextMenuPolicy(Qt::CustomContextMenu);
-  connect(PanneauLecture, &QTextEdit::customContextMenuRequested, this,
-          [this](const QPoint& position) {
-            EtatCourant.MotMenu = EtatCourant.MotCourant;
-            PrepareMenuMot();
-            if (!MenuMot->isEmpty())
-              MenuMot->popup(PanneauLecture->viewport()->mapToGlobal(position));
-          });
+  connect(
+      PanneauLecture, &QTextEdit::customContextMenuRequested, this, [this](const QPoint& position) {
+        EtatCourant.MotMenu = EtatCourant.MotCourant;
+        RetientContexteMenu(
+            Contexte ? ContexteAuPoint(TTexteRicheQt(*PanneauLecture), position.x(), position.y())
+                     : TContexteDuMot{});
+        PrepareMenuMot();
+        if (!MenuMot->isEmpty()) MenuMot->popup(PanneauLecture->viewport()->mapToGlobal(position));
+      });
   PanneauLecture->installEventFilter(this);
   connect(PanneauLecture, &QTextEdit::selectionChanged, this, [this] {
     if (SelectionAutomatique) return;
@@ -384,7 +387,8 @@ void TFenetreLecture::SignaleReglagesInconnus(const TFichierIni& ini) {
                              .arg(QString::fromStdString(CheminIni()), lignes.join(u'\n')));
 }
 
-void TFenetreLecture::ChargeModeleContexte(const std::string& ordre, const std::string& cheminLexique) {
+void TFenetreLecture::ChargeModeleContexte(const std::string& ordre,
+                                           const std::string& cheminLexique) {
   // [Affichage] ordre=alphabetique keeps the headings in alphabetical order.
   if (ordre == "alphabetique" || ordre == "alphab\xE9tique") return;
   std::string message;

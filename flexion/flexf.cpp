@@ -5,12 +5,11 @@
 #include "flexion/chaines.h"
 #include "flexion/listes_verbes.h"
 #include "flexion/verbes_auxiliaires.h"
-#include "flexion/verbes_dre.h"
 #include "flexion/verbes_er.h"
 #include "flexion/verbes_ir.h"
 #include "flexion/verbes_ire.h"
 #include "flexion/verbes_oir.h"
-#include "flexion/verbes_tre.h"
+#include "flexion/verbes_primitifs.h"
 #include "lexical/cp1252_litteral.h"
 #include "lexical/listes_embarquees.h"
 
@@ -19,6 +18,12 @@ namespace {
 template <class Classe>
 std::unique_ptr<TVerbe> Cree(const std::string& infinitif) {
   return std::make_unique<Classe>(infinitif);
+}
+
+// A verb of the table of principal parts, conjugated from its row.
+template <const TTempsPrimitifs& Ligne>
+std::unique_ptr<TVerbe> Selon(const std::string& infinitif) {
+  return std::make_unique<TVprimitifs>(infinitif, Ligne);
 }
 
 }  // namespace
@@ -66,17 +71,22 @@ constexpr TClasseVerbe ClassesVerbes[] = {
     {Verbe, "pouvoir",                  Cree<TVpouvoir>},
     {Verbe, "vouloir",                  Cree<TVvouloir>},
     {Verbe, "aller",                    Cree<TValler>},
-    {Verbe, "asservir",                 Cree<TVir>},
+    {Verbe, "asservir",                 Selon<Primitifs::Finir>},
     {Verbe, "faillir",                  Cree<TVfaillir>},
-    {Verbe, "frire circoncire",         Cree<TVconfire>},
-    {Verbe, "gésir"_1252,               Cree<TVgesir>},
-    {Verbe, "mourir",                   Cree<TVmourir>},
+    {Verbe, "frire",                    Selon<Primitifs::Confire>},
+    {Verbe, "circoncire",               Selon<Primitifs::Circoncire>},
+    {Verbe, "gésir"_1252,               Selon<Primitifs::Gesir>},
+    {Verbe, "mourir",                   Selon<Primitifs::Mourir>},
+    {Verbe, "mouvoir",                  Selon<Primitifs::Mouvoir>},
     {Verbe, "offrir souffrir",          Cree<TVouvrir>},
-    {Verbe, "ouïr"_1252,                Cree<TVouir>},
-    {Verbe, "rire sourire",             Cree<TVrire>},
-    {Verbe, "voir prévoir revoir"_1252, Cree<TVvoir>},
-    {Verbe, "surseoir",                 Cree<TVsurseoir>},
-    {Verbe, "taire",                    Cree<TVtaire>},
+    {Verbe, "ouïr"_1252,                Selon<Primitifs::Ouir>},
+    {Verbe, "rire sourire",             Selon<Primitifs::Rire>},
+    {Verbe, "voir revoir",              Selon<Primitifs::Voir>},
+    {Verbe, "prévoir"_1252,             Selon<Primitifs::Prevoir>},
+    {Verbe, "surseoir",                 Selon<Primitifs::Surseoir>},
+    {Verbe, "taire",                    Selon<Primitifs::Taire>},
+    {Verbe, "paître"_1252,              Selon<Primitifs::Paitre>},
+    {Verbe, "croître"_1252,             Selon<Primitifs::Croitre>},
     {ListeEter, "",                     Cree<TVeter>},
     {Fin, "ecer emer ener eper erer eser ever evrer", Cree<TVeter>},
     {Fin, "ébrer écer écher écrer éder égler égner égrer éguer éler émer éner éper équer érer "
@@ -85,61 +95,64 @@ constexpr TClasseVerbe ClassesVerbes[] = {
     // grasseyer keeps its y: il grasseye.
     {Fin, "yer",                        Cree<TVyer>, "eyer"},
     {Fin, "er",                         Cree<TVerbe>},
-    {Fin, "naître"_1252,                Cree<TVnaitre>},
-    {Fin, "paître"_1252,                Cree<TVpaitre>},
-    {Fin, "aître"_1252,                 Cree<TVaitre>},
-    {Fin, "asseoir",                    Cree<TVasseoir>},
-    {Fin, "battre",                     Cree<TVbattre>},
-    {Fin, "boire",                      Cree<TVboire>},
-    {Fin, "bouillir",                   Cree<TVbouillir>},
-    {Fin, "cevoir",                     Cree<TVcevoir>},
+    {Fin, "connaître"_1252,             Selon<Primitifs::Paraitre>},
+    {Fin, "naître"_1252,                Selon<Primitifs::Naitre>},
+    {Fin, "aître"_1252,                 Selon<Primitifs::Paraitre>},
+    {Fin, "asseoir",                    Selon<Primitifs::Asseoir>},
+    {Fin, "battre",                     Selon<Primitifs::Battre>},
+    {Fin, "boire",                      Selon<Primitifs::Boire>},
+    {Fin, "bouillir",                   Selon<Primitifs::Bouillir>},
+    {Fin, "cevoir",                     Selon<Primitifs::Cevoir>},
     {Fin, "choir",                      Cree<TVchoir>},
     {Fin, "clore",                      Cree<TVclore>},
-    {Fin, "clure",                      Cree<TVclure>},
-    {Fin, "confire suffire",            Cree<TVconfire>},
-    {Fin, "courir",                     Cree<TVcourir>},
-    {Fin, "croire",                     Cree<TVcroire>},
-    {Fin, "croître"_1252,               Cree<TVcroitre>},
+    {Fin, "clure",                      Selon<Primitifs::Conclure>},
+    {Fin, "confire",                    Selon<Primitifs::Confire>},
+    {Fin, "suffire",                    Selon<Primitifs::Suffire>},
+    {Fin, "courir",                     Selon<Primitifs::Courir>},
+    {Fin, "croire",                     Selon<Primitifs::Croire>},
+    {Fin, "croître"_1252,               Selon<Primitifs::Accroitre>},
     {Fin, "cueillir",                   Cree<TVcueillir>},
-    {Fin, "devoir",                     Cree<TVdevoir>},
+    {Fin, "devoir",                     Selon<Primitifs::Devoir>},
     {Fin, "dire",                       Cree<TVdire>},
-    {Fin, "dormir",                     Cree<TVdormir>},
+    {Fin, "dormir",                     Selon<Primitifs::Dormir>},
     {Fin, "faire",                      Cree<TVfaire>},
-    {Fin, "écrire scrire"_1252,         Cree<TVecrire>},
-    {Fin, "fuir",                       Cree<TVfuir>},
-    {Fin, "lire",                       Cree<TVlire>},
-    {Fin, "mouvoir",                    Cree<TVmouvoir>},
+    {Fin, "écrire scrire"_1252,         Selon<Primitifs::Ecrire>},
+    {Fin, "fuir",                       Selon<Primitifs::Fuir>},
+    {Fin, "lire",                       Selon<Primitifs::Lire>},
+    {Fin, "mouvoir",                    Selon<Primitifs::Emouvoir>},
     {Fin, "ouvrir",                     Cree<TVouvrir>},
-    {Fin, "mettre",                     Cree<TVmettre>},
-    {Fin, "plaire",                     Cree<TVplaire>},
+    {Fin, "mettre",                     Selon<Primitifs::Mettre>},
+    {Fin, "plaire",                     Selon<Primitifs::Plaire>},
     {Fin, "pleuvoir",                   Cree<TVpleuvoir>},
-    {Fin, "pourvoir",                   Cree<TVpourvoir>},
-    {Fin, "prendre",                    Cree<TVprendre>},
-    {Fin, "quérir"_1252,                Cree<TVquerir>},
+    {Fin, "pourvoir",                   Selon<Primitifs::Pourvoir>},
+    {Fin, "prendre",                    Selon<Primitifs::Prendre>},
+    {Fin, "quérir"_1252,                Selon<Primitifs::Querir>},
     {Fin, "saillir",                    Cree<TVcueillir>},
     {Fin, "savoir",                     Cree<TVsavoir>},
-    {Fin, "voir",                       Cree<TVvoir>},  // entrevoir
-    {Fin, "servir",                     Cree<TVservir>},
-    {Fin, "soudre",                     Cree<TVsoudre>},
-    {Fin, "suivre",                     Cree<TVsuivre>},
-    {Fin, "traire braire",              Cree<TVtraire>},
-    {Fin, "vaincre",                    Cree<TVvaincre>},
+    {Fin, "voir",                       Selon<Primitifs::Voir>},  // entrevoir
+    {Fin, "servir",                     Selon<Primitifs::Servir>},
+    {Fin, "absoudre dissoudre",         Selon<Primitifs::Absoudre>},
+    {Fin, "soudre",                     Selon<Primitifs::Resoudre>},
+    {Fin, "suivre",                     Selon<Primitifs::Suivre>},
+    {Fin, "traire braire",              Selon<Primitifs::Traire>},
+    {Fin, "vaincre",                    Selon<Primitifs::Vaincre>},
     {Fin, "venir tenir",                Cree<TVvenir>},
-    {Fin, "uire",                       Cree<TVuire>},
+    {Fin, "luire nuire",                 Selon<Primitifs::Luire>},
+    {Fin, "uire",                       Selon<Primitifs::Conduire>},
     {Fin, "valoir falloir",             Cree<TVvaloir>},
-    {Fin, "vivre",                      Cree<TVvivre>},
-    {Fin, "indre",                      Cree<TVindre>},
-    {Fin, "coudre",                     Cree<TVcoudre>},
-    {Fin, "moudre",                     Cree<TVmoudre>},
-    {Fin, "dre",                        Cree<TVdre>},
-    {Fin, "rompre",                     Cree<TVrompre>},
-    {Fin, "vêtir"_1252,                 Cree<TVvetir>},
+    {Fin, "vivre",                      Selon<Primitifs::Vivre>},
+    {Fin, "indre",                      Selon<Primitifs::Peindre>},
+    {Fin, "coudre",                     Selon<Primitifs::Coudre>},
+    {Fin, "moudre",                     Selon<Primitifs::Moudre>},
+    {Fin, "dre",                        Selon<Primitifs::Rendre>},
+    {Fin, "rompre",                     Selon<Primitifs::Rompre>},
+    {Fin, "vêtir"_1252,                 Selon<Primitifs::Vetir>},
     // The -tir verbs conjugated as sortir (sors, sortons); the others (bâtir,
     // avertir, assortir, répartir) take -iss- as finir.
-    {Fin, "partir sortir sentir mentir pentir", Cree<TVtir>, "assortir répartir impartir"_1252},
+    {Fin, "partir sortir sentir mentir pentir", Selon<Primitifs::Sortir>, "assortir répartir impartir"_1252},
     {Fin, "faillir",                    Cree<TVcueillir>},  // défaillir
-    {Fin, "haïr"_1252,                  Cree<TVhair>},
-    {Fin, "ir",                         Cree<TVir>},
+    {Fin, "haïr"_1252,                  Selon<Primitifs::Hair>},
+    {Fin, "ir",                         Selon<Primitifs::Finir>},
 };
 // clang-format on
 

@@ -19,16 +19,6 @@ constexpr std::string_view Echeant = "éant"_1252;  // after ech-
 
 }  // namespace
 
-std::string TVcevoir::RadicalPresent(int p) const {
-  if (Singulier(p)) return Sans(6) + "çoi"_1252;
-  if (NousVous(p)) return Sans(3);
-  return Sans(6) + "çoiv"_1252;
-}
-std::string TVcevoir::RadicalFutur() const { return Sans(3) + "r"; }
-std::string TVcevoir::RadicalPasse() const { return Sans(6) + "c"; }
-std::string TVcevoir::PasseSimple(int p) const { return Joint(RadicalPasse(), DesPasseU(p)); }
-std::string TVcevoir::ParticipePasse() const { return Joint(RadicalPasse(), "u"); }
-
 std::string TVchoir::RadicalPresent(int) const { return Sans(1); }
 std::string TVchoir::RadicalPasse() const { return Sans(3); }
 std::string TVchoir::Present(int p) const {
@@ -48,28 +38,6 @@ std::string TVchoir::SubjPresent(int p) const {
   return EstEchoir() ? TVerbe::SubjPresent(p) : std::string();
 }
 std::string TVchoir::ParticipePasse() const { return RadicalPasse() + "u"; }
-
-std::string TVdevoir::RadicalPresent(int p) const {
-  if (Singulier(p)) return Sans(5) + "oi";
-  if (NousVous(p)) return Sans(3);
-  return Sans(5) + "oiv";
-}
-std::string TVdevoir::RadicalFutur() const { return Sans(3) + "r"; }
-std::string TVdevoir::RadicalPasse() const { return Sans(5); }
-std::string TVdevoir::PasseSimple(int p) const { return Joint(RadicalPasse(), DesPasseU(p)); }
-std::string TVdevoir::ParticipePasse() const { return RadicalPasse() + "û"_1252; }
-
-std::string TVmouvoir::RadicalPresent(int p) const {
-  if (Singulier(p)) return Sans(6) + "eu";
-  if (NousVous(p)) return Sans(3);
-  return Sans(6) + "euv";
-}
-std::string TVmouvoir::RadicalFutur() const { return Sans(3) + "r"; }
-std::string TVmouvoir::RadicalPasse() const { return Sans(6); }
-std::string TVmouvoir::PasseSimple(int p) const { return Joint(RadicalPasse(), DesPasseU(p)); }
-std::string TVmouvoir::ParticipePasse() const {
-  return Base() == "mouvoir" ? "mû"_1252 : RadicalPasse() + "u";
-}
 
 // The stem is pleuv-, as in pleuvent: pleuvait, pleuvant, pleuvra.
 std::string TVpleuvoir::RadicalPresent(int) const { return Sans(3); }
@@ -97,21 +65,6 @@ std::string TVpouvoir::SubjPresent(int p) const { return "puiss" + std::string(D
 std::string TVpouvoir::Imperatif(int) const { return {}; }
 std::string TVpouvoir::ParticipePasse() const { return "pu"; }
 
-std::string TVpourvoir::RadicalPresent(int p) const {
-  return NousVous(p) ? Sans(2) + "y" : Sans(1);
-}
-std::string TVpourvoir::RadicalPasse() const { return Sans(3); }
-std::string TVpourvoir::PasseSimple(int p) const { return Joint(RadicalPasse(), DesPasseU(p)); }
-std::string TVpourvoir::ParticipePasse() const { return RadicalPasse() + "u"; }
-
-std::string TVvoir::RadicalPresent(int p) const { return NousVous(p) ? Sans(2) + "y" : Sans(1); }
-// verrai and reverrai; prévoir keeps its infinitive: prévoirai.
-std::string TVvoir::RadicalFutur() const {
-  return Base() == "prévoir"_1252 ? Infinitif : Sans(4) + "verr";
-}
-std::string TVvoir::RadicalPasse() const { return Sans(3); }
-std::string TVvoir::ParticipePasse() const { return RadicalPasse() + "u"; }
-
 std::string TVsavoir::RadicalPresent(int p) const { return Singulier(p) ? Sans(4) + "i" : Sans(3); }
 std::string TVsavoir::RadicalFutur() const { return Sans(4) + "ur"; }
 std::string TVsavoir::RadicalPasse() const { return Sans(5); }
@@ -127,10 +80,6 @@ std::string TVsavoir::Imperatif(int p) const {
 }
 std::string TVsavoir::ParticipePresent() const { return Sans(4) + "chant"; }
 std::string TVsavoir::ParticipePasse() const { return RadicalPasse() + "u"; }
-
-std::string TVsurseoir::RadicalPresent(int p) const { return NousVous(p) ? "sursoy" : "sursoi"; }
-std::string TVsurseoir::RadicalPasse() const { return Sans(4); }
-std::string TVsurseoir::ParticipePasse() const { return PasseSimple(Je); }
 
 // va- of valoir, fa- of falloir (whose ll is one letter more).
 std::string TVvaloir::Tete() const { return Termine("falloir", Base()) ? Sans(5) : Sans(4); }

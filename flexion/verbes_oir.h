@@ -1,20 +1,10 @@
-// The verbs in -oir: each derives from TVsst (valoir and vouloir through
-// TVxxt) and gives its stems by person, its future stem and its passé simple
-// in -us where it has one.
+// The verbs in -oir whose forms differ from the table of principal parts
+// (verbes_primitifs.h): missing persons and forms (choir, pleuvoir), a
+// subjunctive or imperative of their own (pouvoir, savoir, valoir, vouloir).
+// Each derives from TVsst (valoir and vouloir through TVxxt).
 #pragma once
 
 #include "flexion/verbes_sst.h"
-
-// reçois, recevons, reçoivent, recevrai, reçus, reçu.
-class TVcevoir : public TVsst {
- public:
-  using TVsst::TVsst;
-  std::string RadicalPresent(int personne) const override;
-  std::string RadicalFutur() const override;
-  std::string RadicalPasse() const override;
-  std::string PasseSimple(int personne) const override;
-  std::string ParticipePasse() const override;
-};
 
 // chois, choit, chut, chu; déchoyons only for déchoir; a subjunctive, an
 // imperfect and a present participle only for échoir (échoie, échoyait,
@@ -33,28 +23,6 @@ class TVchoir : public TVsst {
 
  private:
   bool EstEchoir() const;
-};
-
-// dois, devons, doivent, devrai, dus, dû.
-class TVdevoir : public TVsst {
- public:
-  using TVsst::TVsst;
-  std::string RadicalPresent(int personne) const override;
-  std::string RadicalFutur() const override;
-  std::string RadicalPasse() const override;
-  std::string PasseSimple(int personne) const override;
-  std::string ParticipePasse() const override;
-};
-
-// meus, mouvons, meuvent, mus, mû (ému for the compounds).
-class TVmouvoir : public TVsst {
- public:
-  using TVsst::TVsst;
-  std::string RadicalPresent(int personne) const override;
-  std::string RadicalFutur() const override;
-  std::string RadicalPasse() const override;
-  std::string PasseSimple(int personne) const override;
-  std::string ParticipePasse() const override;
 };
 
 // pleut, pleuvent, pleuvait, pleuvra, plut, pleuve, plu; no other person in
@@ -85,26 +53,6 @@ class TVpouvoir : public TVsst {
   std::string ParticipePasse() const override;
 };
 
-// pourvois, pourvoyons, pourvus, pourvu.
-class TVpourvoir : public TVsst {
- public:
-  using TVsst::TVsst;
-  std::string RadicalPresent(int personne) const override;
-  std::string RadicalPasse() const override;
-  std::string PasseSimple(int personne) const override;
-  std::string ParticipePasse() const override;
-};
-
-// vois, voyons, verrai (reverrai, but prévoirai), vis, vu.
-class TVvoir : public TVsst {
- public:
-  using TVsst::TVsst;
-  std::string RadicalPresent(int personne) const override;
-  std::string RadicalFutur() const override;
-  std::string RadicalPasse() const override;
-  std::string ParticipePasse() const override;
-};
-
 // sais, savons, saurai, sus, sache, sachons, sachant, su.
 class TVsavoir : public TVsst {
  public:
@@ -116,15 +64,6 @@ class TVsavoir : public TVsst {
   std::string SubjPresent(int personne) const override;
   std::string Imperatif(int personne) const override;
   std::string ParticipePresent() const override;
-  std::string ParticipePasse() const override;
-};
-
-// sursois, sursoyons, sursis.
-class TVsurseoir : public TVsst {
- public:
-  using TVsst::TVsst;
-  std::string RadicalPresent(int personne) const override;
-  std::string RadicalPasse() const override;
   std::string ParticipePasse() const override;
 };
 

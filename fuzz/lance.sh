@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets of the core with clang and runs each for a
 # bounded time (default 40 s) from its seed corpus: the loader of
-# quirandole.lex, the analysis, the French conjugator. An input that takes
+# quirandole.lex, the analysis, the French conjugator, the vocabulary of a
+# text. An input that takes
 # over 1 s is a finding like a crash. Exits non-zero on any finding (crash,
 # leak, sanitizer report, timeout, oversized allocation) and prints, per
 # target, the executions and the slowest input.
@@ -15,10 +16,11 @@ build=${LECTURIEL_FUZZ_BUILD:-$racine/build-fuzz}
 "$racine/outils/dependances.sh" --fuzz
 cmake -S "$racine" -B "$build" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DLECTURIEL_FUZZ=ON -DLECTURIEL_FENETRE=OFF -DLECTURIEL_BENCH=OFF -DBUILD_TESTING=OFF >/dev/null
-cmake --build "$build" -j2 --target fuzz_chargement fuzz_analyse fuzz_conjugue
+cmake --build "$build" -j2 --target fuzz_chargement fuzz_analyse fuzz_conjugue fuzz_vocabulaire
 
 # cible, seed corpus, longest input
-for ligne in "fuzz_chargement corpus 4096" "fuzz_analyse corpus-analyse 1024" "fuzz_conjugue corpus-conjugue 128"; do
+for ligne in "fuzz_chargement corpus 4096" "fuzz_analyse corpus-analyse 1024" "fuzz_conjugue corpus-conjugue 128" \
+  "fuzz_vocabulaire corpus-vocabulaire 8192"; do
   read -r cible graines longueur <<<"$ligne"
   # New inputs go to a scratch corpus; the committed seeds stay as they are.
   travail=$racine/fuzz/corpus-run/$cible

@@ -51,9 +51,10 @@ std::string TDef::Libelle(bool avecModele) const {
   return texte;
 }
 
-TDef TDef::Lis(TLecteur& lecteur) {
+TDef TDef::Lis(TLecteur& lecteur, std::string_view sorte, std::string_view nom) {
   TDef d;
   d.Modele = lecteur.LisEntier();
+  VerifiePlage(d.Modele, 0, NombreModeles - 1, "modèle"_1252, sorte, nom);
   d.Radical = lecteur.LisEntier();
   d.Morpho = static_cast<std::uint32_t>(lecteur.LisEntier());
   return d;

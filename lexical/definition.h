@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "lexical/vocabulaire.h"
 
@@ -31,7 +32,8 @@ struct TDef {
   std::string Libelle(bool avecModele) const;
 
   // The three values Modele, Radical, Morpho in file order.
-  static TDef Lis(TLecteur& lecteur);
+  // `sorte` and `nom` name the record when the model is out of range.
+  static TDef Lis(TLecteur& lecteur, std::string_view sorte = {}, std::string_view nom = {});
   void Ecris(TEcrivain& ecrivain) const;
 
   friend bool operator==(const TDef&, const TDef&) = default;

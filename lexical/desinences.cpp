@@ -4,6 +4,7 @@
 #include <unordered_set>
 #include <utility>
 
+#include "lexical/cp1252_litteral.h"
 #include "lexical/flux.h"
 
 std::string CleDesinence(std::string_view terminaison) {
@@ -27,7 +28,10 @@ std::unique_ptr<TListeDes> TListeDes::Lis(TLecteur& lecteur) {
     std::string cle = lecteur.LisChaine();
     auto definitions = std::make_unique<std::vector<TDef>>();
     const std::int32_t m = lecteur.LisEntier();
-    for (std::int32_t j = 0; j < m; ++j) definitions->push_back(TDef::Lis(lecteur));
+    // Keys are stored reversed; the message gives the ending as written.
+    const std::string terminaison = m > 0 ? CleDesinence(cle) : std::string();
+    for (std::int32_t j = 0; j < m; ++j)
+      definitions->push_back(TDef::Lis(lecteur, "désinence"_1252, terminaison));
     if (!vues.insert(Minuscules(cle)).second) throw Erreur(MessageDoublons);
     lues.emplace_back(std::move(cle), std::move(definitions));
   }

@@ -43,6 +43,7 @@ void TLecteur::Remplis() {
       static_cast<std::streamsize>(std::min<std::uint64_t>(tampon_.size(), reste_));
   flux_.read(tampon_.data(), demande);
   fin_ = static_cast<std::size_t>(flux_.gcount());
+  lus_ += fin_;
   reste_ = fin_ == 0 ? 0 : reste_ - fin_;
 }
 
@@ -71,6 +72,8 @@ std::uint32_t TLecteur::LisNaturel(int octets) {
 }
 
 std::int32_t TLecteur::LisEntier() {
+  debutValeur_ = Position();
+  attendu_ = "un entier";
   switch (LisOctet()) {
     case Entier8:
       return static_cast<std::int8_t>(LisNaturel(1));
@@ -84,6 +87,8 @@ std::int32_t TLecteur::LisEntier() {
 }
 
 std::string TLecteur::LisChaine() {
+  debutValeur_ = Position();
+  attendu_ = "une chaîne"_1252;
   const std::uint8_t etiquette = LisOctet();
   std::uint64_t longueur = 0;  // in bytes
   switch (etiquette) {
@@ -120,6 +125,14 @@ std::string TLecteur::LisChaine() {
     return Utf16VersCp1252(unites);
   }
   return octets;
+}
+
+void VerifiePlage(std::int32_t valeur, std::int32_t min, std::int32_t max, std::string_view champ,
+                  std::string_view sorte, std::string_view nom) {
+  if (valeur >= min && valeur <= max) return;
+  throw Erreur(Formate(
+      "%s « %s » : %s %s hors limites (de %s à %s)"_1252,
+      {sorte, nom, champ, std::to_string(valeur), std::to_string(min), std::to_string(max)}));
 }
 
 TEcrivain::TEcrivain(std::ostream& flux) : flux_(flux) {}

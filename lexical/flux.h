@@ -34,6 +34,12 @@ class TLecteur {
 
   // Bytes not yet read.
   std::uint64_t Reste() const { return reste_ + (fin_ - pos_); }
+  // Bytes read so far, and where the last value asked for starts (from the
+  // reader's first byte) with what it had to be ("un entier", "une
+  // chaîne"): what a message about a damaged file names.
+  std::uint64_t Position() const { return lus_ - (fin_ - pos_); }
+  std::uint64_t DebutValeur() const { return debutValeur_; }
+  const char* Attendu() const { return attendu_; }
 
  private:
   std::uint8_t LisOctet();
@@ -43,9 +49,19 @@ class TLecteur {
 
   std::istream& flux_;
   std::uint64_t reste_ = 0;  // bytes still in the stream, beyond the buffer
+  std::uint64_t lus_ = 0;    // bytes taken from the stream into the buffer
+  std::uint64_t debutValeur_ = 0;
+  const char* attendu_ = "";
   std::array<char, 1024> tampon_{};
   std::size_t pos_ = 0, fin_ = 0;
 };
+
+// Refuses a field read outside [min, max] with Erreur "<sorte> « <nom> » :
+// <champ> <valeur> hors limites (de min à max)": the record is named
+// ("entrée « amo »"), so that a damaged file says where it is damaged.
+// All Windows-1252.
+void VerifiePlage(std::int32_t valeur, std::int32_t min, std::int32_t max, std::string_view champ,
+                  std::string_view sorte, std::string_view nom);
 
 class TEcrivain {
  public:

@@ -3,6 +3,7 @@
 #include <unordered_map>
 #include <utility>
 
+#include "lexical/cp1252_litteral.h"
 #include "lexical/flux.h"
 
 void TListeIrreg::Ajoute(const std::string& forme, const std::string& K, std::uint32_t morpho,
@@ -38,6 +39,7 @@ std::unique_ptr<TListeIrreg> TListeIrreg::Lis(TLecteur& lecteur) {
       std::string K = lecteur.LisChaine();
       const auto morpho = static_cast<std::uint32_t>(lecteur.LisEntier());
       const std::int32_t modele = lecteur.LisEntier();
+      VerifiePlage(modele, 0, NombreModeles - 1, "modèle"_1252, "forme irrégulière"_1252, forme);
       if (!definitions) {
         auto [it, nouvelle] = indices.try_emplace(Minuscules(forme), formes.size());
         if (nouvelle) formes.emplace_back(forme, std::make_unique<std::vector<TDonneesIrreg>>());

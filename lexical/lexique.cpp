@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "lexical/cp1252_litteral.h"
 #include "lexical/flux.h"
 #include "lexical/modeles.h"
 
@@ -30,10 +31,15 @@ void AjouteRadicaux(Indexation& a_indexer, std::string_view liste, int entree) {
 }
 }  // namespace
 
-TDonneesLexicales TDonneesLexicales::Lis(TLecteur& lecteur) {
+TDonneesLexicales TDonneesLexicales::Lis(TLecteur& lecteur, std::string_view cle) {
   TDonneesLexicales e;
+  // Checked as each is read, so that the error names the byte where it is;
+  // a flipped byte must not give a gender or a model no code expects.
   e.Modele = lecteur.LisEntier();
+  VerifiePlage(e.Modele, 0, NombreModeles - 1, "modèle"_1252, "entrée"_1252, cle);
   e.Genre = lecteur.LisEntier();
+  VerifiePlage(e.Genre, -1, static_cast<std::int32_t>(NomsGenres.size()) - 1, "genre",
+               "entrée"_1252, cle);
   e.RadicauxA = lecteur.LisChaine();
   e.RadicauxB = lecteur.LisChaine();
   e.Sens = lecteur.LisChaine();
@@ -159,8 +165,8 @@ std::unique_ptr<TLexique> TLexique::Lis(TLecteur& lecteur) {
       n, 0, static_cast<std::int64_t>(std::min<std::uint64_t>(lecteur.Reste() / 12, 1u << 24)))));
   for (std::int32_t i = 0; i < n; ++i) {
     std::string cle = lecteur.LisChaine();
-    entrees.emplace_back(std::move(cle),
-                         std::make_unique<TDonneesLexicales>(TDonneesLexicales::Lis(lecteur)));
+    auto donnees = std::make_unique<TDonneesLexicales>(TDonneesLexicales::Lis(lecteur, cle));
+    entrees.emplace_back(std::move(cle), std::move(donnees));
   }
   lexique->AjouteTous(std::move(entrees));
   lexique->IndexeRadicaux();

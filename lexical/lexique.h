@@ -29,7 +29,8 @@ struct TDonneesLexicales {
   std::string Sens;                  // French text, or a cross-reference containing "cf. "
 
   // The five values in file order.
-  static TDonneesLexicales Lis(TLecteur& lecteur);
+  // `cle` names the entry when its model or gender is out of range.
+  static TDonneesLexicales Lis(TLecteur& lecteur, std::string_view cle = {});
   void Ecris(TEcrivain& ecrivain) const;
   friend bool operator==(const TDonneesLexicales&, const TDonneesLexicales&) = default;
 };

@@ -19,6 +19,9 @@ inline constexpr const char* MessageEcriture = "Erreur d'écriture du flux"_1252
 inline constexpr const char* MessageValeur = "Valeur de propriété incorrecte"_1252;
 inline constexpr const char* MessageDoublons =
     "La liste de chaînes n'autorise pas les doublons"_1252;
+// The lexicon file, the byte offset, what was expected there, the error.
+inline constexpr const char* MessageLexiqueEndommage =
+    "Lexique %s endommagé à l'octet %s (attendu : %s) : %s"_1252;
 inline constexpr const char* MessageIndice = "Indice de liste hors limites (%d)";
 
 // Reasons that follow a file's name.

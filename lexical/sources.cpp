@@ -66,9 +66,9 @@ std::string Guillemets(std::string_view texte) {
 int LisModele(std::string_view champ) {
   const int modele = ModeleParNom(champ);
   if (modele >= 0) return modele;
-  // A number stands for a model without a name, so that any file can be
-  // written out as sources and compiled back.
-  if (auto n = LisEntier(champ)) return *n;
+  // A number stands for a model by its number; one outside the table is
+  // refused here as the loader would refuse it.
+  if (auto n = LisEntier(champ); n && *n >= 0 && *n < NombreModeles) return *n;
   throw Erreur("modèle inconnu "_1252 + Guillemets(champ));
 }
 

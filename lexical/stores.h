@@ -24,10 +24,22 @@ extern std::unique_ptr<TLexique> Lexique;
 extern std::unique_ptr<TListeDes> Desinences;
 extern std::unique_ptr<TListeIrreg> Irreguliers;
 
-// Loads the file. Erreur "Impossible d'ouvrir le fichier %s", or the reading
-// errors of TLecteur, or the duplicate error of the endings table, or
-// MessageMemoire when memory runs out (never std::bad_alloc).
-void ChargeLexique(const std::string& chemin);
+// What loading found of the checksum the file ends with: none (a file
+// written before there was one), one that matches, or one that does not
+// (or bytes after the sections that are no checksum).
+enum class EtatEmpreinte { Absente, Juste, Fausse };
+
+// Loads the file. Erreur "Impossible d'ouvrir le fichier %s" when it is
+// missing, "Impossible de lire le fichier %s : raison" when it is no regular
+// file or too big, MessageLexiqueEndommage (the file, the byte offset, what
+// was expected there, then the reading error of TLecteur, the field out of
+// range with its entry, or the duplicate of the endings table), or
+// MessageMemoire when memory runs out (never std::bad_alloc). A checksum
+// that does not match loads all the same: the caller warns
+// (AvertissementEmpreinte) and goes on.
+EtatEmpreinte ChargeLexique(const std::string& chemin);
+// The French warning for a lexicon whose checksum does not match.
+std::string AvertissementEmpreinte(const std::string& chemin);
 // Same from a reader already open (tests, fuzzing).
 void ChargeLexique(TLecteur& lecteur);
 

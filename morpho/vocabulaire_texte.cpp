@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <memory>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "MulotEdt/texte_simple.h"
+#include "lexical/erreur.h"
 #include "lexical/liste_triee.h"
 #include "lexical/minuscules.h"
 #include "morpho/lemmatise.h"
@@ -35,11 +37,17 @@ TVocabulaire VocabulaireDuTexte(std::string_view texte, const TRangs* rangs) {
   std::unordered_map<std::string, TLecture> lectures;
   std::unordered_map<std::string, int> parEntree;
   std::unordered_map<std::string, int> inconnus;  // lower-cased form -> index
+  // The forms already met of each heading, by heading index: a heading may
+  // be met under tens of thousands of spellings, which a search of its list
+  // would make quadratic.
+  std::vector<std::unordered_set<std::string>> formesVues;
 
   PourChaqueMot(texte, [&](int index, std::string_view mot) {
     const int numero = v.NombreMots++;
     auto [it, nouveau] = lectures.try_emplace(std::string(mot));
     TLecture& lecture = it->second;
+    if (nouveau && lectures.size() > FormesMaxVocabulaire)
+      throw Erreur(Formate(MessageTropDeFormes, {std::to_string(FormesMaxVocabulaire)}));
     if (nouveau) {
       bool trouve = false;
       const std::unique_ptr<TListeAnalyses> analyses = Lemmatise(mot, trouve);
@@ -64,6 +72,7 @@ TVocabulaire VocabulaireDuTexte(std::string_view texte, const TRangs* rangs) {
                 if (const auto r = rangs->Rang(ved.Vedette, ved.Modele)) ved.Rang = *r;
             }
             v.Vedettes.push_back(std::move(ved));
+            formesVues.emplace_back();
           }
           lecture.Vedettes.push_back(e->second);
         }
@@ -83,7 +92,7 @@ TVocabulaire VocabulaireDuTexte(std::string_view texte, const TRangs* rangs) {
       ++ved.Occurrences;
       if (ambigu) ved.Ambigu = true;
       std::string forme = NomPropre(ved.Vedette) ? std::string(mot) : Minuscules(mot);
-      if (std::find(ved.Formes.begin(), ved.Formes.end(), forme) == ved.Formes.end())
+      if (formesVues[static_cast<std::size_t>(i)].insert(forme).second)
         ved.Formes.push_back(std::move(forme));
     }
   });

@@ -8,10 +8,12 @@
 // result is a plain value owned by the caller. Texts are Windows-1252.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "lexical/cp1252_litteral.h"
 #include "lexical/modeles.h"
 
 class TRangs;
@@ -48,7 +50,15 @@ struct TVocabulaire {
   std::vector<TMotInconnu> Inconnus;          // in the order of first occurrence
 };
 
-// `rangs` (borrowed, may be null) gives each heading its rank.
+// Most distinct written forms a vocabulary is drawn from: all of classical
+// Latin holds under 100 000; each costs some 15 microseconds and 250 bytes,
+// so this bounds any text to a few seconds and about 100 MB.
+inline constexpr std::size_t FormesMaxVocabulaire = 400000;
+inline constexpr const char* MessageTropDeFormes =
+    "Texte trop varié pour en dresser le vocabulaire : plus de %s formes différentes"_1252;
+
+// `rangs` (borrowed, may be null) gives each heading its rank. Erreur
+// MessageTropDeFormes past FormesMaxVocabulaire distinct forms.
 TVocabulaire VocabulaireDuTexte(std::string_view texte, const TRangs* rangs = nullptr);
 
 // Calls `mot(index, forme)` for each word of the text, in order.

@@ -25,6 +25,9 @@ for tache in "$@"; do
     # cpack -G DEB: dpkg-shlibdeps (dpkg-dev) and file find the dependencies;
     # lintian checks the package.
     --paquet) paquets+=(dpkg-dev file lintian) ;;
+    # The browser edition (web/): Emscripten and the acorn its linker runs;
+    # Chromium, its driver and Selenium for the tests in a real browser.
+    --web) paquets+=(emscripten node-acorn nodejs chromium chromium-driver python3-selenium libgtest-dev) ;;
     *)
       echo "dependances.sh : option inconnue « $tache » (attendu : --tests, --bench, --fuzz, --format, --paquet)" >&2
       exit 2

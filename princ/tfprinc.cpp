@@ -288,8 +288,7 @@ std::string TFenetreLecture::Absolu(const std::string& chemin) const {
 std::string TFenetreLecture::RepertoireDesDialogues() {
   std::string dossier;
   Protege([&] {
-    dossier =
-        Absolu(Cp1252VersUtf8(TFichierIni(CheminIni()).LisChaine("Sauvegarde", "repertoire", "")));
+    dossier = Absolu(TFichierIni(CheminIni()).LisChemin("Sauvegarde", "repertoire", ""));
   });
   return dossier;
 }
@@ -307,7 +306,7 @@ void TFenetreLecture::Demarre() {
     Services.Erreur(this, QString::fromStdString(Cp1252VersUtf8(*ini->Probleme())));
   if (ini) SignaleReglagesInconnus(*ini);
   const auto chemin = [&](const char* section, const char* cle) {
-    return ini ? Absolu(Cp1252VersUtf8(ini->LisChaine(section, cle, ""))) : std::string();
+    return ini ? Absolu(ini->LisChemin(section, cle, "")) : std::string();
   };
   EtatCourant.FichierTexte = chemin("Fichier", "Nom");
   EtatCourant.RepSauvegarde = chemin("Sauvegarde", "repertoire");
@@ -338,7 +337,12 @@ void TFenetreLecture::Demarre() {
     EtatCourant.flexion = ini->LisEntier("Droits", "flexion", 0);
     statusBar()->show();
   }
-  Protege([&] { ChargeLexique(cheminLexique); });
+  Protege([&] {
+    // A checksum that does not match is said once; the lesson goes on.
+    if (ChargeLexique(cheminLexique) == EtatEmpreinte::Fausse)
+      Services.Erreur(
+          this, QString::fromStdString(Cp1252VersUtf8(AvertissementEmpreinte(cheminLexique))));
+  });
   ChargeModeleContexte(ini ? Minuscules(ini->LisChaine("Affichage", "ordre", "")) : "",
                        cheminLexique);
   PanneauNotes->document()->setModified(false);

@@ -15,6 +15,7 @@
 
 #include "flexion/listes_verbes.h"
 #include "flexion/tests/aide.h"
+#include "flexion/verbes_primitifs.h"
 #include "lexical/tests/fixture.h"
 
 namespace {
@@ -49,7 +50,10 @@ TEST(Classes, LaChaineDonneLaClasse) {
   for (const TCas& c : Fixture("classes.tsv")) {
     const std::unique_ptr<TVerbe> verbe = CreeVerbe(c.Cp(0));
     std::string classe = "-";
-    if (verbe) {
+    // A verb of the table of principal parts goes by its row.
+    if (const auto* ligne = dynamic_cast<const TVprimitifs*>(verbe.get())) {
+      classe = "TVprimitifs " + U8(std::string(ligne->Modele()));
+    } else if (verbe) {
       const TVerbe& v = *verbe;
       int etat = 0;
       char* nom = abi::__cxa_demangle(typeid(v).name(), nullptr, nullptr, &etat);

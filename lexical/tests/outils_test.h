@@ -84,7 +84,9 @@ inline void StoresAuHasard(std::mt19937& alea, bool homographes) {
   Desinences = std::make_unique<TListeDes>();
   Irreguliers = std::make_unique<TListeIrreg>();
   std::uniform_int_distribution<std::uint32_t> bits;
-  std::uniform_int_distribution<int> modele(-2, 32), genre(-1, 3), radical(0, 3), lectures(1, 6);
+  // Models and genders within their ranges: the loader refuses others.
+  std::uniform_int_distribution<int> modele(0, NombreModeles - 1), genre(-1, 2), radical(0, 3),
+      lectures(1, 6);
   const auto liste = [&] {  // "-" stands for an empty list in the sources
     std::string s = TexteAuHasard(alea, 12);
     return s == "-" ? std::string("--") : s;

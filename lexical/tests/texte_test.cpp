@@ -80,9 +80,10 @@ TEST(BaseTexte, CasDeLaFixture) {
           return LignesDe(lues);
         }},
        {"champs", [](const TCas& c) {
+          // The line outlives the views into it (a temporary would not).
+          const std::string ligne = c.Octets(0);
           std::vector<std::string> champs;
-          for (std::string_view champ : DecoupeChamps(c.Octets(0), '\t'))
-            champs.emplace_back(champ);
+          for (std::string_view champ : DecoupeChamps(ligne, '\t')) champs.emplace_back(champ);
           return LignesDe(champs);
         }}});
 }

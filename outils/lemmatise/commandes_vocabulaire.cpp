@@ -9,7 +9,7 @@
 #include "princ/fichiers/texte_latin.h"
 
 std::string LisTexteDuFichier(const std::string& chemin) {
-  return Utf8VersCp1252(SansQuantites(LisTexteLatin(chemin).Texte()));
+  return Utf8VersCp1252(SansQuantites(LisTexteSeul(chemin)));
 }
 
 int CommandeVocabulaire(const std::string& cheminTexte, const TOptionsVocabulaire& options,

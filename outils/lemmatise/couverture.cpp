@@ -2,14 +2,15 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <fstream>
 #include <map>
 #include <set>
+#include <sstream>
 #include <unordered_map>
 
 #include "lexical/cp1252.h"
 #include "lexical/entier.h"
 #include "lexical/erreur.h"
+#include "lexical/fichier_ordinaire.h"
 #include "lexical/lignes.h"
 #include "lexical/messages.h"
 #include "lexical/minuscules.h"
@@ -46,6 +47,11 @@ bool LisCompte(std::string_view texte, long& compte) {
   if (lu) compte = *lu;
   return lu.has_value();
 }
+
+// The largest corpus file read: the treebanks and form lists are a few
+// megabytes; this keeps the tokens read from one well under the memory
+// the tool may take.
+constexpr std::size_t TailleMaxCorpus = std::size_t{64} << 20;
 
 bool LigneIgnoree(std::string_view ligne) { return ligne.empty() || ligne[0] == '#'; }
 
@@ -178,8 +184,9 @@ void RapportCouverture(const std::vector<std::string>& fichiers, std::ostream& s
   std::vector<TFormeComptee> formes;
   bool arbores = false, listes = false;
   for (const std::string& f : fichiers) {
-    std::ifstream entree(f, std::ios::binary);
-    if (!entree) throw Erreur(Formate(MessageOuvrirFichier, {Utf8VersCp1252(f)}));
+    // Read whole, as the texts are: a folder, a device or a pipe is refused
+    // in French before it is opened, and a file is bounded in size.
+    std::istringstream entree(LisFichierOrdinaire(f, TailleMaxCorpus), std::ios::binary);
     const bool liste = EstListeDeFormes(entree);
     entree.clear();
     entree.seekg(0);

@@ -19,6 +19,7 @@
 #include "outils/lemmatise/commandes_flexion.h"
 #include "outils/lemmatise/commandes_vocabulaire.h"
 #include "outils/lemmatise/couverture.h"
+#include "outils/lemmatise/terminal.h"
 #include "outils/lemmatise/tsv.h"
 #include "syntaxe/lien_syntaxique.h"
 
@@ -67,14 +68,12 @@ int ErreurUsage(const std::string& message) {
 }
 
 void Ecris(const std::vector<std::string>& lignes) {
-  for (const std::string& l : lignes) std::cout << Cp1252VersUtf8(l) << "\n";
+  for (const std::string& l : lignes) std::cout << Visible(Cp1252VersUtf8(l)) << "\n";
 }
 
 int Analyses(const std::vector<std::string>& mots) {
-  for (const std::string& mot : mots) {
-    bool trouve = false;
-    Ecris(TexteAnalyses(Utf8VersCp1252(mot), Disposition::Complete, trouve));
-  }
+  for (const std::string& mot : mots)
+    for (const std::string& l : LignesAnalyses(mot)) std::cout << l << "\n";
   return 0;
 }
 
@@ -176,7 +175,9 @@ int main(int argc, char** argv) {
   try {
     if (commande == "--conjugue") return CommandeConjugue(operandes[0], std::cout);
     try {
-      ChargeLexique(lexique);
+      // A checksum that does not match is said once; the analysis goes on.
+      if (ChargeLexique(lexique) == EtatEmpreinte::Fausse)
+        std::cerr << "lemmatise : " << Cp1252VersUtf8(AvertissementEmpreinte(lexique)) << "\n";
     } catch (const Erreur& e) {
       std::cerr << "lemmatise : lexique illisible (" << lexique << ") : " << e.MessageUtf8()
                 << "\n";

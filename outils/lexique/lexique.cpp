@@ -3,7 +3,10 @@
 //   lexique copie ENTREE.lex SORTIE.lex  load and write again (new file)
 //   lexique compile DOSSIER SORTIE.lex   text sources -> lexicon file
 //   lexique texte FICHIER.lex DOSSIER    lexicon file -> text sources
-// Messages go to the terminal in UTF-8; any failure exits with 1.
+// Counts go to standard output, errors and warnings to standard error, in
+// UTF-8; any failure exits with 1. `verifie` fails on a checksum that does
+// not match; `copie` and `texte` warn and go on, so that what is left of a
+// damaged file can still be saved.
 #include <iostream>
 #include <string>
 #include <string_view>
@@ -25,13 +28,20 @@ int Usage() {
 
 // Command-line paths come in the terminal's UTF-8; the library speaks cp1252
 // only in its messages, so paths are passed through as they are.
+// Loads the file, and says when its checksum does not match.
+bool Charge(const std::string& chemin) {
+  if (ChargeLexique(chemin) != EtatEmpreinte::Fausse) return true;
+  std::cerr << Cp1252VersUtf8(AvertissementEmpreinte(chemin)) << '\n';
+  return false;
+}
+
 int Execute(std::string_view commande, const std::string& a, const std::string& b) {
   if (commande == "verifie") {
-    ChargeLexique(a);
+    if (!Charge(a)) return 1;
     std::cout << "lexique " << Lexique->Count() << ", desinences " << Desinences->Count()
               << ", irreguliers " << Irreguliers->Count() << '\n';
   } else if (commande == "copie") {
-    ChargeLexique(a);
+    Charge(a);
     EcrisStores(b);
   } else if (commande == "compile") {
     TStoresSources stores = LisSources(a);
@@ -40,7 +50,7 @@ int Execute(std::string_view commande, const std::string& a, const std::string& 
               << stores.Desinences->Count() << ", irreguliers " << stores.Irreguliers->Count()
               << '\n';
   } else if (commande == "texte") {
-    ChargeLexique(a);
+    Charge(a);
     EcrisSources(*Lexique, *Desinences, *Irreguliers, b);
   } else {
     return Usage();
@@ -58,10 +68,10 @@ int main(int argc, char** argv) {
   try {
     return Execute(commande, argv[2], attendus == 4 ? argv[3] : std::string());
   } catch (const Erreur& e) {
-    std::cout << e.MessageUtf8() << '\n';
+    std::cerr << e.MessageUtf8() << '\n';
     return 1;
   } catch (const std::exception& e) {
-    std::cout << Cp1252VersUtf8(e.what()) << '\n';
+    std::cerr << Cp1252VersUtf8(e.what()) << '\n';
     return 1;
   }
 }

@@ -48,10 +48,12 @@ TFichierIni::TFichierIni(const std::string& chemin) {
   } catch (const Erreur& e) {
     Valeurs.clear();
     noms_.clear();
+    ValeursUtf8.clear();
     probleme_ = e.what();
   } catch (const std::bad_alloc&) {
     Valeurs.clear();
     noms_.clear();
+    ValeursUtf8.clear();
     probleme_ = Formate(MessageLireFichier, {Utf8VersCp1252(chemin), RaisonMemoire});
   }
 }
@@ -96,7 +98,9 @@ void TFichierIni::Lis(std::string_view octets) {
     std::string_view valeur = SansBlancs(ligne.substr(egal + 1));
     if (valeur.size() >= 2 && valeur.front() == '"' && valeur.back() == '"')
       valeur = valeur.substr(1, valeur.size() - 2);
-    Valeurs.try_emplace(Cle(section, nom), en1252(valeur));
+    const std::string cle = Cle(section, nom);
+    if (Valeurs.try_emplace(cle, utf8 ? Utf8VersCp1252(valeur) : std::string(valeur)).second)
+      ValeursUtf8.try_emplace(cle, utf8 ? std::string(valeur) : Cp1252VersUtf8(valeur));
     noms_.push_back({en1252(section), en1252(nom), numero});
   });
 }
@@ -105,6 +109,12 @@ std::string TFichierIni::LisChaine(std::string_view section, std::string_view cl
                                    const std::string& defaut) const {
   const auto it = Valeurs.find(Cle(section, cle));
   return it == Valeurs.end() ? defaut : it->second;
+}
+
+std::string TFichierIni::LisChemin(std::string_view section, std::string_view cle,
+                                   const std::string& defaut) const {
+  const auto it = ValeursUtf8.find(Cle(section, cle));
+  return it == ValeursUtf8.end() ? defaut : it->second;
 }
 
 std::optional<int> TFichierIni::Entier(std::string_view texte) {

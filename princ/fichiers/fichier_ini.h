@@ -22,6 +22,10 @@ class TFichierIni {
 
   std::string LisChaine(std::string_view section, std::string_view cle,
                         const std::string& defaut) const;
+  // The value in UTF-8, as the file holds it: for paths, which may hold
+  // letters Windows-1252 lacks (a Polish or Cyrillic name, a macron).
+  std::string LisChemin(std::string_view section, std::string_view cle,
+                        const std::string& defaut) const;
   // Decimal, or hexadecimal after "0x"/"0X"; an invalid integer counts as absent.
   int LisEntier(std::string_view section, std::string_view cle, int defaut) const;
 
@@ -44,7 +48,8 @@ class TFichierIni {
   TFichierIni() = default;
   void Lis(std::string_view octets);
 
-  std::map<std::string, std::string> Valeurs;  // "section\nkey", lower case
+  std::map<std::string, std::string> Valeurs;      // "section\nkey", lower case
+  std::map<std::string, std::string> ValeursUtf8;  // the same keys
   std::optional<std::string> probleme_;
   std::vector<TNom> noms_;
 };

@@ -1,15 +1,13 @@
 #include "princ/fichiers/texte_latin.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <cstdint>
 #include <new>
+#include <optional>
 
 #include "lexical/cp1252.h"
+#include "lexical/cp1252_litteral.h"
 #include "lexical/erreur.h"
+#include "lexical/fichier_ordinaire.h"
 #include "lexical/lignes.h"
 #include "lexical/messages.h"
 #include "lexical/utf8.h"
@@ -17,67 +15,20 @@
 
 namespace {
 
-std::string RaisonFrancaise(int code) { return RaisonSysteme(code, Acces::Lecture); }
-
 [[noreturn]] void EchecLecture(const std::string& chemin, const std::string& raison) {
   throw Erreur(Formate(MessageLireFichier, {Utf8VersCp1252(chemin), raison}));
 }
 
-// Why a file of this kind is not read, or empty when it is a regular file.
-std::string RaisonDuGenre(mode_t mode) {
-  if (S_ISREG(mode)) return {};
-  if (S_ISDIR(mode)) return RaisonFrancaise(EISDIR);
-  return RaisonPasOrdinaire;
-}
-
-std::string RaisonTaille(std::size_t limite) {
-  return "fichier trop volumineux (plus de " + std::to_string(limite >> 20) + " Mo)";
-}
-
-std::string LisOuvert(const std::string& chemin, int fd, std::size_t limite) {
-  // Checked again on the open file: the path may have changed since.
-  struct stat infos {};
-  if (fstat(fd, &infos) != 0) EchecLecture(chemin, RaisonFrancaise(errno));
-  if (const std::string raison = RaisonDuGenre(infos.st_mode); !raison.empty())
-    EchecLecture(chemin, raison);
-  if (infos.st_size < 0 || static_cast<std::uint64_t>(infos.st_size) > limite)
-    EchecLecture(chemin, RaisonTaille(limite));
-  std::string octets;
-  octets.reserve(static_cast<std::size_t>(infos.st_size));
-  // Some regular files (under /proc) announce no size: the limit is kept
-  // while reading too.
-  char tampon[65536];
-  for (;;) {
-    const ssize_t n = read(fd, tampon, sizeof tampon);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      EchecLecture(chemin, RaisonFrancaise(errno));
-    }
-    if (n == 0) break;
-    if (octets.size() + static_cast<std::size_t>(n) > limite)
-      EchecLecture(chemin, RaisonTaille(limite));
-    octets.append(tampon, static_cast<std::size_t>(n));
-  }
-  return octets;
+std::string RaisonTropDeLignes(std::size_t limite) {
+  return "texte trop long pour la fenêtre de lecture (plus de "_1252 + std::to_string(limite) +
+         " lignes) : découpez-le en plusieurs fichiers"_1252;
 }
 
 }  // namespace
 
 std::string LisOctets(const std::string& chemin, std::size_t limite) {
   try {
-    // A named pipe or a device is refused before it is opened: opening a
-    // pipe waits for a writer, and reading /dev/zero never ends.
-    struct stat infos {};
-    if (stat(chemin.c_str(), &infos) != 0) EchecLecture(chemin, RaisonFrancaise(errno));
-    if (const std::string raison = RaisonDuGenre(infos.st_mode); !raison.empty())
-      EchecLecture(chemin, raison);
-    const int fd = open(chemin.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0) EchecLecture(chemin, RaisonFrancaise(errno));
-    struct Fermeture {
-      int fd;
-      ~Fermeture() { close(fd); }
-    } fermeture{fd};
-    return LisOuvert(chemin, fd, limite);
+    return LisFichierOrdinaire(chemin, limite);
   } catch (const std::bad_alloc&) {
     EchecLecture(chemin, RaisonMemoire);
   }
@@ -87,9 +38,10 @@ bool EstUtf16(std::string_view octets) {
   return octets.substr(0, 2) == "\xFF\xFE" || octets.substr(0, 2) == "\xFE\xFF";
 }
 
-std::string Utf16VersUtf8(std::string_view octets) {
-  const bool grosBoutiste = octets.substr(0, 2) == "\xFE\xFF";
-  if (EstUtf16(octets)) octets.remove_prefix(2);
+namespace {
+
+// UTF-16 bytes without a byte-order mark, in the given order, to UTF-8.
+std::string Utf16OrdonneVersUtf8(std::string_view octets, bool grosBoutiste) {
   const auto unite = [&](std::size_t i) -> std::uint32_t {
     const auto a = static_cast<unsigned char>(octets[i]);
     const auto b = static_cast<unsigned char>(octets[i + 1]);
@@ -114,26 +66,110 @@ std::string Utf16VersUtf8(std::string_view octets) {
   return utf8;
 }
 
+// The byte order of UTF-16 without a byte-order mark, when the bytes say so
+// plainly: an even size, and in the first 64 KB one byte in three or more
+// of one parity zero (the high half of ASCII letters, blanks and
+// punctuation) and hardly any of the other. Text in UTF-8 or Windows-1252
+// holds no zero byte at all.
+std::optional<bool> OrdreUtf16SansMarque(std::string_view octets) {
+  if (octets.size() < 4 || octets.size() % 2 != 0) return std::nullopt;
+  const std::string_view debut = octets.substr(0, std::size_t{1} << 16);
+  std::size_t zerosPairs = 0, zerosImpairs = 0;
+  for (std::size_t i = 0; i < debut.size(); ++i)
+    if (debut[i] == '\0') ++(i % 2 == 0 ? zerosPairs : zerosImpairs);
+  const std::size_t unites = debut.size() / 2;
+  if (zerosImpairs * 3 >= unites && zerosPairs * 20 <= zerosImpairs) return false;
+  if (zerosPairs * 3 >= unites && zerosImpairs * 20 <= zerosPairs) return true;
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::string Utf16VersUtf8(std::string_view octets) {
+  const bool grosBoutiste = octets.substr(0, 2) == "\xFE\xFF";
+  if (EstUtf16(octets)) octets.remove_prefix(2);
+  return Utf16OrdonneVersUtf8(octets, grosBoutiste);
+}
+
+bool SembleBinaire(std::string_view octets) {
+  if (EstUtf16(octets) || OrdreUtf16SansMarque(octets)) return false;
+  // A zero byte, or more than one control character in a hundred among the
+  // first 64 KB (tabulations, line and page ends apart): no text holds them.
+  const std::string_view debut = octets.substr(0, std::size_t{1} << 16);
+  std::size_t controles = 0;
+  for (char c : debut) {
+    const auto o = static_cast<unsigned char>(c);
+    if (o == 0) return true;
+    if (o < 0x20 && o != '\t' && o != '\n' && o != '\r' && o != '\f') ++controles;
+  }
+  return controles * 100 > debut.size();
+}
+
 std::string TexteVersUtf8(std::string_view octets) {
   if (EstUtf16(octets)) return Utf16VersUtf8(octets);
+  if (const auto grosBoutiste = OrdreUtf16SansMarque(octets))
+    return Utf16OrdonneVersUtf8(octets, *grosBoutiste);
   if (EstUtf8Valide(octets)) {
     return std::string(SansMarqueUtf8(octets));
   }
   return Cp1252VersUtf8(octets);
 }
 
-TDocumentRiche LisTexteLatin(const std::string& chemin) {
+namespace {
+
+// The bytes of a file that is not RTF, checked to be text, as UTF-8.
+std::string TexteSimple(const std::string& chemin, std::string_view octets) {
+  if (SembleBinaire(octets)) throw Erreur(Formate(MessageNonTexte, {Utf8VersCp1252(chemin)}));
+  return TexteVersUtf8(octets);
+}
+
+}  // namespace
+
+TDocumentRiche DocumentDesOctets(std::string_view octets, const std::string& chemin,
+                                 std::size_t maxParagraphes) {
+  if (EstRtf(octets)) return LisRtf(octets);
+  const std::string texte = TexteSimple(chemin, octets);
+  // Counted before anything is built: each paragraph costs far more than
+  // its bytes, in memory here and in time in the reading pane.
+  std::size_t lignes = 0;
+  PourChaqueLigne(texte, [&](std::string_view) { ++lignes; });
+  if (lignes > maxParagraphes) EchecLecture(chemin, RaisonTropDeLignes(maxParagraphes));
+  TDocumentRiche document;
+  document.Paragraphes.reserve(lignes);
+  PourChaqueLigne(texte, [&](std::string_view ligne) {
+    document.Paragraphes.push_back({{TSegment{std::string(ligne)}}});
+  });
+  // An empty file is one empty paragraph.
+  if (document.Paragraphes.empty()) document.Paragraphes.push_back({{TSegment{}}});
+  return document;
+}
+
+std::string TexteSeulDesOctets(std::string_view octets, const std::string& chemin) {
+  if (EstRtf(octets)) return LisRtf(octets).Texte();
+  const std::string texte = TexteSimple(chemin, octets);
+  std::string seul;
+  seul.reserve(texte.size());
+  PourChaqueLigne(texte, [&](std::string_view ligne) {
+    seul.append(ligne);
+    seul += '\n';
+  });
+  if (!seul.empty()) seul.pop_back();
+  return seul;
+}
+
+TDocumentRiche LisTexteLatin(const std::string& chemin, std::size_t maxParagraphes) {
   const std::string octets = LisOctets(chemin);
   try {
-    if (EstRtf(octets)) return LisRtf(octets);
-    const std::string texte = TexteVersUtf8(octets);
-    TDocumentRiche document;
-    PourChaqueLigne(texte, [&](std::string_view ligne) {
-      document.Paragraphes.push_back({{TSegment{std::string(ligne)}}});
-    });
-    // An empty file is one empty paragraph.
-    if (document.Paragraphes.empty()) document.Paragraphes.push_back({{TSegment{}}});
-    return document;
+    return DocumentDesOctets(octets, chemin, maxParagraphes);
+  } catch (const std::bad_alloc&) {
+    EchecLecture(chemin, RaisonMemoire);
+  }
+}
+
+std::string LisTexteSeul(const std::string& chemin) {
+  const std::string octets = LisOctets(chemin);
+  try {
+    return TexteSeulDesOctets(octets, chemin);
   } catch (const std::bad_alloc&) {
     EchecLecture(chemin, RaisonMemoire);
   }

@@ -89,18 +89,17 @@ std::vector<std::string> DegresSansObjet() {
   static const std::set<std::string> connus = {
       "meus",    "tuus",    "suus",   "noster",   "uester",  "primus", "tertius",
       "quartus", "quintus", "sextus", "septimus", "octauus", "nonus",  "decimus"};
+  // The headwords with an irregular genitive in -ius.
+  std::set<std::string> genitifsEnIus;
+  for (int j = 0; j < Irreguliers->Count(); ++j)
+    if (Irreguliers->Cle(j).ends_with("ius"))
+      for (const TDonneesIrreg& d : Irreguliers->Definitions(j))
+        if (d.Morpho & Trait::Genitif) genitifsEnIus.insert(d.K);
   std::vector<std::string> fautes;
   ParEntree([&](int i, const TDonneesLexicales& e, const TFlechisseur& fl) {
     if (FicheModele(e.Modele).Partie != Partie::Adjectif) return;
     const std::string& cle = Lexique->Cle(i);
-    bool pronominal = connus.contains(cle);
-    std::vector<std::string> formes;
-    Irreguliers->IrregsK(cle, formes);
-    // IrregsK gives "forme : description".
-    for (const std::string& f : formes)
-      pronominal = pronominal || (f.substr(0, f.find(" : ")).ends_with("ius") &&
-                                  f.find(" : g\xE9nitif") != std::string::npos);
-    if (!pronominal) return;
+    if (!connus.contains(cle) && !genitifsEnIus.contains(cle)) return;
     for (const TFormeFlechie& f : fl.Paradigme(i).Formes)
       if (f.Traits & (Trait::Comparatif | Trait::Superlatif))
         fautes.push_back(f.Forme + " : degré de "_1252 + cle);

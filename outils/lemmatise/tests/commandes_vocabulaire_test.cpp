@@ -1,6 +1,7 @@
 // The --vocabulaire and --flexion commands on the small lexicon of
 // vocabulaire.tsv, case by case from its fixture: the orders, the rank file,
-// unknown words, a text with vowel quantities, and the failures.
+// unknown words, a text with vowel quantities, and the failures; what the
+// analysis of a word writes to the terminal.
 #include "outils/lemmatise/commandes_vocabulaire.h"
 
 #include <gtest/gtest.h>
@@ -8,6 +9,7 @@
 #include <sstream>
 
 #include "lexical/tests/fixture.h"
+#include "outils/lemmatise/terminal.h"
 
 TEST(CommandesVocabulaire, CasDeLaFixture) {
   const std::vector<TCas> cas = LisFixture(LECTURIEL_FIXTURES "/vocabulaire.tsv");
@@ -38,10 +40,18 @@ TEST(CommandesVocabulaire, CasDeLaFixture) {
     }
     return sortie.str();
   };
-  VerifieFixture(cas,
-                 {{"vocabulaire", vocabulaire}, {"flexion", [](const TCas& c) {
-                                                   std::ostringstream sortie;
-                                                   const int code = CommandeFlexion(c[0], sortie);
-                                                   return std::to_string(code) + " " + sortie.str();
-                                                 }}});
+  const auto analyses = [](const TCas& c) {
+    std::string lignes;
+    for (const std::string& l : LignesAnalyses(c.Octets(0))) lignes += l + "\n";
+    return lignes;
+  };
+  VerifieFixture(cas, {{"vocabulaire", vocabulaire},
+                       {"flexion",
+                        [](const TCas& c) {
+                          std::ostringstream sortie;
+                          const int code = CommandeFlexion(c[0], sortie);
+                          return std::to_string(code) + " " + sortie.str();
+                        }},
+                       {"analyses", analyses},
+                       {"visible", [](const TCas& c) { return Visible(c.Octets(0)); }}});
 }

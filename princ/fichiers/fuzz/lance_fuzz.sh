@@ -1,10 +1,10 @@
 #!/bin/sh
 # Builds the fuzz targets of the window's file readers (RTF, configuration,
-# notes) with clang and runs each for a bounded time (FUZZ_SECONDES, default
-# 40 s). An input that takes over 1 s is a finding like a crash. Exits
-# non-zero on any crash, leak, undefined behaviour or slow input (the
-# failing input is left in the build folder) and prints, per target, the
-# executions and the slowest input of the corpus.
+# notes, whole text files) with clang and runs each for a bounded time
+# (FUZZ_SECONDES, default 40 s). An input that takes over 1 s is a finding
+# like a crash. Exits non-zero on any crash, leak, undefined behaviour or
+# slow input (the failing input is left in the build folder) and prints, per
+# target, the executions and the slowest input of the corpus.
 set -eu
 source_dir=$(cd "$(dirname "$0")/../../.." && pwd)
 build_dir=${1:-${source_dir}/build-fuzz-rtf}
@@ -15,9 +15,9 @@ secondes=${FUZZ_SECONDES:-40}
 cmake -S "$source_dir" -B "$build_dir" \
   -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLECTURIEL_FUZZ=ON -DLECTURIEL_BENCH=OFF -DBUILD_TESTING=OFF >/dev/null
-cmake --build "$build_dir" -j2 --target fuzz_rtf fuzz_ini fuzz_notes
+cmake --build "$build_dir" -j2 --target fuzz_rtf fuzz_ini fuzz_notes fuzz_texte
 
-for nom in rtf ini notes; do
+for nom in rtf ini notes texte; do
   cible=fuzz_$nom
   work="$build_dir/$cible"
   mkdir -p "$work/corpus"

@@ -85,6 +85,14 @@ TEST_F(Fichiers, CasDeLaFixture) {
                                                 "faut"));
           });
         }},
+       {"ini-chemins",
+        [](const TCas& c) {
+          const TFichierIni ini = TFichierIni::DepuisOctets(c.Octets(0));
+          return Valeurs(c[1], [&](const std::string& section, const std::string& cle) {
+            return ini.LisChemin(section, cle, "défaut");
+          });
+        }},
+       {"non-texte", [](const TCas& c) { return SembleBinaire(c.Octets(0)) ? "oui" : "non"; }},
        {"ini-entiers",
         [&](const TCas& c) {
           const TFichierIni ini(fichier(c));
@@ -161,6 +169,27 @@ TEST_F(Fichiers, CeQuiNEstPasUnFichierEstRefuse) {
   EXPECT_EQ(LisOctets(Ecris("petit.txt", "abc"), 3), "abc");
   EXPECT_NE(MessageDe([&] { LisOctets(Chemin("petit.txt"), 2); }).find("trop volumineux"),
             std::string::npos);
+}
+
+// A binary file gave a junk vocabulary without a word; a file of millions of
+// lines took gigabytes and froze the reading pane. The text alone, which
+// the tools read, has no limit of lines and is the document's text.
+TEST_F(Fichiers, NonTexteEtTropDeLignesRefusesEnFrancais) {
+  const std::string binaire = Ecris("programme", std::string("\x7F"
+                                                             "ELF\x02\x01\0\0",
+                                                             8));
+  EXPECT_EQ(Cp1252VersUtf8(MessageDe([&] { LisTexteLatin(binaire); })),
+            "Le fichier " + binaire + " ne semble pas être un texte");
+  EXPECT_EQ(MessageDe([&] { LisTexteSeul(binaire); }), MessageDe([&] { LisTexteLatin(binaire); }));
+  const std::string lignes = Ecris("lignes.txt", "Gallia\r\n" + std::string(10, '\n'));
+  EXPECT_EQ(LisTexteLatin(lignes, 11).Paragraphes.size(), 11u);
+  const std::string message = Cp1252VersUtf8(MessageDe([&] { LisTexteLatin(lignes, 10); }));
+  EXPECT_NE(message.find("Impossible de lire le fichier " + lignes +
+                         " : texte trop long pour la fenêtre de lecture (plus de 10 lignes)"),
+            std::string::npos)
+      << message;
+  EXPECT_EQ(LisTexteSeul(lignes), LisTexteLatin(lignes, 11).Texte());
+  EXPECT_EQ(LisTexteSeul(lignes), "Gallia" + std::string(10, '\n'));
 }
 
 // A configuration file that was there but could not be read silently gave

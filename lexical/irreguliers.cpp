@@ -5,6 +5,7 @@
 
 #include "lexical/cp1252_litteral.h"
 #include "lexical/flux.h"
+#include "lexical/modeles.h"
 
 void TListeIrreg::Ajoute(const std::string& forme, const std::string& K, std::uint32_t morpho,
                          int modele) {

@@ -1,9 +1,9 @@
 #include "lexical/stores.h"
 
 #include <cerrno>
-#include <fstream>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <new>
 #include <sstream>
 

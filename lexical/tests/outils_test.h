@@ -10,6 +10,7 @@
 
 #include "lexical/erreur.h"
 #include "lexical/flux.h"
+#include "lexical/modeles.h"
 #include "lexical/stores.h"
 
 inline std::string Octets(std::initializer_list<int> valeurs) {

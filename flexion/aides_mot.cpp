@@ -4,9 +4,24 @@
 
 #include "flexion/traduction.h"
 #include "morpho/analyses.h"
+#include "morpho/contexte.h"
 #include "morpho/lemmatise.h"
 
-std::optional<TAidesMot> AidesMot(std::string_view mot) {
+std::optional<TAidesMot> AidesMot(std::string_view mot, const TModeleContexte* modele,
+                                  std::string_view paragraphe, int position) {
+  if (modele) {
+    TMotLu lu = LisMotEnContexte(modele, paragraphe, position);
+    if (lu.Analyses && lu.Forme == mot && lu.Analyses->Count() > 0) {
+      TAidesMot aides;
+      const std::vector<int> ordre = OrdreDesAnalyses(lu.Lectures);
+      for (int i : ordre)
+        aides.Lexique += " " + SensApresDeuxPoints(lu.Analyses->Analyse(i).Entree);
+      for (const std::string& ligne : LignesOrdonnees(*lu.Analyses, lu.Lectures))
+        aides.Morpho += ligne + "\r\n";
+      aides.Traduction = TexteTraduction(*lu.Analyses, ordre);
+      return aides;
+    }
+  }
   bool trouve = false;
   const std::unique_ptr<TListeAnalyses> analyses = Lemmatise(mot, trouve);
   if (!trouve || !analyses || analyses->Count() == 0) return std::nullopt;

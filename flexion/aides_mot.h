@@ -7,6 +7,12 @@
 // analysis (an empty word included) has no helps: std::nullopt, no error.
 // Lemmatise's Erreur ("Lexique non chargé") passes through when the stores
 // are not loaded.  Strings are Windows-1252.
+//
+// With the model of the likeliest reading and the text around the word
+// (`paragraphe`, the word covering byte `position` of it), the three texts
+// follow the hover's order: headings likeliest first, readings under each
+// likeliest first.  Without a model, or when the word there is not `mot`,
+// they keep the design's order.
 #pragma once
 
 #include <optional>
@@ -25,4 +31,7 @@ struct TAidesMot {
   std::string Traduction;
 };
 
-std::optional<TAidesMot> AidesMot(std::string_view mot);
+class TModeleContexte;
+
+std::optional<TAidesMot> AidesMot(std::string_view mot, const TModeleContexte* modele = nullptr,
+                                  std::string_view paragraphe = {}, int position = -1);

@@ -203,9 +203,15 @@ std::string Traduction(std::string_view forme) {
 }
 
 std::string TexteTraduction(const TListeAnalyses& analyses) {
+  std::vector<int> ordre;
+  for (int i = 0; i < analyses.Count(); ++i) ordre.push_back(i);
+  return TexteTraduction(analyses, ordre);
+}
+
+std::string TexteTraduction(const TListeAnalyses& analyses, const std::vector<int>& ordre) {
   std::string texte;
   std::vector<std::string> vues;
-  for (int i = 0; i < analyses.Count(); ++i) {
+  for (int i : ordre) {
     const TAnalyse& analyse = analyses.Analyse(i);
     const TDef* description = analyse.Numero(0);
     if (!description) continue;

@@ -11,6 +11,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "flexion/numerotation.h"
 #include "morpho/analyses.h"
@@ -85,3 +86,6 @@ std::string Traduction(std::string_view forme);
 // analysis, as one Traduction call per verb analysis would, puts every form
 // in the pupil's notes once per verb analysis.
 std::string TexteTraduction(const TListeAnalyses& analyses);
+// Same with the analyses taken in `ordre` (positions in the list, the
+// likeliest heading first), so that the rendering follows the hover.
+std::string TexteTraduction(const TListeAnalyses& analyses, const std::vector<int>& ordre);

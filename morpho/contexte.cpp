@@ -471,42 +471,66 @@ TPhraseLue LisPhrase(const TModeleContexte* modele, const std::vector<std::strin
   return phrase;
 }
 
-std::vector<std::string> TexteAnalysesEnContexte(const TModeleContexte* modele,
-                                                 std::string_view paragraphe, int position,
-                                                 bool& trouve) {
-  trouve = false;
+TMotLu LisMotEnContexte(const TModeleContexte* modele, std::string_view paragraphe, int position) {
+  TMotLu mot;
   for (const auto& phrase : PhrasesDuTexte(paragraphe)) {
     for (std::size_t i = 0; i < phrase.size(); ++i) {
       const TMotDuTexte& m = phrase[i];
       if (position < m.Index || position >= m.Index + static_cast<int>(m.Forme.size())) continue;
-      if (!modele) return TexteAnalyses(m.Forme, Disposition::Complete, trouve);
+      mot.Forme = m.Forme;
+      if (!modele) return mot;
       const std::size_t debut = i > FenetreContexte ? i - FenetreContexte : 0;
       const std::size_t fin = std::min(phrase.size(), i + FenetreContexte + 1);
       std::vector<std::string> formes;
       for (std::size_t k = debut; k < fin; ++k) formes.push_back(phrase[k].Forme);
-      const TPhraseLue lue = LisPhrase(modele, formes);
-      const TListeAnalyses* liste = lue.Analyses[i - debut].get();
-      if (!liste) return TexteAnalyses(m.Forme, Disposition::Complete, trouve);
-      trouve = true;
-      std::vector<std::string> lignes{liste->Forme};
-      int analyse = -1;
-      for (const TLectureProbable& l : lue.Lectures[i - debut]) {
-        const TAnalyse& a = liste->Analyse(l.Analyse);
-        if (l.Analyse != analyse) lignes.push_back("  " + a.Entree);
-        analyse = l.Analyse;
-        if (l.Numero >= 0)
-          lignes.push_back("    " + a.Numeros[static_cast<std::size_t>(l.Numero)].Libelle(false));
-      }
-      return lignes;
+      TPhraseLue lue = LisPhrase(modele, formes);
+      mot.Analyses = std::move(lue.Analyses[i - debut]);
+      mot.Lectures = std::move(lue.Lectures[i - debut]);
+      return mot;
     }
   }
-  return {};
+  return mot;
+}
+
+std::vector<int> OrdreDesAnalyses(const std::vector<TLectureProbable>& lectures) {
+  std::vector<int> ordre;
+  for (const TLectureProbable& l : lectures)
+    if (std::find(ordre.begin(), ordre.end(), l.Analyse) == ordre.end()) ordre.push_back(l.Analyse);
+  return ordre;
+}
+
+std::vector<std::string> LignesOrdonnees(const TListeAnalyses& liste,
+                                         const std::vector<TLectureProbable>& lectures) {
+  std::vector<std::string> lignes{liste.Forme};
+  int analyse = -1;
+  for (const TLectureProbable& l : lectures) {
+    const TAnalyse& a = liste.Analyse(l.Analyse);
+    if (l.Analyse != analyse) lignes.push_back("  " + a.Entree);
+    analyse = l.Analyse;
+    if (l.Numero >= 0)
+      lignes.push_back("    " + a.Numeros[static_cast<std::size_t>(l.Numero)].Libelle(false));
+  }
+  return lignes;
+}
+
+std::vector<std::string> TexteAnalysesEnContexte(const TModeleContexte* modele,
+                                                 std::string_view paragraphe, int position,
+                                                 bool& trouve) {
+  trouve = false;
+  const TMotLu mot = LisMotEnContexte(modele, paragraphe, position);
+  if (mot.Forme.empty()) return {};
+  if (!mot.Analyses) return TexteAnalyses(mot.Forme, Disposition::Complete, trouve);
+  trouve = true;
+  return LignesOrdonnees(*mot.Analyses, mot.Lectures);
 }
 
 TContexteDuMot ContexteAuPoint(const ITexteRiche& texte, int x, int y) {
+  return ContexteAIndex(texte, texte.CaractereDuPoint(x, y));
+}
+
+TContexteDuMot ContexteAIndex(const ITexteRiche& texte, int i) {
   constexpr int Marge = 160;
   TContexteDuMot c;
-  const int i = texte.CaractereDuPoint(x, y);
   if (i < 0 || i >= texte.Longueur()) return c;
   const int debut = std::max(0, i - Marge);
   // Line breaks may take two bytes: the position is the length of the text

@@ -111,6 +111,27 @@ struct TPhraseLue {
 };
 TPhraseLue LisPhrase(const TModeleContexte* modele, const std::vector<std::string>& formes);
 
+// The word that covers byte `position` of `paragraphe` read in its sentence
+// (at most FenetreContexte words on each side, which is all a tag bigram
+// model can feel and keeps the hover fast): its form, its analyses and its
+// readings likeliest first.  Without a model only the form is given; with
+// no word at that position, nothing (an empty form).
+struct TMotLu {
+  std::string Forme;
+  std::unique_ptr<TListeAnalyses> Analyses;  // nullptr: no analysis
+  std::vector<TLectureProbable> Lectures;
+};
+TMotLu LisMotEnContexte(const TModeleContexte* modele, std::string_view paragraphe, int position);
+
+// The analyses (positions in the list) in the order their readings first
+// come in `lectures`: the headings likeliest first.
+std::vector<int> OrdreDesAnalyses(const std::vector<TLectureProbable>& lectures);
+
+// The Disposition::Complete layout of TexteAnalyses with the headings and
+// the readings under each in the order of `lectures`.
+std::vector<std::string> LignesOrdonnees(const TListeAnalyses& liste,
+                                         const std::vector<TLectureProbable>& lectures);
+
 // The hover text of the word that covers byte `position` of `paragraphe`,
 // read in its sentence (at most FenetreContexte words on each side, which
 // is all a tag bigram model can feel and keeps the hover fast): the
@@ -133,3 +154,5 @@ struct TContexteDuMot {
   int Position = -1;
 };
 TContexteDuMot ContexteAuPoint(const ITexteRiche& texte, int x, int y);
+// Same around the character at index `i` of the pane (the caret's word).
+TContexteDuMot ContexteAIndex(const ITexteRiche& texte, int i);

@@ -96,3 +96,10 @@ TVocabulaire VocabulaireEnContexte(std::string_view texte, const TModeleContexte
   }
   return v;
 }
+
+std::string MarqueIncertaine(const TVedetteVocabulaire& vedette) {
+  if (vedette.Incertaines <= 0) return {};
+  std::string marque = "? " + std::to_string(vedette.Incertaines);
+  for (const std::string& autre : vedette.Autres) marque += " | " + autre;
+  return marque;
+}

@@ -8,6 +8,7 @@
 // the model and the ranks are borrowed.  Texts are Windows-1252.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "morpho/vocabulaire_texte.h"
@@ -20,3 +21,8 @@ inline constexpr double SeuilAutre = 0.02;
 
 TVocabulaire VocabulaireEnContexte(std::string_view texte, const TModeleContexte& modele,
                                    const TRangs* rangs = nullptr);
+
+// What marks a heading some of whose occurrences were uncertain, the same in
+// the command line and the window: "? N | other heading | ...", N the
+// uncertain occurrences; empty when there is none.
+std::string MarqueIncertaine(const TVedetteVocabulaire& vedette);

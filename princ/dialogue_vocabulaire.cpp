@@ -21,13 +21,14 @@
 #include <optional>
 
 #include "lexical/cp1252.h"
+#include "morpho/vocabulaire_contexte.h"
 #include "princ/services.h"
 
 namespace {
 
 QString VersQt(const std::string& cp1252) { return QString::fromStdString(Cp1252VersUtf8(cp1252)); }
 
-enum Colonne { ColEntree = 0, ColOccurrences = 1, ColFormes = 2, ColRang = 3 };
+enum Colonne { ColEntree = 0, ColOccurrences = 1, ColFormes = 2, ColRang = 3, ColIncertain = 4 };
 
 // Texts sort as a reader expects: letter case ignored, accents by the locale.
 class TCaseTexte : public QTableWidgetItem {
@@ -73,7 +74,7 @@ QTableWidgetItem* CaseNombre(std::optional<int> n) {
 
 TDialogueVocabulaire::TDialogueVocabulaire(IServices& services, const std::string& texte,
                                            const QString& nomTexte, const std::string& cheminRangs,
-                                           QWidget* parent)
+                                           QWidget* parent, const TModeleContexte* contexte)
     : QDialog(parent), Services(services), NomTexte(nomTexte) {
   setObjectName(QStringLiteral("DialogueVocabulaire"));
   setWindowTitle(Titre());
@@ -84,7 +85,8 @@ TDialogueVocabulaire::TDialogueVocabulaire(IServices& services, const std::strin
   } catch (const std::exception&) {
     AvecRangs = false;  // no rank file: nothing to hide by rank
   }
-  Vocabulaire = VocabulaireDuTexte(texte, AvecRangs ? &Rangs : nullptr);
+  Vocabulaire = contexte ? VocabulaireEnContexte(texte, *contexte, AvecRangs ? &Rangs : nullptr)
+                         : VocabulaireDuTexte(texte, AvecRangs ? &Rangs : nullptr);
 
   auto* mise = new QVBoxLayout(this);
   Onglets = new QTabWidget(this);
@@ -108,11 +110,15 @@ TDialogueVocabulaire::TDialogueVocabulaire(IServices& services, const std::strin
   reglages->addWidget(Masquer);
   reglages->addWidget(new QLabel(QStringLiteral("mots les plus fréquents"), page));
   miseVocabulaire->addLayout(reglages);
-  Table = new QTableWidget(0, 4, page);
+  Table = new QTableWidget(0, 5, page);
   Table->setObjectName(QStringLiteral("Table"));
   Table->setHorizontalHeaderLabels({QStringLiteral("Vedette et sens"),
                                     QStringLiteral("Occurrences"), QStringLiteral("Formes"),
-                                    QStringLiteral("Rang")});
+                                    QStringLiteral("Rang"), QStringLiteral("Incertain")});
+  // Read in context, the occurrences whose heading is uncertain and the
+  // other headings they may belong to, as lemmatise --vocabulaire prints
+  // them, so that the teacher can correct the sheet.
+  Table->setColumnHidden(ColIncertain, !contexte);
   // The forms take the width left; the other columns their text's.
   for (const int colonne : {ColEntree, ColOccurrences, ColRang})
     Table->horizontalHeader()->setSectionResizeMode(colonne, QHeaderView::ResizeToContents);
@@ -188,6 +194,7 @@ void TDialogueVocabulaire::Actualise() {
     Table->setItem(ligne, ColFormes,
                    Case(texteFormes + (v.Ambigu ? QStringLiteral(" (ambigu)") : QString())));
     Table->setItem(ligne, ColRang, CaseNombre(v.Rang > 0 ? std::optional(v.Rang) : std::nullopt));
+    Table->setItem(ligne, ColIncertain, Case(VersQt(MarqueIncertaine(v))));
   }
   Table->setSortingEnabled(true);
   Onglets->setTabText(0, QStringLiteral("Vocabulaire (%1)").arg(Table->rowCount()));

@@ -24,6 +24,7 @@ class QPushButton;
 class QSpinBox;
 class QTabWidget;
 class QTableWidget;
+class TModeleContexte;
 
 class TDialogueVocabulaire : public QDialog {
   Q_OBJECT
@@ -31,8 +32,13 @@ class TDialogueVocabulaire : public QDialog {
   // `texte` is Windows-1252; `nomTexte` is the name of its file (empty for
   // a text of no file), given in the title, the saved file and the print;
   // `cheminRangs` names rangs.txt.
+  // With `contexte` (borrowed for the constructor only), each occurrence
+  // counts once, under its likeliest heading, and a column shows the
+  // uncertain ones with their other possible headings; without it, the
+  // design's count and no such column.
   TDialogueVocabulaire(IServices& services, const std::string& texte, const QString& nomTexte,
-                       const std::string& cheminRangs, QWidget* parent = nullptr);
+                       const std::string& cheminRangs, QWidget* parent = nullptr,
+                       const TModeleContexte* contexte = nullptr);
   ~TDialogueVocabulaire() override;
 
   // The rows shown, in the order shown: "heading (occurrences)", one a line.

@@ -35,6 +35,7 @@
 #include "princ/dialogue_chercher.h"
 #include "princ/dialogue_vocabulaire.h"
 #include "princ/document_qt.h"
+#include "princ/texte_riche_qt.h"
 
 TFenetreLecture::TFenetreLecture(IServices& services, std::string cheminExecutable,
                                  std::string cheminReglages, QWidget* parent)
@@ -90,13 +91,15 @@ void TFenetreLecture::CreePanneaux() {
   PanneauLecture->viewport()->setMouseTracking(true);
   PanneauLecture->viewport()->installEventFilter(this);
   PanneauLecture->setContextMenuPolicy(Qt::CustomContextMenu);
-  connect(PanneauLecture, &QTextEdit::customContextMenuRequested, this,
-          [this](const QPoint& position) {
-            EtatCourant.MotMenu = EtatCourant.MotCourant;
-            PrepareMenuMot();
-            if (!MenuMot->isEmpty())
-              MenuMot->popup(PanneauLecture->viewport()->mapToGlobal(position));
-          });
+  connect(
+      PanneauLecture, &QTextEdit::customContextMenuRequested, this, [this](const QPoint& position) {
+        EtatCourant.MotMenu = EtatCourant.MotCourant;
+        RetientContexteMenu(
+            Contexte ? ContexteAuPoint(TTexteRicheQt(*PanneauLecture), position.x(), position.y())
+                     : TContexteDuMot{});
+        PrepareMenuMot();
+        if (!MenuMot->isEmpty()) MenuMot->popup(PanneauLecture->viewport()->mapToGlobal(position));
+      });
   PanneauLecture->installEventFilter(this);
   connect(PanneauLecture, &QTextEdit::selectionChanged, this, [this] {
     if (SelectionAutomatique) return;

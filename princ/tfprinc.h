@@ -28,6 +28,7 @@ class QTextEdit;
 class TDialogueChercher;
 class TDialogueVocabulaire;
 class TModeleContexte;
+struct TContexteDuMot;
 
 // The window's own state. Strings from or for the analysis are Windows-1252;
 // paths are in the file system's encoding (UTF-8).
@@ -42,6 +43,10 @@ struct TEtatFenetre {
   // The word the context menu was opened on: the one inserted, traced and
   // inflected, wherever the pointer has gone since.
   std::string MotMenu;
+  // The text around it and its byte position there, for the order of its
+  // readings in context (Position -1: no context, the design's order).
+  std::string TexteAutourMenu;
+  int PositionMenu = -1;
   std::string TexteLexique, TexteMorpho, TexteTraduction;
   int NbLexique = 0, NbMorpho = 0, NbTraduction = 0;
   std::string FichierTrace;
@@ -153,6 +158,8 @@ class TFenetreLecture : public QMainWindow {
   void SelectionParLeProgramme(int debut, int longueur);
   void SignaleErreur(const std::exception& erreur);
   void Protege(const std::function<void()>& action);
+  // Keeps the text around the menu's word for the order of its helps.
+  void RetientContexteMenu(TContexteDuMot contexte);
 
   IServices& Services;
   bool Abandon = false;

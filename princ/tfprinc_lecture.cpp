@@ -117,7 +117,8 @@ void TFenetreLecture::PrepareMenuMot() {
   Protege([this] {
     // The texts are kept as they are now: the insertions use them even if
     // the pointer has moved on to another word since.
-    const std::optional<TAidesMot> aides = AidesMot(EtatCourant.MotMenu);
+    const std::optional<TAidesMot> aides = AidesMot(
+        EtatCourant.MotMenu, Contexte.get(), EtatCourant.TexteAutourMenu, EtatCourant.PositionMenu);
     if (!aides) return;  // no analysis: no menu at all
     EtatCourant.TexteLexique = aides->Lexique;
     EtatCourant.TexteMorpho = aides->Morpho;
@@ -145,14 +146,21 @@ void TFenetreLecture::PrepareMenuMot() {
   });
 }
 
+void TFenetreLecture::RetientContexteMenu(TContexteDuMot contexte) {
+  EtatCourant.TexteAutourMenu = std::move(contexte.Texte);
+  EtatCourant.PositionMenu = contexte.Position;
+}
+
 void TFenetreLecture::MenuAuClavier() {
   // From the keyboard the word is the one at the caret (or just before it,
   // at the end of a word), not the last one the mouse passed over.
   const TTexteRicheQt texte(*PanneauLecture);
   const int position = PanneauLecture->textCursor().position();
   std::string mot = MotAIndex(texte, position);
-  if (mot.empty()) mot = MotAIndex(texte, position - 1);
+  const int index = mot.empty() ? position - 1 : position;
+  if (mot.empty()) mot = MotAIndex(texte, index);
   EtatCourant.MotMenu = mot;
+  RetientContexteMenu(Contexte ? ContexteAIndex(texte, index) : TContexteDuMot{});
   PrepareMenuMot();
   if (!MenuMot->isEmpty())
     MenuMot->popup(

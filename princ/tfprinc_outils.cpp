@@ -35,8 +35,9 @@ void TFenetreLecture::MontreVocabulaire() {
     const std::string texte =
         Utf8VersCp1252(SansQuantites(PanneauLecture->toPlainText().toStdString()));
     const QString nomTexte = QFileInfo(QString::fromStdString(EtatCourant.TexteAffiche)).fileName();
-    auto* dialogue = new TDialogueVocabulaire(Services, texte, nomTexte,
-                                              CheminRangsPres(EtatCourant.CheminLexique), this);
+    auto* dialogue =
+        new TDialogueVocabulaire(Services, texte, nomTexte,
+                                 CheminRangsPres(EtatCourant.CheminLexique), this, Contexte.get());
     dialogue->setAttribute(Qt::WA_DeleteOnClose);
     Vocabulaire = dialogue;
     connect(dialogue, &TDialogueVocabulaire::Insere, this, [this](const QString& lignes) {

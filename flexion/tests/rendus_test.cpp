@@ -6,10 +6,12 @@
 #include <filesystem>
 #include <sstream>
 
+#include "flexion/aides_mot.h"
 #include "flexion/tests/aide.h"
 #include "flexion/traduction.h"
 #include "lexical/stores.h"
 #include "lexical/tests/fixture.h"
+#include "morpho/contexte.h"
 #include "morpho/lemmatise.h"
 
 namespace {
@@ -37,5 +39,39 @@ TEST(Rendus, FormesLatinesEtFrancaisDeLEleve) {
     ++cas;
   }
   EXPECT_GT(cas, 30);
+  LiberLexique();
+}
+
+// The context menu's three texts follow the hover's order when the menu's
+// word is read in its sentence: suo in "se suo gladio" is suus first (the
+// design's order puts the verb suo "coudre" first), in the meanings and the
+// analysis; without the model, or away from the word, the design's order
+// stays.
+TEST(Rendus, AidesDuMenuDansLOrdreDuContexte) {
+  ChargeLexique(LECTURIEL_LEX);
+  const TModeleContexte modele = TModeleContexte::Lis(CheminContextePres(LECTURIEL_LEX));
+  const std::string phrase = "Miles se suo gladio interfecit.";
+  const int suo = static_cast<int>(phrase.find("suo"));
+  const std::optional<TAidesMot> dessin = AidesMot("suo");
+  const std::optional<TAidesMot> lu = AidesMot("suo", &modele, phrase, suo);
+  ASSERT_TRUE(dessin && lu);
+  bool trouve = false;
+  std::string survol;
+  for (const std::string& ligne : TexteAnalysesEnContexte(&modele, phrase, suo, trouve))
+    survol += ligne + "\r\n";
+  EXPECT_EQ(lu->Morpho, survol);
+  EXPECT_EQ(lu->Morpho.find("  suus, a, um"), lu->Morpho.find("\r\n") + 2) << U8(lu->Morpho);
+  EXPECT_LT(dessin->Morpho.find("  suo, is"), dessin->Morpho.find("  suus, a, um"));
+  EXPECT_NE(lu->Lexique, dessin->Lexique);
+  // The same pieces, only in another order.
+  EXPECT_EQ(lu->Lexique.size(), dessin->Lexique.size());
+  EXPECT_EQ(lu->Morpho.size(), dessin->Morpho.size());
+  EXPECT_EQ(lu->Traduction.size(), dessin->Traduction.size());
+  // Without the model, or when the word at the position is another one.
+  const std::optional<TAidesMot> sans = AidesMot("suo", nullptr, phrase, suo);
+  const std::optional<TAidesMot> ailleurs = AidesMot("suo", &modele, phrase, 0);
+  ASSERT_TRUE(sans && ailleurs);
+  EXPECT_EQ(sans->Morpho, dessin->Morpho);
+  EXPECT_EQ(ailleurs->Morpho, dessin->Morpho);
   LiberLexique();
 }

@@ -148,3 +148,18 @@ TEST_F(Contexte, VocabulaireUneFoisParOccurrence) {
   // The design's count puts every occurrence under each of its headings.
   EXPECT_GT(VocabulaireDuTexte(texte).Vedettes.size(), v.Vedettes.size());
 }
+
+// The mark of an uncertain heading, printed by lemmatise --vocabulaire and
+// shown in the window's vocabulary column alike.
+TEST_F(Contexte, MarqueDesOccurrencesIncertaines) {
+  TVedetteVocabulaire v;
+  EXPECT_EQ(MarqueIncertaine(v), "");
+  v.Incertaines = 2;
+  v.Autres = {"queo, is, ire", "qui, adv."};
+  EXPECT_EQ(MarqueIncertaine(v), "? 2 | queo, is, ire | qui, adv.");
+  const TModeleContexte modele = TModeleContexte::Lis(Modele());
+  const TVocabulaire lu = VocabulaireEnContexte(
+      "Quis fuit, quem non uidit? Omnia quae dixit uera sunt. Ne timueris.", modele);
+  for (const TVedetteVocabulaire& e : lu.Vedettes)
+    EXPECT_EQ(MarqueIncertaine(e).empty(), e.Incertaines == 0) << e.Entree;
+}

@@ -29,10 +29,7 @@ int CommandeVocabulaire(const std::string& cheminTexte, const TOptionsVocabulair
   Ordonne(v.Vedettes, options.Ordre);
   for (const TVedetteVocabulaire& e : v.Vedettes) {
     sortie << Cp1252VersUtf8(e.Entree) << '\t' << e.Occurrences;
-    if (e.Incertaines > 0) {
-      sortie << "\t? " << e.Incertaines;
-      for (const std::string& autre : e.Autres) sortie << " | " << Cp1252VersUtf8(autre);
-    }
+    if (e.Incertaines > 0) sortie << '\t' << Cp1252VersUtf8(MarqueIncertaine(e));
     sortie << '\n';
   }
   return 0;

@@ -239,7 +239,7 @@ class Lecture(Page):
         self.ouvre_fichier(chemin)
         self.attends(lambda: self.id_("message").text)
         self.assertEqual(self.id_("message").text,
-                         "Impossible de lire le fichier image.txt : ce n'est pas un fichier texte")
+                         "Le fichier image.txt ne semble pas être un texte")
         self.assertIn("Ignoranti", self.id_("lecture").text)
 
     def test_notes_survivent(self):

@@ -31,7 +31,7 @@ LECTURIEL_CONSTRUCTION_WEB=$construction \
 # the core (TEdition, the reading of picked files included). Only these are
 # built; CTest runs what was built (the
 # other executables stand as *_NOT_BUILT), without the tests that run the
-# build's native tools or compilers (donnees.*, bornes_fichiers_speciaux, the round trip through the
+# build's native tools or compilers (donnees.*, bornes_fichiers_particuliers, the round trip through the
 # sources, the missing-lexicon and compile-failure checks). The unit tests
 # of lexical/ and fichiers/ do not compile with Emscripten's clang 14
 # and stay native.
@@ -41,7 +41,7 @@ cmake --build "$construction" -j2 --target "${tests[@]}"
 # One at a time: under Emscripten every process has the same id, which the
 # tests' scratch folders are named after.
 ctest --test-dir "$construction" --output-on-failure \
-  -E '_NOT_BUILT$|^donnees\.|^donnees_aller_retour|^morpho\.lexique_absent|^Litteral1252|^bornes_fichiers_speciaux$'
+  -E '_NOT_BUILT$|^donnees\.|^donnees_aller_retour|^morpho\.lexique_absent|^Litteral1252|^bornes_fichiers_particuliers$'
 
 /usr/bin/python3 "$racine/web/tests/navigateur.py" "$sortie" \
   node --no-experimental-fetch "$construction/bin/lemmatise.js" --lexique "$construction/bin/quirandole.lex"

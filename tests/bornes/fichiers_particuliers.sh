@@ -3,7 +3,7 @@
 # lexicon: each must end at once (a bound of 10 s where the aim is under
 # 2 s, so that only a hang fails it), with its French message on standard
 # error and nothing on standard output.
-# Usage: fichiers_speciaux.sh LEXIQUE_OUTIL LEMMATISE QUIRANDOLE.LEX DOSSIER
+# Usage: fichiers_particuliers.sh LEXIQUE_OUTIL LEMMATISE QUIRANDOLE.LEX DOSSIER
 set -u
 lexique=$1 lemmatise=$2 lex=$3 dossier=$4
 rm -rf "$dossier" && mkdir -p "$dossier" || exit 2

@@ -1,6 +1,6 @@
 // TRangs: the rank of each headword among the headwords of classical Latin,
 // most frequent first, read from rangs.txt (shipped beside quirandole.lex,
-// made by outils/donnees/rangs_frequence.py). A headword is named by its key
+// made by outils/contexte/rangs_contexte.py). A headword is named by its key
 // and its model, so that homographs of different models keep their own rank.
 // File: UTF-8, one headword a line, "rang<TAB>vedette<TAB>modèle" with the
 // model by name; lines beginning with '#' and blank lines are skipped. A

@@ -5,7 +5,7 @@ lemma (the headword and model of the readings entraine_contexte.py maps it
 to), instead of sharing a form's count among all its homographs.  An
 occurrence whose lemma the lexicon does not give counts for nothing.
 Headwords are ranked by their count, most frequent first (equal counts in
-alphabetical order); the format is the one rangs_frequence.py writes.
+alphabetical order); one line per headword: rank, headword, model (read by morpho/rangs_frequence.h).
 
 Run from the root of the repository once the lexicon is built:
     python3 outils/contexte/rangs_contexte.py [build/bin/lemmatise] [sortie]

@@ -96,6 +96,22 @@ std::vector<TVariante> VariantesDeGraphie(std::string_view mot) {
   return variantes;
 }
 
+std::vector<TVariante> VariantesDeDeuxRegles(std::string_view mot) {
+  std::vector<TVariante> variantes;
+  if (mot.size() > LongueurMaxVariantes) return variantes;
+  const std::vector<TVariante> simples = VariantesDeGraphie(mot);
+  for (const TRegleGraphie& r : ReglesGraphies.Enchainees) {
+    const auto premiere = EnFin(mot, r);
+    if (!premiere) continue;
+    for (TVariante& v : VariantesDeGraphie(premiere->Forme)) {
+      v.Garde |= premiere->Garde;
+      if (std::find(simples.begin(), simples.end(), v) == simples.end())
+        AjouteSiNouveau(variantes, std::move(v), mot);
+    }
+  }
+  return variantes;
+}
+
 std::vector<TVariante> ContracteesEnI(std::string_view mot) {
   std::vector<TVariante> variantes;
   if (mot.size() > LongueurMaxVariantes) return variantes;

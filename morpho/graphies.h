@@ -40,6 +40,14 @@ std::vector<TVariante> VariantesDeGraphie(std::string_view mot);
 
 inline constexpr std::size_t LongueurMaxVariantes = 40;
 
+// The spellings that need two rules: an end rule marked to be chained (est
+// joined to the word: optumumst, quoiast), then each other rule on what it
+// leaves (optumum -> optimum, quoia -> cuia).  Tried only when the
+// single-rule variants find nothing; the readings kept are those both rules
+// keep.  Without repeats, without the word itself and without the variants
+// of VariantesDeGraphie; empty for a word longer than LongueurMaxVariantes.
+std::vector<TVariante> VariantesDeDeuxRegles(std::string_view mot);
+
 // The full spellings of a genitive or vocative contracted to -i (negoti ->
 // negotii, genitive singular only; Vergili -> Vergilie, vocative singular
 // only), looked up even when the word finds something as written, since

@@ -335,13 +335,23 @@ std::unique_ptr<TListeAnalyses> CherchePlusieurs(TRecherche& r,
   if (!variantesPermises) return nullptr;
   std::vector<TVariante> variantes;
   std::vector<std::size_t> origines;  // the spelling each variant comes from
-  for (std::size_t i = 0; i < graphies.size(); ++i)
-    for (TVariante& v : VariantesDeGraphie(graphies[i]))
-      if (std::find(variantes.begin(), variantes.end(), v) == variantes.end()) {
-        variantes.push_back(std::move(v));
-        origines.push_back(i);
-      }
+  const auto rassemble = [&](auto donneVariantes) {
+    variantes.clear();
+    origines.clear();
+    for (std::size_t i = 0; i < graphies.size(); ++i)
+      for (TVariante& v : donneVariantes(graphies[i]))
+        if (std::find(variantes.begin(), variantes.end(), v) == variantes.end()) {
+          variantes.push_back(std::move(v));
+          origines.push_back(i);
+        }
+  };
+  rassemble(VariantesDeGraphie);
   auto trouvees = Reunit(r, variantes);
+  // Two rules at once (optumumst) only when one rule finds nothing.
+  if (!trouvees) {
+    rassemble(VariantesDeDeuxRegles);
+    trouvees = Reunit(r, variantes);
+  }
   if (!trouvees) return nullptr;
   // The list keeps the spelling of the text; its analyses the variant that
   // found them.

@@ -34,6 +34,10 @@ struct TReglesGraphies {
   std::span<const TRegleGraphie> Regles;
   // The end rules tried even when the word is found as written (negoti).
   std::span<const TRegleGraphie> Toujours;
+  // The end rules whose spelling is given one other rule in turn when no
+  // single rule finds the word: est joined to a word itself written the old
+  // way (optumumst: optumum, then optimum).
+  std::span<const TRegleGraphie> Enchainees;
 };
 
 extern const TReglesGraphies ReglesGraphies;

@@ -47,12 +47,22 @@ TEST(Graphies, PrincipalesEtVariantesDesEditions) {
       EXPECT_EQ(Contient(VariantesDeGraphie(mot), c.Cp(1), garde.empty() ? 0 : Traits(garde)),
                 c.Section == "variantes")
           << c.Lieu;
+    } else if (c.Section == "deux regles") {
+      const std::string garde = Garde(c, 2);
+      EXPECT_TRUE(Contient(VariantesDeDeuxRegles(mot), c.Cp(1), garde.empty() ? 0 : Traits(garde)))
+          << c.Lieu;
+    } else if (c.Section == "pas de deux regles") {
+      const std::vector<TVariante> doubles = VariantesDeDeuxRegles(mot);
+      EXPECT_TRUE(std::none_of(doubles.begin(), doubles.end(), [&](const TVariante& v) {
+        return v.Forme == c.Cp(1);
+      })) << c.Lieu;
     }
   }
   EXPECT_TRUE(GraphiesPrincipales("").empty());
   // Long inputs get no variants, so that no word costs more than a few
   // searches; the contracted genitives and vocatives in -i are always tried.
   EXPECT_TRUE(VariantesDeGraphie(std::string(LongueurMaxVariantes + 1, 'u') + "o").empty());
+  EXPECT_TRUE(VariantesDeDeuxRegles(std::string(LongueurMaxVariantes, 'u') + "mst").empty());
   EXPECT_EQ(ContracteesEnI("ingeni"),
             (std::vector<TVariante>{{"ingenii", Traits("génitif singulier")},
                                     {"ingenie", Traits("vocatif singulier")}}));
@@ -94,6 +104,7 @@ TEST(Graphies, LesVariantesMenentALaVedette) {
     const std::string garde = Garde(c, 3);
     std::vector<TVariante> essayees = VariantesDeGraphie(mot);
     for (TVariante& v : ContracteesEnI(mot)) essayees.push_back(std::move(v));
+    for (TVariante& v : VariantesDeDeuxRegles(mot)) essayees.push_back(std::move(v));
     EXPECT_TRUE(Contient(essayees, variante, garde.empty() ? 0 : Traits(garde))) << c.Lieu;
     bool trouve = false;
     EXPECT_TRUE(mene(Lemmatise(variante, trouve), vedette)) << c.Lieu << " : " << c[1];

@@ -52,7 +52,9 @@ void TListeAnalyses::Ajoute(const std::string& entete, int modele, std::uint32_t
   } else {
     position = TListeTriee<TAnalyse>::Ajoute(entete, std::make_unique<TAnalyse>(Forme, entete));
   }
-  if (modele < ModeleInvariable) {
+  // An invariable word has no reading, except the degree of an adverb read
+  // under its positive (saepius: comparatif of saepe).
+  if (modele < ModeleInvariable || (modele == ModeleInvariable && morpho != 0)) {
     TDef d;
     d.Modele = modele;
     d.Radical = 0;

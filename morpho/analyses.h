@@ -62,7 +62,8 @@ class TListeAnalyses : public TListeTriee<TAnalyse> {
   // Files one reading under `entete`: adds the entry's gender bit, creates the
   // analysis when the heading is new, replaces its heading text otherwise (it
   // can differ in letter case only), appends the reading unless the model is
-  // ModeleInvariable or above (modeles.h), and sets Trouve.  A singular
+  // ModeleInvariable or above (modeles.h) (an invariable keeps a reading that
+  // has features: the degree of an adverb), and sets Trouve.  A singular
   // reading of a noun cited in the plural only ("arum, f. pl.") is dropped,
   // unless it is a people (a capital, masculine: Aetoli).
   void Ajoute(const std::string& entete, int modele, std::uint32_t morpho,

@@ -26,10 +26,19 @@ The checks, one per kind of fault:
   traduction  a verb whose first meaning is not one French verb phrase (two
               verbs joined by "et" or "ou": the rendering conjugates one)
   graphie     a headword in an editor's spelling (adcedo, conloco, inpono,
-              exequor, nunquam) beside the dictionary's (accedo, colloco,
-              impono, exsequor, numquam) of the same model and meaning: the
+              exequor, nunquam, extumus) beside the dictionary's (accedo, colloco,
+              impono, exsequor, numquam, extimus) of the same model and meaning: the
               analysis reads the first under the second through its
               spelling rules, so one word is one headword
+  declinaison a noun in -us given the third declension by a genitive made
+              of the key with -is for -us (Tauromenitanus, Tauromenitanis:
+              the word is of the second), unless a dictionary gives that
+              genitive (TROISIEMES_EN_US)
+  majuscule   a proper name keyed in lower case: a Roman surname ("surnom
+              romain"), or a lower-case noun copying a capitalised headword with
+              the same first meaning (baia beside Baiae, antias beside
+              Antias), unless the lower-case word is a common noun a
+              dictionary lists (NOMS_COMMUNS_DE_NOMS_PROPRES: bacchus "vin")
 """
 import collections
 import glob
@@ -271,6 +280,10 @@ def graphies_du_dictionnaire(cle):
         autres.append(cle.replace('cunque', 'cumque'))
     if cle.endswith('inque'):
         autres.append(cle[:-5] + 'imque')
+    # The old superlative in -umus (extumus, maxume) for -imus.
+    for fin in ('umus', 'ume'):
+        if cle.endswith(fin):
+            autres.append(cle[:-len(fin)] + 'i' + fin[1:])
     return autres
 
 
@@ -290,9 +303,50 @@ def graphie(entrees):
     return cas
 
 
+# Nouns in -us whose genitive in -is a dictionary gives (trapetus beside
+# trapes, trapetis; the Greek Achilleus).
+TROISIEMES_EN_US = {'trapetus', 'Achilleus'}
+
+
+def declinaison(entrees):
+    cas = []
+    for e in entrees:
+        c = e[2]
+        if partie(c[1]) != 'nom' or renvoi(c) or not c[0].endswith('us') \
+                or c[0] in TROISIEMES_EN_US:
+            continue
+        genitif = info(c).split(',')[0].strip()
+        if c[1] in ('ciuis', 'miles', 'corpus', 'mare') and genitif == c[0][:-2] + 'is':
+            cas.append(lieu(e) + ' : ' + genitif + ', deuxième déclinaison')
+    return cas
+
+
+# Common nouns made from a proper name that a dictionary lists in lower case
+# (bacchus "vin", uulcanus "feu").
+NOMS_COMMUNS_DE_NOMS_PROPRES = {'bacchus', 'pallas', 'uenetus', 'uulcanus', 'penates'}
+
+
+def majuscule(entrees):
+    cas = []
+    premiers = collections.defaultdict(set)
+    for e in entrees:
+        if e[2][0][:1].isupper() and sens(e[2]):
+            premiers[sens(e[2])[0]].add(e[2][0])
+    for e in entrees:
+        c = e[2]
+        if not c[0][:1].islower() or renvoi(c) or c[0] in NOMS_COMMUNS_DE_NOMS_PROPRES:
+            continue
+        if 'surnom romain' in sens(c):
+            cas.append(lieu(e) + ' : surnom en minuscule')
+        elif partie(c[1]) == 'nom' and sens(c) and premiers.get(sens(c)[0]):
+            cas.append(lieu(e) + ' : copie de ' + ', '.join(sorted(premiers[sens(c)[0]])))
+    return cas
+
+
 VERIFICATIONS = [('pluriel', pluriel), ('adjectif', adjectif), ('modeles', modeles),
                  ('double', double), ('oblique', oblique), ('jumeau', jumeau),
-                 ('traduction', traduction), ('graphie', graphie)]
+                 ('traduction', traduction), ('graphie', graphie), ('declinaison', declinaison),
+                 ('majuscule', majuscule)]
 
 
 def main(arguments):

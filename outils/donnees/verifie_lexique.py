@@ -272,7 +272,7 @@ GRAPHIES_CITEES = {'adsum', 'existimatio'}
 def graphies_du_dictionnaire(cle):
     """The dictionary's spellings of a key written as some editors write it."""
     autres = [b + cle[len(a):] for a, b in PREFIXES if cle.startswith(a)]
-    if cle.startswith('ex') and not cle.startswith('exs') and cle[2:3] in 'aeiouy':
+    if cle.startswith('ex') and not cle.startswith('exs'):
         autres.append('exs' + cle[2:])
     if 'nq' in cle:
         autres.append(cle.replace('nq', 'mq'))

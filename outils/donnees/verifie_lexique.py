@@ -33,7 +33,9 @@ The checks, one per kind of fault:
   declinaison a noun in -us given the third declension by a genitive made
               of the key with -is for -us (Tauromenitanus, Tauromenitanis:
               the word is of the second), unless a dictionary gives that
-              genitive (TROISIEMES_EN_US)
+              genitive (TROISIEMES_EN_US); an adjective compound of -fer,
+              -ger (fero, gero) or liber declined without its e (spinifer,
+              ra, rum for era, erum)
   majuscule   a proper name keyed in lower case: a Roman surname ("surnom
               romain"), or a lower-case noun copying a capitalised headword with
               the same first meaning (baia beside Baiae, antias beside
@@ -276,6 +278,8 @@ def graphies_du_dictionnaire(cle):
         autres.append('exs' + cle[2:])
     if 'nq' in cle:
         autres.append(cle.replace('nq', 'mq'))
+    if 'nci' in cle:
+        autres.append(cle.replace('nci', 'nti'))
     if 'cunque' in cle:
         autres.append(cle.replace('cunque', 'cumque'))
     if cle.endswith('inque'):
@@ -318,6 +322,11 @@ def declinaison(entrees):
         genitif = info(c).split(',')[0].strip()
         if c[1] in ('ciuis', 'miles', 'corpus', 'mare') and genitif == c[0][:-2] + 'is':
             cas.append(lieu(e) + ' : ' + genitif + ', deuxième déclinaison')
+    for e in entrees:
+        c = e[2]
+        if c[1] == 'pulcher' and c[0].endswith(('ifer', 'iger', 'liber')) \
+                and not c[0].endswith(('piger', 'niger')):
+            cas.append(lieu(e) + ' : ' + c[0][:-2] + 'era, comme liber et les composés de fero, gero')
     return cas
 
 

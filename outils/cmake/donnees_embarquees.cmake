@@ -32,6 +32,15 @@ macro(lecturiel_refuse texte)
   message(FATAL_ERROR "fichier de données refusé")
 endmacro()
 
+# lecturiel_ecris_source(TYPE VALEUR TEXTE): writes to SORTIE the source
+# TEXTE, then the definition of the constant NOM of type TYPE with VALEUR
+# (declared extern first, since const gives it internal linkage otherwise).
+function(lecturiel_ecris_source type valeur texte)
+  string(APPEND texte "extern const ${type} ${NOM};\n")
+  string(APPEND texte "const ${type} ${NOM} = ${valeur};\n")
+  file(WRITE "${SORTIE}" "${texte}")
+endfunction()
+
 # lecturiel_source_de_donnees(CIBLE SOURCE NOM SCRIPT COMMENTAIRE): adds to
 # CIBLE the source NOM.cpp, written in the build folder by SCRIPT (run as
 # cmake -DSOURCE=... -DSORTIE=... -DNOM=... -P SCRIPT) whenever SOURCE or

@@ -8,6 +8,7 @@
 
 #include <sstream>
 
+#include "lexical/lignes.h"
 #include "lexical/stores.h"
 #include "morpho/contexte.h"
 
@@ -20,18 +21,13 @@ class CommandesContexte : public ::testing::Test {
   const TModeleContexte modele_ = TModeleContexte::Lis(CheminContextePres(LECTURIEL_LEX));
 };
 
+// The rows of the output, cut into their tab-separated fields.
 std::vector<std::vector<std::string>> Lignes(const std::string& texte) {
   std::vector<std::vector<std::string>> lignes;
-  std::istringstream flux(texte);
-  std::string l;
-  while (std::getline(flux, l)) {
-    std::vector<std::string> champs;
-    std::size_t debut = 0;
-    for (std::size_t tab; (tab = l.find('\t', debut)) != std::string::npos; debut = tab + 1)
-      champs.push_back(l.substr(debut, tab - debut));
-    champs.push_back(l.substr(debut));
-    lignes.push_back(champs);
-  }
+  PourChaqueLigne(texte, [&](std::string_view ligne) {
+    const std::vector<std::string_view> champs = DecoupeChamps(ligne, '\t');
+    lignes.emplace_back(champs.begin(), champs.end());
+  });
   return lignes;
 }
 

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "lexical/cp1252.h"
@@ -62,6 +63,16 @@ bool EstDestinationSansTexte(std::string_view mot) {
   for (auto d : destinations)
     if (d == mot) return true;
   return false;
+}
+
+// The character a keyword stands for (typographic dashes, quotes, bullet), 0 for the others.
+std::uint32_t CaractereNomme(std::string_view mot) {
+  static constexpr std::pair<std::string_view, std::uint32_t> caracteres[] = {
+      {"emdash", 0x2014},    {"endash", 0x2013},    {"lquote", 0x2018}, {"rquote", 0x2019},
+      {"ldblquote", 0x201C}, {"rdblquote", 0x201D}, {"bullet", 0x2022}};
+  for (const auto& [nom, point] : caracteres)
+    if (nom == mot) return point;
+  return 0;
 }
 
 class TLecteurRtf {
@@ -261,20 +272,8 @@ class TLecteurRtf {
       e.Souligne = false;
     else if (mot == "plain")
       e.Gras = e.Italique = e.Souligne = false;
-    else if (mot == "emdash")
-      Point(0x2014);
-    else if (mot == "endash")
-      Point(0x2013);
-    else if (mot == "lquote")
-      Point(0x2018);
-    else if (mot == "rquote")
-      Point(0x2019);
-    else if (mot == "ldblquote")
-      Point(0x201C);
-    else if (mot == "rdblquote")
-      Point(0x201D);
-    else if (mot == "bullet")
-      Point(0x2022);
+    else if (const std::uint32_t point = CaractereNomme(mot))
+      Point(point);
     else if (mot == "bin" && avecParametre && parametre > 0) {
       const std::size_t reste = Octets.size() - Position;
       Position += std::min(reste, static_cast<std::size_t>(parametre));

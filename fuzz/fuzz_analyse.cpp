@@ -9,17 +9,13 @@
 #include <string_view>
 
 #include "flexion/traduction.h"
+#include "fuzz/stores_des_donnees.h"
 #include "lexical/erreur.h"
-#include "lexical/sources.h"
-#include "lexical/stores.h"
 #include "morpho/lemmatise.h"
 #include "syntaxe/lien_syntaxique.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  TStoresSources sources = LisSources(LECTURIEL_DONNEES);
-  Lexique = std::move(sources.Lexique);
-  Desinences = std::move(sources.Desinences);
-  Irreguliers = std::move(sources.Irreguliers);
+  ChargeStoresDesDonnees();
   return 0;
 }
 

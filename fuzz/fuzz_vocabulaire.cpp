@@ -9,16 +9,12 @@
 #include <string>
 #include <string_view>
 
+#include "fuzz/stores_des_donnees.h"
 #include "lexical/erreur.h"
-#include "lexical/sources.h"
-#include "lexical/stores.h"
 #include "morpho/vocabulaire_texte.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  TStoresSources sources = LisSources(LECTURIEL_DONNEES);
-  Lexique = std::move(sources.Lexique);
-  Desinences = std::move(sources.Desinences);
-  Irreguliers = std::move(sources.Irreguliers);
+  ChargeStoresDesDonnees();
   return 0;
 }
 

@@ -155,7 +155,7 @@ TEST_F(Fichiers, CeQuiNEstPasUnFichierEstRefuse) {
       {Chemin("tube"), "ce n'est pas un fichier ordinaire"},
       {Chemin("absent.txt"), "fichier introuvable"}};
   for (const auto& [chemin, raison] : cas) {
-    const std::string message = MessageDe([&] { LisTexteLatin(chemin); });
+    const std::string message = MessageDe([&chemin = chemin] { LisTexteLatin(chemin); });
     EXPECT_NE(message.find("Impossible de lire le fichier"), std::string::npos) << chemin;
     EXPECT_NE(message.find(raison), std::string::npos) << message;
   }

@@ -4,9 +4,7 @@
 
 #include <algorithm>
 
-#include "lexical/irreguliers.h"
 #include "lexical/tests/fixture.h"
-#include "lexical/vocabulaire.h"
 
 namespace {
 std::string Liste(std::vector<std::string> elements, bool trie = false) {
@@ -57,18 +55,4 @@ TEST(Lexique, CasDeLaFixture) {
                const auto cle = CleReconstruite(c.Octets(0), std::stoi(c[1]));
                return cle ? *cle : "-";
              }}});
-}
-
-TEST(Irreguliers, FormesFusionneesEnUne) {
-  using namespace Trait;
-  const Morpho troisiemePresent = TroisiemePersonne | Present | Indicatif | Actif;
-  TListeIrreg irr;
-  irr.Ajoute("est", "sum", troisiemePresent, 22);
-  irr.Ajoute("Est", "edo", troisiemePresent, 19);
-  irr.Ajoute("est", "sum", Nominatif, 22);
-  ASSERT_EQ(irr.Count(), 1);
-  EXPECT_EQ(irr.Cle(0), "est");
-  EXPECT_EQ(irr.Definition(0, 1).K, "edo");
-  EXPECT_EQ(irr.Definition(0, 2).Morpho, Nominatif);
-  EXPECT_THROW(irr.Definition(0, 3), Erreur);
 }

@@ -7,7 +7,7 @@
 #include "lexical/tests/outils_test.h"
 
 namespace {
-const auto ordre = [](const std::string& a, const std::string& b) { return CompareCles(a, b) < 0; };
+const auto Ordre = [](const std::string& a, const std::string& b) { return CompareCles(a, b) < 0; };
 using Liste = TListeTriee<int>;
 using Contenus = std::vector<std::pair<std::string, int>>;
 
@@ -42,7 +42,7 @@ TEST(ListeTriee, CommeUnModeleMultimapUnParUnEtEnLot) {
        {Liste::Doublons::Acceptes, Liste::Doublons::Ignores, Liste::Doublons::Refuses}) {
     for (int essai = 0; essai < 20; ++essai) {
       Liste unParUn(politique), enLot(politique);
-      std::multimap<std::string, int, decltype(ordre)> modele;
+      std::multimap<std::string, int, decltype(Ordre)> modele;
       std::vector<std::pair<std::string, std::unique_ptr<int>>> lot;
       int refus = -1;  // the item refused, if any
       for (int i = 0; i < 200 && refus < 0; ++i) {

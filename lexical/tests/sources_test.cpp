@@ -69,6 +69,7 @@ TEST_F(Sources, CompileDansLOrdreDesFichiers) {
                                     Trait::Indicatif | Trait::Actif}}));
   ASSERT_EQ(s.Irreguliers->Count(), 1);
   EXPECT_EQ(s.Irreguliers->Definition(0, 1).K, "edo");
+  EXPECT_THROW(s.Irreguliers->Definition(0, 2), Erreur);
   ASSERT_EQ(s.Lexique->Count(), 4);
   ASSERT_TRUE(s.Lexique->Find("amo", p));
   EXPECT_EQ(s.Lexique->Objet(p).Sens, "as, are, aui, atum : aimer, ch\xE9rir");

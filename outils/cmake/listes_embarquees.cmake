@@ -15,39 +15,28 @@
 # of lines. A word may not hold a quote or a backslash, and a word before the
 # first section is an error, reported with its line.
 
+include(${CMAKE_CURRENT_LIST_DIR}/donnees_embarquees.cmake)
+
 if(CMAKE_SCRIPT_MODE_FILE)
   cmake_minimum_required(VERSION 3.25)
-  # "FILE:LINE: why" on a line of its own, as the compilers and the lexicon
-  # compiler say it (a CMake error message would be wrapped), then stop.
-  macro(refuse texte)
-    message(NOTICE "${SOURCE}:${numero}: ${texte}")
-    message(FATAL_ERROR "liste de mots refusée")
-  endmacro()
-  file(STRINGS "${SOURCE}" lignes ENCODING UTF-8)
-  set(numero 0)
+  lecturiel_lignes_utiles("${SOURCE}" numeros lignes)
   set(section "")
   set(sections "")
-  foreach(ligne IN LISTS lignes)
-    math(EXPR numero "${numero} + 1")
-    string(REGEX REPLACE "#.*" "" ligne "${ligne}")
-    string(STRIP "${ligne}" ligne)
-    if(ligne STREQUAL "")
-      continue()
-    endif()
+  foreach(numero ligne IN ZIP_LISTS numeros lignes)
     if(ligne MATCHES "^\\[([a-z0-9-]+)\\]$")
       set(section "${CMAKE_MATCH_1}")
       if(section IN_LIST sections)
-        refuse("section [${section}] en double")
+        lecturiel_refuse("section [${section}] en double")
       endif()
       list(APPEND sections "${section}")
       set(mots_${section} "")
       continue()
     endif()
     if(section STREQUAL "")
-      refuse("mots hors de toute section")
+      lecturiel_refuse("mots hors de toute section")
     endif()
     if(ligne MATCHES "[\"\\\\]")
-      refuse("guillemet ou barre oblique inverse")
+      lecturiel_refuse("guillemet ou barre oblique inverse")
     endif()
     string(REGEX REPLACE "[ \t]+" " " ligne "${ligne}")
     if(mots_${section} STREQUAL "")
@@ -65,22 +54,13 @@ if(CMAKE_SCRIPT_MODE_FILE)
     string(APPEND texte "    {\"${section}\", \"${mots_${section}}\"_1252},\n")
   endforeach()
   string(APPEND texte "};\n}  // namespace\n\n")
-  string(APPEND texte "extern const std::span<const TListeEmbarquee> ${NOM};\n")
-  string(APPEND texte "const std::span<const TListeEmbarquee> ${NOM} = Sections;\n")
-  file(WRITE "${SORTIE}" "${texte}")
+  lecturiel_ecris_source("std::span<const TListeEmbarquee>" Sections "${texte}")
   return()
 endif()
 
 set(LECTURIEL_SCRIPT_LISTES ${CMAKE_CURRENT_LIST_FILE})
 
 function(lecturiel_listes cible fichier nom)
-  set(source ${CMAKE_CURRENT_SOURCE_DIR}/${fichier})
-  set(sortie ${CMAKE_CURRENT_BINARY_DIR}/${nom}.cpp)
-  add_custom_command(OUTPUT ${sortie}
-    COMMAND ${CMAKE_COMMAND} -DSOURCE=${source} -DSORTIE=${sortie} -DNOM=${nom}
-            -P ${LECTURIEL_SCRIPT_LISTES}
-    DEPENDS ${source} ${LECTURIEL_SCRIPT_LISTES}
-    COMMENT "Listes de mots de ${fichier}"
-    VERBATIM)
-  target_sources(${cible} PRIVATE ${sortie})
+  lecturiel_source_de_donnees(${cible} ${CMAKE_CURRENT_SOURCE_DIR}/${fichier} ${nom}
+                              ${LECTURIEL_SCRIPT_LISTES} "Listes de mots de ${fichier}")
 endfunction()

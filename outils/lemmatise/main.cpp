@@ -3,8 +3,11 @@
 // Arguments, standard input and output are UTF-8; the core works in
 // Windows-1252.
 #include <iostream>
+#include <limits>
+#include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "lexical/cp1252.h"
@@ -71,142 +74,226 @@ void Ecris(const std::vector<std::string>& lignes) {
   for (const std::string& l : lignes) std::cout << Visible(Cp1252VersUtf8(l)) << "\n";
 }
 
-int Analyses(const std::vector<std::string>& mots) {
-  for (const std::string& mot : mots)
-    for (const std::string& l : LignesAnalyses(mot)) std::cout << l << "\n";
+// What the command line asks for, filled in by the options' handlers.
+struct TDemande {
+  std::string Lexique = CheminLexiqueParDefaut();
+  std::string Commande;  // "--tsv", "--liens"...; empty: analyse the operands
+  bool Contexte = false;
+  std::vector<std::string> Operandes;
+  TOptionsVocabulaire Vocabulaire;
+  bool OptionsVocabulaire = false;  // one was given: only --vocabulaire takes them
+  int Manques = 50;
+};
+
+// An option that is not a command: its name, what is said when the value it
+// takes is missing (null when it takes none), and its handler, which fills
+// the request from the value, or ends the program with the status it gives.
+struct TOption {
+  std::string_view Nom;
+  const char* ValeurManquante;
+  std::optional<int> (*Traite)(TDemande& d, const std::string& valeur);
+};
+
+std::optional<int> Aide(TDemande&, const std::string&) {
+  std::cout << Usage;
   return 0;
 }
 
-int Tsv() {
-  std::string ligne;
-  while (LisLigne(std::cin, ligne)) {
-    for (const std::string& l : LignesTsv(ligne)) std::cout << l << "\n";
+const TOption Options[] = {
+    {"--lexique", "--lexique demande un nom de fichier",
+     [](TDemande& d, const std::string& valeur) -> std::optional<int> {
+       d.Lexique = valeur;
+       return std::nullopt;
+     }},
+    {"--manques", "--manques demande un nombre",
+     [](TDemande& d, const std::string& nombre) -> std::optional<int> {
+       const std::optional<int> lu = LisEntier(nombre);
+       if (nombre.size() > 6 || nombre.find_first_not_of("0123456789") != std::string::npos || !lu)
+         return ErreurUsage("--manques demande un nombre : " + nombre);
+       d.Manques = *lu;
+       return std::nullopt;
+     }},
+    {"--contexte", nullptr,
+     [](TDemande& d, const std::string&) -> std::optional<int> {
+       d.Contexte = true;
+       return std::nullopt;
+     }},
+    {"--aide", nullptr, Aide},
+    {"-h", nullptr, Aide},
+    {"--help", nullptr, Aide},
+    {"--ordre", "--ordre demande alpha, texte ou frequence",
+     [](TDemande& d, const std::string& o) -> std::optional<int> {
+       if (o == "alpha")
+         d.Vocabulaire.Ordre = OrdreVocabulaire::Alpha;
+       else if (o == "texte")
+         d.Vocabulaire.Ordre = OrdreVocabulaire::Texte;
+       else if (o == "frequence" || o == "fréquence")
+         d.Vocabulaire.Ordre = OrdreVocabulaire::Frequence;
+       else
+         return ErreurUsage("--ordre demande alpha, texte ou frequence, pas : " + o);
+       d.OptionsVocabulaire = true;
+       return std::nullopt;
+     }},
+    {"--sans-frequents", "--sans-frequents demande un nombre",
+     [](TDemande& d, const std::string& n) -> std::optional<int> {
+       const std::optional<int> valeur = LisEntier(n);
+       if (!valeur || *valeur < 0)
+         return ErreurUsage("--sans-frequents demande un nombre positif, pas : " + n);
+       d.Vocabulaire.SansFrequents = *valeur;
+       d.OptionsVocabulaire = true;
+       return std::nullopt;
+     }},
+    {"--inconnus", nullptr,
+     [](TDemande& d, const std::string&) -> std::optional<int> {
+       d.Vocabulaire.Inconnus = true;
+       d.OptionsVocabulaire = true;
+       return std::nullopt;
+     }},
+};
+
+// A command: its option (empty: the words themselves), whether it goes with
+// --contexte, how many operands it takes and what is said otherwise, what it
+// needs loaded first, and what it does. A command left out of the table
+// does not go with --contexte.
+struct TCommande {
+  std::string_view Nom;
+  bool Contexte;
+  std::size_t Minimum, Maximum;
+  const char* OperandesFausses;
+  bool Lexique, Modele;
+  int (*Lance)(const TDemande& d, const TModeleContexte* modele);
+};
+
+constexpr std::size_t Illimite = std::numeric_limits<std::size_t>::max();
+
+const TCommande Commandes[] = {
+    {"", false, 1, Illimite, "aucun mot à analyser", true, false,
+     [](const TDemande& d, const TModeleContexte*) {
+       for (const std::string& mot : d.Operandes)
+         for (const std::string& l : LignesAnalyses(mot)) std::cout << l << "\n";
+       return 0;
+     }},
+    {"--tsv", false, 0, 0, "--tsv lit les mots sur l'entrée standard", true, false,
+     [](const TDemande&, const TModeleContexte*) {
+       std::string ligne;
+       while (LisLigne(std::cin, ligne))
+         for (const std::string& l : LignesTsv(ligne)) std::cout << l << "\n";
+       return 0;
+     }},
+    {"--liens", false, 2, 2, "--liens demande deux mots", true, false,
+     [](const TDemande& d, const TModeleContexte*) {
+       const std::string m1 = Utf8VersCp1252(d.Operandes[0]), m2 = Utf8VersCp1252(d.Operandes[1]);
+       Ecris(TLienSyntaxique(m1, m2).Liens());
+       Ecris(TLienSyntaxique(m2, m1).Liens());
+       return 0;
+     }},
+    {"--couverture", false, 1, Illimite,
+     "--couverture demande au moins un fichier (CoNLL-U ou liste de formes)", true, true,
+     [](const TDemande& d, const TModeleContexte* modele) {
+       RapportCouverture(d.Operandes, std::cout, d.Manques);
+       RapportCouvertureContexte(modele, d.Operandes, std::cout);
+       return 0;
+     }},
+    {"--traduction", false, 1, 1, "--traduction demande un mot", true, false,
+     [](const TDemande& d, const TModeleContexte*) {
+       return CommandeTraduction(d.Operandes[0], std::cout);
+     }},
+    {"--conjugue", false, 1, 1, "--conjugue demande un mot", false, false,
+     [](const TDemande& d, const TModeleContexte*) {
+       return CommandeConjugue(d.Operandes[0], std::cout);
+     }},
+    {"--vocabulaire", false, 1, 1, "--vocabulaire demande un fichier texte", true, true,
+     [](const TDemande& d, const TModeleContexte* modele) {
+       TOptionsVocabulaire options = d.Vocabulaire;
+       options.CheminRangs = CheminRangsPres(d.Lexique);
+       options.Contexte = modele;
+       return CommandeVocabulaire(d.Operandes[0], options, std::cout);
+     }},
+    {"--flexion", false, 1, 1, "--flexion demande un mot", true, false,
+     [](const TDemande& d, const TModeleContexte*) {
+       return CommandeFlexion(d.Operandes[0], std::cout);
+     }},
+    {"", true, 1, 1, "--contexte va avec --tsv, ou avec un fichier texte", true, true,
+     [](const TDemande& d, const TModeleContexte* modele) {
+       return CommandeContexteTexte(modele, d.Operandes[0], std::cout);
+     }},
+    {"--tsv", true, 0, 0, "--tsv lit les mots sur l'entrée standard", true, true,
+     [](const TDemande&, const TModeleContexte* modele) {
+       return CommandeContexteTsv(modele, std::cin, std::cout);
+     }},
+};
+
+const TOption* OptionNommee(std::string_view nom) {
+  for (const TOption& o : Options)
+    if (o.Nom == nom) return &o;
+  return nullptr;
+}
+
+const TCommande* CommandeDe(std::string_view nom, bool contexte) {
+  for (const TCommande& c : Commandes)
+    if (c.Nom == nom && c.Contexte == contexte) return &c;
+  return nullptr;
+}
+
+// The status of the command once its lexicon and model are loaded.
+int Lance(const TCommande& commande, const TDemande& d) {
+  if (commande.Lexique) {
+    try {
+      // A checksum that does not match is said once; the analysis goes on.
+      if (ChargeLexique(d.Lexique) == EtatEmpreinte::Fausse)
+        std::cerr << "lemmatise : " << Cp1252VersUtf8(AvertissementEmpreinte(d.Lexique)) << "\n";
+    } catch (const Erreur& e) {
+      std::cerr << "lemmatise : lexique illisible (" << d.Lexique << ") : " << e.MessageUtf8()
+                << "\n";
+      return 3;
+    }
   }
-  return 0;
-}
-
-int Liens(const std::string& mot1, const std::string& mot2) {
-  const std::string m1 = Utf8VersCp1252(mot1), m2 = Utf8VersCp1252(mot2);
-  Ecris(TLienSyntaxique(m1, m2).Liens());
-  Ecris(TLienSyntaxique(m2, m1).Liens());
-  return 0;
+  std::unique_ptr<TModeleContexte> modele;
+  if (commande.Modele) {
+    std::string message;
+    modele = ChargeContexte(d.Lexique, message);
+    if (!modele) std::cerr << "lemmatise : " << Cp1252VersUtf8(message) << "\n";
+  }
+  return commande.Lance(d, modele.get());
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::vector<std::string> args(argv + 1, argv + argc);
-  std::string lexique = CheminLexiqueParDefaut();
-  std::string commande;
-  std::vector<std::string> operandes;
-  TOptionsVocabulaire vocabulaire;
-  bool optionsVocabulaire = false;
-  int manques = 50;
-  bool contexte = false;
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  TDemande d;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
-    if (a == "--lexique") {
-      if (i + 1 >= args.size()) return ErreurUsage("--lexique demande un nom de fichier");
-      lexique = args[++i];
-    } else if (a == "--manques") {
-      if (i + 1 >= args.size()) return ErreurUsage("--manques demande un nombre");
-      const std::string& nombre = args[++i];
-      const std::optional<int> lu = LisEntier(nombre);
-      if (nombre.size() > 6 || nombre.find_first_not_of("0123456789") != std::string::npos || !lu)
-        return ErreurUsage("--manques demande un nombre : " + nombre);
-      manques = *lu;
-    } else if (a == "--contexte") {
-      contexte = true;
-    } else if (a == "--aide" || a == "-h" || a == "--help") {
-      std::cout << Usage;
-      return 0;
-    } else if (a == "--ordre") {
-      if (i + 1 >= args.size()) return ErreurUsage("--ordre demande alpha, texte ou frequence");
-      const std::string& o = args[++i];
-      if (o == "alpha")
-        vocabulaire.Ordre = OrdreVocabulaire::Alpha;
-      else if (o == "texte")
-        vocabulaire.Ordre = OrdreVocabulaire::Texte;
-      else if (o == "frequence" || o == "fréquence")
-        vocabulaire.Ordre = OrdreVocabulaire::Frequence;
-      else
-        return ErreurUsage("--ordre demande alpha, texte ou frequence, pas : " + o);
-      optionsVocabulaire = true;
-    } else if (a == "--sans-frequents") {
-      if (i + 1 >= args.size()) return ErreurUsage("--sans-frequents demande un nombre");
-      const std::string& n = args[++i];
-      const std::optional<int> valeur = LisEntier(n);
-      if (!valeur || *valeur < 0)
-        return ErreurUsage("--sans-frequents demande un nombre positif, pas : " + n);
-      vocabulaire.SansFrequents = *valeur;
-      optionsVocabulaire = true;
-    } else if (a == "--inconnus") {
-      vocabulaire.Inconnus = true;
-      optionsVocabulaire = true;
-    } else if (a == "--tsv" || a == "--liens" || a == "--couverture" || a == "--traduction" ||
-               a == "--conjugue" || a == "--vocabulaire" || a == "--flexion") {
-      if (!commande.empty()) return ErreurUsage("une seule commande à la fois");
-      commande = a;
+    if (const TOption* option = OptionNommee(a)) {
+      std::string valeur;
+      if (option->ValeurManquante) {
+        if (i + 1 >= args.size()) return ErreurUsage(option->ValeurManquante);
+        valeur = args[++i];
+      }
+      if (const std::optional<int> statut = option->Traite(d, valeur)) return *statut;
+    } else if (!a.empty() && CommandeDe(a, false)) {
+      if (!d.Commande.empty()) return ErreurUsage("une seule commande à la fois");
+      d.Commande = a;
     } else if (a == "--") {
-      operandes.insert(operandes.end(), args.begin() + static_cast<long>(i) + 1, args.end());
+      d.Operandes.insert(d.Operandes.end(), args.begin() + static_cast<long>(i) + 1, args.end());
       break;
     } else if (a.size() > 1 && a[0] == '-' && a[1] == '-') {
       return ErreurUsage("option inconnue : " + a);
     } else {
-      operandes.push_back(a);
+      d.Operandes.push_back(a);
     }
   }
 
-  const std::size_t n = operandes.size();
-  if (contexte && !(commande == "--tsv" || (commande.empty() && n == 1)))
-    return ErreurUsage("--contexte va avec --tsv, ou avec un fichier texte");
-  if (commande.empty() && n == 0) return ErreurUsage("aucun mot à analyser");
-  if (commande == "--tsv" && n != 0) return ErreurUsage("--tsv lit les mots sur l'entrée standard");
-  if (commande == "--liens" && n != 2) return ErreurUsage("--liens demande deux mots");
-  if (commande == "--couverture" && n == 0)
-    return ErreurUsage("--couverture demande au moins un fichier (CoNLL-U ou liste de formes)");
-  if ((commande == "--traduction" || commande == "--conjugue" || commande == "--flexion") && n != 1)
-    return ErreurUsage(commande + " demande un mot");
-  if (commande == "--vocabulaire" && n != 1)
-    return ErreurUsage("--vocabulaire demande un fichier texte");
-  if (optionsVocabulaire && commande != "--vocabulaire")
+  const TCommande* commande = CommandeDe(d.Commande, d.Contexte);
+  if (!commande) return ErreurUsage("--contexte va avec --tsv, ou avec un fichier texte");
+  const std::size_t n = d.Operandes.size();
+  if (n < commande->Minimum || n > commande->Maximum)
+    return ErreurUsage(commande->OperandesFausses);
+  if (d.OptionsVocabulaire && d.Commande != "--vocabulaire")
     return ErreurUsage("--ordre, --sans-frequents et --inconnus vont avec --vocabulaire");
 
   try {
-    if (commande == "--conjugue") return CommandeConjugue(operandes[0], std::cout);
-    try {
-      // A checksum that does not match is said once; the analysis goes on.
-      if (ChargeLexique(lexique) == EtatEmpreinte::Fausse)
-        std::cerr << "lemmatise : " << Cp1252VersUtf8(AvertissementEmpreinte(lexique)) << "\n";
-    } catch (const Erreur& e) {
-      std::cerr << "lemmatise : lexique illisible (" << lexique << ") : " << e.MessageUtf8()
-                << "\n";
-      return 3;
-    }
-    std::unique_ptr<TModeleContexte> modele;
-    if (contexte || commande == "--couverture" || commande == "--vocabulaire") {
-      std::string message;
-      modele = ChargeContexte(lexique, message);
-      if (!modele) std::cerr << "lemmatise : " << Cp1252VersUtf8(message) << "\n";
-    }
-    if (contexte && commande.empty())
-      return CommandeContexteTexte(modele.get(), operandes[0], std::cout);
-    if (contexte) return CommandeContexteTsv(modele.get(), std::cin, std::cout);
-    if (commande.empty()) return Analyses(operandes);
-    if (commande == "--tsv") return Tsv();
-    if (commande == "--liens") return Liens(operandes[0], operandes[1]);
-    if (commande == "--vocabulaire") {
-      vocabulaire.CheminRangs = CheminRangsPres(lexique);
-      vocabulaire.Contexte = modele.get();
-      return CommandeVocabulaire(operandes[0], vocabulaire, std::cout);
-    }
-    if (commande == "--flexion") return CommandeFlexion(operandes[0], std::cout);
-    if (commande == "--couverture") {
-      RapportCouverture(operandes, std::cout, manques);
-      RapportCouvertureContexte(modele.get(), operandes, std::cout);
-      return 0;
-    }
-    return CommandeTraduction(operandes[0], std::cout);
+    return Lance(*commande, d);
   } catch (const Erreur& e) {
     std::cerr << "lemmatise : " << e.MessageUtf8() << "\n";
     return 1;

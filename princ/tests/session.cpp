@@ -43,6 +43,13 @@ QStringList Textes(const QWidget* menu) {
   return textes;
 }
 
+// Qt's tooltip window while it shows, else null.
+const QWidget* BulleVisible() {
+  for (const QWidget* w : QApplication::topLevelWidgets())
+    if (w->inherits("QTipLabel") && w->isVisible()) return w;
+  return nullptr;
+}
+
 }  // namespace
 
 QList<QByteArray> MotsDeLigne(const QByteArray& ligne) {
@@ -338,12 +345,14 @@ const std::map<QByteArray, TSession::TGeste>& TSession::GestesAvecFenetre() {
            action->trigger();
          return s.Fini();
        }},
-      {{"curseur"},
+      {{"curseur", "selectionne"},
        [](TSession& s, const TLigne& l) {
+         // The caret put at a piece of text, or a selection from one to another.
          QTextCursor curseur = s.Lecture()->textCursor();
          curseur.setPosition(s.Position(l.m, 1));
+         if (l.c == "selectionne") curseur.setPosition(s.Position(l.m, 2), QTextCursor::KeepAnchor);
          s.Lecture()->setTextCursor(curseur);
-         s.Lecture()->setFocus();
+         if (l.c == "curseur") s.Lecture()->setFocus();
          return s.Fini();
        }},
       {{"survole", "survole-dessous", "souris-presse", "souris-glisse", "souris-relache"},
@@ -385,14 +394,6 @@ const std::map<QByteArray, TSession::TGeste>& TSession::GestesAvecFenetre() {
          s.Menu().hide();
          return s.Fini();
        }},
-      {{"selectionne"},
-       [](TSession& s, const TLigne& l) {
-         QTextCursor curseur = s.Lecture()->textCursor();
-         curseur.setPosition(s.Position(l.m, 1));
-         curseur.setPosition(s.Position(l.m, 2), QTextCursor::KeepAnchor);
-         s.Lecture()->setTextCursor(curseur);
-         return s.Fini();
-       }},
       {{"molette"},
        [](TSession& s, const TLigne& l) {
          const QPointF point(10, 10);
@@ -414,7 +415,6 @@ const std::map<QByteArray, TSession::TGeste>& TSession::GestesAvecFenetre() {
          QWidget* w = s.Cible(l.m.value(1));
          return s.Compare({QString::number(w->width()), QString::number(w->height())},
                           {l.a2, Q(l.m.value(3))});
-         return s.Fini();
        }},
       {{"hauteur", "hauteur-min"},
        [](TSession& s, const TLigne& l) {
@@ -426,9 +426,7 @@ const std::map<QByteArray, TSession::TGeste>& TSession::GestesAvecFenetre() {
       {{"bulle-au-dessus"},
        [](TSession& s, const TLigne& l) {
          // The hint ends above the line of the piece of text.
-         QWidget* bulle = nullptr;
-         for (QWidget* w : QApplication::topLevelWidgets())
-           if (w->inherits("QTipLabel") && w->isVisible()) bulle = w;
+         const QWidget* bulle = BulleVisible();
          const QRect ligne = s.Lecture()->cursorRect([&] {
            QTextCursor curseur(s.Lecture()->document());
            curseur.setPosition(s.Position(l.m, 1));
@@ -439,7 +437,6 @@ const std::map<QByteArray, TSession::TGeste>& TSession::GestesAvecFenetre() {
                 s.Verifie(
                     bulle->geometry().bottom() < haut,
                     QStringLiteral("bulle %1, ligne %2").arg(bulle->geometry().bottom()).arg(haut));
-         return s.Fini();
        }},
       {{"fenetre"},
        [](TSession& s, const TLigne& l) {
@@ -481,16 +478,12 @@ const std::map<QByteArray, TSession::TGeste>& TSession::GestesAvecFenetre() {
          return s.Verifie(s.F->TexteBulle().contains(l.a1), s.F->TexteBulle()) &&
                 s.Verifie(QToolTip::isVisible() && QToolTip::text().contains(l.a1),
                           QToolTip::text());
-         return s.Fini();
        }},
       {{"bulle-taille"},
        [](TSession& s, const TLigne& l) {
-         QWidget* bulle = nullptr;
-         for (QWidget* w : QApplication::topLevelWidgets())
-           if (w->inherits("QTipLabel") && w->isVisible()) bulle = w;
+         const QWidget* bulle = BulleVisible();
          return s.Verifie(bulle, QStringLiteral("pas de bulle")) &&
                 s.Compare({QString::number(bulle->font().pointSize())}, {l.a1});
-         return s.Fini();
        }},
       {{"menu", "sous-menu"},
        [](TSession& s, const TLigne& l) {
@@ -526,7 +519,6 @@ const std::map<QByteArray, TSession::TGeste>& TSession::GestesAvecFenetre() {
          return s.Compare({QString::number(s.Lecture()->font().pointSize()),
                            QString::number(s.Notes()->font().pointSize())},
                           {l.a1, l.a1});
-         return s.Fini();
        }},
       {{"etat"},
        [](TSession& s, const TLigne& l) {
@@ -540,7 +532,6 @@ const std::map<QByteArray, TSession::TGeste>& TSession::GestesAvecFenetre() {
                                           e.insereTr, e.evalSyntaxe)}};
          return s.Verifie(champs.count(l.m.value(1)), QStringLiteral("champ inconnu")) &&
                 s.Compare({champs.at(l.m.value(1))}, {l.a2});
-         return s.Fini();
        }},
       {{"lexique"},
        [](TSession& s, const TLigne& l) {
@@ -561,14 +552,12 @@ const std::map<QByteArray, TSession::TGeste>& TSession::GestesAvecFenetre() {
                             modifiable,
                     QStringLiteral("état, volet et menu en désaccord")) &&
                 s.Compare({modifiable ? "modifiable" : "fige"}, {l.a1});
-         return s.Fini();
        }},
       {{"selection"},
        [](TSession& s, const TLigne& l) {
          const QTextCursor curseur = s.Lecture()->textCursor();
          return s.Compare({curseur.selectedText()}, {l.a1}) &&
                 (l.m.size() < 3 || s.Compare({QString::number(curseur.selectionStart())}, {l.a2}));
-         return s.Fini();
        }},
       {{"curseur-a"},
        [](TSession& s, const TLigne& l) {
@@ -582,7 +571,6 @@ const std::map<QByteArray, TSession::TGeste>& TSession::GestesAvecFenetre() {
          const QScrollBar* barre = s.Lecture()->verticalScrollBar();
          return s.Verifie(barre->maximum() > 0, QStringLiteral("rien à faire défiler")) &&
                 s.Compare({QString::number(barre->value())}, {l.a1});
-         return s.Fini();
        }},
       {{"gras"},
        [](TSession& s, const TLigne& l) {
@@ -604,7 +592,6 @@ const std::map<QByteArray, TSession::TGeste>& TSession::GestesAvecFenetre() {
          return s.Verifie(action, l.a1) && s.Compare({action->text(), action->shortcut().toString(),
                                                       OuiNon(action->isVisible())},
                                                      l.Reste(2));
-         return s.Fini();
        }},
       {{"menus"},
        [](TSession& s, const TLigne& l) { return s.Compare(Textes(s.F->menuBar()), l.Reste(1)); }},
@@ -648,7 +635,6 @@ const std::map<QByteArray, TSession::TGeste>& TSession::GestesAvecFenetre() {
                           QStringLiteral("%1 > %2")
                               .arg(mesure->idealWidth())
                               .arg(tableaux->viewport()->width()));
-         return s.Fini();
        }},
       {{"onglet"},
        [](TSession& s, const TLigne& l) {

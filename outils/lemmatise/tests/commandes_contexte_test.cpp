@@ -1,16 +1,16 @@
-// lemmatise --contexte with the shipped lexicon and model: the plain cases
-// of morpho/tests/contexte.tsv through --contexte --tsv, the exact row
-// layout other programs read, and the design's order without a model.
+// lemmatise --contexte --tsv with the shipped lexicon and model: the exact
+// row layout other programs read, the likeliest reading first, and the
+// design's order without a model (the choices themselves are the core's
+// test, morpho/tests/contexte_test.cpp).
 #include "outils/lemmatise/commandes_contexte.h"
 
 #include <gtest/gtest.h>
 
 #include <sstream>
 
+#include "lexical/lignes.h"
 #include "lexical/stores.h"
-#include "lexical/tests/fixture.h"
 #include "morpho/contexte.h"
-#include "morpho/vocabulaire_texte.h"
 
 namespace {
 
@@ -21,18 +21,13 @@ class CommandesContexte : public ::testing::Test {
   const TModeleContexte modele_ = TModeleContexte::Lis(CheminContextePres(LECTURIEL_LEX));
 };
 
+// The rows of the output, cut into their tab-separated fields.
 std::vector<std::vector<std::string>> Lignes(const std::string& texte) {
   std::vector<std::vector<std::string>> lignes;
-  std::istringstream flux(texte);
-  std::string l;
-  while (std::getline(flux, l)) {
-    std::vector<std::string> champs;
-    std::size_t debut = 0;
-    for (std::size_t tab; (tab = l.find('\t', debut)) != std::string::npos; debut = tab + 1)
-      champs.push_back(l.substr(debut, tab - debut));
-    champs.push_back(l.substr(debut));
-    lignes.push_back(champs);
-  }
+  PourChaqueLigne(texte, [&](std::string_view ligne) {
+    const std::vector<std::string_view> champs = DecoupeChamps(ligne, '\t');
+    lignes.emplace_back(champs.begin(), champs.end());
+  });
   return lignes;
 }
 
@@ -44,30 +39,6 @@ std::string ContexteTsv(const TModeleContexte* modele, const std::string& entree
 }
 
 }  // namespace
-
-TEST_F(CommandesContexte, PhrasesClairesEnTsv) {
-  // The hover cases belong to the core's test.
-  std::vector<TCas> cas = LisFixture(LECTURIEL_SOURCES "/morpho/tests/contexte.tsv");
-  std::erase_if(cas, [](const TCas& c) { return c.Section == "bulle"; });
-  VerifieFixture(cas, {{"phrase-claire", [&](const TCas& c) {
-                          std::string entree;
-                          int numero = 0, cherche = 0;
-                          PourChaqueMot(c.Cp(0), [&](int, std::string_view mot) {
-                            entree += Cp1252VersUtf8(mot) + "\n";
-                            ++numero;
-                            if (!cherche && mot == c.Cp(1)) cherche = numero;
-                          });
-                          for (const auto& l : Lignes(ContexteTsv(&modele_, entree))) {
-                            if (l[0] != std::to_string(cherche)) continue;
-                            // The first row of the word: its heading and reading.
-                            std::string r = l[3].substr(0, l[3].find(" : "));
-                            if (c[2].find(" | ") != std::string::npos && !l[6].empty())
-                              r += " | " + l[6].substr(l[6].find_first_not_of(' '));
-                            return r;
-                          }
-                          return std::string("mot absent");
-                        }}});
-}
 
 TEST_F(CommandesContexte, NumeroLignesTsvProbabilite) {
   const auto lignes = Lignes(ContexteTsv(&modele_, "suo\ngladio\n\n\nxyzzy\nne\n"));

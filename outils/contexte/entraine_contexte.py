@@ -8,16 +8,21 @@ The model is a hidden Markov model over coarse tags, decoded by the program
     mood; a frequent invariable word (cum preposition, cum conjunction, ne
     adverb, ne conjunction...) is its own tag, a rare one the class its
     meaning names (adv., conj., prép....);
-  - transitions: tag bigram counts over the sentences;
+  - transitions: tag bigram counts over the sentences (the program smooths
+    a lexicalised invariable's by its class: adv., conj....);
   - emissions: for each ambiguous form, the counts of its readings (heading
     and tag) in the text, backed off to the heading's and the tag's counts.
 
 Each token of the tagged text is mapped to the lexicon's readings of its form,
 given by `lemmatise --tsv` itself: the readings whose headword is the token's
-lemma (u for v, i for j, homograph numbers dropped) and whose case, number,
-person and mood agree best with the token's; the count is shared among them
-when several fit equally.  Tokens whose lemma the lexicon does not give still
-feed the transitions through the readings that agree best.
+lemma (matched as `lemmatise --couverture` matches it: u for v, i for j,
+homograph numbers dropped, optional letters, a people's plural) and whose
+case, number, person and mood agree best with the token's; the count is
+shared among them when several fit equally.  Where the tagged text and the
+treebank disagree, the treebank's convention wins (quod, qui, quis, quam;
+participles, see participe_plutot).  Tokens whose lemma the lexicon does not
+give still feed the transitions through the readings that agree best, when
+one has the token's part of speech.
 
 Same inputs, same file: every iteration is sorted, counts are written with
 two decimals, and the file ends with its own FNV-1a checksum.
@@ -315,6 +320,29 @@ def main():
     formes = sorted({mot[0] for _, p in corpus for mot in p})
     lectures = lectures_des_formes(lemmatise, formes)
 
+    # How often the tagged text gives each lemma to each form.
+    lemmes_des_formes = collections.defaultdict(collections.Counter)
+    for poids, phrase in corpus:
+        if poids == 1.0:
+            for forme, lemme, _, _ in phrase:
+                lemmes_des_formes[cle_forme(forme)][normalise(lemme)] += 1
+
+    def participe_plutot(forme, retenues, traits):
+        """The tagged text files some participles now under the verb, now under
+        an adjective of the same spelling (ardens, consentiens); the
+        hand-checked treebank keeps the verb.  When the verb takes at least
+        a third of the form's tokens, the others go to its participle too."""
+        if not all(PARTIES[l[2]] == 1 for l in retenues):
+            return retenues
+        lemmes = lemmes_des_formes[cle_forme(forme)]
+        total = sum(lemmes.values())
+        participes = [l for l in lectures[forme] if PARTIES[l[2]] == 3 and
+                      l[3] >> MODE['Par'] & 1 and 3 * lemmes[normalise(l[0])] >= total]
+        if not participes:
+            return retenues
+        meilleur = max(accord(l, 3, traits) for l in participes)
+        return [l for l in participes if accord(l, 3, traits) == meilleur]
+
     # Invariable headings, counted first so that the frequent ones get their own tag.
     compte_invariables = collections.Counter()
     choix = []
@@ -332,6 +360,8 @@ def main():
             if retenues is None:
                 choix_phrase.append((forme, None))
                 continue
+            if poids == 1.0:
+                retenues = participe_plutot(forme, retenues, traits)
             for l in retenues:
                 if l[2] == INVARIABLE:
                     compte_invariables[cle_entete(l[1])] += poids / len(retenues)

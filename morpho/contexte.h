@@ -61,6 +61,23 @@ class TModeleContexte {
     double Total = 0;
   };
 
+  // Keys numbered in the order they were added: all their bytes in one
+  // string and an open-addressing table of their numbers, so that loading
+  // makes no allocation per key (the model has tens of thousands).
+  class TIndexCles {
+   public:
+    void Prepare(std::size_t nombre, std::size_t octets);
+    // The key's number, or -1 when it is already there.
+    int Ajoute(std::string_view cle);
+    int Cherche(std::string_view cle) const;  // -1 when absent
+
+   private:
+    std::string_view Cle(std::uint32_t i) const;
+    std::string octets_;
+    std::vector<std::uint32_t> debuts_{0};  // key i is octets_[debuts_[i], debuts_[i + 1])
+    std::vector<std::uint32_t> cases_;      // key number + 1, 0 for an empty slot
+  };
+
   int EtiquetteDe(const TAnalyse& a, int numero) const;
   int EnteteDe(const TAnalyse& a) const;
 
@@ -71,9 +88,10 @@ class TModeleContexte {
   std::vector<double> diviseurs_;    // P(tag)^Exposant
   std::vector<double> prior_;        // P(tag)
   std::vector<double> transitions_;  // P(b | a) at a * n + b, tag 0 the sentence bound
-  std::unordered_map<std::string, int> entetes_;
+  TIndexCles entetes_;
   std::vector<double> comptesEntetes_;
-  std::unordered_map<std::string, TFormeConnue> formes_;
+  TIndexCles formes_;
+  std::vector<TFormeConnue> comptesFormes_;
   std::vector<TEmission> emissions_;
   int inconnu_ = 0;
   std::size_t n_ = 0;

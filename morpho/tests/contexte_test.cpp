@@ -4,11 +4,14 @@
 #include "morpho/contexte.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
+#include "lexical/erreur.h"
 #include "lexical/stores.h"
 #include "lexical/tests/fixture.h"
 #include "morpho/lemmatise.h"
@@ -162,4 +165,57 @@ TEST_F(Contexte, MarqueDesOccurrencesIncertaines) {
       "Quis fuit, quem non uidit? Omnia quae dixit uera sunt. Ne timueris.", modele);
   for (const TVedetteVocabulaire& e : lu.Vedettes)
     EXPECT_EQ(MarqueIncertaine(e).empty(), e.Incertaines == 0) << e.Entree;
+}
+
+namespace {
+
+// A model written by hand, ended with its checksum as the training script
+// ends it.
+std::string AvecSomme(const std::string& texte) {
+  std::uint64_t h = 0xcbf29ce484222325ull;
+  for (const char c : texte) {
+    h ^= static_cast<unsigned char>(c);
+    h *= 0x100000001b3ull;
+  }
+  char somme[32];
+  std::snprintf(somme, sizeof somme, "somme\t%016llx\n", static_cast<unsigned long long>(h));
+  return texte + somme;
+}
+
+std::string PetitModele(const std::string& formes) {
+  return AvecSomme(
+      "# lecturiel-contexte 1\netiquettes\t3\n<s>\t2.00\n?\t1.00\nL:cum, conj.\t1.50\n"
+      "transitions\t2\n0\t2\t1.00\n2\t0\t1.00\nentetes\t1\ncum, conj.\t1.00\n" +
+      formes);
+}
+
+}  // namespace
+
+// What the loader must refuse in a file whose checksum is right: a key given
+// twice (the numbering of the keys after it would shift), a count that is
+// not plain digits; and a pipe or a folder in the model's place is refused
+// at once instead of hanging the program.
+TEST_F(Contexte, ModeleEcritALaMain) {
+  EXPECT_NO_THROW(TModeleContexte::DeTexte(PetitModele("formes\t1\ncum\t0:2:1.25\n"), "m"));
+  for (const auto& [formes, attendu] :
+       {std::pair<std::string, std::string>{"formes\t2\ncum\t0:2:1.25\ncum\t0:2:1.00\n", "double"},
+        {"formes\t1\ncum\t0:2:1e5\n", "compte invalide"},
+        {"formes\t1\ncum\t0:2:-1.00\n", "compte invalide"},
+        {"formes\t1\ncum\t0:9:1.00\n", "hors limites"}}) {
+    try {
+      TModeleContexte::DeTexte(PetitModele(formes), "m");
+      ADD_FAILURE() << formes;
+    } catch (const Erreur& e) {
+      EXPECT_NE(std::string(e.what()).find(attendu), std::string::npos) << e.what();
+    }
+  }
+  TDossierDeTest d;
+  std::filesystem::create_directories(d.Chemin("dossier/contexte.txt"));
+  std::filesystem::create_directories(d.Chemin("tube"));
+  ASSERT_EQ(::mkfifo(d.Chemin("tube/contexte.txt").c_str(), 0600), 0);
+  for (const std::string nom : {"dossier", "tube"}) {
+    std::string message;
+    EXPECT_EQ(ChargeContexte(d.Chemin(nom + "/quirandole.lex"), message), nullptr) << nom;
+    EXPECT_NE(message.find("ordre alphab"), std::string::npos) << message;
+  }
 }

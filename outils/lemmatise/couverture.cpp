@@ -93,6 +93,18 @@ std::vector<TJeton> LisJetonsConllu(std::istream& entree) {
 std::vector<std::string> GraphiesLemme(std::string_view lemmeCp1252) {
   std::vector<std::string> graphies;
   Developpe(NormaliseLemme(lemmeCp1252), {}, graphies);
+  // The treebank names a people in the plural (Germani, Belgae) where the
+  // dictionary cites the singular (Germanus, Belga).
+  if (!lemmeCp1252.empty() && lemmeCp1252.front() >= 'A' && lemmeCp1252.front() <= 'Z') {
+    const std::size_t n = graphies.size();
+    for (std::size_t k = 0; k < n; ++k) {
+      const std::string g = graphies[k];  // a copy: push_back may move the strings
+      if (g.size() > 3 && g.ends_with("ae"))
+        graphies.push_back(g.substr(0, g.size() - 1));
+      else if (g.size() > 2 && g.ends_with('i'))
+        graphies.push_back(g.substr(0, g.size() - 1) + "us");
+    }
+  }
   std::sort(graphies.begin(), graphies.end());
   graphies.erase(std::unique(graphies.begin(), graphies.end()), graphies.end());
   return graphies;

@@ -31,7 +31,8 @@ struct TJeton {
 std::vector<TJeton> LisJetonsConllu(std::istream& entree);
 
 // The normalised spellings of a lemma (Windows-1252): one, or one per choice
-// of each parenthesised part.
+// of each parenthesised part; a capitalised plural in -i or -ae (a people)
+// also in the singular.
 std::vector<std::string> GraphiesLemme(std::string_view lemmeCp1252);
 
 struct TCouverture {

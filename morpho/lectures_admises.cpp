@@ -91,6 +91,11 @@ std::optional<Morpho> LectureAdmise(const TDonneesLexicales& e, std::string_view
   }
   if (!modele.Verbe) return m;
   if ((m & Trait::Imperatif) && Marque(e, "sans impératif"_1252)) return std::nullopt;
+  // malo has neither gerund nor participle (uolendi, nolendi and nolens are
+  // in the grammars, malendi and malens are not).
+  if ((m & (Trait::Gerondif | Trait::AdjectifVerbal)) && Marque(e, "sans gérondif"_1252))
+    return std::nullopt;
+  if ((m & Trait::Participe) && Marque(e, "sans participe")) return std::nullopt;
   // An impersonal verb has only its third persons (decet, decent; no decueram).
   if ((m & (Trait::PremierePersonne | Trait::DeuxiemePersonne | Trait::Imperatif)) &&
       Marque(e, "impers."))

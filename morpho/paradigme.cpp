@@ -27,10 +27,13 @@ std::vector<std::string> Champs(const std::string& liste) {
 }
 
 // Whether the irregular readings `irr` cover every bit of the regular `reg`,
-// in the same degree: melior stands for bonior, not for bonus.
+// in the same degree: melior stands for bonior, not for bonus; and a supine,
+// which has no mood, only by a supine.
 bool Couvre(Morpho irr, Morpho reg) {
   constexpr Morpho degres = Trait::Comparatif | Trait::Superlatif;
-  return (reg & ~irr) == 0 && (reg & degres) == (irr & degres);
+  constexpr Morpho modes = TousLesBits(MasquesMode);
+  return (reg & ~irr) == 0 && (reg & degres) == (irr & degres) &&
+         ((reg & modes) == 0) == ((irr & modes) == 0);
 }
 
 void AjouteSansDoublon(std::vector<TFormeFlechie>& formes, TFormeFlechie f) {
@@ -62,8 +65,7 @@ constexpr Morpho Personnes[6] = {
 
 // The forms a grammar writes in two words on the supine stem `s`: the
 // perfect system with sum, the future infinitive (amaturum esse), the
-// perfect and future passive infinitives (amatum esse, amatum iri), and the
-// supines (amatum, amatu).
+// perfect and future passive infinitives (amatum esse, amatum iri).
 void AjouteComposees(std::vector<TFormeFlechie>& formes, const TDonneesLexicales& e,
                      const std::string& s) {
   const ParfaitCompose sorte = ParfaitComposeDe(e);
@@ -92,8 +94,6 @@ void AjouteComposees(std::vector<TFormeFlechie>& formes, const TDonneesLexicales
   if (sorte == ParfaitCompose::Passif)
     formes.push_back(
         {s + "um iri", Trait::Infinitif | Trait::Futur | Trait::Passif, OrigineForme::Composee});
-  formes.push_back({s + "um", Trait::Accusatif, OrigineForme::Supin});
-  formes.push_back({s + "u", Trait::Ablatif, OrigineForme::Supin});
 }
 
 }  // namespace
@@ -109,7 +109,7 @@ TFlechisseur::TFlechisseur() {
   }
   for (int i = 0; i < Irreguliers->Count(); ++i)
     for (const TDonneesIrreg& d : Irreguliers->Definitions(i))
-      irreguliers_[d.K].push_back({Irreguliers->Cle(i), d.Modele, d.Morpho});
+      irreguliers_[d.K].push_back({Irreguliers->Cle(i), d.Modele, d.Morpho, d.Archaique});
 }
 
 TParadigme TFlechisseur::Paradigme(int position) const {
@@ -173,7 +173,8 @@ TParadigme TFlechisseur::Paradigme(int position) const {
     if (d.Radical < 1 || d.Radical > 3) continue;
     for (const std::string& radical : radicaux[static_cast<std::size_t>(d.Radical)])
       if (const auto m = LectureAdmise(direct, radical, terminaison, d))
-        regulieres.push_back({radical + terminaison, *m | genre, OrigineForme::Desinence});
+        regulieres.push_back({radical + terminaison, *m | genre,
+                              d.Supin() ? OrigineForme::Supin : OrigineForme::Desinence});
   }
 
   std::vector<TFormeFlechie> irregulieres;
@@ -184,16 +185,19 @@ TParadigme TFlechisseur::Paradigme(int position) const {
       // key and model only.
       int p = 0;
       if (!lex.ChercheModele(r.Vedette, r.Modele, p) || p != position) continue;
-      irregulieres.push_back({i.Forme, i.Traits | genre, OrigineForme::Irreguliere});
+      irregulieres.push_back({i.Forme, i.Traits | genre, OrigineForme::Irreguliere, i.Archaique});
     }
   }
 
   for (TFormeFlechie& f : regulieres) {
-    const bool remplacee =
-        std::any_of(irregulieres.begin(), irregulieres.end(),
-                    [&](const TFormeFlechie& i) { return Couvre(i.Traits, f.Traits); });
+    const bool remplacee = std::any_of(
+        irregulieres.begin(), irregulieres.end(),
+        [&](const TFormeFlechie& i) { return !i.Archaique && Couvre(i.Traits, f.Traits); });
     if (!remplacee) AjouteSansDoublon(r.Formes, std::move(f));
   }
+  // The archaic forms last, after the classical ones of their cell.
+  std::stable_partition(irregulieres.begin(), irregulieres.end(),
+                        [](const TFormeFlechie& f) { return !f.Archaique; });
   for (TFormeFlechie& f : irregulieres) AjouteSansDoublon(r.Formes, std::move(f));
   if (modele.Verbe)
     for (const std::string& supin : radicaux[3]) AjouteComposees(r.Formes, direct, supin);

@@ -147,8 +147,11 @@ std::map<std::string, std::set<std::string>> FormesDesTableaux(int vedettes) {
     if (cle.empty() || (cle[0] >= 'A' && cle[0] <= 'Z')) continue;
     for (int p : Lexique->EntreesDeModele(cle, numero))
       for (const TFormeFlechie& f : flechisseur.Paradigme(p).Formes)
-        // A compound form (amatus sum) is two words, each checked in its table.
-        if (f.Forme.find(' ') == std::string::npos) formes[f.Forme].insert(Norme(cle));
+        // A compound form (amatus sum) is two words, each checked in its
+        // table; an archaic form (siem, duim) is shown marked, as no form of
+        // the classical paradigm.
+        if (f.Forme.find(' ') == std::string::npos && !f.Archaique)
+          formes[f.Forme].insert(Norme(cle));
   }
   return formes;
 }

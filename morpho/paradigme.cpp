@@ -8,6 +8,7 @@
 #include "lexical/messages.h"
 #include "lexical/modeles.h"
 #include "lexical/stores.h"
+#include "morpho/analyses.h"
 #include "morpho/lectures_admises.h"
 #include "morpho/lemmatise.h"
 
@@ -164,6 +165,16 @@ TParadigme TFlechisseur::Paradigme(int position) const {
   } else if (const std::string_view fin = modele.FinCitation;
              !fin.empty() && std::string_view(r.Vedette).ends_with(fin)) {
     radicaux[1].push_back(r.Vedette.substr(0, r.Vedette.size() - fin.size()));
+  } else if (PlurielSeul(r.Entree, direct)) {
+    // A noun cited in the plural (nuptiae, liberi): the headword without
+    // the ending of the nominative plural, as its singular key gives it to
+    // the analysis.
+    for (const auto& [terminaison, d] : desinences_[static_cast<std::size_t>(r.Modele)])
+      if (d.Radical == 1 && (d.Morpho & Trait::Nominatif) && (d.Morpho & Trait::Pluriel) &&
+          r.Vedette.size() > terminaison.size() && r.Vedette.ends_with(terminaison)) {
+        radicaux[1].push_back(r.Vedette.substr(0, r.Vedette.size() - terminaison.size()));
+        break;
+      }
   }
   if (modele.Verbe) {
     radicaux[2] = Champs(direct.RadicauxA);
@@ -201,6 +212,10 @@ TParadigme TFlechisseur::Paradigme(int position) const {
   for (TFormeFlechie& f : irregulieres) AjouteSansDoublon(r.Formes, std::move(f));
   if (modele.Verbe)
     for (const std::string& supin : radicaux[3]) AjouteComposees(r.Formes, direct, supin);
+  // A noun used only in the plural (penates, maiores) has no singular, as in
+  // the analysis.
+  if (PlurielSeul(r.Entree, direct))
+    std::erase_if(r.Formes, [](const TFormeFlechie& f) { return f.Traits & Trait::Singulier; });
   return r;
 }
 

@@ -45,6 +45,18 @@ TEST_F(Paradigmes, IrregulieresALaPlaceDesRegulieresQuEllesCouvrent) {
   EXPECT_EQ(std::count(formes.begin(), formes.end(), "tuli"), 1);
 }
 
+// A noun cited in the plural takes its stem from the nominative plural and
+// has no singular form.
+TEST_F(Paradigmes, NomAuPlurielSeulementSansSingulier) {
+  int p = 0;
+  ASSERT_TRUE(Lexique->ChercheModele("liberi", 1, p));
+  std::vector<std::string> formes;
+  for (const TFormeFlechie& f : TFlechisseur().Paradigme(p).Formes)
+    formes.push_back(Cp1252VersUtf8(f.Forme + " : " + TexteTraits(f.Traits)));
+  EXPECT_EQ(formes, (std::vector<std::string>{"liberi : nominatif masculin pluriel",
+                                              "liberos : accusatif masculin pluriel"}));
+}
+
 TEST_F(Paradigmes, RenvoiDonneLeParadigmeDeLaCibleEtInvariableRien) {
   int p = 0;
   ASSERT_TRUE(Lexique->ChercheModele("caritas", 5, p));

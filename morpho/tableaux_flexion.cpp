@@ -132,6 +132,13 @@ struct TConstruction {
       if (std::find(cellule.begin(), cellule.end(), forme) == cellule.end())
         cellule.push_back(forme);
     }
+    // An archaic form after the classical ones of its cell, the compound
+    // forms (ausus sim) among them.
+    for (auto& ligne : t.Cases)
+      for (auto& cellule : ligne)
+        std::stable_partition(cellule.begin(), cellule.end(), [](const std::string& f) {
+          return !std::string_view(f).ends_with(MarqueArchaique);
+        });
     return t;
   }
 };

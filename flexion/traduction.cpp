@@ -107,6 +107,12 @@ bool EstImpersonnel(std::string_view entree) {
 // nothing to show for it.
 std::string RenduLecture(const TSensVerbal& sens, const std::string& suppleant, bool impersonnel,
                          const TDef& d) {
+  // The supine in -u after an adjective (facile dictu: facile à dire), in
+  // -um after a verb of motion (cubitum it: il va se coucher, pour dormir).
+  if (d.Supin() && !sens.Infinitif.empty()) {
+    std::string forme = ((d.Morpho & Trait::Accusatif) ? "pour " : "à "_1252) + sens.Infinitif;
+    return sens.Complement.empty() ? forme : forme + " " + sens.Complement;
+  }
   if (d.NumVoix() < 0) return {};
   if (impersonnel &&
       (d.NumPersonne() == Personne::Premiere || d.NumPersonne() == Personne::Deuxieme))

@@ -13,6 +13,11 @@ int TDef::NumTemps() const { return IndexCategorie(Morpho, MasquesTemps); }
 int TDef::NumMode() const { return IndexCategorie(Morpho, MasquesMode); }
 int TDef::NumVoix() const { return IndexCategorie(Morpho, MasquesVoix); }
 
+bool TDef::Supin() const {
+  return Partie() == Partie::Verbe && (Morpho & (Trait::Accusatif | Trait::Ablatif)) &&
+         IndexCategorie(Morpho, MasquesMode) < 0;
+}
+
 namespace {
 template <std::size_t N, std::size_t M>
 void AjouteTermes(std::string& texte, Morpho m, const std::array<Morpho, N>& masques,
@@ -28,17 +33,21 @@ void AjouteTermes(std::string& texte, Morpho m, const std::array<Morpho, N>& mas
 
 std::string TDef::Libelle(bool avecModele) const {
   std::string texte;
-  AjouteTermes(texte, Morpho, MasquesPersonne, NomsPersonnes);
-  // A case replaces what came before it, so a nominal reading starts with
-  // its case and no blank.
-  for (std::size_t i = 0; i < MasquesCas.size(); ++i)
-    if (Morpho & MasquesCas[i]) texte = NomsCas[i];
-  AjouteTermes(texte, Morpho, MasquesGenre, NomsGenres);
-  AjouteTermes(texte, Morpho, MasquesNombre, NomsNombres);
-  AjouteTermes(texte, Morpho, MasquesMode, NomsModes);
-  AjouteTermes(texte, Morpho, MasquesTemps, NomsTemps);
-  AjouteTermes(texte, Morpho, MasquesVoix, NomsVoix);
-  AjouteTermes(texte, Morpho, MasquesDegre, NomsDegres);
+  if (Supin()) {
+    texte = (Morpho & Trait::Accusatif) ? "supin en -um" : "supin en -u";
+  } else {
+    AjouteTermes(texte, Morpho, MasquesPersonne, NomsPersonnes);
+    // A case replaces what came before it, so a nominal reading starts with
+    // its case and no blank.
+    for (std::size_t i = 0; i < MasquesCas.size(); ++i)
+      if (Morpho & MasquesCas[i]) texte = NomsCas[i];
+    AjouteTermes(texte, Morpho, MasquesGenre, NomsGenres);
+    AjouteTermes(texte, Morpho, MasquesNombre, NomsNombres);
+    AjouteTermes(texte, Morpho, MasquesMode, NomsModes);
+    AjouteTermes(texte, Morpho, MasquesTemps, NomsTemps);
+    AjouteTermes(texte, Morpho, MasquesVoix, NomsVoix);
+    AjouteTermes(texte, Morpho, MasquesDegre, NomsDegres);
+  }
   if (avecModele) {
     texte += " modèle "_1252;
     if (Modele >= 0 && Modele < NombreModeles)

@@ -26,8 +26,14 @@ struct TDef {
   int NumMode() const;
   int NumVoix() const;
 
+  // A supine: a verb reading with a case and no mood, the accusative being
+  // the supine in -um (cubitum ire), the ablative the supine in -u
+  // (mirabile dictu). The morphology word has no term of its own for it.
+  bool Supin() const;
+
   // French description, e.g. "nominatif singulier" or " 1ère personne
-  // singulier indicatif présent actif"; with avecModele, followed by
+  // singulier indicatif présent actif", "supin en -u" for a supine; with
+  // avecModele, followed by
   // " modèle NAME radical N" (a model outside 0..30 shows its number).
   std::string Libelle(bool avecModele) const;
 

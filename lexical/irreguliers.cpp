@@ -1,5 +1,6 @@
 #include "lexical/irreguliers.h"
 
+#include <algorithm>
 #include <unordered_map>
 #include <utility>
 
@@ -31,7 +32,11 @@ std::unique_ptr<TListeIrreg> TListeIrreg::Lis(TLecteur& lecteur) {
   const std::int32_t n = lecteur.LisEntier();
   for (std::int32_t i = 0; i < n; ++i) {
     std::string forme = lecteur.LisChaine();
-    if (!forme.empty() && forme.back() >= '0' && forme.back() <= '9') forme.pop_back();
+    bool archaique = false;
+    if (!forme.empty() && forme.back() >= '0' && forme.back() <= '9') {
+      archaique = forme.back() == ChiffreArchaique;
+      forme.pop_back();
+    }
     const std::int32_t m = lecteur.LisEntier();
     // The form is folded and looked up once for all its definitions: per
     // definition, a long form with many definitions cost their product.
@@ -46,7 +51,7 @@ std::unique_ptr<TListeIrreg> TListeIrreg::Lis(TLecteur& lecteur) {
         if (nouvelle) formes.emplace_back(forme, std::make_unique<std::vector<TDonneesIrreg>>());
         definitions = formes[it->second].second.get();
       }
-      definitions->emplace_back(morpho, modele, std::move(K));
+      definitions->emplace_back(morpho, modele, std::move(K)).Archaique = archaique;
     }
   }
   liste->AjouteTous(std::move(formes));
@@ -54,15 +59,29 @@ std::unique_ptr<TListeIrreg> TListeIrreg::Lis(TLecteur& lecteur) {
 }
 
 void TListeIrreg::Ecris(TEcrivain& ecrivain) const {
-  ecrivain.EcrisEntier(Count());
-  for (int i = 0; i < Count(); ++i) {
-    ecrivain.EcrisChaine(Cle(i));
+  // One record for the ordinary definitions of a form, one for its archaic
+  // ones, each only when it has some.
+  const auto nombre = [this](int i, bool archaique) {
     const auto& definitions = Definitions(i);
-    ecrivain.EcrisEntier(static_cast<std::int32_t>(definitions.size()));
-    for (const auto& d : definitions) {
-      ecrivain.EcrisChaine(d.K);
-      ecrivain.EcrisEntier(static_cast<std::int32_t>(d.Morpho));
-      ecrivain.EcrisEntier(d.Modele);
+    return static_cast<std::int32_t>(
+        std::count_if(definitions.begin(), definitions.end(),
+                      [&](const TDonneesIrreg& d) { return d.Archaique == archaique; }));
+  };
+  std::int32_t enregistrements = 0;
+  for (int i = 0; i < Count(); ++i)
+    for (bool archaique : {false, true}) enregistrements += nombre(i, archaique) > 0 ? 1 : 0;
+  ecrivain.EcrisEntier(enregistrements);
+  for (int i = 0; i < Count(); ++i)
+    for (bool archaique : {false, true}) {
+      const std::int32_t n = nombre(i, archaique);
+      if (n == 0) continue;
+      ecrivain.EcrisChaine(archaique ? Cle(i) + ChiffreArchaique : Cle(i));
+      ecrivain.EcrisEntier(n);
+      for (const auto& d : Definitions(i)) {
+        if (d.Archaique != archaique) continue;
+        ecrivain.EcrisChaine(d.K);
+        ecrivain.EcrisEntier(static_cast<std::int32_t>(d.Morpho));
+        ecrivain.EcrisEntier(d.Modele);
+      }
     }
-  }
 }

@@ -24,6 +24,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// The word after the traits of an archaic irregular form (siem, duim).
+constexpr std::string_view MarqueArchaique = " archaïque"_1252;
+
 struct Terme {
   std::string_view Nom;
   std::uint32_t Masque;
@@ -246,9 +249,13 @@ TStoresSources LisSources(const std::string& dossier) {
     LisSource(chemin, 4, [&](const Ligne& l) {
       if (l.Champs[0].empty()) throw Erreur("forme vide");
       const int modele = LisModele(l.Champs[2]);
-      const std::uint32_t morpho = LisTraits(l.Champs[3]);
+      std::string_view traits = l.Champs[3];
+      const bool archaique = traits.ends_with(MarqueArchaique);
+      if (archaique) traits.remove_suffix(MarqueArchaique.size());
+      const std::uint32_t morpho = LisTraits(traits);
       irreguliers.Liste(std::string(l.Champs[0]))
-          .emplace_back(morpho, modele, std::string(l.Champs[1]));
+          .emplace_back(morpho, modele, std::string(l.Champs[1]))
+          .Archaique = archaique;
     });
   stores.Irreguliers = std::make_unique<TListeIrreg>();
   stores.Irreguliers->AjouteTous(irreguliers.Prends());
@@ -289,7 +296,7 @@ void EcrisSources(const TLexique& lexique, const TListeDes& desinences,
     for (const TDonneesIrreg& d : irreguliers.Definitions(i)) {
       VerifieChamp(d.K, "lemme");
       irr += irreguliers.Cle(i) + '\t' + d.K + '\t' + TexteModele(d.Modele) + '\t' +
-             TexteTraits(d.Morpho) + '\n';
+             TexteTraits(d.Morpho) + std::string(d.Archaique ? MarqueArchaique : "") + '\n';
     }
   }
   std::string lex = "# clé\tmodèle\tgenre\tradicauxA\tradicauxB\tsens\n"_1252;

@@ -4,7 +4,8 @@
 //   irreguliers*.txt forme  lemme  modele  traits
 //   lexique*.txt     cle  modele  genre  radicauxA  radicauxB  sens
 // Models by name, traits as French terms separated by blanks ("-" for
-// none), genre "masculin"/"féminin"/"neutre"/"-", stem lists "-" when empty.
+// none; an irregular form's may end with the word "archaïque", siem, duim),
+// genre "masculin"/"féminin"/"neutre"/"-", stem lists "-" when empty.
 // Lines beginning with '#' and blank lines are skipped. A kind of file that
 // is missing gives an empty store. A bad line throws Erreur
 // "FICHIER:LIGNE: message".

@@ -23,7 +23,6 @@ std::vector<std::string> TAnalyse::Lignes() const {
   return lignes;
 }
 
-namespace {
 // A noun Latin uses only in the plural is cited in the plural ("arum, f.
 // pl."); its singular key, when it has one, only leads the endings to it.
 // The singular readings the endings or the headword would give it do not
@@ -36,7 +35,6 @@ bool PlurielSeul(const std::string& entete, const TDonneesLexicales& e) {
   return PartieDuModele(e.Modele) == Partie::Nom && !peuple &&
          sens.substr(0, sens.find(" : ")).ends_with(" pl.");
 }
-}  // namespace
 
 TListeAnalyses::TListeAnalyses(std::string forme)
     : TListeTriee<TAnalyse>(Doublons::Ignores), Forme(std::move(forme)) {}

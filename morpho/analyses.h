@@ -81,3 +81,9 @@ class TListeAnalyses : public TListeTriee<TAnalyse> {
   // (the form line in FormeEtEntetes and Complete) then form + " ?".
   std::vector<std::string> Lignes(int mode) const;
 };
+
+// Whether the entry is a noun Latin uses only in the plural, cited so ("arum,
+// f. pl."), and not a people (a capital, masculine: Aetoli, whose singular
+// names one of them): it has no singular reading, nor any singular form in
+// the inflection tables. `entete` is the heading the entry is filed under.
+bool PlurielSeul(const std::string& entete, const TDonneesLexicales& e);

@@ -81,16 +81,22 @@ std::optional<Morpho> LectureAdmise(const TDonneesLexicales& e, std::string_view
     if ((m & (Trait::Comparatif | Trait::Superlatif)) && Marque(e, "sans degrés"_1252))
       return std::nullopt;
     // One-termination adjectives: ueter-rimus, pauper-rimus, but
-    // felic-issimus; ueter-a, uber-a, but ingent-ia.
+    // felic-issimus; ueter-a, uber-a, but ingent-ia, and no uictor-a.
     if (modele.Nom == "uetus" && (m & Trait::Superlatif)) {
       const bool enEr = radical.ends_with("er");
       if (terminaison.starts_with("rim") != enEr) return std::nullopt;
     }
-    if (modele.Nom == "uetus" && terminaison == "a" && !radical.ends_with('r')) return std::nullopt;
+    if (modele.Nom == "uetus" && terminaison == "a" && !radical.ends_with("er"))
+      return std::nullopt;
     return m;
   }
   if (!modele.Verbe) return m;
   if ((m & Trait::Imperatif) && Marque(e, "sans impératif"_1252)) return std::nullopt;
+  // malo has neither gerund nor participle (uolendi, nolendi and nolens are
+  // in the grammars, malendi and malens are not).
+  if ((m & (Trait::Gerondif | Trait::AdjectifVerbal)) && Marque(e, "sans gérondif"_1252))
+    return std::nullopt;
+  if ((m & Trait::Participe) && Marque(e, "sans participe")) return std::nullopt;
   // An impersonal verb has only its third persons (decet, decent; no decueram).
   if ((m & (Trait::PremierePersonne | Trait::DeuxiemePersonne | Trait::Imperatif)) &&
       Marque(e, "impers."))

@@ -8,7 +8,9 @@
 // refuse, nor the reverse. The entry's dictionary information (the text of
 // its meaning before " : ") carries the marks a dictionary prints: "intr."
 // (only the impersonal passive: itur, itum est), "sans passif", "sans
-// impératif", "sans degrés" (Windows-1252), "impers." (third persons only),
+// impératif", "sans gérondif", "sans participe", "sans degrés"
+// (Windows-1252), "impers."
+// (third persons only),
 // and a perfect cited as "ausus sum". Pure functions; nothing fails.
 #pragma once
 

@@ -245,7 +245,7 @@ class TRecherche {
 
   // Whether the form is listed among the irregular forms of the lemma with
   // this reading: a regular form listed so that an irregular one stands
-  // beside it in the tables (domus beside domi, sim beside siem) is read
+  // beside it in the tables (domus beside domi, domuum beside domorum) is read
   // once, from the list.
   bool Listee(const std::string& cle, int modele, Morpho m) const {
     if (!irreguliers_) return false;

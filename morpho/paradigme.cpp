@@ -8,6 +8,7 @@
 #include "lexical/messages.h"
 #include "lexical/modeles.h"
 #include "lexical/stores.h"
+#include "morpho/analyses.h"
 #include "morpho/lectures_admises.h"
 #include "morpho/lemmatise.h"
 
@@ -27,10 +28,13 @@ std::vector<std::string> Champs(const std::string& liste) {
 }
 
 // Whether the irregular readings `irr` cover every bit of the regular `reg`,
-// in the same degree: melior stands for bonior, not for bonus.
+// in the same degree: melior stands for bonior, not for bonus; and a supine,
+// which has no mood, only by a supine.
 bool Couvre(Morpho irr, Morpho reg) {
   constexpr Morpho degres = Trait::Comparatif | Trait::Superlatif;
-  return (reg & ~irr) == 0 && (reg & degres) == (irr & degres);
+  constexpr Morpho modes = TousLesBits(MasquesMode);
+  return (reg & ~irr) == 0 && (reg & degres) == (irr & degres) &&
+         ((reg & modes) == 0) == ((irr & modes) == 0);
 }
 
 void AjouteSansDoublon(std::vector<TFormeFlechie>& formes, TFormeFlechie f) {
@@ -62,8 +66,7 @@ constexpr Morpho Personnes[6] = {
 
 // The forms a grammar writes in two words on the supine stem `s`: the
 // perfect system with sum, the future infinitive (amaturum esse), the
-// perfect and future passive infinitives (amatum esse, amatum iri), and the
-// supines (amatum, amatu).
+// perfect and future passive infinitives (amatum esse, amatum iri).
 void AjouteComposees(std::vector<TFormeFlechie>& formes, const TDonneesLexicales& e,
                      const std::string& s) {
   const ParfaitCompose sorte = ParfaitComposeDe(e);
@@ -92,8 +95,6 @@ void AjouteComposees(std::vector<TFormeFlechie>& formes, const TDonneesLexicales
   if (sorte == ParfaitCompose::Passif)
     formes.push_back(
         {s + "um iri", Trait::Infinitif | Trait::Futur | Trait::Passif, OrigineForme::Composee});
-  formes.push_back({s + "um", Trait::Accusatif, OrigineForme::Supin});
-  formes.push_back({s + "u", Trait::Ablatif, OrigineForme::Supin});
 }
 
 }  // namespace
@@ -109,7 +110,7 @@ TFlechisseur::TFlechisseur() {
   }
   for (int i = 0; i < Irreguliers->Count(); ++i)
     for (const TDonneesIrreg& d : Irreguliers->Definitions(i))
-      irreguliers_[d.K].push_back({Irreguliers->Cle(i), d.Modele, d.Morpho});
+      irreguliers_[d.K].push_back({Irreguliers->Cle(i), d.Modele, d.Morpho, d.Archaique});
 }
 
 TParadigme TFlechisseur::Paradigme(int position) const {
@@ -164,6 +165,16 @@ TParadigme TFlechisseur::Paradigme(int position) const {
   } else if (const std::string_view fin = modele.FinCitation;
              !fin.empty() && std::string_view(r.Vedette).ends_with(fin)) {
     radicaux[1].push_back(r.Vedette.substr(0, r.Vedette.size() - fin.size()));
+  } else if (PlurielSeul(r.Entree, direct)) {
+    // A noun cited in the plural (nuptiae, liberi): the headword without
+    // the ending of the nominative plural, as its singular key gives it to
+    // the analysis.
+    for (const auto& [terminaison, d] : desinences_[static_cast<std::size_t>(r.Modele)])
+      if (d.Radical == 1 && (d.Morpho & Trait::Nominatif) && (d.Morpho & Trait::Pluriel) &&
+          r.Vedette.size() > terminaison.size() && r.Vedette.ends_with(terminaison)) {
+        radicaux[1].push_back(r.Vedette.substr(0, r.Vedette.size() - terminaison.size()));
+        break;
+      }
   }
   if (modele.Verbe) {
     radicaux[2] = Champs(direct.RadicauxA);
@@ -173,7 +184,8 @@ TParadigme TFlechisseur::Paradigme(int position) const {
     if (d.Radical < 1 || d.Radical > 3) continue;
     for (const std::string& radical : radicaux[static_cast<std::size_t>(d.Radical)])
       if (const auto m = LectureAdmise(direct, radical, terminaison, d))
-        regulieres.push_back({radical + terminaison, *m | genre, OrigineForme::Desinence});
+        regulieres.push_back({radical + terminaison, *m | genre,
+                              d.Supin() ? OrigineForme::Supin : OrigineForme::Desinence});
   }
 
   std::vector<TFormeFlechie> irregulieres;
@@ -184,19 +196,26 @@ TParadigme TFlechisseur::Paradigme(int position) const {
       // key and model only.
       int p = 0;
       if (!lex.ChercheModele(r.Vedette, r.Modele, p) || p != position) continue;
-      irregulieres.push_back({i.Forme, i.Traits | genre, OrigineForme::Irreguliere});
+      irregulieres.push_back({i.Forme, i.Traits | genre, OrigineForme::Irreguliere, i.Archaique});
     }
   }
 
   for (TFormeFlechie& f : regulieres) {
-    const bool remplacee =
-        std::any_of(irregulieres.begin(), irregulieres.end(),
-                    [&](const TFormeFlechie& i) { return Couvre(i.Traits, f.Traits); });
+    const bool remplacee = std::any_of(
+        irregulieres.begin(), irregulieres.end(),
+        [&](const TFormeFlechie& i) { return !i.Archaique && Couvre(i.Traits, f.Traits); });
     if (!remplacee) AjouteSansDoublon(r.Formes, std::move(f));
   }
+  // The archaic forms last, after the classical ones of their cell.
+  std::stable_partition(irregulieres.begin(), irregulieres.end(),
+                        [](const TFormeFlechie& f) { return !f.Archaique; });
   for (TFormeFlechie& f : irregulieres) AjouteSansDoublon(r.Formes, std::move(f));
   if (modele.Verbe)
     for (const std::string& supin : radicaux[3]) AjouteComposees(r.Formes, direct, supin);
+  // A noun used only in the plural (penates, maiores) has no singular, as in
+  // the analysis.
+  if (PlurielSeul(r.Entree, direct))
+    std::erase_if(r.Formes, [](const TFormeFlechie& f) { return f.Traits & Trait::Singulier; });
   return r;
 }
 

@@ -1,11 +1,10 @@
 // The paradigm of a lexicon entry: every form its stems take with the
 // endings of its model, the headword's own readings, and the irregular forms
 // listed for its headword, which stand in place of the regular forms whose
-// readings they cover. TFlechisseur indexes the endings by model and the
-// irregular forms by headword once, from the three global stores, which it
-// only reads and which must outlive it (Erreur "Lexique non chargé" when they
-// are absent). Paradigms are plain values owned by the caller. Strings are
-// Windows-1252.
+// readings they cover (an archaic one beside them). TFlechisseur indexes the endings by model and
+// the irregular forms by headword once, from the three global stores, which it only reads and which
+// must outlive it (Erreur "Lexique non chargé" when they are absent). Paradigms are plain values
+// owned by the caller. Strings are Windows-1252.
 #pragma once
 
 #include <array>
@@ -21,7 +20,7 @@
 
 // A compound form (amatus sum, amaturum esse) is two words written with a
 // space, shown in the tables and never analysed as one word; a supine
-// (amatum, amatu) carries only its case, accusative or ablative.
+// (amatum, amatu) carries only its case, accusative or ablative (TDef::Supin).
 enum class OrigineForme { Vedette, Desinence, Irreguliere, Composee, Supin };
 
 struct TFormeFlechie {
@@ -29,6 +28,9 @@ struct TFormeFlechie {
   // As the analysis gives the form: the reading's bits and the entry's gender.
   Morpho Traits = 0;
   OrigineForme Origine = OrigineForme::Desinence;
+  // An irregular form listed as archaic (siem, duim): shown marked, beside
+  // the classical form it never replaces.
+  bool Archaique = false;
 };
 
 struct TParadigme {
@@ -57,6 +59,7 @@ class TFlechisseur {
     std::string Forme;
     int Modele;
     Morpho Traits;
+    bool Archaique;
   };
   std::unordered_map<std::string, std::vector<TIrreg>> irreguliers_;
 };

@@ -34,6 +34,13 @@ std::string Terme(const auto& table, int i) {
   return i < 0 ? std::string() : std::string(table[static_cast<std::size_t>(i)]);
 }
 
+// What a cell shows of a form: an archaic one marked.
+constexpr std::string_view MarqueArchaique = " (archaïque)"_1252;
+
+std::string Affichee(const TFormeFlechie& f) {
+  return f.Archaique ? f.Forme + std::string(MarqueArchaique) : f.Forme;
+}
+
 std::string Joint(std::initializer_list<std::string> morceaux) {
   std::string r;
   for (const std::string& m : morceaux) {
@@ -125,6 +132,13 @@ struct TConstruction {
       if (std::find(cellule.begin(), cellule.end(), forme) == cellule.end())
         cellule.push_back(forme);
     }
+    // An archaic form after the classical ones of its cell, the compound
+    // forms (ausus sim) among them.
+    for (auto& ligne : t.Cases)
+      for (auto& cellule : ligne)
+        std::stable_partition(cellule.begin(), cellule.end(), [](const std::string& f) {
+          return !std::string_view(f).ends_with(MarqueArchaique);
+        });
     return t;
   }
 };
@@ -140,7 +154,7 @@ TTableauFlexion TableauDe(const CleTableau& cle, const std::vector<const TFormeF
             const int rang =
                 static_cast<int>(std::find(OrdreTemps, OrdreTemps + 6, t) - OrdreTemps);
             c.Ajoute(n * 3 + p, Joint({Terme(NomsPersonnes, p), Terme(NomsNombres, n)}), rang,
-                     Terme(NomsTemps, t), f->Forme);
+                     Terme(NomsTemps, t), Affichee(*f));
           }
   } else if (sorte == Infinitifs) {
     for (const TFormeFlechie* f : formes) {
@@ -150,13 +164,13 @@ TTableauFlexion TableauDe(const CleTableau& cle, const std::vector<const TFormeF
         for (int v : voix.empty() ? std::vector<int>{-1} : voix) {
           const int rang =
               t < 0 ? -1 : static_cast<int>(std::find(OrdreTemps, OrdreTemps + 6, t) - OrdreTemps);
-          c.Ajoute(rang, Terme(NomsTemps, t), v, Terme(NomsVoix, v), f->Forme);
+          c.Ajoute(rang, Terme(NomsTemps, t), v, Terme(NomsVoix, v), Affichee(*f));
         }
     }
   } else if (sorte == Supins) {
     for (const TFormeFlechie* f : formes)
       for (int cas : Indexes(f->Traits, MasquesCas))
-        c.Ajoute(cas, Terme(NomsCas, cas), 0, "", f->Forme);
+        c.Ajoute(cas, Terme(NomsCas, cas), 0, "", Affichee(*f));
   } else if (sorte == Declinaison || sorte == FormeNominale) {
     // Gender is a column only when the forms have more than one.
     Morpho genres = 0;
@@ -171,7 +185,7 @@ TTableauFlexion TableauDe(const CleTableau& cle, const std::vector<const TFormeF
         for (int n : nombres)
           for (int g : lesGenres)
             c.Ajoute(cas, Terme(NomsCas, cas), (n + 1) * 4 + g + 1,
-                     Joint({Terme(NomsNombres, n), Terme(NomsGenres, g)}), f->Forme);
+                     Joint({Terme(NomsNombres, n), Terme(NomsGenres, g)}), Affichee(*f));
     }
   } else {
     int rang = 0;
@@ -181,7 +195,7 @@ TTableauFlexion TableauDe(const CleTableau& cle, const std::vector<const TFormeF
       while (!libelle.empty() && libelle.front() == ' ') libelle.erase(0, 1);
       const auto [it, nouveau] = rangs.emplace(libelle, rang);
       if (nouveau) ++rang;
-      c.Ajoute(it->second, libelle, 0, "", f->Forme);
+      c.Ajoute(it->second, libelle, 0, "", Affichee(*f));
     }
   }
   return c.Tableau(TitreDe(cle));
@@ -218,6 +232,7 @@ std::string Echappe(std::string_view texte) {
 }
 
 std::string Cle(std::string_view forme) {
+  if (forme.ends_with(MarqueArchaique)) forme.remove_suffix(MarqueArchaique.size());
   std::string s(forme);
   for (char& c : s)
     if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');

@@ -3,7 +3,8 @@
 // per mood and voice of a verb (persons by tense), the infinitives (tenses by
 // voice, the compound ones among them), each participle, the gerund and the
 // gerundive as declensions, the supines by case.
-// Variants stand side by side in their cell. Pure functions on values;
+// Variants stand side by side in their cell, an archaic one followed by
+// " (archaïque)". Pure functions on values;
 // nothing fails. Strings are Windows-1252.
 #pragma once
 

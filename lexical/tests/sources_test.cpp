@@ -48,7 +48,9 @@ TEST_F(Sources, CompileDansLOrdreDesFichiers) {
         "orum\ttemplum\t1\tg\xC3\xA9nitif pluriel\n");
   Ecris("irreguliers.txt",
         "est\tsum\tsum\t3\xC3\xA8me personne singulier indicatif pr\xC3\xA9sent actif\n"
-        "Est\tedo\tlego\t-\n");
+        "Est\tedo\tlego\t-\n"
+        "siem\tsum\tsum\t1\xC3\xA8re personne singulier subjonctif pr\xC3\xA9sent actif "
+        "archa\xC3\xAFque\n");
   Ecris("lexique.txt",
         "\xEF\xBB\xBFmiles\tmiles\tmasculin\tmilit\t-\titis, m. : soldat\n"
         "amo\tamo\t-\tamau\tamat\tas, are, aui, atum : aimer, ch\xC3\xA9rir\n"
@@ -67,9 +69,14 @@ TEST_F(Sources, CompileDansLOrdreDesFichiers) {
             (std::vector<TDef>{{17, 1,
                                 Trait::PremierePersonne | Trait::Singulier | Trait::Imparfait |
                                     Trait::Indicatif | Trait::Actif}}));
-  ASSERT_EQ(s.Irreguliers->Count(), 1);
+  ASSERT_EQ(s.Irreguliers->Count(), 2);
   EXPECT_EQ(s.Irreguliers->Definition(0, 1).K, "edo");
   EXPECT_THROW(s.Irreguliers->Definition(0, 2), Erreur);
+  EXPECT_FALSE(s.Irreguliers->Definition(0, 1).Archaique);
+  // The word after the traits marks an archaic form; it is no trait.
+  EXPECT_TRUE(s.Irreguliers->Definition(1, 0).Archaique);
+  EXPECT_EQ(s.Irreguliers->Definition(1, 0).Morpho,
+            LisTraits("1\xE8re personne singulier subjonctif pr\xE9sent actif"));
   ASSERT_EQ(s.Lexique->Count(), 4);
   ASSERT_TRUE(s.Lexique->Find("amo", p));
   EXPECT_EQ(s.Lexique->Objet(p).Sens, "as, are, aui, atum : aimer, ch\xE9rir");

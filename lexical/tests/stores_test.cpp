@@ -84,6 +84,20 @@ TEST_F(Stores, FormesIrregulieresNumeroteesFusionnees) {
                                         {Trait::Accusatif, 11, "ferus"}}));
 }
 
+// The digit 0 marks archaic definitions: read with the others of the form,
+// and written again under the digit, after them.
+TEST_F(Stores, FormesArchaiquesSousLeChiffreZero) {
+  ChargeOctets(Valeurs({0, 0, 2, "siem0", 1, "sum", Nominatif, 22, "siem", 1, "sum", Vocatif, 22}));
+  ASSERT_EQ(Irreguliers->Count(), 1);
+  EXPECT_EQ(Irreguliers->Cle(0), "siem");
+  const auto& d = Irreguliers->Definitions(0);
+  ASSERT_EQ(d.size(), 2u);
+  EXPECT_TRUE(d[0].Archaique);
+  EXPECT_FALSE(d[1].Archaique);
+  EXPECT_EQ(OctetsDesStores(),
+            Valeurs({0, 0, 2, "siem", 1, "sum", Vocatif, 22, "siem0", 1, "sum", Nominatif, 22}));
+}
+
 // Every cut is a reading error; one in section 2 keeps the lexicon read before it.
 TEST_F(Stores, CoupeAChaqueOctet) {
   for (std::size_t n = 0; n < FichierExemple.size(); ++n)

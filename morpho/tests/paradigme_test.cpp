@@ -45,6 +45,18 @@ TEST_F(Paradigmes, IrregulieresALaPlaceDesRegulieresQuEllesCouvrent) {
   EXPECT_EQ(std::count(formes.begin(), formes.end(), "tuli"), 1);
 }
 
+// A noun cited in the plural takes its stem from the nominative plural and
+// has no singular form.
+TEST_F(Paradigmes, NomAuPlurielSeulementSansSingulier) {
+  int p = 0;
+  ASSERT_TRUE(Lexique->ChercheModele("liberi", 1, p));
+  std::vector<std::string> formes;
+  for (const TFormeFlechie& f : TFlechisseur().Paradigme(p).Formes)
+    formes.push_back(Cp1252VersUtf8(f.Forme + " : " + TexteTraits(f.Traits)));
+  EXPECT_EQ(formes, (std::vector<std::string>{"liberi : nominatif masculin pluriel",
+                                              "liberos : accusatif masculin pluriel"}));
+}
+
 TEST_F(Paradigmes, RenvoiDonneLeParadigmeDeLaCibleEtInvariableRien) {
   int p = 0;
   ASSERT_TRUE(Lexique->ChercheModele("caritas", 5, p));
@@ -64,16 +76,20 @@ TEST_F(Paradigmes, TableauxTexteEtHtml) {
             "d\xE9"
             "clinaison");
   EXPECT_EQ(tableaux[0].Colonnes, (std::vector<std::string>{"singulier", "pluriel"}));
-  EXPECT_EQ(tableaux[0].Lignes, (std::vector<std::string>{"nominatif", "datif"}));
-  EXPECT_EQ(tableaux[0].Cases[1][1].size(), 2u);
+  EXPECT_EQ(tableaux[0].Lignes, (std::vector<std::string>{"nominatif", "g\xE9nitif", "datif"}));
+  EXPECT_EQ(tableaux[0].Cases[2][1].size(), 2u);
 
+  // An archaic form stands marked beside the classical one, never in its
+  // place.
   EXPECT_EQ(
       TexteParadigme(De("uita")),
       (std::vector<std::string>{"uita, vie",
                                 "  d\xE9"
                                 "clinaison",
-                                "               singulier  pluriel", "    nominatif  uita       -",
-                                "    datif      -          uitis, uitabus", ""}));
+                                "               singulier                 pluriel",
+                                "    nominatif  uita                      -",
+                                "    g\xE9nitif    uitae, uitai (archa\xEFque)  -",
+                                "    datif      -                         uitis, uitabus", ""}));
 
   // A verb: persons by tense for each mood and voice (the compound perfect
   // passive among them), then the infinitive, then the participle, then the
@@ -97,6 +113,8 @@ TEST_F(Paradigmes, TableauxTexteEtHtml) {
   const std::string html = HtmlParadigmes({De("uita")}, "Vitabus");
   EXPECT_NE(html.find("<b>uitabus</b>"), std::string::npos);
   EXPECT_EQ(html.find("<b>uitis</b>"), std::string::npos);
+  EXPECT_NE(HtmlParadigmes({De("uita")}, "uitai").find("<b>uitai (archa\xEFque)</b>"),
+            std::string::npos);
   TParadigme piege = De("uita");
   piege.Entree = "a<b>&";
   EXPECT_NE(HtmlParadigmes({piege}, "").find("<h3>a&lt;b&gt;&amp;</h3>"), std::string::npos);

@@ -45,8 +45,13 @@ How the stems are meant (the analyser rebuilds the headword from stem 1):
 - Deponents (imitor, uereor, sequor, patior, potior) carry the voice "actif"
   (their meaning is active), except the gerundive, which stays "passif";
   their perfect participle (stem 3) is a "participe parfait actif".
-- The supine in -um is the accusative of the perfect participle; the supine
-  in -u has no term of its own and is not generated.
+- The datives and ablatives plural in -abus (deabus) and -ubus (lacubus)
+  belong to a few nouns only: data/irreguliers.txt lists them.
+- The supines (stem 3) are verb readings with a case and no mood: the
+  supine in -um an accusative (cubitum ire), the supine in -u an ablative
+  (mirabile dictu). The program describes a verb reading of that shape as
+  "supin en -um" or "supin en -u" (lexical/definition.cpp). sum has none:
+  its stem 3 (fut-) makes only the future participle.
 """
 import os
 import sys
@@ -76,7 +81,7 @@ TERMES = set(CAS + GENRES + NOMBRES + PERSONNES + MODES + TEMPS + VOIX + DEGRES)
 NOMS = {
     #            nom     voc     acc     gén      dat         abl
     'uita':    (('a',    'a',    'am',   'ae',    'ae',       'a'),
-                ('ae',   'ae',   'as',   'arum',  'is|abus',  'is|abus')),
+                ('ae',   'ae',   'as',   'arum',  'is',       'is')),
     'amicus':  (('us',   'e',    'um',   'i',     'o',        'o'),
                 ('i',    'i',    'os',   'orum',  'is',       'is')),
     'puer':    (('er',   'er',   'erum', 'eri',   'ero',      'ero'),
@@ -94,7 +99,7 @@ NOMS = {
     'mare':    (('e',    'e',    'e',    'is',    'i',        'i'),
                 ('ia',   'ia',   'ia',   'ium',   'ibus',     'ibus')),
     'manus':   (('us',   'us',   'um',   'us',    'ui|u',     'u'),
-                ('us',   'us',   'us',   'uum',   'ibus|ubus', 'ibus|ubus')),
+                ('us',   'us',   'us',   'uum',   'ibus',     'ibus')),
     'res':     (('es',   'es',   'em',   'ei',    'ei',       'e'),
                 ('es',   'es',   'es',   'erum',  'ebus',     'ebus')),
 }
@@ -388,6 +393,9 @@ PARTICIPES_RADICAL_3 = {
     'sum':    [('futur', 'actif', 'ur')],    # fut-urus
 }
 
+# The supines on stem 3: a case and nothing else.
+SUPINS = [('um', 'accusatif'), ('u', 'ablatif')]
+
 # ---------------------------------------------------------------------------
 # Line generation.
 # ---------------------------------------------------------------------------
@@ -473,6 +481,10 @@ def radical_3(modele, sorte):
     for temps, voix, debut in PARTICIPES_RADICAL_3[sorte]:
         table_out.commentaire(f'participe {temps} {voix} (radical 3)')
         declinaison(prefixe(BONUS, debut), modele, 3, ['participe', temps, voix], [])
+    if sorte != 'sum':
+        table_out.commentaire('supins en -um et en -u (radical 3)')
+        for terminaison, cas in SUPINS:
+            table_out.ajoute(terminaison, modele, 3, [cas])
 
 
 def parfait(modele):

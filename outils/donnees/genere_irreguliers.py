@@ -64,6 +64,13 @@ LEMMES_HORS_BASE = {'cornu', 'genu', 'gelu', 'Aeneas', 'Anchises', 'Dido', 'Orph
                     'aer', 'heros', 'Tros', 'uir', 'liber', 'nummus', 'socius', 'modius',
                     'denarius'}
 
+# The nouns with a dative and ablative plural in -abus (a feminine beside the
+# masculine of its stem: deabus, filiabus) or in -ubus (lacubus, tribubus);
+# the other nouns of their declensions have only -is and -ibus.
+EN_ABUS = ('dea', 'filia', 'liberta', 'nata', 'equa', 'mula', 'asina', 'famula', 'anima')
+EN_UBUS = ('arcus', 'artus', 'lacus', 'partus', 'portus', 'quercus', 'specus', 'tribus', 'ueru')
+LEMMES_HORS_BASE |= set(EN_ABUS) | set(EN_UBUS)
+
 lignes = []
 
 
@@ -472,6 +479,12 @@ ajoute('fili', 'filius', 'amicus', 'vocatif singulier')
 for f, c in (('boum', 'génitif'), ('bobus', 'datif'), ('bobus', 'ablatif'), ('bubus', 'datif'),
              ('bubus', 'ablatif')):
     ajoute(f, 'bos', 'miles', c, 'pluriel')
+for lemme in EN_ABUS:
+    for c in ('datif', 'ablatif'):
+        ajoute(lemme[:-1] + 'abus', lemme, 'uita', c, 'pluriel')
+for lemme in EN_UBUS:
+    for c in ('datif', 'ablatif'):
+        ajoute(lemme.removesuffix('us').removesuffix('u') + 'ubus', lemme, 'manus', c, 'pluriel')
 # uis has no usable stem (uir- would read uiri, uirum as forms of uis): all listed.
 for f, c, n in (('uis', 'génitif', 'singulier'), ('uim', 'accusatif', 'singulier'), ('ui', 'datif', 'singulier'),
                 ('ui', 'ablatif', 'singulier'), ('uires', 'nominatif', 'pluriel'), ('uires', 'vocatif', 'pluriel'),
@@ -490,9 +503,6 @@ IND, SUB, IMP, INF = 'indicatif', 'subjonctif', 'impératif', 'infinitif'
 
 # possum and prosum: model sum on the stems pos- and pro-; pos+sum, pro+sunt,
 # pos+sim are regular, the forms in pot- and prod- are not.
-# The regular present subjunctive of sum is listed, so that the old siem and
-# fuam (data/irreguliers-archaiques.txt) stand beside it, not in its place.
-temps('sum', 'sum', 'sim sis sit simus sitis sint', SUB, 'présent')
 for lemme, p, v in (('possum', 'poss', 'pot'), ('prosum', 'pros', 'prod')):
     temps(lemme, 'sum', f'- {v}es {v}est - {v}estis -', IND, 'présent')
     temps(lemme, 'sum', f'{v}eram {v}eras {v}erat {v}eramus {v}eratis {v}erant', IND, 'imparfait')

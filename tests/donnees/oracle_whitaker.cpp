@@ -75,7 +75,8 @@ std::string Assimile(std::string mot) {
 // stem qu- under which it files qui and its compounds, the word without the
 // enclitic it splits off (plerusque under plerus), the cardinal of an
 // ordinal (quartus under quattuor), the singular under which it cites a
-// plural-only noun (insidiae, liberi, moenia under insidia, liber, moene),
+// plural-only noun (insidiae, liberi, moenia, exta under insidia, liber,
+// moene, extum),
 // a few headwords it cites in another form (inquam as inquiam); for a
 // comparative or superlative, the degree as a word of its own (pessimus,
 // plus, perfectissimus) or the adverb of the same stem (ferocius,
@@ -86,7 +87,8 @@ bool Correspond(const std::string& forme, const std::string& v, const std::strin
   const std::string a = Assimile(v), b = Assimile(w);
   if (a == b || a == b + "que" || a + "o" == b || a == b + "o") return true;
   if (a == b + "i" || (a.ends_with("ae") && a.substr(0, a.size() - 1) == b) ||
-      (a.ends_with("ia") && a.substr(0, a.size() - 2) + "e" == b))
+      (a.ends_with("ia") && a.substr(0, a.size() - 2) + "e" == b) ||
+      (a.ends_with('a') && a.substr(0, a.size() - 1) + "um" == b))
     return true;
   if (a.ends_with("or") && a.substr(0, a.size() - 1) == b) return true;
   if (a.ends_with("et") && a.substr(0, a.size() - 2) + "eo" == b) return true;
@@ -145,10 +147,17 @@ std::map<std::string, std::set<std::string>> FormesDesTableaux(int vedettes) {
     // (no Cornelius, no Tusculanus), and their endings are those of the
     // common nouns checked here.
     if (cle.empty() || (cle[0] >= 'A' && cle[0] <= 'Z')) continue;
-    for (int p : Lexique->EntreesDeModele(cle, numero))
-      for (const TFormeFlechie& f : flechisseur.Paradigme(p).Formes)
-        // A compound form (amatus sum) is two words, each checked in its table.
-        if (f.Forme.find(' ') == std::string::npos) formes[f.Forme].insert(Norme(cle));
+    for (int p : Lexique->EntreesDeModele(cle, numero)) {
+      // A cross-reference (genus, us: cf. genu) gives the paradigm of the
+      // headword it names, whose forms they are.
+      const TParadigme paradigme = flechisseur.Paradigme(p);
+      for (const TFormeFlechie& f : paradigme.Formes)
+        // A compound form (amatus sum) is two words, each checked in its
+        // table; an archaic form (siem, duim) is shown marked, as no form of
+        // the classical paradigm.
+        if (f.Forme.find(' ') == std::string::npos && !f.Archaique)
+          formes[f.Forme].insert(Norme(paradigme.Vedette));
+    }
   }
   return formes;
 }

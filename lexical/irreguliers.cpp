@@ -8,16 +8,16 @@
 #include "lexical/flux.h"
 #include "lexical/modeles.h"
 
-void TListeIrreg::Ajoute(const std::string& forme, const std::string& K, std::uint32_t morpho,
+void TListeIrreg::Ajoute(const std::string& forme, const std::string& lemme, std::uint32_t morpho,
                          int modele) {
   int position = 0;
   if (!Find(forme, position))
-    position = Ajoute(forme, std::make_unique<std::vector<TDonneesIrreg>>());
-  Objet(position).emplace_back(morpho, modele, K);
+    position = Ajoute(forme, std::make_unique<std::vector<TLectureIrreguliere>>());
+  Objet(position).emplace_back(morpho, modele, lemme);
 }
 
-const TDonneesIrreg& TListeIrreg::Definition(int i, int j) const {
-  const auto& liste = Definitions(i);
+const TLectureIrreguliere& TListeIrreg::Lecture(int i, int j) const {
+  const auto& liste = Lectures(i);
   if (j < 0 || static_cast<std::size_t>(j) >= liste.size()) ErreurIndice(j);
   return liste[static_cast<std::size_t>(j)];
 }
@@ -25,9 +25,9 @@ const TDonneesIrreg& TListeIrreg::Definition(int i, int j) const {
 std::unique_ptr<TListeIrreg> TListeIrreg::Lis(TLecteur& lecteur) {
   auto liste = std::make_unique<TListeIrreg>();
   // Forms are merged by their folded spelling while reading, then sorted
-  // once: the same store as one Ajoute per definition, without the cost of
+  // once: the same store as one Ajoute per reading, without the cost of
   // inserting into the middle of a long list each time.
-  std::vector<std::pair<std::string, std::unique_ptr<std::vector<TDonneesIrreg>>>> formes;
+  std::vector<std::pair<std::string, std::unique_ptr<std::vector<TLectureIrreguliere>>>> formes;
   std::unordered_map<std::string, std::size_t> indices;
   const std::int32_t n = lecteur.LisEntier();
   for (std::int32_t i = 0; i < n; ++i) {
@@ -38,20 +38,21 @@ std::unique_ptr<TListeIrreg> TListeIrreg::Lis(TLecteur& lecteur) {
       forme.pop_back();
     }
     const std::int32_t m = lecteur.LisEntier();
-    // The form is folded and looked up once for all its definitions: per
-    // definition, a long form with many definitions cost their product.
-    std::vector<TDonneesIrreg>* definitions = nullptr;
+    // The form is folded and looked up once for all its readings: per
+    // reading, a long form with many readings cost their product.
+    std::vector<TLectureIrreguliere>* lectures = nullptr;
     for (std::int32_t j = 0; j < m; ++j) {
-      std::string K = lecteur.LisChaine();
+      std::string lemme = lecteur.LisChaine();
       const auto morpho = static_cast<std::uint32_t>(lecteur.LisEntier());
       const std::int32_t modele = lecteur.LisEntier();
       VerifiePlage(modele, 0, NombreModeles - 1, "modèle"_1252, "forme irrégulière"_1252, forme);
-      if (!definitions) {
+      if (!lectures) {
         auto [it, nouvelle] = indices.try_emplace(Minuscules(forme), formes.size());
-        if (nouvelle) formes.emplace_back(forme, std::make_unique<std::vector<TDonneesIrreg>>());
-        definitions = formes[it->second].second.get();
+        if (nouvelle)
+          formes.emplace_back(forme, std::make_unique<std::vector<TLectureIrreguliere>>());
+        lectures = formes[it->second].second.get();
       }
-      definitions->emplace_back(morpho, modele, std::move(K)).Archaique = archaique;
+      lectures->emplace_back(morpho, modele, std::move(lemme)).Archaique = archaique;
     }
   }
   liste->AjouteTous(std::move(formes));
@@ -59,13 +60,13 @@ std::unique_ptr<TListeIrreg> TListeIrreg::Lis(TLecteur& lecteur) {
 }
 
 void TListeIrreg::Ecris(TEcrivain& ecrivain) const {
-  // One record for the ordinary definitions of a form, one for its archaic
+  // One record for the ordinary lectures of a form, one for its archaic
   // ones, each only when it has some.
   const auto nombre = [this](int i, bool archaique) {
-    const auto& definitions = Definitions(i);
+    const auto& lectures = Lectures(i);
     return static_cast<std::int32_t>(
-        std::count_if(definitions.begin(), definitions.end(),
-                      [&](const TDonneesIrreg& d) { return d.Archaique == archaique; }));
+        std::count_if(lectures.begin(), lectures.end(),
+                      [&](const TLectureIrreguliere& d) { return d.Archaique == archaique; }));
   };
   std::int32_t enregistrements = 0;
   for (int i = 0; i < Count(); ++i)
@@ -77,9 +78,9 @@ void TListeIrreg::Ecris(TEcrivain& ecrivain) const {
       if (n == 0) continue;
       ecrivain.EcrisChaine(archaique ? Cle(i) + ChiffreArchaique : Cle(i));
       ecrivain.EcrisEntier(n);
-      for (const auto& d : Definitions(i)) {
+      for (const auto& d : Lectures(i)) {
         if (d.Archaique != archaique) continue;
-        ecrivain.EcrisChaine(d.K);
+        ecrivain.EcrisChaine(d.Lemme);
         ecrivain.EcrisEntier(static_cast<std::int32_t>(d.Morpho));
         ecrivain.EcrisEntier(d.Modele);
       }

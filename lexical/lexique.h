@@ -36,12 +36,12 @@ struct TDonneesLexicales {
 };
 
 // One item of a stem index: the entry that lists the stem.
-struct TK {
+struct TPositionEntree {
   int Entree = -1;  // position in the lexicon
 };
 
 // A stem index: stem -> entry position, duplicates accepted.
-class TRadicaux : public TListeTriee<TK> {
+class TRadicaux : public TListeTriee<TPositionEntree> {
  public:
   TRadicaux() : TListeTriee(Doublons::Acceptes) {}
   void Vide() { Clear(); }

@@ -14,13 +14,13 @@
 #include <utility>
 #include <vector>
 
-#include "lexical/definition.h"
+#include "lexical/lecture.h"
 #include "lexical/modeles.h"
 #include "lexical/vocabulaire.h"
 
 // A compound form (amatus sum, amaturum esse) is two words written with a
 // space, shown in the tables and never analysed as one word; a supine
-// (amatum, amatu) carries only its case, accusative or ablative (TDef::Supin).
+// (amatum, amatu) carries only its case, accusative or ablative (TLecture::Supin).
 enum class OrigineForme { Vedette, Desinence, Irreguliere, Composee, Supin };
 
 struct TFormeFlechie {
@@ -53,7 +53,7 @@ class TFlechisseur {
   TParadigme Paradigme(int position) const;
 
  private:
-  std::array<std::vector<std::pair<std::string, TDef>>, NombreModeles> desinences_;
+  std::array<std::vector<std::pair<std::string, TLecture>>, NombreModeles> desinences_;
   // Lemma key -> (form, model, bits) of its irregular forms, in store order.
   struct TIrreg {
     std::string Forme;

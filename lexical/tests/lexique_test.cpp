@@ -46,8 +46,8 @@ TEST(Lexique, CasDeLaFixture) {
              [&](const TCas& c) {
                int p = -1;
                EXPECT_TRUE(l.Find(c[0], p)) << c.Lieu;
-               EXPECT_EQ(l.Donnees(p, true), l.Objet(p)) << c.Lieu;
-               return l.Vedette(p) + " " + std::to_string(l.Donnees(p, false).Modele);
+               EXPECT_EQ(l.Donnees(p), l.Objet(p)) << c.Lieu;
+               return l.Vedette(p) + " " + std::to_string(l.DonneesApresRenvoi(p).Modele);
              }},
             {"entrees-de-modele",
              [&](const TCas& c) { return sens(l.EntreesDeModele(c[0], std::stoi(c[1]))); }},

@@ -61,21 +61,21 @@ TEST_F(Sources, CompileDansLOrdreDesFichiers) {
   ASSERT_EQ(s.Desinences->Count(), 2);
   int p = 0;
   ASSERT_TRUE(s.Desinences->Find("muro", p));  // desinences-a before desinences-b
-  EXPECT_EQ(s.Desinences->Definitions(p),
-            (std::vector<TDef>{{4, 1, Trait::Genitif | Trait::Pluriel},
-                               {1, 1, Trait::Genitif | Trait::Pluriel}}));
+  EXPECT_EQ(s.Desinences->Lectures(p),
+            (std::vector<TLecture>{{4, 1, Trait::Genitif | Trait::Pluriel},
+                                   {1, 1, Trait::Genitif | Trait::Pluriel}}));
   ASSERT_TRUE(s.Desinences->Find("maba", p));
-  EXPECT_EQ(s.Desinences->Definitions(p),
-            (std::vector<TDef>{{17, 1,
-                                Trait::PremierePersonne | Trait::Singulier | Trait::Imparfait |
-                                    Trait::Indicatif | Trait::Actif}}));
+  EXPECT_EQ(s.Desinences->Lectures(p),
+            (std::vector<TLecture>{{17, 1,
+                                    Trait::PremierePersonne | Trait::Singulier | Trait::Imparfait |
+                                        Trait::Indicatif | Trait::Actif}}));
   ASSERT_EQ(s.Irreguliers->Count(), 2);
-  EXPECT_EQ(s.Irreguliers->Definition(0, 1).K, "edo");
-  EXPECT_THROW(s.Irreguliers->Definition(0, 2), Erreur);
-  EXPECT_FALSE(s.Irreguliers->Definition(0, 1).Archaique);
+  EXPECT_EQ(s.Irreguliers->Lecture(0, 1).Lemme, "edo");
+  EXPECT_THROW(s.Irreguliers->Lecture(0, 2), Erreur);
+  EXPECT_FALSE(s.Irreguliers->Lecture(0, 1).Archaique);
   // The word after the traits marks an archaic form; it is no trait.
-  EXPECT_TRUE(s.Irreguliers->Definition(1, 0).Archaique);
-  EXPECT_EQ(s.Irreguliers->Definition(1, 0).Morpho,
+  EXPECT_TRUE(s.Irreguliers->Lecture(1, 0).Archaique);
+  EXPECT_EQ(s.Irreguliers->Lecture(1, 0).Morpho,
             LisTraits("1\xE8re personne singulier subjonctif pr\xE9sent actif"));
   ASSERT_EQ(s.Lexique->Count(), 4);
   ASSERT_TRUE(s.Lexique->Find("amo", p));

@@ -78,10 +78,10 @@ TEST_F(Stores, FormesIrregulieresNumeroteesFusionnees) {
   ASSERT_EQ(Irreguliers->Count(), 1);
   EXPECT_EQ(Irreguliers->Cle(0), "fers");
   // File order, not digit order; Radical is always 0.
-  EXPECT_EQ(Irreguliers->Definitions(0),
-            (std::vector<TDonneesIrreg>{{Trait::Vocatif, 19, "fero"},
-                                        {Trait::Nominatif, 19, "fero"},
-                                        {Trait::Accusatif, 11, "ferus"}}));
+  EXPECT_EQ(Irreguliers->Lectures(0),
+            (std::vector<TLectureIrreguliere>{{Trait::Vocatif, 19, "fero"},
+                                              {Trait::Nominatif, 19, "fero"},
+                                              {Trait::Accusatif, 11, "ferus"}}));
 }
 
 // The digit 0 marks archaic definitions: read with the others of the form,
@@ -90,7 +90,7 @@ TEST_F(Stores, FormesArchaiquesSousLeChiffreZero) {
   ChargeOctets(Valeurs({0, 0, 2, "siem0", 1, "sum", Nominatif, 22, "siem", 1, "sum", Vocatif, 22}));
   ASSERT_EQ(Irreguliers->Count(), 1);
   EXPECT_EQ(Irreguliers->Cle(0), "siem");
-  const auto& d = Irreguliers->Definitions(0);
+  const auto& d = Irreguliers->Lectures(0);
   ASSERT_EQ(d.size(), 2u);
   EXPECT_TRUE(d[0].Archaique);
   EXPECT_FALSE(d[1].Archaique);

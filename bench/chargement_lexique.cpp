@@ -51,7 +51,7 @@ const std::string& FichierGenere() {
       e.EcrisChaine(t);
       const int n = std::uniform_int_distribution<int>(1, 6)(alea);
       e.EcrisEntier(n);
-      for (int j = 0; j < n; ++j) TDef{modele(alea), 1 + j % 3, bits(alea)}.Ecris(e);
+      for (int j = 0; j < n; ++j) TLecture{modele(alea), 1 + j % 3, bits(alea)}.Ecris(e);
     }
     e.EcrisEntier(2000);
     for (int i = 0; i < 2000; ++i) {

@@ -106,7 +106,7 @@ bool EstImpersonnel(std::string_view entree) {
 // One reading rendered, without its trailing blank; empty when French has
 // nothing to show for it.
 std::string RenduLecture(const TSensVerbal& sens, const std::string& suppleant, bool impersonnel,
-                         const TDef& d) {
+                         const TLecture& d) {
   if (d.NumVoix() < 0) return {};
   if (impersonnel &&
       (d.NumPersonne() == Personne::Premiere || d.NumPersonne() == Personne::Deuxieme))
@@ -177,7 +177,7 @@ std::string RenduAnalyse(const TAnalyse& analyse, std::vector<std::string>& vues
   const TSensVerbal sens = SensVerbal(texteSens);
   const std::string suppleant = VerbeAuPassif(texteSens);
   const bool impersonnel = EstImpersonnel(entree);
-  for (int i = 0; const TDef* d = analyse.Numero(i); ++i)
+  for (int i = 0; const TLecture* d = analyse.Lecture(i); ++i)
     AjouteNouvelle(RenduLecture(sens, suppleant, impersonnel, *d), vues, resultat);
   return resultat;
 }
@@ -213,7 +213,7 @@ std::string TexteTraduction(const TListeAnalyses& analyses, const std::vector<in
   std::vector<std::string> vues;
   for (int i : ordre) {
     const TAnalyse& analyse = analyses.Analyse(i);
-    const TDef* description = analyse.Numero(0);
+    const TLecture* description = analyse.Lecture(0);
     if (!description) continue;
     std::string rendu;
     if (description->Partie() == Partie::Nom) {

@@ -11,27 +11,27 @@ std::string CleDesinence(std::string_view terminaison) {
   return std::string(terminaison.rbegin(), terminaison.rend());
 }
 
-const TDef& TListeDes::Definition(int i, int j) const {
-  const auto& liste = Definitions(i);
+const TLecture& TListeDes::Lecture(int i, int j) const {
+  const auto& liste = Lectures(i);
   if (j < 0 || static_cast<std::size_t>(j) >= liste.size()) ErreurIndice(j);
   return liste[static_cast<std::size_t>(j)];
 }
 
 std::unique_ptr<TListeDes> TListeDes::Lis(TLecteur& lecteur) {
   auto liste = std::make_unique<TListeDes>();
-  std::vector<std::pair<std::string, std::unique_ptr<std::vector<TDef>>>> lues;
+  std::vector<std::pair<std::string, std::unique_ptr<std::vector<TLecture>>>> lues;
   // Checked as each ending is complete, so that a repeated key is reported
   // before any later fault of the file, as one insertion at a time would.
   std::unordered_set<std::string> vues;
   const std::int32_t n = lecteur.LisEntier();
   for (std::int32_t i = 0; i < n; ++i) {
     std::string cle = lecteur.LisChaine();
-    auto definitions = std::make_unique<std::vector<TDef>>();
+    auto definitions = std::make_unique<std::vector<TLecture>>();
     const std::int32_t m = lecteur.LisEntier();
     // Keys are stored reversed; the message gives the ending as written.
     const std::string terminaison = m > 0 ? CleDesinence(cle) : std::string();
     for (std::int32_t j = 0; j < m; ++j)
-      definitions->push_back(TDef::Lis(lecteur, "désinence"_1252, terminaison));
+      definitions->push_back(TLecture::Lis(lecteur, "désinence"_1252, terminaison));
     if (!vues.insert(Minuscules(cle)).second) throw Erreur(MessageDoublons);
     lues.emplace_back(std::move(cle), std::move(definitions));
   }
@@ -43,8 +43,8 @@ void TListeDes::Ecris(TEcrivain& ecrivain) const {
   ecrivain.EcrisEntier(Count());
   for (int i = 0; i < Count(); ++i) {
     ecrivain.EcrisChaine(Cle(i));
-    const auto& definitions = Definitions(i);
+    const auto& definitions = Lectures(i);
     ecrivain.EcrisEntier(static_cast<std::int32_t>(definitions.size()));
-    for (const TDef& d : definitions) d.Ecris(ecrivain);
+    for (const TLecture& d : definitions) d.Ecris(ecrivain);
   }
 }

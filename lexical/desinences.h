@@ -6,15 +6,15 @@
 #include <memory>
 #include <vector>
 
-#include "lexical/definition.h"
+#include "lexical/lecture.h"
 #include "lexical/liste_triee.h"
 
-class TListeDes : public TListeTriee<std::vector<TDef>> {
+class TListeDes : public TListeTriee<std::vector<TLecture>> {
  public:
   TListeDes() : TListeTriee(Doublons::Refuses) {}
 
-  const std::vector<TDef>& Definitions(int i) const { return Objet(i); }
-  const TDef& Definition(int i, int j) const;  // Erreur for j out of range
+  const std::vector<TLecture>& Lectures(int i) const { return Objet(i); }
+  const TLecture& Lecture(int i, int j) const;  // Erreur for j out of range
 
   // Builds the table from section 2; Erreur on bad data or a repeated key.
   static std::unique_ptr<TListeDes> Lis(TLecteur& lecteur);

@@ -7,16 +7,16 @@
 #include "lexical/flux.h"
 #include "lexical/modeles.h"
 
-void TListeIrreg::Ajoute(const std::string& forme, const std::string& K, std::uint32_t morpho,
+void TListeIrreg::Ajoute(const std::string& forme, const std::string& lemme, std::uint32_t morpho,
                          int modele) {
   int position = 0;
   if (!Find(forme, position))
-    position = Ajoute(forme, std::make_unique<std::vector<TDonneesIrreg>>());
-  Objet(position).emplace_back(morpho, modele, K);
+    position = Ajoute(forme, std::make_unique<std::vector<TLectureIrreguliere>>());
+  Objet(position).emplace_back(morpho, modele, lemme);
 }
 
-const TDonneesIrreg& TListeIrreg::Definition(int i, int j) const {
-  const auto& liste = Definitions(i);
+const TLectureIrreguliere& TListeIrreg::Lecture(int i, int j) const {
+  const auto& liste = Lectures(i);
   if (j < 0 || static_cast<std::size_t>(j) >= liste.size()) ErreurIndice(j);
   return liste[static_cast<std::size_t>(j)];
 }
@@ -26,7 +26,7 @@ std::unique_ptr<TListeIrreg> TListeIrreg::Lis(TLecteur& lecteur) {
   // Forms are merged by their folded spelling while reading, then sorted
   // once: the same store as one Ajoute per definition, without the cost of
   // inserting into the middle of a long list each time.
-  std::vector<std::pair<std::string, std::unique_ptr<std::vector<TDonneesIrreg>>>> formes;
+  std::vector<std::pair<std::string, std::unique_ptr<std::vector<TLectureIrreguliere>>>> formes;
   std::unordered_map<std::string, std::size_t> indices;
   const std::int32_t n = lecteur.LisEntier();
   for (std::int32_t i = 0; i < n; ++i) {
@@ -35,18 +35,19 @@ std::unique_ptr<TListeIrreg> TListeIrreg::Lis(TLecteur& lecteur) {
     const std::int32_t m = lecteur.LisEntier();
     // The form is folded and looked up once for all its definitions: per
     // definition, a long form with many definitions cost their product.
-    std::vector<TDonneesIrreg>* definitions = nullptr;
+    std::vector<TLectureIrreguliere>* definitions = nullptr;
     for (std::int32_t j = 0; j < m; ++j) {
-      std::string K = lecteur.LisChaine();
+      std::string lemme = lecteur.LisChaine();
       const auto morpho = static_cast<std::uint32_t>(lecteur.LisEntier());
       const std::int32_t modele = lecteur.LisEntier();
       VerifiePlage(modele, 0, NombreModeles - 1, "modèle"_1252, "forme irrégulière"_1252, forme);
       if (!definitions) {
         auto [it, nouvelle] = indices.try_emplace(Minuscules(forme), formes.size());
-        if (nouvelle) formes.emplace_back(forme, std::make_unique<std::vector<TDonneesIrreg>>());
+        if (nouvelle)
+          formes.emplace_back(forme, std::make_unique<std::vector<TLectureIrreguliere>>());
         definitions = formes[it->second].second.get();
       }
-      definitions->emplace_back(morpho, modele, std::move(K));
+      definitions->emplace_back(morpho, modele, std::move(lemme));
     }
   }
   liste->AjouteTous(std::move(formes));
@@ -57,10 +58,10 @@ void TListeIrreg::Ecris(TEcrivain& ecrivain) const {
   ecrivain.EcrisEntier(Count());
   for (int i = 0; i < Count(); ++i) {
     ecrivain.EcrisChaine(Cle(i));
-    const auto& definitions = Definitions(i);
+    const auto& definitions = Lectures(i);
     ecrivain.EcrisEntier(static_cast<std::int32_t>(definitions.size()));
     for (const auto& d : definitions) {
-      ecrivain.EcrisChaine(d.K);
+      ecrivain.EcrisChaine(d.Lemme);
       ecrivain.EcrisEntier(static_cast<std::int32_t>(d.Morpho));
       ecrivain.EcrisEntier(d.Modele);
     }

@@ -1,5 +1,5 @@
 // TListeIrreg: the irregular forms. Key: a written form; object: its
-// definitions (lemma key K, Morpho, Modele; Radical always 0) in the order
+// definitions (lemma key Lemme, Morpho, Modele; Radical always 0) in the order
 // added. Forms equal ignoring case are one item, keeping the spelling of
 // their first insertion. Read from and written to section 3 of quirandole.lex.
 #pragma once
@@ -8,28 +8,28 @@
 #include <string>
 #include <vector>
 
-#include "lexical/definition.h"
+#include "lexical/lecture.h"
 #include "lexical/liste_triee.h"
 
-struct TDonneesIrreg : TDef {
-  std::string K;
+struct TLectureIrreguliere : TLecture {
+  std::string Lemme;
 
-  TDonneesIrreg() = default;
-  TDonneesIrreg(std::uint32_t morpho, int modele, std::string k)
-      : TDef{modele, 0, morpho}, K(std::move(k)) {}
-  friend bool operator==(const TDonneesIrreg&, const TDonneesIrreg&) = default;
+  TLectureIrreguliere() = default;
+  TLectureIrreguliere(std::uint32_t morpho, int modele, std::string lemme)
+      : TLecture{modele, 0, morpho}, Lemme(std::move(lemme)) {}
+  friend bool operator==(const TLectureIrreguliere&, const TLectureIrreguliere&) = default;
 };
 
-class TListeIrreg : public TListeTriee<std::vector<TDonneesIrreg>> {
+class TListeIrreg : public TListeTriee<std::vector<TLectureIrreguliere>> {
  public:
   TListeIrreg() : TListeTriee(Doublons::Ignores) {}
 
   using TListeTriee::Ajoute;
   // Appends one definition under the form (found ignoring case, created when absent).
-  void Ajoute(const std::string& forme, const std::string& K, std::uint32_t morpho, int modele);
+  void Ajoute(const std::string& forme, const std::string& lemme, std::uint32_t morpho, int modele);
 
-  const std::vector<TDonneesIrreg>& Definitions(int i) const { return Objet(i); }
-  const TDonneesIrreg& Definition(int i, int j) const;  // Erreur for j out of range
+  const std::vector<TLectureIrreguliere>& Lectures(int i) const { return Objet(i); }
+  const TLectureIrreguliere& Lecture(int i, int j) const;  // Erreur for j out of range
 
   // Builds the store from section 3, dropping one trailing digit of each
   // form so that "fers1" and "fers2" merge into "fers" in file order.

@@ -15,7 +15,7 @@ std::string_view CibleRenvoi(std::string_view sens) {
   return sens.size() > 5 ? sens.substr(5) : std::string_view{};
 }
 
-using Indexation = std::vector<std::pair<std::string, std::unique_ptr<TK>>>;
+using Indexation = std::vector<std::pair<std::string, std::unique_ptr<TPositionEntree>>>;
 
 // Queues each non-empty stem of a comma-separated list, in list order.
 void AjouteRadicaux(Indexation& a_indexer, std::string_view liste, int entree) {
@@ -25,7 +25,7 @@ void AjouteRadicaux(Indexation& a_indexer, std::string_view liste, int entree) {
     if (fin == std::string_view::npos) fin = liste.size();
     if (fin > debut)
       a_indexer.emplace_back(std::string(liste.substr(debut, fin - debut)),
-                             std::make_unique<TK>(TK{entree}));
+                             std::make_unique<TPositionEntree>(TPositionEntree{entree}));
     debut = fin + 1;
   }
 }
@@ -55,7 +55,7 @@ void TDonneesLexicales::Ecris(TEcrivain& ecrivain) const {
 }
 
 void TRadicaux::Ajoute(const std::string& radical, int entree) {
-  if (!radical.empty()) Ajoute(radical, std::make_unique<TK>(TK{entree}));
+  if (!radical.empty()) Ajoute(radical, std::make_unique<TPositionEntree>(TPositionEntree{entree}));
 }
 
 std::vector<int> TRadicaux::EntreesDe(std::string_view radical) const {
@@ -83,7 +83,7 @@ void TLexique::IndexeRadicaux() {
   // Sized ahead from the number of stems, to spare the moves of regrowth.
   std::size_t n1 = 0, n2 = 0, n3 = 0;
   for (int i = 0; i < Count(); ++i) {
-    const TDonneesLexicales& e = Donnees(i, true);
+    const TDonneesLexicales& e = Donnees(i);
     const auto champs = [](const std::string& s) {
       return s.empty() ? 0 : 1 + static_cast<std::size_t>(std::count(s.begin(), s.end(), ','));
     };
@@ -99,7 +99,7 @@ void TLexique::IndexeRadicaux() {
   r2.reserve(n2);
   r3.reserve(n3);
   for (int i = 0; i < Count(); ++i) {
-    const TDonneesLexicales& e = Donnees(i, true);
+    const TDonneesLexicales& e = Donnees(i);
     const TRadicauxA sorte = FicheModele(e.Modele).RadicauxA;
     if (sorte == TRadicauxA::Radical1) {
       AjouteRadicaux(r1, e.RadicauxA, i);
@@ -119,9 +119,9 @@ std::vector<std::string> TLexique::CanonDe(const TRadicaux& index, std::string_v
   return cles;
 }
 
-const TDonneesLexicales& TLexique::Donnees(int i, bool direct) const {
+const TDonneesLexicales& TLexique::DonneesApresRenvoi(int i) const {
   const TDonneesLexicales& e = Objet(i);
-  if (direct || e.Sens.find(MarqueRenvoi) == std::string::npos) return e;
+  if (e.Sens.find(MarqueRenvoi) == std::string::npos) return e;
   int cible = 0;
   if (Find(CibleRenvoi(e.Sens), cible)) return Objet(cible);
   return e;
@@ -141,7 +141,7 @@ bool TLexique::ChercheModele(std::string_view cle, int modele, int& position) co
   // Walks the whole run of keys equal ignoring case and considers the exact
   // ones: a homograph spelt with another case must not hide this one.
   for (; position < Count() && CompareCles(Cle(position), cle) == 0; ++position)
-    if (Cle(position) == cle && Donnees(position, false).Modele == modele) return true;
+    if (Cle(position) == cle && DonneesApresRenvoi(position).Modele == modele) return true;
   return false;
 }
 
@@ -150,7 +150,7 @@ std::vector<int> TLexique::EntreesDeModele(std::string_view cle, int modele) con
   int position = 0;
   if (!Find(cle, position)) return entrees;
   for (; position < Count() && CompareCles(Cle(position), cle) == 0; ++position)
-    if (Cle(position) == cle && Donnees(position, false).Modele == modele)
+    if (Cle(position) == cle && DonneesApresRenvoi(position).Modele == modele)
       entrees.push_back(position);
   return entrees;
 }
@@ -177,6 +177,6 @@ void TLexique::Ecris(TEcrivain& ecrivain) const {
   ecrivain.EcrisEntier(Count());
   for (int i = 0; i < Count(); ++i) {
     ecrivain.EcrisChaine(Cle(i));
-    Donnees(i, true).Ecris(ecrivain);
+    Donnees(i).Ecris(ecrivain);
   }
 }

@@ -36,12 +36,12 @@ struct TDonneesLexicales {
 };
 
 // One item of a stem index: the entry that lists the stem.
-struct TK {
+struct TPositionEntree {
   int Entree = -1;  // position in the lexicon
 };
 
 // A stem index: stem -> entry position, duplicates accepted.
-class TRadicaux : public TListeTriee<TK> {
+class TRadicaux : public TListeTriee<TPositionEntree> {
  public:
   TRadicaux() : TListeTriee(Doublons::Acceptes) {}
   void Vide() { Clear(); }
@@ -68,9 +68,12 @@ class TLexique : public TListeTriee<TDonneesLexicales> {
   void IndexeRadicaux();
   // Keys of the entries that list the stem in one of the indexes.
   std::vector<std::string> CanonDe(const TRadicaux& index, std::string_view radical) const;
-  // The entry at i; unless direct, the target of its "cf. " cross-reference
-  // when that target exists.
-  const TDonneesLexicales& Donnees(int i, bool direct) const;
+  // The entry at i as stored (a cross-reference keeps its own model and its
+  // "cf. " meaning).
+  const TDonneesLexicales& Donnees(int i) const { return Objet(i); }
+  // The entry at i, or the target of its "cf. " cross-reference when that
+  // target exists: the word the entry stands for.
+  const TDonneesLexicales& DonneesApresRenvoi(int i) const;
   // Headword to show for i: its key, or that of its cross-reference target.
   std::string Vedette(int i) const;
   // Whether an entry with exactly this key has (through its cross-reference)

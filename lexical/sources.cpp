@@ -226,11 +226,11 @@ std::string TexteTraits(std::uint32_t morpho) {
 TStoresSources LisSources(const std::string& dossier) {
   TStoresSources stores;
 
-  Regroupement<TDef> desinences;
+  Regroupement<TLecture> desinences;
   for (const auto& chemin : Fichiers(dossier, "desinences"))
     LisSource(chemin, 4, [&](const Ligne& l) {
       if (l.Champs[0].empty()) throw Erreur("terminaison vide");
-      TDef d;
+      TLecture d;
       d.Modele = LisModele(l.Champs[1]);
       const auto radical = LisEntier(l.Champs[2]);
       if (!radical) throw Erreur("numéro de radical incorrect "_1252 + Guillemets(l.Champs[2]));
@@ -241,7 +241,7 @@ TStoresSources LisSources(const std::string& dossier) {
   stores.Desinences = std::make_unique<TListeDes>();
   stores.Desinences->AjouteTous(desinences.Prends());
 
-  Regroupement<TDonneesIrreg> irreguliers;
+  Regroupement<TLectureIrreguliere> irreguliers;
   for (const auto& chemin : Fichiers(dossier, "irreguliers"))
     LisSource(chemin, 4, [&](const Ligne& l) {
       if (l.Champs[0].empty()) throw Erreur("forme vide");
@@ -278,7 +278,7 @@ void EcrisSources(const TLexique& lexique, const TListeDes& desinences,
     const std::string terminaison = CleDesinence(desinences.Cle(i));
     if (terminaison.empty()) throw Erreur("terminaison vide impossible à écrire en source"_1252);
     VerifiePremier(terminaison, "terminaison");
-    for (const TDef& d : desinences.Definitions(i))
+    for (const TLecture& d : desinences.Lectures(i))
       des += terminaison + '\t' + TexteModele(d.Modele) + '\t' + std::to_string(d.Radical) + '\t' +
              TexteTraits(d.Morpho) + '\n';
   }
@@ -286,15 +286,15 @@ void EcrisSources(const TLexique& lexique, const TListeDes& desinences,
   for (int i = 0; i < irreguliers.Count(); ++i) {
     if (irreguliers.Cle(i).empty()) throw Erreur("forme vide impossible à écrire en source"_1252);
     VerifiePremier(irreguliers.Cle(i), "forme");
-    for (const TDonneesIrreg& d : irreguliers.Definitions(i)) {
-      VerifieChamp(d.K, "lemme");
-      irr += irreguliers.Cle(i) + '\t' + d.K + '\t' + TexteModele(d.Modele) + '\t' +
+    for (const TLectureIrreguliere& d : irreguliers.Lectures(i)) {
+      VerifieChamp(d.Lemme, "lemme");
+      irr += irreguliers.Cle(i) + '\t' + d.Lemme + '\t' + TexteModele(d.Modele) + '\t' +
              TexteTraits(d.Morpho) + '\n';
     }
   }
   std::string lex = "# clé\tmodèle\tgenre\tradicauxA\tradicauxB\tsens\n"_1252;
   for (int i = 0; i < lexique.Count(); ++i) {
-    const TDonneesLexicales& e = lexique.Donnees(i, true);
+    const TDonneesLexicales& e = lexique.Donnees(i);
     VerifiePremier(lexique.Cle(i), "clé"_1252);
     VerifieChamp(e.Sens, "sens");
     lex += lexique.Cle(i) + '\t' + TexteModele(e.Modele) + '\t' + TexteGenre(e.Genre) + '\t' +

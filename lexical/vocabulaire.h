@@ -44,7 +44,7 @@ inline constexpr std::array<Morpho, 3> MasquesDegre = detail::Masques<3>(29);
 
 // Category indexes, numbered as the term tables above (-1: not given).
 // Unscoped enumerations over int, each in the namespace of its category, so
-// that they compare with the int accessors of TDef (d.NumCas() ==
+// that they compare with the int accessors of TLecture (d.NumCas() ==
 // Cas::Genitif) while two categories never share a name.
 namespace Cas {
 enum TCas : int { Nominatif, Vocatif, Accusatif, Genitif, Datif, Ablatif };

@@ -10,16 +10,16 @@
 TAnalyse::TAnalyse(std::string forme, std::string entree)
     : Forme(std::move(forme)), Entree(std::move(entree)) {}
 
-const TDef* TAnalyse::Numero(int i) const {
-  if (i < 0 || i >= static_cast<int>(Numeros.size())) return nullptr;
-  return &Numeros[static_cast<std::size_t>(i)];
+const TLecture* TAnalyse::Lecture(int i) const {
+  if (i < 0 || i >= static_cast<int>(Lectures.size())) return nullptr;
+  return &Lectures[static_cast<std::size_t>(i)];
 }
 
 std::vector<std::string> TAnalyse::Lignes() const {
   std::vector<std::string> lignes;
-  lignes.reserve(Numeros.size() + 1);
+  lignes.reserve(Lectures.size() + 1);
   lignes.push_back("  " + Entree);
-  for (const TDef& d : Numeros) lignes.push_back("    " + d.Libelle(false));
+  for (const TLecture& d : Lectures) lignes.push_back("    " + d.Libelle(false));
   return lignes;
 }
 
@@ -53,11 +53,11 @@ void TListeAnalyses::Ajoute(const std::string& entete, int modele, std::uint32_t
     position = TListeTriee<TAnalyse>::Ajoute(entete, std::make_unique<TAnalyse>(Forme, entete));
   }
   if (modele < ModeleInvariable) {
-    TDef d;
+    TLecture d;
     d.Modele = modele;
     d.Radical = 0;
     d.Morpho = morpho;
-    Objet(position).Numeros.push_back(d);
+    Objet(position).Lectures.push_back(d);
   }
   Trouve = true;
 }

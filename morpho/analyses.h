@@ -13,13 +13,13 @@
 #include <string>
 #include <vector>
 
-#include "lexical/definition.h"
+#include "lexical/lecture.h"
 #include "lexical/lexique.h"
 #include "lexical/liste_triee.h"
 
 // The readings of one analysis, in the order they were found.  Readings made
 // by the analysis always carry stem number 0.
-using TListeNumeros = std::vector<TDef>;
+using TListeLectures = std::vector<TLecture>;
 
 class TAnalyse {
  public:
@@ -32,10 +32,10 @@ class TAnalyse {
   // The heading: headword, ", ", the entry's meaning.
   std::string Entree;
   // Empty for an invariable word.
-  TListeNumeros Numeros;
+  TListeLectures Lectures;
 
   // Reading i, or nullptr when i is past the end (or negative).
-  const TDef* Numero(int i) const;
+  const TLecture* Lecture(int i) const;
   // "  " + heading, then "    " + the short description of each reading.
   std::vector<std::string> Lignes() const;
 };

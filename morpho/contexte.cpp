@@ -166,8 +166,8 @@ std::vector<TLectureProbable> LecturesDe(const TListeAnalyses* liste) {
   if (!liste || !liste->Trouve) return lectures;
   for (int i = 0; i < liste->Count(); ++i) {
     const TAnalyse& a = liste->Analyse(i);
-    if (a.Numeros.empty()) lectures.push_back({i, -1, 0});
-    for (int j = 0; j < static_cast<int>(a.Numeros.size()); ++j) lectures.push_back({i, j, 0});
+    if (a.Lectures.empty()) lectures.push_back({i, -1, 0});
+    for (int j = 0; j < static_cast<int>(a.Lectures.size()); ++j) lectures.push_back({i, j, 0});
   }
   return lectures;
 }
@@ -297,7 +297,7 @@ int TModeleContexte::EtiquetteDe(const TAnalyse& a, int numero) const {
     if (lexicalisee != etiquettes_.end()) return lexicalisee->second;
     cle = ClasseInvariable(a.Entree);
   } else {
-    const TDef& d = a.Numeros[static_cast<std::size_t>(numero)];
+    const TLecture& d = a.Lectures[static_cast<std::size_t>(numero)];
     const auto n = etiquettesNumeriques_.find(CleNumerique(PartieDuModele(d.Modele), d.Morpho));
     return n == etiquettesNumeriques_.end() ? inconnu_ : n->second;
   }
@@ -508,7 +508,7 @@ std::vector<std::string> LignesOrdonnees(const TListeAnalyses& liste,
     if (l.Analyse != analyse) lignes.push_back("  " + a.Entree);
     analyse = l.Analyse;
     if (l.Numero >= 0)
-      lignes.push_back("    " + a.Numeros[static_cast<std::size_t>(l.Numero)].Libelle(false));
+      lignes.push_back("    " + a.Lectures[static_cast<std::size_t>(l.Numero)].Libelle(false));
   }
   return lignes;
 }

@@ -74,7 +74,7 @@ ParfaitCompose ParfaitComposeDe(const TDonneesLexicales& e) {
 }
 
 std::optional<Morpho> LectureAdmise(const TDonneesLexicales& e, std::string_view radical,
-                                    std::string_view terminaison, const TDef& d) {
+                                    std::string_view terminaison, const TLecture& d) {
   const TModele& modele = FicheModele(e.Modele);
   Morpho m = d.Morpho;
   if (modele.Partie == Partie::Adjectif) {

@@ -15,7 +15,7 @@
 #include <optional>
 #include <string_view>
 
-#include "lexical/definition.h"
+#include "lexical/lecture.h"
 #include "lexical/lexique.h"
 
 // The reading `d` of the ending `terminaison` on the stem `radical` of the
@@ -23,7 +23,7 @@
 // participle made active, an intransitive's impersonal passive narrowed to
 // the neuter singular), or nothing when the entry has no such form.
 std::optional<Morpho> LectureAdmise(const TDonneesLexicales& e, std::string_view radical,
-                                    std::string_view terminaison, const TDef& d);
+                                    std::string_view terminaison, const TLecture& d);
 
 // How a verb entry builds its perfect with sum: not at all (no supine stem,
 // sum, no passive), in the impersonal passive only (itum est), in the

@@ -62,7 +62,7 @@ class TRecherche {
     if (f.empty()) return liste;
     cible_ = liste.get();
     int position = 0;
-    irreguliers_ = s_.Irr.Find(f, position) ? &s_.Irr.Definitions(position) : nullptr;
+    irreguliers_ = s_.Irr.Find(f, position) ? &s_.Irr.Lectures(position) : nullptr;
     EtapeIrreguliers(f);
     EtapeDesinences(f);
     EtapeLexique(f);
@@ -92,7 +92,7 @@ class TRecherche {
     for (; position < s_.Lex.Count() && CompareCles(s_.Lex.Cle(position), f) == 0; ++position) {
       const std::string& cle = s_.Lex.Cle(position);
       if (cle != f) continue;
-      const TDonneesLexicales& e = s_.Lex.Donnees(position, false);
+      const TDonneesLexicales& e = s_.Lex.DonneesApresRenvoi(position);
       TDefaut d{cle + ", " + e.Sens, &e, {}};
       if (PartieDuModele(e.Modele) == Partie::Nom && e.Genre == Genre::Neutre)
         d.Lectures.push_back(AccusatifSingulier);
@@ -121,12 +121,12 @@ class TRecherche {
   // `m` needless or false.
   static bool LectureCouverte(const TAnalyse& deja, const TDonneesLexicales& e, Morpho m) {
     const TModele& modele = FicheModele(e.Modele);
-    if (modele.Partie == Partie::Pronom) return !deja.Numeros.empty();
+    if (modele.Partie == Partie::Pronom) return !deja.Lectures.empty();
     const bool verbe = modele.Verbe;
     const Morpho masque = !verbe           ? (Trait::TousCas | Trait::TousNombres)
                           : Impersonnel(e) ? m
                                            : (Trait::ToutesPersonnes | Trait::TousNombres);
-    for (const TDef& d : deja.Numeros)
+    for (const TLecture& d : deja.Lectures)
       if ((d.Morpho & m & masque) == (m & masque)) return true;
     return false;
   }
@@ -136,9 +136,9 @@ class TRecherche {
   void EtapeIrreguliers(const std::string& f) {
     int position = 0;
     if (!s_.Irr.Find(f, position)) return;
-    for (const TDonneesIrreg& d : s_.Irr.Definitions(position)) {
-      for (int p : s_.Lex.EntreesDeModele(d.K, d.Modele)) {
-        const TDonneesLexicales& e = s_.Lex.Donnees(p, false);
+    for (const TLectureIrreguliere& d : s_.Irr.Lectures(position)) {
+      for (int p : s_.Lex.EntreesDeModele(d.Lemme, d.Modele)) {
+        const TDonneesLexicales& e = s_.Lex.DonneesApresRenvoi(p);
         cible_->Ajoute(s_.Lex.Cle(p) + ", " + e.Sens, e.Modele, d.Morpho, e);
       }
     }
@@ -164,7 +164,7 @@ class TRecherche {
       for (auto& c : listes_) c.reset();
       prefixeAuLexique_ = PrefixeAuLexique(radical);
       const std::string_view terminaison = std::string_view(f).substr(k);
-      for (const TDef& d : s_.Des.Definitions(position)) AccepteLecture(radical, terminaison, d);
+      for (const TLecture& d : s_.Des.Lectures(position)) AccepteLecture(radical, terminaison, d);
     }
   }
 
@@ -223,21 +223,21 @@ class TRecherche {
       // A listed stem leads only to the entry that lists it, and only
       // when that entry (through its cross-reference) has the model.
       for (int p : EntreesListant(radical, numero))
-        if (s_.Lex.Donnees(p, false).Modele == modele) positions.push_back(p);
+        if (s_.Lex.DonneesApresRenvoi(p).Modele == modele) positions.push_back(p);
     }
     for (int p : positions)
-      c.Entrees.emplace_back(p, s_.Lex.Vedette(p) + ", " + s_.Lex.Donnees(p, false).Sens);
+      c.Entrees.emplace_back(p, s_.Lex.Vedette(p) + ", " + s_.Lex.DonneesApresRenvoi(p).Sens);
     confirmes_.push_back(std::move(c));
     return confirmes_.back();
   }
 
-  void AccepteLecture(const std::string& radical, std::string_view terminaison, const TDef& d) {
+  void AccepteLecture(const std::string& radical, std::string_view terminaison, const TLecture& d) {
     if (d.Radical < 1 || d.Radical > 3) return;
     // Stem 1 of models without a citation ending or a listed stem (pronouns,
     // invariables) confirms nothing; an entry takes only the readings its
     // word has (lectures_admises.h).
     for (const auto& [p, entete] : Confirme(radical, d.Radical, d.Modele).Entrees) {
-      const TDonneesLexicales& e = s_.Lex.Donnees(p, false);
+      const TDonneesLexicales& e = s_.Lex.DonneesApresRenvoi(p);
       const auto m = LectureAdmise(e, radical, terminaison, d);
       if (m && !Listee(s_.Lex.Cle(p), d.Modele, *m)) cible_->Ajoute(entete, d.Modele, *m, e);
     }
@@ -249,14 +249,15 @@ class TRecherche {
   // once, from the list.
   bool Listee(const std::string& cle, int modele, Morpho m) const {
     if (!irreguliers_) return false;
-    return std::any_of(irreguliers_->begin(), irreguliers_->end(), [&](const TDonneesIrreg& i) {
-      return i.Modele == modele && i.Morpho == m && i.K == cle;
-    });
+    return std::any_of(irreguliers_->begin(), irreguliers_->end(),
+                       [&](const TLectureIrreguliere& i) {
+                         return i.Modele == modele && i.Morpho == m && i.Lemme == cle;
+                       });
   }
 
   const Stores& s_;
-  TListeAnalyses* cible_ = nullptr;                          // the list the stages fill
-  const std::vector<TDonneesIrreg>* irreguliers_ = nullptr;  // of the form being searched
+  TListeAnalyses* cible_ = nullptr;                                // the list the stages fill
+  const std::vector<TLectureIrreguliere>* irreguliers_ = nullptr;  // of the form being searched
   // For the stem being tried:
   std::vector<TConfirmation> confirmes_;
   std::array<std::optional<std::vector<int>>, 3> listes_;  // stems 1, 2 and 3
@@ -268,8 +269,8 @@ class TRecherche {
 void Garde(TListeAnalyses& liste, Morpho garde) {
   if (garde == 0) return;
   for (int i = liste.Count(); i-- > 0;) {
-    TListeNumeros& numeros = liste.Analyse(i).Numeros;
-    std::erase_if(numeros, [&](const TDef& d) { return (d.Morpho & garde) != garde; });
+    TListeLectures& numeros = liste.Analyse(i).Lectures;
+    std::erase_if(numeros, [&](const TLecture& d) { return (d.Morpho & garde) != garde; });
     if (numeros.empty()) liste.Delete(i);
   }
   liste.Trouve = liste.Count() > 0;
@@ -283,8 +284,8 @@ void Reunis(TListeAnalyses& dans, TListeAnalyses& de) {
     TAnalyse& a = de.Analyse(i);
     int p = 0;
     if (dans.Find(de.Cle(i), p)) {
-      TListeNumeros& numeros = dans.Analyse(p).Numeros;
-      for (const TDef& d : a.Numeros)
+      TListeLectures& numeros = dans.Analyse(p).Lectures;
+      for (const TLecture& d : a.Lectures)
         if (std::find(numeros.begin(), numeros.end(), d) == numeros.end()) numeros.push_back(d);
     } else {
       static_cast<TListeTriee<TAnalyse>&>(dans).Ajoute(de.Cle(i),
@@ -298,7 +299,8 @@ void Reunis(TListeAnalyses& dans, TListeAnalyses& de) {
 
 // The stages on each spelling; the lists that found something are merged
 // into the first of them.  nullptr when none found anything.
-std::unique_ptr<TListeAnalyses> Reunit(TRecherche& r, const std::vector<TVariante>& graphies) {
+std::unique_ptr<TListeAnalyses> AnalysesDesGraphies(TRecherche& r,
+                                                    const std::vector<TVariante>& graphies) {
   std::unique_ptr<TListeAnalyses> resultat;
   for (const TVariante& g : graphies) {
     auto liste = r.Etapes(g.Forme);
@@ -318,7 +320,7 @@ std::unique_ptr<TListeAnalyses> CherchePlusieurs(TRecherche& r,
                                                  bool variantesPermises) {
   std::vector<TVariante> principales;
   for (const std::string& g : graphies) principales.push_back({g, 0});
-  if (auto liste = Reunit(r, principales)) {
+  if (auto liste = AnalysesDesGraphies(r, principales)) {
     // A contracted genitive or vocative (ingeni, Pompei, Vergili) is often
     // also some other word's form (ingeni, imperative of ingeno): the
     // readings of the full spelling are added, restricted to that case.
@@ -328,7 +330,7 @@ std::unique_ptr<TListeAnalyses> CherchePlusieurs(TRecherche& r,
         for (TVariante& v : ContracteesEnI(g))
           if (std::find(contractees.begin(), contractees.end(), v) == contractees.end())
             contractees.push_back(std::move(v));
-      if (auto ajout = Reunit(r, contractees)) Reunis(*liste, *ajout);
+      if (auto ajout = AnalysesDesGraphies(r, contractees)) Reunis(*liste, *ajout);
     }
     return liste;
   }
@@ -341,7 +343,7 @@ std::unique_ptr<TListeAnalyses> CherchePlusieurs(TRecherche& r,
         variantes.push_back(std::move(v));
         origines.push_back(i);
       }
-  auto trouvees = Reunit(r, variantes);
+  auto trouvees = AnalysesDesGraphies(r, variantes);
   if (!trouvees) return nullptr;
   // The list keeps the spelling of the text; its analyses the variant that
   // found them.

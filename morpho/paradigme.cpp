@@ -103,26 +103,26 @@ TFlechisseur::TFlechisseur() {
   for (int i = 0; i < Desinences->Count(); ++i) {
     std::string terminaison = Desinences->Cle(i);
     std::reverse(terminaison.begin(), terminaison.end());
-    for (const TDef& d : Desinences->Definitions(i))
+    for (const TLecture& d : Desinences->Lectures(i))
       if (d.Modele >= 0 && d.Modele < NombreModeles)
         desinences_[static_cast<std::size_t>(d.Modele)].emplace_back(terminaison, d);
   }
   for (int i = 0; i < Irreguliers->Count(); ++i)
-    for (const TDonneesIrreg& d : Irreguliers->Definitions(i))
-      irreguliers_[d.K].push_back({Irreguliers->Cle(i), d.Modele, d.Morpho});
+    for (const TLectureIrreguliere& d : Irreguliers->Lectures(i))
+      irreguliers_[d.Lemme].push_back({Irreguliers->Cle(i), d.Modele, d.Morpho});
 }
 
 TParadigme TFlechisseur::Paradigme(int position) const {
   const TLexique& lex = *Lexique;
-  const TDonneesLexicales& direct = lex.Donnees(position, true);
+  const TDonneesLexicales& direct = lex.Donnees(position);
   if (RenvoiCf(direct.Sens)) {
     // The heading of a cross-reference is the target's: its paradigm is the
     // target's, found as the analysis finds it.
     const std::string cible = lex.Vedette(position);
-    const TDonneesLexicales& e = lex.Donnees(position, false);
+    const TDonneesLexicales& e = lex.DonneesApresRenvoi(position);
     int p = 0;
     if (cible != lex.Cle(position) && lex.ChercheModele(cible, e.Modele, p) &&
-        !RenvoiCf(lex.Donnees(p, true).Sens))
+        !RenvoiCf(lex.Donnees(p).Sens))
       return Paradigme(p);
   }
   TParadigme r;
@@ -212,14 +212,14 @@ std::vector<TParadigme> ParadigmesDuMot(std::string_view mot) {
     const TAnalyse& a = analyses->Analyse(i);
     const std::string vedette = a.Entree.substr(0, a.Entree.find(", "));
     std::vector<int> modeles;
-    for (const TDef& d : a.Numeros)
+    for (const TLecture& d : a.Lectures)
       if (std::find(modeles.begin(), modeles.end(), d.Modele) == modeles.end())
         modeles.push_back(d.Modele);
     if (modeles.empty()) modeles.push_back(ModeleInvariable);
     int p = 0;
     lex.Find(vedette, p);
     for (; p < lex.Count() && CompareCles(lex.Cle(p), vedette) == 0; ++p) {
-      const TDonneesLexicales& e = lex.Donnees(p, true);
+      const TDonneesLexicales& e = lex.Donnees(p);
       if (RenvoiCf(e.Sens)) continue;
       if (CompareCles(lex.Cle(p) + ", " + e.Sens, a.Entree) != 0) continue;
       if (std::find(modeles.begin(), modeles.end(), e.Modele) == modeles.end()) continue;

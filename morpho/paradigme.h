@@ -15,7 +15,7 @@
 #include <utility>
 #include <vector>
 
-#include "lexical/definition.h"
+#include "lexical/lecture.h"
 #include "lexical/modeles.h"
 #include "lexical/vocabulaire.h"
 
@@ -51,7 +51,7 @@ class TFlechisseur {
   TParadigme Paradigme(int position) const;
 
  private:
-  std::array<std::vector<std::pair<std::string, TDef>>, NombreModeles> desinences_;
+  std::array<std::vector<std::pair<std::string, TLecture>>, NombreModeles> desinences_;
   // Lemma key -> (form, model, bits) of its irregular forms, in store order.
   struct TIrreg {
     std::string Forme;

@@ -177,7 +177,7 @@ TTableauFlexion TableauDe(const CleTableau& cle, const std::vector<const TFormeF
     int rang = 0;
     std::map<std::string, int> rangs;
     for (const TFormeFlechie* f : formes) {
-      std::string libelle = TDef{0, 0, f->Traits}.Libelle(false);
+      std::string libelle = TLecture{0, 0, f->Traits}.Libelle(false);
       while (!libelle.empty() && libelle.front() == ' ') libelle.erase(0, 1);
       const auto [it, nouveau] = rangs.emplace(libelle, rang);
       if (nouveau) ++rang;

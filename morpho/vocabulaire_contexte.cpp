@@ -23,14 +23,14 @@ int IndexVedette(TVocabulaire& v, std::unordered_map<std::string, int>& parEntre
   TVedetteVocabulaire ved;
   ved.Entree = a.Entree;
   ved.Vedette = a.Entree.substr(0, a.Entree.find(", "));
-  if (!a.Numeros.empty()) ved.Modele = a.Numeros.front().Modele;
+  if (!a.Lectures.empty()) ved.Modele = a.Lectures.front().Modele;
   ved.PremierMot = numero;
   ved.PremierIndex = mot.Index;
   if (rangs) {
-    for (const TDef& d : a.Numeros)
+    for (const TLecture& d : a.Lectures)
       if (const auto r = rangs->Rang(ved.Vedette, d.Modele); r && (ved.Rang == 0 || *r < ved.Rang))
         ved.Rang = *r;
-    if (a.Numeros.empty())
+    if (a.Lectures.empty())
       if (const auto r = rangs->Rang(ved.Vedette, ved.Modele)) ved.Rang = *r;
   }
   v.Vedettes.push_back(std::move(ved));

@@ -25,7 +25,7 @@ bool NomPropre(const std::string& vedette) {
 }
 
 // What one written form gives: the headings it belongs to, or the unknown word.
-struct TLecture {
+struct TFormeLue {
   std::vector<int> Vedettes;
   int Inconnu = -1;
 };
@@ -34,7 +34,7 @@ struct TLecture {
 
 TVocabulaire VocabulaireDuTexte(std::string_view texte, const TRangs* rangs) {
   TVocabulaire v;
-  std::unordered_map<std::string, TLecture> lectures;
+  std::unordered_map<std::string, TFormeLue> lectures;
   std::unordered_map<std::string, int> parEntree;
   std::unordered_map<std::string, int> inconnus;  // lower-cased form -> index
   // The forms already met of each heading, by heading index: a heading may
@@ -45,7 +45,7 @@ TVocabulaire VocabulaireDuTexte(std::string_view texte, const TRangs* rangs) {
   PourChaqueMot(texte, [&](int index, std::string_view mot) {
     const int numero = v.NombreMots++;
     auto [it, nouveau] = lectures.try_emplace(std::string(mot));
-    TLecture& lecture = it->second;
+    TFormeLue& lecture = it->second;
     if (nouveau && lectures.size() > FormesMaxVocabulaire)
       throw Erreur(Formate(MessageTropDeFormes, {std::to_string(FormesMaxVocabulaire)}));
     if (nouveau) {
@@ -59,16 +59,16 @@ TVocabulaire VocabulaireDuTexte(std::string_view texte, const TRangs* rangs) {
             TVedetteVocabulaire ved;
             ved.Entree = a.Entree;
             ved.Vedette = a.Entree.substr(0, a.Entree.find(", "));
-            if (!a.Numeros.empty()) ved.Modele = a.Numeros.front().Modele;
+            if (!a.Lectures.empty()) ved.Modele = a.Lectures.front().Modele;
             ved.PremierMot = numero;
             ved.PremierIndex = index;
             if (rangs) {
               // The best rank among the models of its readings.
-              for (const TDef& d : a.Numeros)
+              for (const TLecture& d : a.Lectures)
                 if (const auto r = rangs->Rang(ved.Vedette, d.Modele);
                     r && (ved.Rang == 0 || *r < ved.Rang))
                   ved.Rang = *r;
-              if (a.Numeros.empty())
+              if (a.Lectures.empty())
                 if (const auto r = rangs->Rang(ved.Vedette, ved.Modele)) ved.Rang = *r;
             }
             v.Vedettes.push_back(std::move(ved));

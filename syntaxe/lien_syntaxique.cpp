@@ -5,8 +5,8 @@
 
 #include "lexical/chaines_latines.h"
 #include "lexical/cp1252_litteral.h"
-#include "lexical/definition.h"
 #include "lexical/erreur.h"
+#include "lexical/lecture.h"
 #include "lexical/liste_triee.h"
 #include "lexical/minuscules.h"
 #include "lexical/modeles.h"
@@ -46,9 +46,9 @@ bool MotDansListe(std::string_view mot, std::string_view liste) {
 
 // The readings of an analysis as the rules see them: an invariable word,
 // which the analysis leaves without reading, gets one of its own here.
-const std::vector<TDef>& Lectures(const TAnalyse& a) {
-  static const std::vector<TDef> lectureInvariable{TDef{ModeleInvariable, 0, 0}};
-  return a.Numeros.empty() ? lectureInvariable : a.Numeros;
+const std::vector<TLecture>& Lectures(const TAnalyse& a) {
+  static const std::vector<TLecture> lectureInvariable{TLecture{ModeleInvariable, 0, 0}};
+  return a.Lectures.empty() ? lectureInvariable : a.Lectures;
 }
 
 // The rules applied to one pair of readings: d1 of Mot1 (lemma l1) as the
@@ -58,7 +58,8 @@ class TRegles {
   TRegles(const std::string& mot1, const std::string& mot2, std::vector<std::string>& sortie)
       : mot1_(mot1), mot2_(mot2), sortie_(sortie) {}
 
-  void Applique(const TDef& d1, const std::string& l1, const TDef& d2, const std::string& l2) {
+  void Applique(const TLecture& d1, const std::string& l1, const TLecture& d2,
+                const std::string& l2) {
     switch (d1.Partie()) {
       case Partie::Nom:
       case Partie::Pronom:
@@ -79,7 +80,8 @@ class TRegles {
   }
 
  private:
-  void GroupeNominal(const TDef& d1, const std::string& l1, const TDef& d2, const std::string& l2) {
+  void GroupeNominal(const TLecture& d1, const std::string& l1, const TLecture& d2,
+                     const std::string& l2) {
     const int p2 = d2.Partie();
     if (d1.Partie() == Partie::Pronom && DansListe(l1, ListeDeterminants()) &&
         d1.NumCas() == d2.NumCas() && d1.NumNombre() == d2.NumNombre() &&
@@ -97,7 +99,7 @@ class TRegles {
   }
 
   // Only the first case that holds speaks.
-  void ComplementDuVerbe(const TDef& d1, const std::string& l1, const TDef& d2,
+  void ComplementDuVerbe(const TLecture& d1, const std::string& l1, const TLecture& d2,
                          const std::string& l2) {
     const int cas1 = d1.NumCas();
     if (d2.NumPersonne() == Personne::Troisieme && d2.NumNombre() == d1.NumNombre() &&
@@ -121,7 +123,7 @@ class TRegles {
     }
   }
 
-  void GroupeAdjectif(const TDef& d1, const std::string& l1, const TDef& d2,
+  void GroupeAdjectif(const TLecture& d1, const std::string& l1, const TLecture& d2,
                       const std::string& l2) {
     const int p2 = d2.Partie();
     if (Nominal(p2)) {
@@ -134,7 +136,7 @@ class TRegles {
     }
   }
 
-  void GroupeVerbe(const TDef& d1, const TDef& d2) {
+  void GroupeVerbe(const TLecture& d1, const TLecture& d2) {
     const int mode1 = d1.NumMode();
     if (mode1 == Mode::Infinitif) {
       if (d2.Partie() == Partie::Verbe) Produit(MsgInfinitif);
@@ -145,7 +147,7 @@ class TRegles {
   }
 
   // Prepositions and conjunctions are recognised by the word as written.
-  void GroupeInvariable(const TDef& d2) {
+  void GroupeInvariable(const TLecture& d2) {
     const int p2 = d2.Partie();
     if (Nominal(p2)) {
       if (MotDansListe(mot1_, ListePrepositionsAblatif()) && d2.NumCas() == Cas::Ablatif)
@@ -158,7 +160,7 @@ class TRegles {
     }
   }
 
-  static bool Attributif(const TDef& d2, const std::string& l2) {
+  static bool Attributif(const TLecture& d2, const std::string& l2) {
     return DansListe(l2, ListeCopules()) ||
            (DansListe(l2, ListeVerbesAppel()) && d2.NumVoix() == Voix::Passif);
   }
@@ -198,11 +200,11 @@ TLienSyntaxique::TLienSyntaxique(std::string Mot1, std::string Mot2)
   for (int i2 = 0; i2 < analyses2_->Count(); ++i2) {
     const TAnalyse& a2 = analyses2_->Analyse(i2);
     const std::string l2 = LettresInitiales(a2.Entree);
-    for (const TDef& d2 : Lectures(a2)) {
+    for (const TLecture& d2 : Lectures(a2)) {
       for (int i1 = 0; i1 < analyses1_->Count(); ++i1) {
         const TAnalyse& a1 = analyses1_->Analyse(i1);
         const std::string l1 = LettresInitiales(a1.Entree);
-        for (const TDef& d1 : Lectures(a1)) regles.Applique(d1, l1, d2, l2);
+        for (const TLecture& d1 : Lectures(a1)) regles.Applique(d1, l1, d2, l2);
       }
       for (std::string& m : messages) AjouteLien(std::move(m));
       messages.clear();

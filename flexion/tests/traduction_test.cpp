@@ -36,7 +36,7 @@ TEST_P(Rendu, TraduitAnalyse) {
     TAnalyse a("forme", Cp(entree));
     std::istringstream lectures(c[1]);
     for (std::string lecture; std::getline(lectures, lecture, ';');)
-      a.Numeros.push_back(TDef{ModeleParNom("amo"), 0, Traits(lecture)});
+      a.Lectures.push_back(TLecture{ModeleParNom("amo"), 0, Traits(lecture)});
     EXPECT_EQ(U8(TraduitAnalyse(a)), c[2] == "-" ? "" : c[2] + " ") << c.Lieu;
   }
 }
@@ -64,7 +64,8 @@ TEST(Traduction, ReglesDeLaFixture) {
        {"elision",
         [](const TCas& c) { return U8(TVerbe::Elide(c.Cp(0), Cp(c.Octets(1)), c[2] == "oui")); }}});
   TAnalyse inconnue("x", " ? ");
-  inconnue.Numeros.push_back(TDef{0, 0, Traits("3ème personne singulier indicatif présent actif")});
+  inconnue.Lectures.push_back(
+      TLecture{0, 0, Traits("3ème personne singulier indicatif présent actif")});
   EXPECT_EQ(TraduitAnalyse(inconnue), "");
 }
 

@@ -33,7 +33,7 @@ std::set<std::string> InfinitifsDuLexique() {
   ChargeLexique(LECTURIEL_LEX);
   std::set<std::string> infinitifs;
   for (int i = 0; i < Lexique->Count(); ++i) {
-    const TDonneesLexicales& d = Lexique->Donnees(i, false);
+    const TDonneesLexicales& d = Lexique->DonneesApresRenvoi(i);
     if (PartieDuModele(d.Modele) != Partie::Verbe) continue;
     std::string infinitif = SansPronomReflechi(InfinitifDuSens(SensApresDeuxPoints(d.Sens)));
     if (!infinitif.empty()) infinitifs.insert(infinitif);

@@ -48,8 +48,8 @@ TEST(Lexique, CasDeLaFixture) {
              [&](const TCas& c) {
                int p = -1;
                EXPECT_TRUE(l.Find(c[0], p)) << c.Lieu;
-               EXPECT_EQ(l.Donnees(p, true), l.Objet(p)) << c.Lieu;
-               return l.Vedette(p) + " " + std::to_string(l.Donnees(p, false).Modele);
+               EXPECT_EQ(l.Donnees(p), l.Objet(p)) << c.Lieu;
+               return l.Vedette(p) + " " + std::to_string(l.DonneesApresRenvoi(p).Modele);
              }},
             {"entrees-de-modele",
              [&](const TCas& c) { return sens(l.EntreesDeModele(c[0], std::stoi(c[1]))); }},
@@ -68,7 +68,7 @@ TEST(Irreguliers, FormesFusionneesEnUne) {
   irr.Ajoute("est", "sum", Nominatif, 22);
   ASSERT_EQ(irr.Count(), 1);
   EXPECT_EQ(irr.Cle(0), "est");
-  EXPECT_EQ(irr.Definition(0, 1).K, "edo");
-  EXPECT_EQ(irr.Definition(0, 2).Morpho, Nominatif);
-  EXPECT_THROW(irr.Definition(0, 3), Erreur);
+  EXPECT_EQ(irr.Lecture(0, 1).Lemme, "edo");
+  EXPECT_EQ(irr.Lecture(0, 2).Morpho, Nominatif);
+  EXPECT_THROW(irr.Lecture(0, 3), Erreur);
 }

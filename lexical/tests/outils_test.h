@@ -104,9 +104,9 @@ inline void StoresAuHasard(std::mt19937& alea, bool homographes) {
   for (int i = 0; i < 100; ++i) {
     const std::string cle = TexteAuHasard(alea, 5);
     if (cle.empty() || Desinences->Find(cle, p)) continue;
-    auto d = std::make_unique<std::vector<TDef>>();
+    auto d = std::make_unique<std::vector<TLecture>>();
     for (int j = lectures(alea); j > 0; --j)
-      d->push_back(TDef{modele(alea), radical(alea), bits(alea)});
+      d->push_back(TLecture{modele(alea), radical(alea), bits(alea)});
     Desinences->Ajoute(cle, std::move(d));
   }
   for (int i = 0; i < 100; ++i) {

@@ -59,16 +59,16 @@ TEST_F(Sources, CompileDansLOrdreDesFichiers) {
   ASSERT_EQ(s.Desinences->Count(), 2);
   int p = 0;
   ASSERT_TRUE(s.Desinences->Find("muro", p));  // desinences-a before desinences-b
-  EXPECT_EQ(s.Desinences->Definitions(p),
-            (std::vector<TDef>{{4, 1, Trait::Genitif | Trait::Pluriel},
-                               {1, 1, Trait::Genitif | Trait::Pluriel}}));
+  EXPECT_EQ(s.Desinences->Lectures(p),
+            (std::vector<TLecture>{{4, 1, Trait::Genitif | Trait::Pluriel},
+                                   {1, 1, Trait::Genitif | Trait::Pluriel}}));
   ASSERT_TRUE(s.Desinences->Find("maba", p));
-  EXPECT_EQ(s.Desinences->Definitions(p),
-            (std::vector<TDef>{{17, 1,
-                                Trait::PremierePersonne | Trait::Singulier | Trait::Imparfait |
-                                    Trait::Indicatif | Trait::Actif}}));
+  EXPECT_EQ(s.Desinences->Lectures(p),
+            (std::vector<TLecture>{{17, 1,
+                                    Trait::PremierePersonne | Trait::Singulier | Trait::Imparfait |
+                                        Trait::Indicatif | Trait::Actif}}));
   ASSERT_EQ(s.Irreguliers->Count(), 1);
-  EXPECT_EQ(s.Irreguliers->Definition(0, 1).K, "edo");
+  EXPECT_EQ(s.Irreguliers->Lecture(0, 1).Lemme, "edo");
   ASSERT_EQ(s.Lexique->Count(), 4);
   ASSERT_TRUE(s.Lexique->Find("amo", p));
   EXPECT_EQ(s.Lexique->Objet(p).Sens, "as, are, aui, atum : aimer, ch\xE9rir");

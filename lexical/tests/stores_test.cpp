@@ -79,10 +79,10 @@ TEST_F(Stores, FormesIrregulieresNumeroteesFusionnees) {
   ASSERT_EQ(Irreguliers->Count(), 1);
   EXPECT_EQ(Irreguliers->Cle(0), "fers");
   // File order, not digit order; Radical is always 0.
-  EXPECT_EQ(Irreguliers->Definitions(0),
-            (std::vector<TDonneesIrreg>{{Trait::Vocatif, 19, "fero"},
-                                        {Trait::Nominatif, 19, "fero"},
-                                        {Trait::Accusatif, 11, "ferus"}}));
+  EXPECT_EQ(Irreguliers->Lectures(0),
+            (std::vector<TLectureIrreguliere>{{Trait::Vocatif, 19, "fero"},
+                                              {Trait::Nominatif, 19, "fero"},
+                                              {Trait::Accusatif, 11, "ferus"}}));
 }
 
 TEST_F(Stores, ClesEgalesDuLexiqueEnOrdreInverse) {

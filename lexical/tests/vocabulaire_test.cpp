@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "lexical/chaines_latines.h"
-#include "lexical/definition.h"
+#include "lexical/lecture.h"
 #include "lexical/tests/fixture.h"
 
 namespace {
@@ -17,12 +17,12 @@ TEST(Vocabulaire, CasDeLaFixture) {
       LisFixture(LECTURIEL_FIXTURES "/vocabulaire.tsv"),
       {{"libelle",
         [](const TCas& c) {
-          const TDef d{std::stoi(c[0]), std::stoi(c[1]), TraitsOuRien(c[2])};
+          const TLecture d{std::stoi(c[0]), std::stoi(c[1]), TraitsOuRien(c[2])};
           return Cp1252VersUtf8(d.Libelle(c[3] == "oui"));
         }},
        {"accesseurs",
         [](const TCas& c) {
-          const TDef d{std::stoi(c[0]), 1, Traits(c[1])};
+          const TLecture d{std::stoi(c[0]), 1, Traits(c[1])};
           std::string r;
           for (int n : {d.NumCas(), d.NumNombre(), d.NumGenre(), d.NumPersonne(), d.NumTemps(),
                         d.NumMode(), d.NumVoix()})
@@ -34,7 +34,7 @@ TEST(Vocabulaire, CasDeLaFixture) {
        {"partie",
         [](const TCas& c) -> std::string {
           const char* noms[] = {"aucune", "nom", "adjectif", "pronom", "verbe", "invariable"};
-          return noms[TDef{std::stoi(c[0])}.Partie() + 1];
+          return noms[TLecture{std::stoi(c[0])}.Partie() + 1];
         }},
        {"normalise", [](const TCas& c) { return Normalise(c[0]); }},
        {"lettres-initiales", [](const TCas& c) { return LettresInitiales(c.Cp(0)); }},

@@ -26,9 +26,9 @@ TEST(ListeAnalyses, VedettesEgalesAuxCapitalesPresFusionnees) {
   EXPECT_EQ(liste.Cle(0), "roma, ville");
   EXPECT_EQ(liste.Analyse(0).Entree, "Roma, ville");
   EXPECT_EQ(liste.Analyse(0).Forme, "roma");
-  EXPECT_EQ(liste.Analyse(0).Numeros, (TListeNumeros{{0, 0, Nom | Sg}, {0, 0, Abl | Sg}}));
-  EXPECT_EQ(liste.Analyse(0).Numero(2), nullptr);
-  EXPECT_EQ(liste.Analyse(0).Numero(-1), nullptr);
+  EXPECT_EQ(liste.Analyse(0).Lectures, (TListeLectures{{0, 0, Nom | Sg}, {0, 0, Abl | Sg}}));
+  EXPECT_EQ(liste.Analyse(0).Lecture(2), nullptr);
+  EXPECT_EQ(liste.Analyse(0).Lecture(-1), nullptr);
 }
 
 TEST(ListeAnalyses, GenreDeLEntreeEtDispositionsDesLignes) {
@@ -68,7 +68,7 @@ TEST(ListeAnalyses, FusionGardeLesPremieresVedettes) {
   a.Fusionne(b);
   ASSERT_EQ(a.Count(), 2);
   EXPECT_EQ(a.Analyse(0).Entree, "Liber, dieu");
-  EXPECT_EQ(a.Analyse(0).Numeros.size(), 1u);  // the duplicate heading is dropped whole
+  EXPECT_EQ(a.Analyse(0).Lectures.size(), 1u);  // the duplicate heading is dropped whole
   EXPECT_EQ(a.Analyse(1).Forme, "liber");
   EXPECT_EQ(b.Count(), 0);
 }

@@ -38,7 +38,7 @@ std::string Choix(const TPhraseLue& p, std::size_t mot, bool lecture) {
   const TAnalyse& a = p.Analyses[mot]->Analyse(l.Analyse);
   std::string r = a.Entree.substr(0, a.Entree.find(" : "));
   if (lecture && l.Numero >= 0) {
-    std::string libelle = a.Numeros[static_cast<std::size_t>(l.Numero)].Libelle(false);
+    std::string libelle = a.Lectures[static_cast<std::size_t>(l.Numero)].Libelle(false);
     libelle.erase(0, libelle.find_first_not_of(' '));
     r += " | " + libelle;
   }

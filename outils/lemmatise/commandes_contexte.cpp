@@ -93,7 +93,7 @@ std::vector<std::vector<TMotArbore>> LisPhrasesConllu(std::istream& entree) {
 // not give, or the reading does not carry, is not judged).
 bool TraitsAccordes(const TAnalyse& a, int numero, const TMotArbore& m) {
   if (numero < 0) return true;
-  const Morpho x = a.Numeros[static_cast<std::size_t>(numero)].Morpho;
+  const Morpho x = a.Lectures[static_cast<std::size_t>(numero)].Morpho;
   const auto accorde = [x](int gold, const auto& masques) {
     if (gold < 0) return true;
     Morpho tous = 0;
@@ -150,7 +150,7 @@ int CommandeContexteTexte(const TModeleContexte* modele, const std::string& chem
         const TAnalyse& a = phrase.Analyses[i]->Analyse(l.Analyse);
         ligne += a.Entree;
         if (l.Numero >= 0)
-          ligne += "\t" + a.Numeros[static_cast<std::size_t>(l.Numero)].Libelle(false);
+          ligne += "\t" + a.Lectures[static_cast<std::size_t>(l.Numero)].Libelle(false);
         char pourcent[16];
         std::snprintf(pourcent, sizeof pourcent, " (%.0f %%)", 100.0 * l.Probabilite);
         ligne += pourcent;

@@ -12,8 +12,8 @@ std::string VedetteDeEntree(std::string_view entree) {
 std::string LigneTsvLecture(std::string_view formeUtf8, const TAnalyse& a, int numero) {
   std::string ligne = std::string(formeUtf8) + "\t" + Cp1252VersUtf8(VedetteDeEntree(a.Entree)) +
                       "\t" + Cp1252VersUtf8(a.Entree) + "\t";
-  if (numero < 0 || numero >= static_cast<int>(a.Numeros.size())) return ligne + "\t\t";
-  const TDef& d = a.Numeros[static_cast<std::size_t>(numero)];
+  if (numero < 0 || numero >= static_cast<int>(a.Lectures.size())) return ligne + "\t\t";
+  const TLecture& d = a.Lectures[static_cast<std::size_t>(numero)];
   char morpho[16];
   std::snprintf(morpho, sizeof morpho, "0x%X", static_cast<unsigned>(d.Morpho));
   return ligne + std::to_string(d.Modele) + "\t" + morpho + "\t" + Cp1252VersUtf8(d.Libelle(false));
@@ -27,8 +27,8 @@ std::vector<std::string> LignesTsv(std::string_view formeUtf8) {
   std::vector<std::string> lignes;
   for (int i = 0; i < liste->Count(); ++i) {
     const TAnalyse& a = liste->Analyse(i);
-    if (a.Numeros.empty()) lignes.push_back(LigneTsvLecture(forme, a, -1));
-    for (int j = 0; j < static_cast<int>(a.Numeros.size()); ++j)
+    if (a.Lectures.empty()) lignes.push_back(LigneTsvLecture(forme, a, -1));
+    for (int j = 0; j < static_cast<int>(a.Lectures.size()); ++j)
       lignes.push_back(LigneTsvLecture(forme, a, j));
   }
   return lignes;

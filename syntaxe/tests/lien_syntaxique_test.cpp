@@ -47,7 +47,7 @@ TEST(LienSyntaxique, TexteEtAnalysesGardees) {
   EXPECT_EQ(lien.Analyses1()->Forme, "dominus");
   // The invariable analysis keeps no reading of its own.
   TLienSyntaxique prep("in", "domino");
-  EXPECT_TRUE(prep.Analyses1()->Analyse(0).Numeros.empty());
+  EXPECT_TRUE(prep.Analyses1()->Analyse(0).Lectures.empty());
 }
 
 TEST(DansListe, MotsEntiersSeulement) {

@@ -78,7 +78,7 @@ TEST(Irreguliers, SectionForgeeDeDeuxMegaOctetsChargeeEnTempsLineaire) {
   ChargeLexique(lecteur);
   EXPECT_LT(Secondes(debut), 20.0);
   ASSERT_EQ(Irreguliers->Count(), 1);
-  EXPECT_EQ(Irreguliers->Definitions(0).size(), 170000u);
+  EXPECT_EQ(Irreguliers->Lectures(0).size(), 170000u);
   LiberLexique();
 }
 

@@ -29,11 +29,11 @@ constexpr double PartEchecsPermise = 0.001;
 // Whether another entry (not a cross-reference) has the same key and model.
 bool HomographeDeMemeModele(int i) {
   const std::string& cle = Lexique->Cle(i);
-  const int modele = Lexique->Donnees(i, true).Modele;
+  const int modele = Lexique->Donnees(i).Modele;
   int p = 0;
   Lexique->Find(cle, p);
   for (; p < Lexique->Count() && CompareCles(Lexique->Cle(p), cle) == 0; ++p) {
-    const TDonneesLexicales& e = Lexique->Donnees(p, true);
+    const TDonneesLexicales& e = Lexique->Donnees(p);
     if (p != i && Lexique->Cle(p) == cle && e.Modele == modele &&
         e.Sens.find("cf. ") == std::string::npos)
       return true;
@@ -48,7 +48,7 @@ bool RendLaLecture(const TParadigme& p, const TFormeFlechie& f) {
   for (int i = 0; i < analyses->Count(); ++i) {
     const TAnalyse& a = analyses->Analyse(i);
     if (CompareCles(a.Entree, p.Entree) != 0) continue;
-    for (const TDef& d : a.Numeros)
+    for (const TLecture& d : a.Lectures)
       if (d.Modele == p.Modele && d.Morpho == f.Traits) return true;
   }
   return false;
@@ -63,7 +63,7 @@ TEST(AllerRetourFlexion, ChaqueFormeEngendreeRendSaVedetteEtSaLecture) {
   std::ofstream journal;
   if (const char* chemin = std::getenv("LECTURIEL_ECHECS_FLEXION")) journal.open(chemin);
   for (int i = 0; i < Lexique->Count(); ++i) {
-    const TDonneesLexicales& e = Lexique->Donnees(i, true);
+    const TDonneesLexicales& e = Lexique->Donnees(i);
     // A cross-reference has the paradigm of its target, checked there.
     if (e.Sens.find("cf. ") != std::string::npos || e.Modele >= ModeleInvariable) continue;
     if (HomographeDeMemeModele(i)) {
@@ -85,7 +85,7 @@ TEST(AllerRetourFlexion, ChaqueFormeEngendreeRendSaVedetteEtSaLecture) {
         journal << Cp1252VersUtf8(p.Vedette) << '\t'
                 << NomsModeles[static_cast<std::size_t>(p.Modele)] << '\t'
                 << Cp1252VersUtf8(f.Forme) << '\t'
-                << Cp1252VersUtf8(TDef{p.Modele, 0, f.Traits}.Libelle(false)) << '\n';
+                << Cp1252VersUtf8(TLecture{p.Modele, 0, f.Traits}.Libelle(false)) << '\n';
     }
     if (enEchec) ++entreesEnEchec;
   }

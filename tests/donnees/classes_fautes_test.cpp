@@ -34,7 +34,7 @@ template <typename F>
 void ParEntree(F&& f) {
   const TFlechisseur flechisseur;
   for (int i = 0; i < Lexique->Count(); ++i) {
-    const TDonneesLexicales& e = Lexique->Donnees(i, true);
+    const TDonneesLexicales& e = Lexique->Donnees(i);
     if (!EstRenvoi(e)) f(i, e, flechisseur);
   }
 }
@@ -93,8 +93,8 @@ std::vector<std::string> DegresSansObjet() {
   std::set<std::string> genitifsEnIus;
   for (int j = 0; j < Irreguliers->Count(); ++j)
     if (Irreguliers->Cle(j).ends_with("ius"))
-      for (const TDonneesIrreg& d : Irreguliers->Definitions(j))
-        if (d.Morpho & Trait::Genitif) genitifsEnIus.insert(d.K);
+      for (const TLectureIrreguliere& d : Irreguliers->Lectures(j))
+        if (d.Morpho & Trait::Genitif) genitifsEnIus.insert(d.Lemme);
   std::vector<std::string> fautes;
   ParEntree([&](int i, const TDonneesLexicales& e, const TFlechisseur& fl) {
     if (FicheModele(e.Modele).Partie != Partie::Adjectif) return;
@@ -122,9 +122,9 @@ std::vector<std::string> LecturesEnDouble() {
     const auto liste = Lemmatise(mot, trouve);
     for (int i = 0; trouve && i < liste->Count(); ++i) {
       const TAnalyse& a = liste->Analyse(i);
-      for (std::size_t j = 0; j < a.Numeros.size(); ++j)
-        for (std::size_t k = j + 1; k < a.Numeros.size(); ++k)
-          if (a.Numeros[j] == a.Numeros[k]) fautes.push_back(mot + " : " + a.Entree);
+      for (std::size_t j = 0; j < a.Lectures.size(); ++j)
+        for (std::size_t k = j + 1; k < a.Lectures.size(); ++k)
+          if (a.Lectures[j] == a.Lectures[k]) fautes.push_back(mot + " : " + a.Entree);
     }
   }
   return fautes;

@@ -44,15 +44,15 @@ TEST_F(DonneesLivrees, ChaqueEntreeBienFormee) {
   std::set<std::tuple<std::string, int, std::string>> vues;
   std::set<std::string> lemmesIrreguliers;
   for (int i = 0; i < Irreguliers->Count(); ++i)
-    for (const auto& d : Irreguliers->Definitions(i)) lemmesIrreguliers.insert(d.K);
+    for (const auto& d : Irreguliers->Lectures(i)) lemmesIrreguliers.insert(d.Lemme);
   for (int i = 0; i < Lexique->Count(); ++i) {
-    const auto& e = Lexique->Donnees(i, true);
+    const auto& e = Lexique->Donnees(i);
     EXPECT_TRUE(e.Modele >= 0 && e.Modele < NombreModeles && e.Genre >= -1 && e.Genre <= 2)
         << Nom(i);
     EXPECT_TRUE(vues.emplace(Lexique->Cle(i), e.Modele, e.Sens).second) << "en double : " << Nom(i);
     EXPECT_EQ((e.RadicauxA + e.RadicauxB).find(' '), std::string::npos) << Nom(i);
     if (EstRenvoi(e)) {
-      EXPECT_NE(&Lexique->Donnees(i, false), &e) << Nom(i) << " renvoie dans le vide";
+      EXPECT_NE(&Lexique->DonneesApresRenvoi(i), &e) << Nom(i) << " renvoie dans le vide";
       continue;
     }
     if (FicheModele(e.Modele).RadicalUnListe) {
@@ -79,11 +79,11 @@ TEST_F(DonneesLivrees, LePremierMotDUnVerbeSeConjugue) {
                                                   Trait::Present | Trait::Indicatif | Trait::Actif;
   int verbes = 0;
   for (int i = 0; i < Lexique->Count(); ++i) {
-    const auto& e = Lexique->Donnees(i, true);
+    const auto& e = Lexique->Donnees(i);
     if (EstRenvoi(e) || PartieDuModele(e.Modele) != Partie::Verbe) continue;
     ++verbes;
     TAnalyse analyse("", Lexique->Cle(i) + ", " + e.Sens);
-    analyse.Numeros.push_back(TDef{e.Modele, 0, troisiemeSingulierPresent});
+    analyse.Lectures.push_back(TLecture{e.Modele, 0, troisiemeSingulierPresent});
     const std::string rendu = TraduitAnalyse(analyse);
     EXPECT_FALSE(rendu.empty()) << Nom(i);
     EXPECT_EQ(rendu.find('?'), std::string::npos) << Nom(i) << " : " << Cp1252VersUtf8(rendu);
@@ -97,7 +97,7 @@ TEST_F(DonneesLivrees, LePremierMotDUnVerbeSeConjugue) {
 TEST_F(DonneesLivrees, ChaqueDesinenceDesigneUnModeleFlechiEtUnRadical) {
   for (int i = 0; i < Desinences->Count(); ++i) {
     EXPECT_FALSE(Desinences->Cle(i).empty());
-    for (const TDef& d : Desinences->Definitions(i)) {
+    for (const TLecture& d : Desinences->Lectures(i)) {
       const int partie = PartieDuModele(d.Modele);
       EXPECT_TRUE(partie == Partie::Nom || partie == Partie::Adjectif || partie == Partie::Verbe)
           << Cp1252VersUtf8(Desinences->Cle(i));
@@ -116,7 +116,7 @@ TEST_F(DonneesLivrees, LecturesUniquesEtDeponentsActifs) {
     auto liste = Lemmatise(forme, trouve);
     for (int i = 0; liste && i < liste->Count(); ++i)
       if (liste->Analyse(i).Entree.starts_with(entete))
-        for (const TDef& d : liste->Analyse(i).Numeros) r.push_back(d.Morpho);
+        for (const TLecture& d : liste->Analyse(i).Lectures) r.push_back(d.Morpho);
     return r;
   };
   const auto pqp =

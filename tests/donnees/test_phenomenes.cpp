@@ -62,8 +62,8 @@ bool LectureDonnee(const TLigne& l, std::string& lu) {
     const TAnalyse& a = liste->Analyse(i);
     lu += " | " + a.Entree;
     if (!CommencePar(a.Entree, l.Entree)) continue;
-    if (l.Description == "-" && a.Numeros.empty()) donnee = true;
-    for (const TDef& d : a.Numeros) {
+    if (l.Description == "-" && a.Lectures.empty()) donnee = true;
+    for (const TLecture& d : a.Lectures) {
       std::string texte = d.Libelle(false);
       if (!texte.empty() && texte[0] == ' ') texte.erase(0, 1);
       lu += " [" + texte + "]";
@@ -102,7 +102,7 @@ TEST(LecturesParDefaut, UnImpersonnelNEstJamaisALaPremierePersonne) {
   ChargeLexique(LECTURIEL_LEX);
   int impersonnels = 0;
   for (int i = 0; i < Lexique->Count(); ++i) {
-    const TDonneesLexicales& e = Lexique->Donnees(i, false);
+    const TDonneesLexicales& e = Lexique->DonneesApresRenvoi(i);
     const std::string info = e.Sens.substr(0, e.Sens.find(" : "));
     if (!FicheModele(e.Modele).Verbe || info.find("impers.") == std::string::npos) continue;
     ++impersonnels;
@@ -112,7 +112,7 @@ TEST(LecturesParDefaut, UnImpersonnelNEstJamaisALaPremierePersonne) {
     for (int j = 0; j < liste->Count(); ++j) {
       const TAnalyse& a = liste->Analyse(j);
       if (!CommencePar(a.Entree, Lexique->Cle(i) + ", " + e.Sens)) continue;
-      for (const TDef& d : a.Numeros)
+      for (const TLecture& d : a.Lectures)
         EXPECT_NE(d.NumPersonne(), Personne::Premiere) << Cp1252VersUtf8(a.Entree);
     }
   }

@@ -1,4 +1,4 @@
-// TDef: one morphological reading (inflection model, stem number, morphology
+// TLecture: one morphological reading (inflection model, stem number, morphology
 // word) with its category accessors and its French description. A plain
 // value; Radical is 1..3 for readings of the endings table, 0 elsewhere.
 #pragma once
@@ -12,7 +12,7 @@
 class TLecteur;
 class TEcrivain;
 
-struct TDef {
+struct TLecture {
   int Modele = 0;
   int Radical = 0;
   std::uint32_t Morpho = 0;
@@ -33,8 +33,8 @@ struct TDef {
 
   // The three values Modele, Radical, Morpho in file order.
   // `sorte` and `nom` name the record when the model is out of range.
-  static TDef Lis(TLecteur& lecteur, std::string_view sorte = {}, std::string_view nom = {});
+  static TLecture Lis(TLecteur& lecteur, std::string_view sorte = {}, std::string_view nom = {});
   void Ecris(TEcrivain& ecrivain) const;
 
-  friend bool operator==(const TDef&, const TDef&) = default;
+  friend bool operator==(const TLecture&, const TLecture&) = default;
 };

@@ -1,17 +1,17 @@
-#include "lexical/definition.h"
+#include "lexical/lecture.h"
 
 #include "lexical/cp1252_litteral.h"
 #include "lexical/flux.h"
 #include "lexical/modeles.h"
 
-int TDef::Partie() const { return PartieDuModele(Modele); }
-int TDef::NumCas() const { return IndexCas(Morpho); }
-int TDef::NumGenre() const { return IndexCategorie(Morpho, MasquesGenre); }
-int TDef::NumNombre() const { return IndexCategorie(Morpho, MasquesNombre); }
-int TDef::NumPersonne() const { return IndexCategorie(Morpho, MasquesPersonne); }
-int TDef::NumTemps() const { return IndexCategorie(Morpho, MasquesTemps); }
-int TDef::NumMode() const { return IndexCategorie(Morpho, MasquesMode); }
-int TDef::NumVoix() const { return IndexCategorie(Morpho, MasquesVoix); }
+int TLecture::Partie() const { return PartieDuModele(Modele); }
+int TLecture::NumCas() const { return IndexCas(Morpho); }
+int TLecture::NumGenre() const { return IndexCategorie(Morpho, MasquesGenre); }
+int TLecture::NumNombre() const { return IndexCategorie(Morpho, MasquesNombre); }
+int TLecture::NumPersonne() const { return IndexCategorie(Morpho, MasquesPersonne); }
+int TLecture::NumTemps() const { return IndexCategorie(Morpho, MasquesTemps); }
+int TLecture::NumMode() const { return IndexCategorie(Morpho, MasquesMode); }
+int TLecture::NumVoix() const { return IndexCategorie(Morpho, MasquesVoix); }
 
 namespace {
 template <std::size_t N, std::size_t M>
@@ -26,7 +26,7 @@ void AjouteTermes(std::string& texte, Morpho m, const std::array<Morpho, N>& mas
 }
 }  // namespace
 
-std::string TDef::Libelle(bool avecModele) const {
+std::string TLecture::Libelle(bool avecModele) const {
   std::string texte;
   AjouteTermes(texte, Morpho, MasquesPersonne, NomsPersonnes);
   // A case replaces what came before it, so a nominal reading starts with
@@ -51,8 +51,8 @@ std::string TDef::Libelle(bool avecModele) const {
   return texte;
 }
 
-TDef TDef::Lis(TLecteur& lecteur, std::string_view sorte, std::string_view nom) {
-  TDef d;
+TLecture TLecture::Lis(TLecteur& lecteur, std::string_view sorte, std::string_view nom) {
+  TLecture d;
   d.Modele = lecteur.LisEntier();
   VerifiePlage(d.Modele, 0, NombreModeles - 1, "modèle"_1252, sorte, nom);
   d.Radical = lecteur.LisEntier();
@@ -60,7 +60,7 @@ TDef TDef::Lis(TLecteur& lecteur, std::string_view sorte, std::string_view nom) 
   return d;
 }
 
-void TDef::Ecris(TEcrivain& ecrivain) const {
+void TLecture::Ecris(TEcrivain& ecrivain) const {
   ecrivain.EcrisEntier(Modele);
   ecrivain.EcrisEntier(Radical);
   ecrivain.EcrisEntier(static_cast<std::int32_t>(Morpho));

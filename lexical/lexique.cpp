@@ -37,9 +37,10 @@ TDonneesLexicales TDonneesLexicales::Lis(TLecteur& lecteur, std::string_view cle
   // a flipped byte must not give a gender or a model no code expects.
   e.Modele = lecteur.LisEntier();
   VerifiePlage(e.Modele, 0, NombreModeles - 1, "modèle"_1252, "entrée"_1252, cle);
-  e.Genre = lecteur.LisEntier();
-  VerifiePlage(e.Genre, -1, static_cast<std::int32_t>(NomsGenres.size()) - 1, "genre",
-               "entrée"_1252, cle);
+  const std::int32_t genre = lecteur.LisEntier();
+  VerifiePlage(genre, -1, static_cast<std::int32_t>(NomsGenres.size()) - 1, "genre", "entrée"_1252,
+               cle);
+  e.Genre = static_cast<Genre::TGenre>(genre);
   e.RadicauxA = lecteur.LisChaine();
   e.RadicauxB = lecteur.LisChaine();
   e.Sens = lecteur.LisChaine();

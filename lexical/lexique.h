@@ -18,15 +18,16 @@
 #include <vector>
 
 #include "lexical/liste_triee.h"
+#include "lexical/vocabulaire.h"
 
 class TLecteur;
 class TEcrivain;
 
 struct TDonneesLexicales {
   int Modele = 0;
-  int Genre = -1;                    // -1 none, 0 masculine, 1 feminine, 2 neuter
-  std::string RadicauxA, RadicauxB;  // comma-separated stems
-  std::string Sens;                  // French text, or a cross-reference containing "cf. "
+  Genre::TGenre Genre = Genre::Aucun;  // written in the file as -1 none, 0, 1, 2
+  std::string RadicauxA, RadicauxB;    // comma-separated stems
+  std::string Sens;                    // French text, or a cross-reference containing "cf. "
 
   // The five values in file order.
   // `cle` names the entry when its model or gender is out of range.

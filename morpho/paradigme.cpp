@@ -201,10 +201,9 @@ TParadigme TFlechisseur::Paradigme(int position) const {
 }
 
 std::vector<TParadigme> ParadigmesDuMot(std::string_view mot) {
-  bool trouve = false;
-  const std::unique_ptr<TListeAnalyses> analyses = Lemmatise(mot, trouve);
+  const std::unique_ptr<TListeAnalyses> analyses = Lemmatise(mot);
   std::vector<TParadigme> resultat;
-  if (!trouve || !analyses) return resultat;
+  if (!analyses) return resultat;
   const TFlechisseur flechisseur;
   const TLexique& lex = *Lexique;
   std::vector<int> vues;

@@ -24,7 +24,7 @@ TEST(Lexique, CasDeLaFixture) {
   const auto champ = [](const TCas& c, int i) { return c[i] == "-" ? "" : c.Cp(i); };
   for (const TCas& c : Section(cas, "entrees"))
     l.Ajoute(c.Cp(0), std::make_unique<TDonneesLexicales>(TDonneesLexicales{
-                          std::stoi(c[1]), -1, champ(c, 2), champ(c, 3), champ(c, 4)}));
+                          std::stoi(c[1]), Genre::Aucun, champ(c, 2), champ(c, 3), champ(c, 4)}));
   l.IndexeRadicaux();
   std::erase_if(cas, [](const TCas& c) { return c.Section == "entrees"; });
   const auto index = [&](const TCas& c) -> const TRadicaux& {

@@ -97,7 +97,7 @@ TVocabulaire VocabulaireDuTexte(std::string_view texte, const TRangs* rangs) {
   return v;
 }
 
-void Ordonne(std::vector<TVedetteVocabulaire>& vedettes, OrdreVocabulaire ordre) {
+void OrdonneVedettes(std::vector<TVedetteVocabulaire>& vedettes, OrdreVocabulaire ordre) {
   const auto alpha = [](const TVedetteVocabulaire& a, const TVedetteVocabulaire& b) {
     if (const int c = CompareCles(a.Vedette, b.Vedette); c != 0) return c < 0;
     return CompareCles(a.Entree, b.Entree) < 0;

@@ -68,7 +68,7 @@ void PourChaqueMot(std::string_view texte, F&& mot);
 enum class OrdreVocabulaire { Alpha, Texte, Frequence };
 // Alpha: by headword ignoring case, then heading; Texte: by first occurrence;
 // Frequence: most occurrences in the text first, then alphabetical.
-void Ordonne(std::vector<TVedetteVocabulaire>& vedettes, OrdreVocabulaire ordre);
+void OrdonneVedettes(std::vector<TVedetteVocabulaire>& vedettes, OrdreVocabulaire ordre);
 // Leaves out the headings ranked 1 to n in classical Latin (n <= 0 keeps all).
 void RetireLesPlusFrequents(std::vector<TVedetteVocabulaire>& vedettes, int n);
 

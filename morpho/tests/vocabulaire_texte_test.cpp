@@ -77,7 +77,7 @@ TEST_F(Vocabulaire, RangsOrdresEtMotsLesPlusFrequents) {
 
   const auto ordre = [&](OrdreVocabulaire o) {
     auto vedettes = v.Vedettes;
-    Ordonne(vedettes, o);
+    OrdonneVedettes(vedettes, o);
     std::vector<std::string> r;
     for (const auto& e : vedettes) r.push_back(e.Vedette);
     return r;

@@ -26,7 +26,7 @@ int CommandeVocabulaire(const std::string& cheminTexte, const TOptionsVocabulair
     return 0;
   }
   RetireLesPlusFrequents(v.Vedettes, options.SansFrequents);
-  Ordonne(v.Vedettes, options.Ordre);
+  OrdonneVedettes(v.Vedettes, options.Ordre);
   for (const TVedetteVocabulaire& e : v.Vedettes) {
     sortie << Cp1252VersUtf8(e.Entree) << '\t' << e.Occurrences;
     if (e.Incertaines > 0) sortie << '\t' << Cp1252VersUtf8(MarqueIncertaine(e));

@@ -26,14 +26,14 @@ std::unique_ptr<TListeDes> TListeDes::Lis(TLecteur& lecteur) {
   const std::int32_t n = lecteur.LisEntier();
   for (std::int32_t i = 0; i < n; ++i) {
     std::string cle = lecteur.LisChaine();
-    auto definitions = std::make_unique<std::vector<TLecture>>();
+    auto lectures = std::make_unique<std::vector<TLecture>>();
     const std::int32_t m = lecteur.LisEntier();
     // Keys are stored reversed; the message gives the ending as written.
     const std::string terminaison = m > 0 ? CleDesinence(cle) : std::string();
     for (std::int32_t j = 0; j < m; ++j)
-      definitions->push_back(TLecture::Lis(lecteur, "désinence"_1252, terminaison));
+      lectures->push_back(TLecture::Lis(lecteur, "désinence"_1252, terminaison));
     if (!vues.insert(Minuscules(cle)).second) throw Erreur(MessageDoublons);
-    lues.emplace_back(std::move(cle), std::move(definitions));
+    lues.emplace_back(std::move(cle), std::move(lectures));
   }
   liste->AjouteTous(std::move(lues));
   return liste;
@@ -43,8 +43,8 @@ void TListeDes::Ecris(TEcrivain& ecrivain) const {
   ecrivain.EcrisEntier(Count());
   for (int i = 0; i < Count(); ++i) {
     ecrivain.EcrisChaine(Cle(i));
-    const auto& definitions = Lectures(i);
-    ecrivain.EcrisEntier(static_cast<std::int32_t>(definitions.size()));
-    for (const TLecture& d : definitions) d.Ecris(ecrivain);
+    const auto& lectures = Lectures(i);
+    ecrivain.EcrisEntier(static_cast<std::int32_t>(lectures.size()));
+    for (const TLecture& d : lectures) d.Ecris(ecrivain);
   }
 }

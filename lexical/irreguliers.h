@@ -1,5 +1,5 @@
 // TListeIrreg: the irregular forms. Key: a written form; object: its
-// definitions (lemma key Lemme, Morpho, Modele; Radical always 0) in the order
+// readings (lemma key Lemme, Morpho, Modele; Radical always 0) in the order
 // added. Forms equal ignoring case are one item, keeping the spelling of
 // their first insertion. Read from and written to section 3 of quirandole.lex.
 #pragma once
@@ -25,7 +25,7 @@ class TListeIrreg : public TListeTriee<std::vector<TLectureIrreguliere>> {
   TListeIrreg() : TListeTriee(Doublons::Ignores) {}
 
   using TListeTriee::Ajoute;
-  // Appends one definition under the form (found ignoring case, created when absent).
+  // Appends one reading under the form (found ignoring case, created when absent).
   void Ajoute(const std::string& forme, const std::string& lemme, std::uint32_t morpho, int modele);
 
   const std::vector<TLectureIrreguliere>& Lectures(int i) const { return Objet(i); }

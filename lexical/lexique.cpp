@@ -137,13 +137,14 @@ std::string TLexique::Vedette(int i) const {
   return vedette;
 }
 
-bool TLexique::ChercheModele(std::string_view cle, int modele, int& position) const {
-  if (!Find(cle, position)) return false;
+std::optional<int> TLexique::PremiereEntreeDeModele(std::string_view cle, int modele) const {
+  int position = 0;
+  if (!Find(cle, position)) return std::nullopt;
   // Walks the whole run of keys equal ignoring case and considers the exact
   // ones: a homograph spelt with another case must not hide this one.
   for (; position < Count() && CompareCles(Cle(position), cle) == 0; ++position)
-    if (Cle(position) == cle && DonneesApresRenvoi(position).Modele == modele) return true;
-  return false;
+    if (Cle(position) == cle && DonneesApresRenvoi(position).Modele == modele) return position;
+  return std::nullopt;
 }
 
 std::vector<int> TLexique::EntreesDeModele(std::string_view cle, int modele) const {

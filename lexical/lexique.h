@@ -77,10 +77,9 @@ class TLexique : public TListeTriee<TDonneesLexicales> {
   const TDonneesLexicales& DonneesApresRenvoi(int i) const;
   // Headword to show for i: its key, or that of its cross-reference target.
   std::string Vedette(int i) const;
-  // Whether an entry with exactly this key has (through its cross-reference)
-  // this model; position of that entry, else after the run of equal keys
-  // (or the insertion position).
-  bool ChercheModele(std::string_view cle, int modele, int& position) const;
+  // The first entry with exactly this key and (through its cross-reference)
+  // this model; nullopt when there is none.
+  std::optional<int> PremiereEntreeDeModele(std::string_view cle, int modele) const;
   // Every entry with exactly this key and (through its cross-reference) this
   // model, in lexicon order: homographs of one model are all reachable.
   std::vector<int> EntreesDeModele(std::string_view cle, int modele) const;

@@ -38,11 +38,10 @@ TEST(Lexique, CasDeLaFixture) {
   VerifieFixture(
       cas, {{"radicaux", [&](const TCas& c) { return Liste(l.CanonDe(index(c), c.Octets(1))); }},
             {"entrees-du-radical", [&](const TCas& c) { return sens(index(c).EntreesDe(c[1])); }},
-            {"cherche-modele",
+            {"premiere-entree-de-modele",
              [&](const TCas& c) {
-               int p = -1;
-               return l.ChercheModele(c[0], std::stoi(c[1]), p) ? Cp1252VersUtf8(l.Objet(p).Sens)
-                                                                : "-";
+               const auto p = l.PremiereEntreeDeModele(c[0], std::stoi(c[1]));
+               return p ? Cp1252VersUtf8(l.Objet(*p).Sens) : "-";
              }},
             {"vedette",
              [&](const TCas& c) {

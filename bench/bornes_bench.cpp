@@ -20,8 +20,7 @@ namespace {
 void Analyse(benchmark::State& etat, const std::string& mot) {
   ChargeLexique(LECTURIEL_LEX);
   for (auto _ : etat) {
-    bool trouve = false;
-    benchmark::DoNotOptimize(TexteAnalyses(mot, Disposition::Complete, trouve));
+    benchmark::DoNotOptimize(TexteAnalyses(mot, Disposition::Complete));
   }
   LiberLexique();
 }

@@ -35,8 +35,7 @@ std::vector<std::string> MotsDuCorpus(const std::string& dossier) {
 }
 
 void Analyse(const std::string& mot) {
-  bool trouve = false;
-  auto lignes = TexteAnalyses(mot, Disposition::Complete, trouve);
+  auto lignes = TexteAnalyses(mot, Disposition::Complete);
   benchmark::DoNotOptimize(lignes);
 }
 

@@ -22,9 +22,8 @@ std::optional<TAidesMot> AidesMot(std::string_view mot, const TModeleContexte* m
       return aides;
     }
   }
-  bool trouve = false;
-  const std::unique_ptr<TListeAnalyses> analyses = Lemmatise(mot, trouve);
-  if (!trouve || !analyses || analyses->Count() == 0) return std::nullopt;
+  const std::unique_ptr<TListeAnalyses> analyses = Lemmatise(mot);
+  if (!analyses) return std::nullopt;
   TAidesMot aides;
   for (int i = 0; i < analyses->Count(); ++i)
     aides.Lexique += " " + SensApresDeuxPoints(analyses->Analyse(i).Entree);

@@ -197,8 +197,7 @@ std::string TraduitAnalyse(const TAnalyse& analyse) {
 
 std::string Traduction(std::string_view forme) {
   std::string resultat;
-  bool trouve = false;
-  std::unique_ptr<TListeAnalyses> liste = Lemmatise(forme, trouve);
+  std::unique_ptr<TListeAnalyses> liste = Lemmatise(forme);
   if (!liste) return resultat;
   std::vector<std::string> vues;
   for (int i = 0; i < liste->Count(); ++i) {

@@ -21,14 +21,13 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 
 namespace {
 void Analyse(const std::string& mot) {
-  bool trouve = false;
-  const auto lignes = TexteAnalyses(mot, Disposition::Complete, trouve);
-  if (!trouve && lignes != std::vector<std::string>{mot + " : ?"}) std::abort();
-  const auto liste = Lemmatise(mot, trouve);
-  if (trouve != (liste && liste->Trouve)) std::abort();
+  const auto lignes = TexteAnalyses(mot, Disposition::Complete);
+  const auto liste = Lemmatise(mot);
+  if (!liste && lignes != std::vector<std::string>{mot + " : ?"}) std::abort();
+  if (liste && liste->Count() == 0) std::abort();
   if (liste)
-    for (int mode = Disposition::FormeEtEntetes; mode <= Disposition::Complete; ++mode)
-      liste->Lignes(mode);
+    for (Disposition d : {Disposition::FormeEtEntetes, Disposition::Entetes, Disposition::Complete})
+      liste->Lignes(d);
   Traduction(mot);
 }
 }  // namespace

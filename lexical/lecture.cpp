@@ -4,7 +4,7 @@
 #include "lexical/flux.h"
 #include "lexical/modeles.h"
 
-int TLecture::Partie() const { return PartieDuModele(Modele); }
+Partie::TPartie TLecture::Partie() const { return PartieDuModele(Modele); }
 int TLecture::NumCas() const { return IndexCas(Morpho); }
 int TLecture::NumGenre() const { return IndexCategorie(Morpho, MasquesGenre); }
 int TLecture::NumNombre() const { return IndexCategorie(Morpho, MasquesNombre); }

@@ -17,9 +17,9 @@ struct TLecture {
   int Radical = 0;
   std::uint32_t Morpho = 0;
 
-  int Partie() const;    // part of speech of Modele, -1 outside 0..30
-  int NumCas() const;    // IndexCas rule
-  int NumGenre() const;  // the others: highest index set, -1 for none
+  Partie::TPartie Partie() const;  // part of speech of Modele, Aucune outside 0..30
+  int NumCas() const;              // IndexCas rule
+  int NumGenre() const;            // the others: highest index set, -1 for none
   int NumNombre() const;
   int NumPersonne() const;
   int NumTemps() const;

@@ -37,9 +37,10 @@ TDonneesLexicales TDonneesLexicales::Lis(TLecteur& lecteur, std::string_view cle
   // a flipped byte must not give a gender or a model no code expects.
   e.Modele = lecteur.LisEntier();
   VerifiePlage(e.Modele, 0, NombreModeles - 1, "modèle"_1252, "entrée"_1252, cle);
-  e.Genre = lecteur.LisEntier();
-  VerifiePlage(e.Genre, -1, static_cast<std::int32_t>(NomsGenres.size()) - 1, "genre",
-               "entrée"_1252, cle);
+  const std::int32_t genre = lecteur.LisEntier();
+  VerifiePlage(genre, -1, static_cast<std::int32_t>(NomsGenres.size()) - 1, "genre", "entrée"_1252,
+               cle);
+  e.Genre = static_cast<Genre::TGenre>(genre);
   e.RadicauxA = lecteur.LisChaine();
   e.RadicauxB = lecteur.LisChaine();
   e.Sens = lecteur.LisChaine();
@@ -119,9 +120,9 @@ std::vector<std::string> TLexique::CanonDe(const TRadicaux& index, std::string_v
   return cles;
 }
 
-const TDonneesLexicales& TLexique::Donnees(int i, bool direct) const {
+const TDonneesLexicales& TLexique::DonneesApresRenvoi(int i) const {
   const TDonneesLexicales& e = Objet(i);
-  if (direct || e.Sens.find(MarqueRenvoi) == std::string::npos) return e;
+  if (e.Sens.find(MarqueRenvoi) == std::string::npos) return e;
   int cible = 0;
   if (Find(CibleRenvoi(e.Sens), cible)) return Objet(cible);
   return e;
@@ -136,13 +137,14 @@ std::string TLexique::Vedette(int i) const {
   return vedette;
 }
 
-bool TLexique::ChercheModele(std::string_view cle, int modele, int& position) const {
-  if (!Find(cle, position)) return false;
+std::optional<int> TLexique::PremiereEntreeDeModele(std::string_view cle, int modele) const {
+  int position = 0;
+  if (!Find(cle, position)) return std::nullopt;
   // Walks the whole run of keys equal ignoring case and considers the exact
   // ones: a homograph spelt with another case must not hide this one.
   for (; position < Count() && CompareCles(Cle(position), cle) == 0; ++position)
-    if (Cle(position) == cle && DonneesApresRenvoi(position).Modele == modele) return true;
-  return false;
+    if (Cle(position) == cle && DonneesApresRenvoi(position).Modele == modele) return position;
+  return std::nullopt;
 }
 
 std::vector<int> TLexique::EntreesDeModele(std::string_view cle, int modele) const {

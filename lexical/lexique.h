@@ -18,15 +18,16 @@
 #include <vector>
 
 #include "lexical/liste_triee.h"
+#include "lexical/vocabulaire.h"
 
 class TLecteur;
 class TEcrivain;
 
 struct TDonneesLexicales {
   int Modele = 0;
-  int Genre = -1;                    // -1 none, 0 masculine, 1 feminine, 2 neuter
-  std::string RadicauxA, RadicauxB;  // comma-separated stems
-  std::string Sens;                  // French text, or a cross-reference containing "cf. "
+  Genre::TGenre Genre = Genre::Aucun;  // written in the file as -1 none, 0, 1, 2
+  std::string RadicauxA, RadicauxB;    // comma-separated stems
+  std::string Sens;                    // French text, or a cross-reference containing "cf. "
 
   // The five values in file order.
   // `cle` names the entry when its model or gender is out of range.
@@ -68,15 +69,17 @@ class TLexique : public TListeTriee<TDonneesLexicales> {
   void IndexeRadicaux();
   // Keys of the entries that list the stem in one of the indexes.
   std::vector<std::string> CanonDe(const TRadicaux& index, std::string_view radical) const;
-  // The entry at i; unless direct, the target of its "cf. " cross-reference
-  // when that target exists.
-  const TDonneesLexicales& Donnees(int i, bool direct) const;
+  // The entry at i as stored (a cross-reference keeps its own model and its
+  // "cf. " meaning).
+  const TDonneesLexicales& Donnees(int i) const { return Objet(i); }
+  // The entry at i, or the target of its "cf. " cross-reference when that
+  // target exists: the word the entry stands for.
+  const TDonneesLexicales& DonneesApresRenvoi(int i) const;
   // Headword to show for i: its key, or that of its cross-reference target.
   std::string Vedette(int i) const;
-  // Whether an entry with exactly this key has (through its cross-reference)
-  // this model; position of that entry, else after the run of equal keys
-  // (or the insertion position).
-  bool ChercheModele(std::string_view cle, int modele, int& position) const;
+  // The first entry with exactly this key and (through its cross-reference)
+  // this model; nullopt when there is none.
+  std::optional<int> PremiereEntreeDeModele(std::string_view cle, int modele) const;
   // Every entry with exactly this key and (through its cross-reference) this
   // model, in lexicon order: homographs of one model are all reachable.
   std::vector<int> EntreesDeModele(std::string_view cle, int modele) const;

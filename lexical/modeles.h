@@ -26,7 +26,7 @@ enum class TRadicauxA {
 
 struct TModele {
   std::string_view Nom;
-  int Partie = Partie::Aucune;
+  Partie::TPartie Partie = Partie::Aucune;
   // Appended to stem 1 to rebuild the headword (am + o, amic + us); empty
   // when the headword is not rebuilt.
   std::string_view FinCitation;

@@ -80,11 +80,14 @@ std::string TexteModele(int modele) {
   return std::to_string(modele);
 }
 
-int LisGenre(std::string_view champ) {
-  if (champ == "-") return -1;
+// A gender by name, "-" or its number in the file (-1 to 2); any other
+// number would write a lexicon the loader refuses.
+Genre::TGenre LisGenre(std::string_view champ) {
+  if (champ == "-") return Genre::Aucun;
   for (std::size_t i = 0; i < NomsGenres.size(); ++i)
-    if (NomsGenres[i] == champ) return static_cast<int>(i);
-  if (auto n = LisEntier(champ)) return *n;
+    if (NomsGenres[i] == champ) return static_cast<Genre::TGenre>(i);
+  if (auto n = LisEntier(champ); n && *n >= -1 && *n < static_cast<int>(NomsGenres.size()))
+    return static_cast<Genre::TGenre>(*n);
   throw Erreur("genre inconnu " + Guillemets(champ) + " (masculin, féminin, neutre ou -)"_1252);
 }
 

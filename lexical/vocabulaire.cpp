@@ -31,7 +31,7 @@ int IndexCas(Morpho m) {
   return resultat;
 }
 
-int PartieDuModele(int modele) { return FicheModele(modele).Partie; }
+Partie::TPartie PartieDuModele(int modele) { return FicheModele(modele).Partie; }
 
 int ModeleParNom(std::string_view nom) {
   for (int i = 0; i < NombreModeles; ++i)

@@ -142,7 +142,7 @@ int IndexCas(Morpho m);
 
 // Part of speech of a model (a Partie:: value, from the table of
 // modeles.h), Partie::Aucune outside 0..30.
-int PartieDuModele(int modele);
+Partie::TPartie PartieDuModele(int modele);
 
 // Model number of a model name ("amicus" -> 1), -1 when unknown.
 int ModeleParNom(std::string_view nom);

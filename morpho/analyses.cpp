@@ -1,5 +1,6 @@
 #include "morpho/analyses.h"
 
+#include <algorithm>
 #include <memory>
 #include <string_view>
 #include <utility>
@@ -59,36 +60,39 @@ void TListeAnalyses::Ajoute(const std::string& entete, int modele, std::uint32_t
     d.Morpho = morpho;
     Objet(position).Lectures.push_back(d);
   }
-  Trouve = true;
 }
 
 void TListeAnalyses::Fusionne(TListeAnalyses& autre) {
   for (int i = 0; i < autre.Count(); ++i) {
-    TListeTriee<TAnalyse>::Ajoute(autre.Cle(i),
-                                  std::make_unique<TAnalyse>(std::move(autre.Objet(i))));
-    Trouve = true;
+    TAnalyse& a = autre.Objet(i);
+    int position = 0;
+    if (Find(autre.Cle(i), position)) {
+      TListeLectures& lectures = Objet(position).Lectures;
+      for (const TLecture& d : a.Lectures)
+        if (std::find(lectures.begin(), lectures.end(), d) == lectures.end()) lectures.push_back(d);
+    } else {
+      TListeTriee<TAnalyse>::Ajoute(autre.Cle(i), std::make_unique<TAnalyse>(std::move(a)));
+    }
   }
   autre.Clear();
-  autre.Trouve = false;
 }
 
 TAnalyse& TListeAnalyses::Analyse(int i) { return Objet(i); }
 
 const TAnalyse& TListeAnalyses::Analyse(int i) const { return Objet(i); }
 
-std::vector<std::string> TListeAnalyses::Lignes(int mode) const {
+std::vector<std::string> TListeAnalyses::Lignes(Disposition disposition) const {
   std::vector<std::string> lignes;
-  const bool ligneForme = mode == Disposition::FormeEtEntetes || mode == Disposition::Complete;
-  if (ligneForme) lignes.push_back(Forme);
-  if (!Trouve) {
+  if (disposition != Disposition::Entetes) lignes.push_back(Forme);
+  if (Count() == 0) {
     lignes.push_back(Forme + " ?");
     return lignes;
   }
   for (int i = 0; i < Count(); ++i) {
     const TAnalyse& a = Objet(i);
-    if (mode == Disposition::FormeEtEntetes || mode == Disposition::Entetes) {
+    if (disposition != Disposition::Complete) {
       lignes.push_back(" " + a.Entree);
-    } else if (mode == Disposition::Complete) {
+    } else {
       std::vector<std::string> sous = a.Lignes();
       for (std::string& l : sous) lignes.push_back(std::move(l));
     }

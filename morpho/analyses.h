@@ -6,7 +6,8 @@
 // a heading equal to one already present is merged, never duplicated).  The
 // list owns its analyses; the lines made by Lignes are independent copies.
 // Strings are Windows-1252.  Nothing here fails except Analyse() with a
-// position outside the list (Erreur from the sorted list).
+// position outside the list (Erreur from the sorted list).  A list that holds
+// no analysis says that nothing was found (Count() == 0).
 #pragma once
 
 #include <cstdint>
@@ -40,22 +41,17 @@ class TAnalyse {
   std::vector<std::string> Lignes() const;
 };
 
-// The text layouts of TListeAnalyses::Lignes; any other value gives the form
-// line alone, or nothing once something was found.
-namespace Disposition {
-enum TDisposition : int {
-  FormeEtEntetes = 0,  // the form line, then " " + heading per analysis
-  Entetes = 1,         // the " " + heading lines only
-  Complete = 2,        // the form line, then each analysis with its readings: the hover text
+// The text layouts of TListeAnalyses::Lignes.
+enum class Disposition {
+  FormeEtEntetes,  // the form line, then " " + heading per analysis
+  Entetes,         // the " " + heading lines only
+  Complete,        // the form line, then each analysis with its readings: the hover text
 };
-}
 
 class TListeAnalyses : public TListeTriee<TAnalyse> {
  public:
   explicit TListeAnalyses(std::string forme = {});
 
-  // True as soon as the list holds an analysis.
-  bool Trouve = false;
   // The form the list was built for, exactly as searched.
   std::string Forme;
 
@@ -63,15 +59,15 @@ class TListeAnalyses : public TListeTriee<TAnalyse> {
   // analysis when the heading is new, replaces its heading text otherwise (it
   // can differ in letter case only), appends the reading unless the model is
   // ModeleInvariable or above (modeles.h) (an invariable keeps a reading that
-  // has features: the degree of an adverb), and sets Trouve.  A singular
+  // has features: the degree of an adverb).  A singular
   // reading of a noun cited in the plural only ("arum, f. pl.") is dropped,
   // unless it is a people (a capital, masculine: Aetoli).
   void Ajoute(const std::string& entete, int modele, std::uint32_t morpho,
               const TDonneesLexicales& e);
-  // Moves every analysis of `autre`, in its order and under its heading, into
-  // this list; an analysis whose heading is already present (ignoring case)
-  // is dropped whole.  Sets Trouve when something was moved in; empties
-  // `autre`.
+  // Moves every analysis of `autre` into this list, under its heading; under
+  // a heading already present (ignoring case) the readings not there yet are
+  // appended, after those already there (the genitive and the vocative that
+  // two spellings of Vergili find are both kept).  Empties `autre`.
   void Fusionne(TListeAnalyses& autre);
 
   TAnalyse& Analyse(int i);
@@ -79,7 +75,7 @@ class TListeAnalyses : public TListeTriee<TAnalyse> {
 
   // The lines in one of the Disposition layouts.  When nothing was found:
   // (the form line in FormeEtEntetes and Complete) then form + " ?".
-  std::vector<std::string> Lignes(int mode) const;
+  std::vector<std::string> Lignes(Disposition disposition) const;
 };
 
 // Whether the entry is a noun Latin uses only in the plural, cited so ("arum,

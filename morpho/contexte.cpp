@@ -211,7 +211,7 @@ int TModeleContexte::TIndexCles::Cherche(std::string_view cle) const {
 
 std::vector<TLectureProbable> LecturesDe(const TListeAnalyses* liste) {
   std::vector<TLectureProbable> lectures;
-  if (!liste || !liste->Trouve) return lectures;
+  if (!liste) return lectures;
   for (int i = 0; i < liste->Count(); ++i) {
     const TAnalyse& a = liste->Analyse(i);
     if (a.Lectures.empty()) lectures.push_back({i, -1, 0});
@@ -540,9 +540,7 @@ TPhraseLue LisPhrase(const TModeleContexte* modele, const std::vector<std::strin
   TPhraseLue phrase;
   std::vector<const TListeAnalyses*> listes;
   for (const std::string& forme : formes) {
-    bool trouve = false;
-    std::unique_ptr<TListeAnalyses> liste = Lemmatise(forme, trouve);
-    if (!trouve) liste.reset();
+    std::unique_ptr<TListeAnalyses> liste = Lemmatise(forme);
     listes.push_back(liste.get());
     phrase.Analyses.push_back(std::move(liste));
   }
@@ -593,13 +591,10 @@ std::vector<std::string> LignesOrdonnees(const TListeAnalyses& liste,
 }
 
 std::vector<std::string> TexteAnalysesEnContexte(const TModeleContexte* modele,
-                                                 std::string_view paragraphe, int position,
-                                                 bool& trouve) {
-  trouve = false;
+                                                 std::string_view paragraphe, int position) {
   const TMotLu mot = LisMotEnContexte(modele, paragraphe, position);
   if (mot.Forme.empty()) return {};
-  if (!mot.Analyses) return TexteAnalyses(mot.Forme, Disposition::Complete, trouve);
-  trouve = true;
+  if (!mot.Analyses) return TexteAnalyses(mot.Forme, Disposition::Complete);
   return LignesOrdonnees(*mot.Analyses, mot.Lectures);
 }
 

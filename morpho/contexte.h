@@ -156,11 +156,10 @@ std::vector<std::string> LignesOrdonnees(const TListeAnalyses& liste,
 // Disposition::Complete layout of TexteAnalyses, with the headings
 // likeliest first and the readings under each likeliest first.  Without a
 // model, or with no word at that position, it is TexteAnalyses of the word
-// there (the design's order), or nothing and trouve == false.
+// there (the design's order), or nothing.
 inline constexpr int FenetreContexte = 3;
 std::vector<std::string> TexteAnalysesEnContexte(const TModeleContexte* modele,
-                                                 std::string_view paragraphe, int position,
-                                                 bool& trouve);
+                                                 std::string_view paragraphe, int position);
 
 class ITexteRiche;
 // The text around the character under a point of a reading pane (a few

@@ -269,32 +269,10 @@ class TRecherche {
 void Garde(TListeAnalyses& liste, Morpho garde) {
   if (garde == 0) return;
   for (int i = liste.Count(); i-- > 0;) {
-    TListeLectures& numeros = liste.Analyse(i).Lectures;
-    std::erase_if(numeros, [&](const TLecture& d) { return (d.Morpho & garde) != garde; });
-    if (numeros.empty()) liste.Delete(i);
+    TListeLectures& lectures = liste.Analyse(i).Lectures;
+    std::erase_if(lectures, [&](const TLecture& d) { return (d.Morpho & garde) != garde; });
+    if (lectures.empty()) liste.Delete(i);
   }
-  liste.Trouve = liste.Count() > 0;
-}
-
-// Moves the analyses of `de` into `dans`; under a heading already there, the
-// readings not there yet are appended (the genitive and the vocative that
-// two spellings of Vergili find are both kept).
-void Reunis(TListeAnalyses& dans, TListeAnalyses& de) {
-  for (int i = 0; i < de.Count(); ++i) {
-    TAnalyse& a = de.Analyse(i);
-    int p = 0;
-    if (dans.Find(de.Cle(i), p)) {
-      TListeLectures& numeros = dans.Analyse(p).Lectures;
-      for (const TLecture& d : a.Lectures)
-        if (std::find(numeros.begin(), numeros.end(), d) == numeros.end()) numeros.push_back(d);
-    } else {
-      static_cast<TListeTriee<TAnalyse>&>(dans).Ajoute(de.Cle(i),
-                                                       std::make_unique<TAnalyse>(std::move(a)));
-    }
-  }
-  dans.Trouve = dans.Count() > 0;
-  de.Clear();
-  de.Trouve = false;
 }
 
 // The stages on each spelling; the lists that found something are merged
@@ -305,9 +283,9 @@ std::unique_ptr<TListeAnalyses> AnalysesDesGraphies(TRecherche& r,
   for (const TVariante& g : graphies) {
     auto liste = r.Etapes(g.Forme);
     Garde(*liste, g.Garde);
-    if (!liste->Trouve) continue;
+    if (liste->Count() == 0) continue;
     if (resultat)
-      Reunis(*resultat, *liste);
+      resultat->Fusionne(*liste);
     else
       resultat = std::move(liste);
   }
@@ -330,7 +308,7 @@ std::unique_ptr<TListeAnalyses> CherchePlusieurs(TRecherche& r,
         for (TVariante& v : ContracteesEnI(g))
           if (std::find(contractees.begin(), contractees.end(), v) == contractees.end())
             contractees.push_back(std::move(v));
-      if (auto ajout = AnalysesDesGraphies(r, contractees)) Reunis(*liste, *ajout);
+      if (auto ajout = AnalysesDesGraphies(r, contractees)) liste->Fusionne(*ajout);
     }
     return liste;
   }
@@ -364,7 +342,7 @@ std::unique_ptr<TListeAnalyses> CherchePlusieurs(TRecherche& r,
       break;
     }
   auto liste = std::make_unique<TListeAnalyses>(graphies[origine]);
-  Reunis(*liste, *trouvees);
+  liste->Fusionne(*trouvees);
   return liste;
 }
 
@@ -372,8 +350,7 @@ std::unique_ptr<TListeAnalyses> CherchePlusieurs(TRecherche& r,
 // is found are enclitics removed, one after the other, until the remainder is
 // found; the analyses keep the remainder as their form, the list the spelling
 // it came from.  A loop rather than a nested search, so that no input can
-// exhaust the stack.  When nothing is found the list is that of the last
-// spelling (the lower-cased one).
+// exhaust the stack.  nullptr when nothing is found.
 std::unique_ptr<TListeAnalyses> Cherche(const Stores& s, const std::vector<std::string>& graphies,
                                         bool variantes) {
   TRecherche r(s);
@@ -402,26 +379,22 @@ std::unique_ptr<TListeAnalyses> Cherche(const Stores& s, const std::vector<std::
       return liste;
     }
   }
-  return std::make_unique<TListeAnalyses>(graphies.empty() ? std::string() : graphies.back());
+  return nullptr;
 }
 
 }  // namespace
 
-std::unique_ptr<TListeAnalyses> Lemmatise(std::string_view forme, bool& trouve) {
-  trouve = false;
+std::unique_ptr<TListeAnalyses> Lemmatise(std::string_view forme) {
   if (forme.empty() || forme.size() > LongueurMaxForme) return nullptr;
   const Stores s = StoresCharges();
 
   // A word that begins with a capital gets the readings of its lower-case
   // spelling too (Quod: the conjunction beside the relative; Hic: the
   // adverb beside the pronoun), and V and J read as U and I (Venus).
-  auto liste = Cherche(s, GraphiesPrincipales(forme), true);
-  trouve = liste->Trouve;
-  return liste;
+  return Cherche(s, GraphiesPrincipales(forme), true);
 }
 
-std::vector<std::string> TexteAnalyses(std::string_view forme, int mode, bool& trouve) {
-  auto liste = Lemmatise(forme, trouve);
-  if (trouve) return liste->Lignes(mode);
+std::vector<std::string> TexteAnalyses(std::string_view forme, Disposition disposition) {
+  if (const auto liste = Lemmatise(forme)) return liste->Lignes(disposition);
   return {std::string(forme) + " : ?"};
 }

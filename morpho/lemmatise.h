@@ -6,8 +6,8 @@
 // nothing at all is found, without its enclitic.  It reads the three global stores (Lexique,
 // Desinences, Irreguliers) and never changes them; when they are not loaded
 // every function here throws Erreur("Lexique non chargé") instead.  Results
-// are owned by the caller.  A form that cannot be analysed is no error: the
-// found flag is false.  Strings are Windows-1252.
+// are owned by the caller.  A form that cannot be analysed is no error: no
+// list is returned.  Strings are Windows-1252.
 #pragma once
 
 #include <memory>
@@ -26,10 +26,11 @@ Morpho MorphoDeVedette(const TDonneesLexicales& entree);
 // The analyses of a word as written in a text (any letter case, v/j spelling,
 // diaeresis): the readings of each of its principal spellings (as written,
 // with V/J as U/I, lower-cased) merged, the list's form being the first
-// spelling that found something.  nullptr and trouve == false for an empty
-// form, and for a form longer than LongueurMaxForme, which is not
-// analysed at all.
-std::unique_ptr<TListeAnalyses> Lemmatise(std::string_view forme, bool& trouve);
+// spelling that found something.  nullptr when nothing is found, the one way
+// it says so: for an empty form, for a form longer than LongueurMaxForme,
+// which is not analysed at all, and for a form without analysis; a list
+// returned holds at least one analysis.
+std::unique_ptr<TListeAnalyses> Lemmatise(std::string_view forme);
 
 // No Latin word, enclitics included, comes near this length; a longer run of
 // letters (a pasted line without its blanks, "Roma" followed by thousands of
@@ -37,7 +38,7 @@ std::unique_ptr<TListeAnalyses> Lemmatise(std::string_view forme, bool& trouve);
 // square of its length.
 inline constexpr std::size_t LongueurMaxForme = 40;
 
-// The hover text of a word: Lignes(mode) of its analyses (mode a Disposition
-// layout, Disposition::Complete for the hover), or the single line `forme` +
-// " : ?" when nothing was found (the word exactly as passed).
-std::vector<std::string> TexteAnalyses(std::string_view forme, int mode, bool& trouve);
+// The hover text of a word: Lignes(disposition) of its analyses
+// (Disposition::Complete for the hover), or the single line `forme` + " : ?"
+// when nothing was found (the word exactly as passed).
+std::vector<std::string> TexteAnalyses(std::string_view forme, Disposition disposition);

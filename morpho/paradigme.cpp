@@ -121,10 +121,10 @@ TParadigme TFlechisseur::Paradigme(int position) const {
     // target's, found as the analysis finds it.
     const std::string cible = lex.Vedette(position);
     const TDonneesLexicales& e = lex.DonneesApresRenvoi(position);
-    int p = 0;
-    if (cible != lex.Cle(position) && lex.ChercheModele(cible, e.Modele, p) &&
-        !RenvoiCf(lex.Donnees(p).Sens))
-      return Paradigme(p);
+    if (cible != lex.Cle(position))
+      if (const auto p = lex.PremiereEntreeDeModele(cible, e.Modele);
+          p && !RenvoiCf(lex.Donnees(*p).Sens))
+        return Paradigme(*p);
   }
   TParadigme r;
   r.Position = position;
@@ -194,8 +194,7 @@ TParadigme TFlechisseur::Paradigme(int position) const {
       if (i.Modele != r.Modele) continue;
       // The analysis files an irregular form under the first entry of its
       // key and model only.
-      int p = 0;
-      if (!lex.ChercheModele(r.Vedette, r.Modele, p) || p != position) continue;
+      if (lex.PremiereEntreeDeModele(r.Vedette, r.Modele) != position) continue;
       irregulieres.push_back({i.Forme, i.Traits | genre, OrigineForme::Irreguliere, i.Archaique});
     }
   }
@@ -220,10 +219,9 @@ TParadigme TFlechisseur::Paradigme(int position) const {
 }
 
 std::vector<TParadigme> ParadigmesDuMot(std::string_view mot) {
-  bool trouve = false;
-  const std::unique_ptr<TListeAnalyses> analyses = Lemmatise(mot, trouve);
+  const std::unique_ptr<TListeAnalyses> analyses = Lemmatise(mot);
   std::vector<TParadigme> resultat;
-  if (!trouve || !analyses) return resultat;
+  if (!analyses) return resultat;
   const TFlechisseur flechisseur;
   const TLexique& lex = *Lexique;
   std::vector<int> vues;

@@ -51,11 +51,7 @@ TVocabulaire VocabulaireEnContexte(std::string_view texte, const TModeleContexte
     std::vector<const TListeAnalyses*> listes;
     for (const TMotDuTexte& mot : phrase) {
       auto [it, nouveau] = analyses.try_emplace(mot.Forme);
-      if (nouveau) {
-        bool trouve = false;
-        it->second = Lemmatise(mot.Forme, trouve);
-        if (!trouve) it->second.reset();
-      }
+      if (nouveau) it->second = Lemmatise(mot.Forme);
       formes.push_back(mot.Forme);
       listes.push_back(it->second.get());
     }

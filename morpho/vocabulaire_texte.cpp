@@ -49,9 +49,7 @@ TVocabulaire VocabulaireDuTexte(std::string_view texte, const TRangs* rangs) {
     if (nouveau && lectures.size() > FormesMaxVocabulaire)
       throw Erreur(Formate(MessageTropDeFormes, {std::to_string(FormesMaxVocabulaire)}));
     if (nouveau) {
-      bool trouve = false;
-      const std::unique_ptr<TListeAnalyses> analyses = Lemmatise(mot, trouve);
-      if (trouve && analyses) {
+      if (const std::unique_ptr<TListeAnalyses> analyses = Lemmatise(mot)) {
         for (int i = 0; i < analyses->Count(); ++i) {
           const TAnalyse& a = analyses->Analyse(i);
           auto [e, neuve] = parEntree.try_emplace(a.Entree, static_cast<int>(v.Vedettes.size()));

@@ -49,17 +49,15 @@ void TFenetreLecture::AnalyseMotAuPoint(int x, int y) {
       Bulle.clear();
       return;
     }
-    bool trouve = false;
     QString texte;
     // Read in its sentence; without the model, or where the pane cuts a
     // word otherwise, as it stands.
     std::vector<std::string> lignes;
     if (Contexte) {
       const TContexteDuMot c = ContexteAuPoint(TTexteRicheQt(*PanneauLecture), x, y);
-      lignes = TexteAnalysesEnContexte(Contexte.get(), c.Texte, c.Position, trouve);
+      lignes = TexteAnalysesEnContexte(Contexte.get(), c.Texte, c.Position);
     }
-    if (lignes.empty())
-      lignes = TexteAnalyses(EtatCourant.MotCourant, Disposition::Complete, trouve);
+    if (lignes.empty()) lignes = TexteAnalyses(EtatCourant.MotCourant, Disposition::Complete);
     for (const auto& ligne : lignes) texte += VersQt(ligne) + u'\n';
     Bulle = texte;
   } catch (...) {

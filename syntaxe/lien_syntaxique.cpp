@@ -188,12 +188,11 @@ bool DansListe(std::string_view mot, std::string_view liste) {
 
 TLienSyntaxique::TLienSyntaxique(std::string Mot1, std::string Mot2)
     : mot1_(std::move(Mot1)), mot2_(std::move(Mot2)) {
-  bool trouve1 = false, trouve2 = false;
-  analyses1_ = Lemmatise(mot1_, trouve1);
-  analyses2_ = Lemmatise(mot2_, trouve2);
-  if (!trouve1) AjouteLien(mot1_ + MsgNonAnalyse);
-  if (!trouve2) AjouteLien(mot2_ + MsgNonAnalyse);
-  if (!trouve1 || !trouve2) return;
+  analyses1_ = Lemmatise(mot1_);
+  analyses2_ = Lemmatise(mot2_);
+  if (!analyses1_) AjouteLien(mot1_ + MsgNonAnalyse);
+  if (!analyses2_) AjouteLien(mot2_ + MsgNonAnalyse);
+  if (!analyses1_ || !analyses2_) return;
 
   std::vector<std::string> messages;
   TRegles regles(mot1_, mot2_, messages);

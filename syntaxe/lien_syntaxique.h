@@ -28,7 +28,7 @@ class TLienSyntaxique {
   // The sentences, each followed by "\r\n".
   std::string Texte() const;
 
-  // The analyses of each word; nullptr for an empty word.
+  // The analyses of each word; nullptr for a word without analysis.
   const TListeAnalyses* Analyses1() const { return analyses1_.get(); }
   const TListeAnalyses* Analyses2() const { return analyses2_.get(); }
 

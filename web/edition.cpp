@@ -119,7 +119,6 @@ std::string TEdition::Bulle(int i) const {
   if (mot.empty()) return {};
   // The desktop's hover text: the word read in its sentence when the model
   // is there, in the alphabetical order of its headings otherwise.
-  bool trouve = false;
   std::string texte;
   std::vector<std::string> lignes;
   if (contexte_) {
@@ -133,9 +132,9 @@ std::string TEdition::Bulle(int i) const {
         contexte_.get(),
         std::string_view(cp1252_).substr(static_cast<std::size_t>(debut),
                                          static_cast<std::size_t>(fin - debut)),
-        i - debut, trouve);
+        i - debut);
   }
-  if (lignes.empty()) lignes = TexteAnalyses(mot, Disposition::Complete, trouve);
+  if (lignes.empty()) lignes = TexteAnalyses(mot, Disposition::Complete);
   for (const auto& ligne : lignes) {
     if (!texte.empty()) texte += '\n';
     texte += ligne;

@@ -32,8 +32,7 @@ TEST(Rendus, FormesLatinesEtFrancaisDeLEleve) {
   int cas = 0;
   for (const TCas& c : LisFixture(RENDUS_TSV)) {
     EXPECT_EQ(Net(U8(Traduction(c.Cp(0)))), c[1]) << c.Lieu << " (Traduction)";
-    bool trouve = false;
-    const auto analyses = Lemmatise(c.Cp(0), trouve);
+    const auto analyses = Lemmatise(c.Cp(0));
     ASSERT_TRUE(analyses) << c.Lieu;
     EXPECT_EQ(Net(U8(TexteTraduction(*analyses))), c[2]) << c.Lieu << " (menu)";
     ++cas;
@@ -55,9 +54,8 @@ TEST(Rendus, AidesDuMenuDansLOrdreDuContexte) {
   const std::optional<TAidesMot> dessin = AidesMot("suo");
   const std::optional<TAidesMot> lu = AidesMot("suo", &modele, phrase, suo);
   ASSERT_TRUE(dessin && lu);
-  bool trouve = false;
   std::string survol;
-  for (const std::string& ligne : TexteAnalysesEnContexte(&modele, phrase, suo, trouve))
+  for (const std::string& ligne : TexteAnalysesEnContexte(&modele, phrase, suo))
     survol += ligne + "\r\n";
   EXPECT_EQ(lu->Morpho, survol);
   EXPECT_EQ(lu->Morpho.find("  suus, a, um"), lu->Morpho.find("\r\n") + 2) << U8(lu->Morpho);

@@ -76,9 +76,9 @@ TEST(AidesMot, TroisTextesParMot) {
     const std::optional<TAidesMot> aides = AidesMot(c.Cp(0));
     ASSERT_TRUE(aides) << c.Lieu;
     EXPECT_EQ(U8(aides->Lexique), c[1]) << c.Lieu;
-    bool trouve = false;
     std::string survol;
-    for (const std::string& ligne : TexteAnalyses(c.Cp(0), 2, trouve)) survol += ligne + "\r\n";
+    for (const std::string& ligne : TexteAnalyses(c.Cp(0), Disposition::Complete))
+      survol += ligne + "\r\n";
     EXPECT_EQ(aides->Morpho, survol) << c.Lieu;
     EXPECT_EQ(U8(aides->Traduction), c[2] == "-" ? "" : c[2]) << c.Lieu;
   }

@@ -22,7 +22,7 @@ TEST(Lexique, CasDeLaFixture) {
   const auto champ = [](const TCas& c, int i) { return c[i] == "-" ? "" : c.Cp(i); };
   for (const TCas& c : Section(cas, "entrees"))
     l.Ajoute(c.Cp(0), std::make_unique<TDonneesLexicales>(TDonneesLexicales{
-                          std::stoi(c[1]), -1, champ(c, 2), champ(c, 3), champ(c, 4)}));
+                          std::stoi(c[1]), Genre::Aucun, champ(c, 2), champ(c, 3), champ(c, 4)}));
   l.IndexeRadicaux();
   std::erase_if(cas, [](const TCas& c) { return c.Section == "entrees"; });
   const auto index = [&](const TCas& c) -> const TRadicaux& {
@@ -36,11 +36,10 @@ TEST(Lexique, CasDeLaFixture) {
   VerifieFixture(
       cas, {{"radicaux", [&](const TCas& c) { return Liste(l.CanonDe(index(c), c.Octets(1))); }},
             {"entrees-du-radical", [&](const TCas& c) { return sens(index(c).EntreesDe(c[1])); }},
-            {"cherche-modele",
+            {"premiere-entree-de-modele",
              [&](const TCas& c) {
-               int p = -1;
-               return l.ChercheModele(c[0], std::stoi(c[1]), p) ? Cp1252VersUtf8(l.Objet(p).Sens)
-                                                                : "-";
+               const auto p = l.PremiereEntreeDeModele(c[0], std::stoi(c[1]));
+               return p ? Cp1252VersUtf8(l.Objet(*p).Sens) : "-";
              }},
             {"vedette",
              [&](const TCas& c) {

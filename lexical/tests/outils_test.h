@@ -96,9 +96,9 @@ inline void StoresAuHasard(std::mt19937& alea, bool homographes) {
   for (int i = 0; i < 300; ++i) {
     const std::string cle = TexteAuHasard(alea, homographes ? 4 : 8);
     if (!homographes && Lexique->Find(cle, p)) continue;
-    Lexique->Ajoute(cle, std::make_unique<TDonneesLexicales>(
-                             TDonneesLexicales{modele(alea), genre(alea), liste(), liste(),
-                                               TexteAuHasard(alea, i % 50 ? 40 : 3000)}));
+    Lexique->Ajoute(cle, std::make_unique<TDonneesLexicales>(TDonneesLexicales{
+                             modele(alea), static_cast<Genre::TGenre>(genre(alea)), liste(),
+                             liste(), TexteAuHasard(alea, i % 50 ? 40 : 3000)}));
   }
   Lexique->IndexeRadicaux();
   for (int i = 0; i < 100; ++i) {

@@ -81,7 +81,8 @@ TEST_F(Sources, CompileDansLOrdreDesFichiers) {
   ASSERT_TRUE(s.Lexique->Find("amo", p));
   EXPECT_EQ(s.Lexique->Objet(p).Sens, "as, are, aui, atum : aimer, ch\xE9rir");
   ASSERT_TRUE(s.Lexique->Find("miles", p));
-  EXPECT_EQ(s.Lexique->Objet(p), (TDonneesLexicales{5, 0, "milit", "", "itis, m. : soldat"}));
+  EXPECT_EQ(s.Lexique->Objet(p),
+            (TDonneesLexicales{5, Genre::Masculin, "milit", "", "itis, m. : soldat"}));
   EXPECT_EQ(s.Lexique->CanonDe(s.Lexique->Radicaux1, "milit"), std::vector<std::string>{"miles"});
   // Homographs are inserted as loading does: the last line stands first,
   // so once written and loaded again they come in source order.
@@ -111,9 +112,9 @@ TEST_F(Sources, TexteRecompileDonneLesMemesStores) {
 TEST_F(Sources, TexteRefuseCeQuUneSourceNePeutPorter) {
   TListeDes d;
   TListeIrreg irr;
-  for (auto [cle, entree] : {std::pair{"amo", TDonneesLexicales{17, -1, "", "", "a\tb"}},
+  for (auto [cle, entree] : {std::pair{"amo", TDonneesLexicales{17, Genre::Aucun, "", "", "a\tb"}},
                              {"#amo", TDonneesLexicales{}},
-                             {"amo", TDonneesLexicales{17, -1, "-", "", ""}}}) {
+                             {"amo", TDonneesLexicales{17, Genre::Aucun, "-", "", ""}}}) {
     TLexique l;
     l.Ajoute(cle, std::make_unique<TDonneesLexicales>(entree));
     EXPECT_THROW(EcrisSources(l, d, irr, Racine.string()), Erreur) << cle;

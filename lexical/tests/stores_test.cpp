@@ -52,7 +52,7 @@ TEST_F(Stores, LeFichierDeTrenteQuatreOctets) {
   ASSERT_TRUE(StoresPrets());
   ASSERT_EQ(Lexique->Count(), 1);
   EXPECT_EQ(Lexique->Cle(0), "amo");
-  EXPECT_EQ(Lexique->Objet(0), (TDonneesLexicales{17, -1, "amau", "amat", "aimer"}));
+  EXPECT_EQ(Lexique->Objet(0), (TDonneesLexicales{17, Genre::Aucun, "amau", "amat", "aimer"}));
   EXPECT_EQ(Desinences->Count() + Irreguliers->Count(), 0);
   EXPECT_EQ(OctetsDesStores(), attendu);
 }

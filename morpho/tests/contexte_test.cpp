@@ -66,9 +66,8 @@ TEST_F(Contexte, PhrasesClaires) {
                    }},
                   {"bulle", [&](const TCas& c) {
                      const std::string paragraphe = c.Cp(0);
-                     bool trouve = false;
                      const auto lignes = TexteAnalysesEnContexte(
-                         &modele, paragraphe, static_cast<int>(paragraphe.find(c.Cp(1))), trouve);
+                         &modele, paragraphe, static_cast<int>(paragraphe.find(c.Cp(1))));
                      std::string r;
                      for (std::size_t i = 1; i < lignes.size(); ++i)
                        r += (i > 1 ? "\n" : "") + Cp1252VersUtf8(lignes[i]);

@@ -58,9 +58,9 @@ TEST_F(Paradigmes, NomAuPlurielSeulementSansSingulier) {
 }
 
 TEST_F(Paradigmes, RenvoiDonneLeParadigmeDeLaCibleEtInvariableRien) {
-  int p = 0;
-  ASSERT_TRUE(Lexique->ChercheModele("caritas", 5, p));
-  const TParadigme renvoi = TFlechisseur().Paradigme(p);
+  const auto p = Lexique->PremiereEntreeDeModele("caritas", 5);
+  ASSERT_TRUE(p);
+  const TParadigme renvoi = TFlechisseur().Paradigme(*p);
   EXPECT_EQ(renvoi.Vedette, "amor");
   EXPECT_EQ(renvoi.Entree, "amor, amour");
   EXPECT_TRUE(De("et").Formes.empty());

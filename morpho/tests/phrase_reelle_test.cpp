@@ -19,8 +19,8 @@ TEST(PhraseReelle, ChaqueMotMeneASaVedette) {
                               {"suus", "suus"},
                               {"uentus", "uentus"},
                               {"est", "sum"}}) {
-    bool trouve = false, mene = false;
-    const auto liste = Lemmatise(mot, trouve);
+    bool mene = false;
+    const auto liste = Lemmatise(mot);
     for (int i = 0; liste && i < liste->Count(); ++i)
       mene = mene || LettresInitiales(liste->Analyse(i).Entree) == vedette;
     EXPECT_TRUE(mene) << mot << " ne mene pas a " << vedette;

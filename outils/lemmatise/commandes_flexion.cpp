@@ -55,10 +55,8 @@ int CommandeTraduction(const std::string& motUtf8, std::ostream& sortie) {
   }
   const std::string traduction = Rogne(Traduction(mot));
   if (traduction.empty()) {
-    bool trouve = false;
-    Lemmatise(mot, trouve);
     sortie << Cp1252VersUtf8(mot)
-           << (trouve ? " : aucune forme verbale à traduire\n" : " n'a pu être analysé\n");
+           << (Lemmatise(mot) ? " : aucune forme verbale à traduire\n" : " n'a pu être analysé\n");
     return 1;
   }
   sortie << Cp1252VersUtf8(traduction) << "\n";

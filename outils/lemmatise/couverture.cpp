@@ -137,9 +137,7 @@ TCouvertureFormes MesureCouvertureFormes(const std::vector<TFormeComptee>& forme
   for (const TFormeComptee& f : formes) {
     ++c.Formes;
     c.Occurrences += f.Occurrences;
-    bool trouve = false;
-    Lemmatise(Utf8VersCp1252(f.Forme), trouve);
-    if (trouve) {
+    if (Lemmatise(Utf8VersCp1252(f.Forme))) {
       ++c.FormesAnalysees;
       c.OccurrencesAnalysees += f.Occurrences;
     } else {
@@ -166,10 +164,9 @@ TCouverture MesureCouverture(const std::vector<TJeton>& jetons) {
   std::unordered_map<std::string, long> manques;
   for (const TJeton& j : jetons) {
     ++c.Jetons;
-    bool trouve = false;
-    auto liste = Lemmatise(Utf8VersCp1252(j.Forme), trouve);
+    const auto liste = Lemmatise(Utf8VersCp1252(j.Forme));
     bool lemmeTrouve = false;
-    if (trouve) {
+    if (liste) {
       ++c.Analyses;
       std::set<std::string> vedettes;
       for (int i = 0; i < liste->Count(); ++i)

@@ -35,8 +35,7 @@ std::string Visible(std::string_view utf8) {
 
 std::vector<std::string> LignesAnalyses(std::string_view motUtf8) {
   const std::string forme = Utf8VersCp1252(SansQuantites(motUtf8));
-  bool trouve = false;
-  std::vector<std::string> lignes = TexteAnalyses(forme, Disposition::Complete, trouve);
+  std::vector<std::string> lignes = TexteAnalyses(forme, Disposition::Complete);
   for (std::string& l : lignes) {
     // The form opens its line ("forme" or "forme : ?"): it is given back as
     // it was typed, not as the analysis spelt it.

@@ -21,9 +21,8 @@ std::string LigneTsvLecture(std::string_view formeUtf8, const TAnalyse& a, int n
 
 std::vector<std::string> LignesTsv(std::string_view formeUtf8) {
   const std::string forme(formeUtf8);
-  bool trouve = false;
-  auto liste = Lemmatise(Utf8VersCp1252(formeUtf8), trouve);
-  if (!trouve) return {forme + "\t?\t\t\t\t"};
+  const auto liste = Lemmatise(Utf8VersCp1252(formeUtf8));
+  if (!liste) return {forme + "\t?\t\t\t\t"};
   std::vector<std::string> lignes;
   for (int i = 0; i < liste->Count(); ++i) {
     const TAnalyse& a = liste->Analyse(i);

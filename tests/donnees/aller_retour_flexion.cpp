@@ -42,9 +42,8 @@ bool HomographeDeMemeModele(int i) {
 }
 
 bool RendLaLecture(const TParadigme& p, const TFormeFlechie& f) {
-  bool trouve = false;
-  const auto analyses = Lemmatise(f.Forme, trouve);
-  if (!trouve || !analyses) return false;
+  const auto analyses = Lemmatise(f.Forme);
+  if (!analyses) return false;
   for (int i = 0; i < analyses->Count(); ++i) {
     const TAnalyse& a = analyses->Analyse(i);
     if (CompareCles(a.Entree, p.Entree) != 0) continue;

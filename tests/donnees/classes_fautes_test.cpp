@@ -118,9 +118,8 @@ std::vector<std::string> LecturesEnDouble() {
   std::vector<std::string> fautes;
   mots.erase("semiuirus");
   for (const std::string& mot : mots) {
-    bool trouve = false;
-    const auto liste = Lemmatise(mot, trouve);
-    for (int i = 0; trouve && i < liste->Count(); ++i) {
+    const auto liste = Lemmatise(mot);
+    for (int i = 0; liste && i < liste->Count(); ++i) {
       const TAnalyse& a = liste->Analyse(i);
       for (std::size_t j = 0; j < a.Lectures.size(); ++j)
         for (std::size_t k = j + 1; k < a.Lectures.size(); ++k)

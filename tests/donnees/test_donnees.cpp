@@ -112,8 +112,7 @@ TEST_F(DonneesLivrees, ChaqueDesinenceDesigneUnModeleFlechiEtUnRadical) {
 TEST_F(DonneesLivrees, LecturesUniquesEtDeponentsActifs) {
   const auto lectures = [](const char* forme, const std::string& entete) {
     std::vector<std::uint32_t> r;
-    bool trouve = false;
-    auto liste = Lemmatise(forme, trouve);
+    const auto liste = Lemmatise(forme);
     for (int i = 0; liste && i < liste->Count(); ++i)
       if (liste->Analyse(i).Entree.starts_with(entete))
         for (const TLecture& d : liste->Analyse(i).Lectures) r.push_back(d.Morpho);

@@ -51,9 +51,8 @@ bool CommencePar(const std::string& texte, const std::string& debut) {
 // Whether the analyses of the form hold a heading and a description as the
 // row names them.
 bool LectureDonnee(const TLigne& l, std::string& lu) {
-  bool trouve = false;
-  auto liste = Lemmatise(l.Forme, trouve);
-  if (!trouve) {
+  const auto liste = Lemmatise(l.Forme);
+  if (!liste) {
     lu = "non analys\xE9";
     return false;
   }
@@ -106,9 +105,8 @@ TEST(LecturesParDefaut, UnImpersonnelNEstJamaisALaPremierePersonne) {
     const std::string info = e.Sens.substr(0, e.Sens.find(" : "));
     if (!FicheModele(e.Modele).Verbe || info.find("impers.") == std::string::npos) continue;
     ++impersonnels;
-    bool trouve = false;
-    auto liste = Lemmatise(Lexique->Cle(i), trouve);
-    ASSERT_TRUE(trouve) << Cp1252VersUtf8(Lexique->Cle(i));
+    const auto liste = Lemmatise(Lexique->Cle(i));
+    ASSERT_TRUE(liste) << Cp1252VersUtf8(Lexique->Cle(i));
     for (int j = 0; j < liste->Count(); ++j) {
       const TAnalyse& a = liste->Analyse(j);
       if (!CommencePar(a.Entree, Lexique->Cle(i) + ", " + e.Sens)) continue;

@@ -48,10 +48,10 @@ TEST_F(Paradigmes, IrregulieresALaPlaceDesRegulieresQuEllesCouvrent) {
 // A noun cited in the plural takes its stem from the nominative plural and
 // has no singular form.
 TEST_F(Paradigmes, NomAuPlurielSeulementSansSingulier) {
-  int p = 0;
-  ASSERT_TRUE(Lexique->ChercheModele("liberi", 1, p));
+  const auto p = Lexique->PremiereEntreeDeModele("liberi", 1);
+  ASSERT_TRUE(p);
   std::vector<std::string> formes;
-  for (const TFormeFlechie& f : TFlechisseur().Paradigme(p).Formes)
+  for (const TFormeFlechie& f : TFlechisseur().Paradigme(*p).Formes)
     formes.push_back(Cp1252VersUtf8(f.Forme + " : " + TexteTraits(f.Traits)));
   EXPECT_EQ(formes, (std::vector<std::string>{"liberi : nominatif masculin pluriel",
                                               "liberos : accusatif masculin pluriel"}));

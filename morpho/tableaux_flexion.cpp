@@ -188,12 +188,15 @@ TTableauFlexion TableauDe(const CleTableau& cle, const std::vector<const TFormeF
                      Joint({Terme(NomsNombres, n), Terme(NomsGenres, g)}), Affichee(*f));
     }
   } else {
+    // The degrees of an adverb in a grammar's order (saepius before
+    // saepissime), the other rows as they come.
     int rang = 0;
     std::map<std::string, int> rangs;
     for (const TFormeFlechie* f : formes) {
       std::string libelle = TLecture{0, 0, f->Traits}.Libelle(false);
       while (!libelle.empty() && libelle.front() == ' ') libelle.erase(0, 1);
-      const auto [it, nouveau] = rangs.emplace(libelle, rang);
+      const int degre = Premier(f->Traits, MasquesDegre);
+      const auto [it, nouveau] = rangs.emplace(libelle, (degre + 1) * 10000 + rang);
       if (nouveau) ++rang;
       c.Ajoute(it->second, libelle, 0, "", Affichee(*f));
     }

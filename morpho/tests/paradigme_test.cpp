@@ -110,6 +110,12 @@ TEST_F(Paradigmes, TableauxTexteEtHtml) {
   EXPECT_EQ(pronom.Colonnes,
             (std::vector<std::string>{"singulier masculin", "singulier f\xE9minin"}));
 
+  // An adverb's degrees in a grammar's order, whatever the store's.
+  const auto degres = TableauxFlexion(De("saepe"));
+  ASSERT_EQ(degres.size(), 1u);
+  EXPECT_EQ(degres[0].Lignes, (std::vector<std::string>{"comparatif", "superlatif"}));
+  EXPECT_EQ(degres[0].Cases[0][0], (std::vector<std::string>{"saepius"}));
+
   const std::string html = HtmlParadigmes({De("uita")}, "Vitabus");
   EXPECT_NE(html.find("<b>uitabus</b>"), std::string::npos);
   EXPECT_EQ(html.find("<b>uitis</b>"), std::string::npos);

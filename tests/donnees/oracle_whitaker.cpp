@@ -80,7 +80,8 @@ std::string Assimile(std::string mot) {
 // a few headwords it cites in another form (inquam as inquiam); for a
 // comparative or superlative, the degree as a word of its own (pessimus,
 // plus, perfectissimus) or the adverb of the same stem (ferocius,
-// ferocissime under ferociter).
+// ferocissime under ferociter), or for an adverb's degree the adjective
+// (grauius under grauis).
 bool Correspond(const std::string& forme, const std::string& v, const std::string& w) {
   if (w == "*" || w.empty() || (w == "qu" && (v.starts_with("qu") || v.starts_with("cu"))))
     return true;
@@ -109,6 +110,13 @@ bool Correspond(const std::string& forme, const std::string& v, const std::strin
   if (degre && a.size() > 4 && b.starts_with(a.substr(0, 4)) &&
       (b.ends_with("imus") || b.ends_with("iter") || b.ends_with("ter") || b.ends_with('e')))
     return true;
+  // The other way round: an adverb's degree that Whitaker files under the
+  // adjective of the same stem, whose neuter comparative it is (grauius
+  // under grauis, rectius under rectus).
+  if (degre && (a.ends_with("ter") || a.ends_with('e'))) {
+    const std::string radical = a.substr(0, a.size() - (a.ends_with("ter") ? 3 : 1));
+    if (radical.size() > 2 && b.starts_with(radical)) return true;
+  }
   static const std::string_view prefixes[] = {
       "ab",   "abs", "ad",  "a",     "ante",  "circum", "con", "co",   "de",   "dis",     "di",
       "ex",   "e",   "in",  "inter", "intro", "ob",     "per", "post", "prae", "praeter", "pro",
@@ -141,7 +149,7 @@ std::map<std::string, std::set<std::string>> FormesDesTableaux(int vedettes) {
     int numero = -1;
     for (int m = 0; m < NombreModeles; ++m)
       if (Modeles[static_cast<std::size_t>(m)].Nom == modele) numero = m;
-    if (numero < 0 || numero >= ModeleInvariable) continue;
+    if (numero < 0 || numero > ModeleInvariable) continue;
     const std::string cle = Utf8VersCp1252(vedette);
     // Proper names are left out: Whitaker's dictionary holds few of them
     // (no Cornelius, no Tusculanus), and their endings are those of the
@@ -155,7 +163,11 @@ std::map<std::string, std::set<std::string>> FormesDesTableaux(int vedettes) {
         // A compound form (amatus sum) is two words, each checked in its
         // table; an archaic form (siem, duim) is shown marked, as no form of
         // the classical paradigm.
-        if (f.Forme.find(' ') == std::string::npos && !f.Archaique)
+        // An invariable word's only forms are an adverb's degrees
+        // (diligentius, diligentissime); its other spellings (abs, nec) are
+        // no forms of a table.
+        if (f.Forme.find(' ') == std::string::npos && !f.Archaique &&
+            (numero < ModeleInvariable || (f.Traits & (Trait::Comparatif | Trait::Superlatif))))
           formes[f.Forme].insert(Norme(paradigme.Vedette));
     }
   }

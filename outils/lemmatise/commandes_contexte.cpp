@@ -109,9 +109,10 @@ struct TScores {
   long Lemme = 0, LemmeEtTraits = 0;
 };
 
+// The count and its share, as the coverage lines above give them.
 std::string Part(long n, long total) {
-  char texte[32];
-  std::snprintf(texte, sizeof texte, "%.1f %%",
+  char texte[48];
+  std::snprintf(texte, sizeof texte, "%ld (%.1f %%)", n,
                 total ? 100.0 * static_cast<double>(n) / static_cast<double>(total) : 0.0);
   return texte;
 }
